@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Plain message box with one OK button. Tests install a sink to read the
+// text instead of blocking on a modal box.
+void ShowMessage(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text);
+
+using MessageSink = std::function<void(const QString&)>;
+void SetMessageSink(MessageSink sink);

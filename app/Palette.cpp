@@ -1,0 +1,98 @@
+#include "app/Palette.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QTreeWidget>
+
+#include "view/MapArtwork.h"
+
+namespace {
+constexpr int NameRole = Qt::UserRole;
+}
+
+Palette::Palette(QTreeWidget* buttonView, QTreeWidget* maskView)
+    : ButtonView(buttonView), MaskView(maskView)
+{
+}
+
+QImage Palette::PrepareImage(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    QImage source = QFileInfo(file).isFile() ? QImage(file) : QImage();
+    if (source.isNull())
+        return artwork::PlaceholderTile().convertToFormat(QImage::Format_ARGB32);
+    // Silver is the palette's transparent colour; only frame 0 is kept.
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter(&image).drawImage(0, 0, source.convertToFormat(QImage::Format_RGB32), 0, 0, 32, 32);
+    for (int y = 0; y < 32; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < 32; ++x)
+            if ((line[x] & 0xFFFFFF) == 0xC0C0C0)
+                line[x] = 0;
+    }
+    return image;
+}
+
+int Palette::Append(QTreeWidget* view, QList<QImage>& images, const std::string& name,
+                    const std::string& bmp)
+{
+    images.append(PrepareImage(bmp));
+    auto* item = new QTreeWidgetItem(view);
+    const QString text = QString::fromStdString(name);
+    item->setData(0, NameRole, text);
+    item->setToolTip(0, text);
+    item->setIcon(0, QIcon(QPixmap::fromImage(images.last())));
+    return view->topLevelItemCount();
+}
+
+int Palette::AppendTileItem(const TTileList& entry)
+{
+    return Append(ButtonView, ButtonList, entry.Name, entry.Bmp);
+}
+
+int Palette::AppendMaskItem(const TMaskTileList& entry)
+{
+    return Append(MaskView, MaskList, entry.Name, entry.Bmp);
+}
+
+void Palette::ReplaceTileItem(int index, const TTileList& entry)
+{
+    QTreeWidgetItem* item = ButtonView->topLevelItem(index);
+    if (!item)
+        return;
+    const QString text = QString::fromStdString(entry.Name);
+    item->setData(0, NameRole, text);
+    item->setToolTip(0, text);
+    // A missing bitmap keeps the old picture.
+    if (QFileInfo(QString::fromStdString(entry.Bmp)).isFile()) {
+        ButtonList[index] = PrepareImage(entry.Bmp);
+        item->setIcon(0, QIcon(QPixmap::fromImage(ButtonList[index])));
+    }
+}
+
+int Palette::DeleteTileItem(int index)
+{
+    if (index >= 0 && index < ButtonView->topLevelItemCount()) {
+        delete ButtonView->takeTopLevelItem(index);
+        if (index < ButtonList.size())
+            ButtonList.removeAt(index);
+    }
+    return ButtonView->topLevelItemCount();
+}
+
+QImage Palette::TileImage(int index) const
+{
+    return index >= 0 && index < ButtonList.size() ? ButtonList[index] : QImage();
+}
+
+QImage Palette::MaskImage(int index) const
+{
+    return index >= 0 && index < MaskList.size() ? MaskList[index] : QImage();
+}
+
+QString Palette::ItemName(QTreeWidget* view, int index)
+{
+    QTreeWidgetItem* item = view->topLevelItem(index);
+    return item ? item->data(0, NameRole).toString() : QString();
+}

@@ -1,0 +1,85 @@
+#include "app/ToolbarIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace {
+
+QIcon Draw(const std::function<void(QPainter&)>& paint)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    paint(p);
+    return QIcon(pixmap);
+}
+
+void Arrow(QPainter& p, bool right)
+{
+    p.setPen(QPen(QColor(30, 60, 140), 2));
+    QPainterPath path;
+    path.moveTo(right ? 3 : 13, 11);
+    path.cubicTo(right ? 3 : 13, 4, right ? 12 : 4, 4, right ? 12 : 4, 8);
+    p.drawPath(path);
+    p.setBrush(QColor(30, 60, 140));
+    const int tip = right ? 12 : 4;
+    const QPoint head[] = {{tip - 4, 7}, {tip + 4, 7}, {tip, 12}};
+    p.drawPolygon(head, 3);
+}
+
+void Cross(QPainter& p)
+{
+    p.setPen(QPen(QColor(200, 30, 30), 2));
+    p.drawLine(9, 9, 15, 15);
+    p.drawLine(15, 9, 9, 15);
+}
+
+}  // namespace
+
+namespace toolbar_icons {
+
+QIcon Undo() { return Draw([](QPainter& p) { Arrow(p, false); }); }
+QIcon Redo() { return Draw([](QPainter& p) { Arrow(p, true); }); }
+
+QIcon ClearPanels()
+{
+    return Draw([](QPainter& p) {
+        p.fillRect(1, 1, 11, 11, QColor(60, 150, 70));
+        Cross(p);
+    });
+}
+
+QIcon ClearMasks()
+{
+    return Draw([](QPainter& p) {
+        p.setPen(QPen(QColor(220, 40, 40), 2));
+        p.drawEllipse(2, 2, 9, 9);
+        Cross(p);
+    });
+}
+
+QIcon ClearAll()
+{
+    return Draw([](QPainter& p) {
+        p.fillRect(1, 1, 11, 11, QColor(60, 150, 70));
+        p.setPen(QPen(QColor(240, 220, 40), 2));
+        p.drawEllipse(3, 3, 7, 7);
+        Cross(p);
+    });
+}
+
+QIcon Lines()
+{
+    return Draw([](QPainter& p) {
+        p.fillRect(0, 0, 16, 16, QColor(40, 90, 160));
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(1, 1, 6, 6);
+        p.drawRect(8, 1, 6, 6);
+        p.drawRect(4, 8, 6, 6);
+    });
+}
+
+}  // namespace toolbar_icons

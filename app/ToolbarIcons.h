@@ -1,0 +1,12 @@
+#pragma once
+#include <QIcon>
+
+// Glyphs of the toolbar's icon buttons, drawn by the program.
+namespace toolbar_icons {
+QIcon Undo();
+QIcon Redo();
+QIcon ClearPanels();
+QIcon ClearMasks();
+QIcon ClearAll();
+QIcon Lines();
+}  // namespace toolbar_icons

@@ -1,0 +1,182 @@
+#pragma once
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "document/File1.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QStackedWidget;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+class MapPicture;
+class MapRenderer;
+class Palette;
+class TDropDst;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+
+// The dialogs the main window opens; program entry creates them.
+struct DialogSet {
+    TForm3* Form3 = nullptr;
+    TForm5* Form5 = nullptr;
+    TForm2* Form2 = nullptr;
+    TForm4* Form4 = nullptr;
+    TForm6* Form6 = nullptr;
+};
+
+// The main window.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // exeDir: the program folder holding isplan.ini and Image/.
+    // args: the command-line arguments after the program name.
+    TForm1(const QString& exeDir, const QStringList& args, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void SetDialogs(const DialogSet& dialogs) { Dialogs = dialogs; }
+
+    // Controls, in the order the window declares them.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QToolButton* SpeedButton_1 = nullptr;
+    QToolButton* SpeedButton_2 = nullptr;
+    QStackedWidget* Notebook1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QToolButton* SpeedButton_Save = nullptr;
+    QToolButton* SpeedButton_Load = nullptr;
+    QToolButton* SpeedButton_Png = nullptr;  // "画像保存"
+    QWidget* TabSheet3 = nullptr;
+    QToolButton* SpeedButton_In = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLineEdit* Edit10 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    MapPicture* Image1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel[3] = {};
+    QToolButton* SpeedButton_In2 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton_a = nullptr;
+    QToolButton* SpeedButton_b = nullptr;
+    QLabel* Label_1 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QLabel* DragDropPanel = nullptr;
+    TDropDst* DropDst1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QToolButton* SpeedButton_c = nullptr;
+    QTreeWidget* ButtonView = nullptr;
+    QTreeWidget* MaskView = nullptr;
+    QToolButton* SpeedButton_d = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Image01 = nullptr;
+    QLabel* Label1_1 = nullptr;
+
+    bool ListsReady = false;
+    bool Panning = false;
+    int PanStartX = 0, PanStartY = 0, PanStartH = 0, PanStartV = 0;
+    std::unique_ptr<TTileData> TileData;
+    std::unique_ptr<MapRenderer> Renderer;
+    std::unique_ptr<Palette> Palettes;
+    DialogSet Dialogs;
+
+    // Start-up, shut-down and the window size (Unit1.cpp).
+    void FormShow();
+    bool FormClose();
+    void FitWindowToMap(int lastRow, int lastColumn);
+    QString IniPath() const;
+    bool StartupClosed() const { return startupClosed; }
+
+    // Palettes (Unit1.cpp).
+    void ButtonViewChange(int index);
+    void MaskViewChange(int index);
+    void SpeedButton_1Click();
+    void SpeedButton_2Click();
+    void UpdatePageButtons();
+
+    // Map view, editing and history (Unit1Map.cpp).
+    void Image1MouseDown(Qt::MouseButton button, int px, int py);
+    void Image1MouseMove(int px, int py);
+    void Image1MouseUp(Qt::MouseButton button, int px, int py);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void CheckBox1Click();
+    void UpdateHistoryButtons();
+    void UpdateHistoryEnabled();
+    void StatusFromCursor();
+
+    // Map files and size (Unit1Files.cpp).
+    void SpeedButton_SaveClick();
+    void SpeedButton_LoadClick();
+    void SpeedButton_PngClick();
+    void DropDst1FileDrop(const QStringList& files, QPoint point);
+    void FileOpenAtStart();
+    void SpeedButton_bClick();
+
+    // Figures (Unit1Stats.cpp).
+    void SpeedButton_InClick();
+    void SpeedButton_In2Click();
+    void ShowStats();
+
+    // Dialogs (Unit1Dialogs.cpp).
+    void SpeedButton_aClick();
+    void SpeedButton_cClick();
+    void SpeedButton_dClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildToolbar();
+    void BuildSidePanel();
+    void BuildPaletteTab();
+    void BuildFileTab();
+    void BuildInfoTab();
+    void BuildStatusBar();
+    void BuildShortcuts();
+    void ConnectMap();
+    void ShowPreview(const QImage& image, const QString& name);
+
+    QString exeDir;
+    QStringList args;
+    bool shown = false;
+    bool closed = false;
+    bool startupClosed = false;
+};

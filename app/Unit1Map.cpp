@@ -1,0 +1,168 @@
+// The map's mouse handling, the history buttons and the clear buttons.
+#include <QCheckBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "app/MapPicture.h"
+#include "app/Unit1.h"
+
+namespace {
+
+MouseButton ToolButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    default:
+        return MouseButton::Middle;
+    }
+}
+
+}  // namespace
+
+void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
+{
+    if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
+        return;
+    TileData->EditAt(px, py, ToolButton(button));
+    UpdateHistoryEnabled();
+    StatusFromCursor();
+    if (button == Qt::MiddleButton) {
+        Image1->setCursor(Qt::SizeAllCursor);
+        Panning = true;
+        PanStartX = px;
+        PanStartY = py;
+        PanStartH = ScrollBox1->horizontalScrollBar()->value();
+        PanStartV = ScrollBox1->verticalScrollBar()->value();
+        StatusPanel[2]->clear();
+    }
+}
+
+void TForm1::Image1MouseMove(int px, int py)
+{
+    TileData->PixelToCell(px, py);
+    StatusFromCursor();
+    if (Panning) {
+        // Picture coordinates move with the scroll position, so each event
+        // advances the view by the pointer's pull away from the press.
+        ScrollBox1->horizontalScrollBar()->setValue(px - PanStartX + PanStartH);
+        ScrollBox1->verticalScrollBar()->setValue(py - PanStartY + PanStartV);
+    }
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton button, int, int)
+{
+    if (button != Qt::MiddleButton)
+        return;
+    Image1->unsetCursor();
+    Panning = false;
+    PanStartX = PanStartY = PanStartH = PanStartV = 0;
+    StatusPanel[2]->clear();
+}
+
+void TForm1::StatusFromCursor()
+{
+    const TTileData& doc = *TileData;
+    if (!doc.CursorValid) {
+        StatusPanel[0]->clear();
+        StatusPanel[1]->clear();
+        return;
+    }
+    StatusPanel[0]->setText(QStringLiteral("(%1,%2)").arg(doc.CursorX).arg(doc.CursorY));
+    const MapCell c = doc.GetCell(doc.CursorX, doc.CursorY);
+    StatusPanel[1]->setText(QString::fromStdString(doc.NameOfNo(c.Panel)) + QLatin1Char(' ') +
+                            QString::fromStdString(doc.ValueText(doc.CursorX, doc.CursorY)));
+}
+
+void TForm1::UpdateHistoryEnabled()
+{
+    SpeedButton1->setEnabled(TileData->CanUndo());
+    SpeedButton2->setEnabled(TileData->CanRedo());
+}
+
+void TForm1::UpdateHistoryButtons()
+{
+    UpdateHistoryEnabled();
+    SpeedButton1->setToolTip(TileData->CanUndo() ? QStringLiteral("戻る") : QString());
+    SpeedButton2->setToolTip(TileData->CanRedo() ? QStringLiteral("進む") : QString());
+}
+
+void TForm1::SpeedButton1Click()
+{
+    if (!TileData->CanUndo())
+        return;
+    TileData->Undo();
+    UpdateHistoryButtons();
+}
+
+void TForm1::SpeedButton2Click()
+{
+    if (!TileData->CanRedo())
+        return;
+    TileData->Redo();
+    UpdateHistoryButtons();
+}
+
+void TForm1::SpeedButton3Click()
+{
+    TileData->ClearPanels();
+    TileData->BufList->Clear();
+    UpdateHistoryButtons();
+    TileData->RedrawMap();
+}
+
+void TForm1::SpeedButton5Click()
+{
+    TileData->ClearMasks();
+    TileData->BufList->Clear();
+    UpdateHistoryButtons();
+    TileData->RedrawMap();
+}
+
+void TForm1::SpeedButton6Click()
+{
+    TileData->ClearPanels();
+    TileData->ClearMasks();
+    TileData->BufList->Clear();
+    UpdateHistoryButtons();
+    TileData->RedrawMap();
+}
+
+void TForm1::SpeedButton4Click()
+{
+    TileData->LineMode = !TileData->LineMode;
+    TileData->RedrawMap();
+}
+
+void TForm1::CheckBox1Click()
+{
+    TileData->MaskShow = CheckBox1->isChecked();
+    TileData->DrawShownCells();
+}
+
+void TForm1::BuildShortcuts()
+{
+    // Undo and redo from the keyboard follow the buttons' enabled state.
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    connect(undo, &QShortcut::activated, this, [this] {
+        if (SpeedButton1->isEnabled())
+            SpeedButton1Click();
+    });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        auto* redo = new QShortcut(keys, this);
+        connect(redo, &QShortcut::activated, this, [this] {
+            if (SpeedButton2->isEnabled())
+                SpeedButton2Click();
+        });
+    }
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, &TForm1::SpeedButton_SaveClick);
+    auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(load, &QShortcut::activated, this, &TForm1::SpeedButton_LoadClick);
+}

@@ -1,0 +1,65 @@
+#include <QApplication>
+#include <QFont>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/AppWindows.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+// SIGTERM and SIGINT close the window as its close box does, so the
+// settings are written; the handler itself only wakes the event loop.
+void CloseOnSignals(TForm1* window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+        char byte;
+        [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
+        window->close();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ISPLN"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ISPLN"));
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPointSize(9);
+    QApplication::setFont(font);
+
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    AppWindows windows(QApplication::applicationDirPath(), args);
+    CloseOnSignals(windows.Form1.get());
+    // Logging out ends the session: close as through the close box.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),
+                     [&windows](QSessionManager&) { windows.Form1->close(); });
+    windows.Form1->show();
+    if (windows.Form1->StartupClosed())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,6 @@
+#include "dialogs/Unit3.h"
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("パネル設定"));
+}

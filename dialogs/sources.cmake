@@ -1,0 +1,5 @@
+target_sources(ispln_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Unit2.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit3.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit4.cpp
+)

@@ -1,0 +1,256 @@
+#include "document/File1.h"
+
+#include <algorithm>
+
+#include "document/MapView.h"
+#include "document/PaletteSink.h"
+
+namespace {
+
+bool InGrid(int32_t x, int32_t y)
+{
+    return x >= 0 && x < GridSize && y >= 0 && y < GridSize;
+}
+
+// Value and cap of the value rule, in 64 bits so extreme catalogue values
+// cannot overflow; the result is kept inside int32.
+int32_t CappedValue(const TTileList& e, int counter)
+{
+    const int64_t v = int64_t{e.Min} + int64_t{counter} * e.Count;
+    const int64_t cap = int64_t{e.Min} + int64_t{e.Count} * e.Max;
+    const int64_t r = std::min(v, cap);
+    return static_cast<int32_t>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+TTileData::TTileData() : BufList(std::make_unique<TBufList>())
+{
+    MaskShow = true;
+}
+
+TTileData::~TTileData()
+{
+    BufList.reset();
+}
+
+MapCell TTileData::GetCell(int32_t x, int32_t y) const
+{
+    return InGrid(x, y) ? Map[x][y] : Map[0][0];
+}
+
+void TTileData::SetCell(int32_t x, int32_t y, MapCell cell)
+{
+    if (InGrid(x, y))
+        Map[x][y] = cell;
+}
+
+void TTileData::ClearPanels()
+{
+    for (auto& column : Map)
+        for (auto& cell : column) {
+            cell.Panel = 0;
+            cell.Counter = 0;
+        }
+}
+
+void TTileData::ClearMasks()
+{
+    for (auto& column : Map)
+        for (auto& cell : column)
+            cell.Mask = 0;
+}
+
+TTileList TTileData::GetTile(int32_t index) const
+{
+    return (index >= 0 && index < MaxTiles) ? Tile[index] : Tile[0];
+}
+
+TMaskTileList TTileData::GetMaskTile(int32_t index) const
+{
+    return (index >= 0 && index < MaxMasks) ? Mask[index] : Mask[0];
+}
+
+// The lookups scan every slot, loaded or not, and the lowest index wins.
+int32_t TTileData::IndexOfNo(int32_t no) const
+{
+    for (int i = 0; i < MaxTiles; ++i)
+        if (Tile[i].No == no)
+            return i;
+    return 0;
+}
+
+std::string TTileData::NameOfNo(int32_t no) const
+{
+    for (const auto& t : Tile)
+        if (t.No == no)
+            return t.Name;
+    return {};
+}
+
+std::string TTileData::ExtOfNo(int32_t no) const
+{
+    for (const auto& t : Tile)
+        if (t.No == no)
+            return t.Ext;
+    return {};
+}
+
+int32_t TTileData::MaxOfNo(int32_t no) const
+{
+    return Tile[IndexOfNo(no)].Max;
+}
+
+int32_t TTileData::NoOfCode(uint8_t code) const
+{
+    for (const auto& t : Tile)
+        if (t.Code == code)
+            return t.No;
+    return -1;
+}
+
+uint8_t TTileData::CodeOfNo(int32_t no) const
+{
+    for (const auto& t : Tile)
+        if (t.No == no)
+            return t.Code;
+    return 255;
+}
+
+int32_t TTileData::CellValue(int32_t x, int32_t y) const
+{
+    const MapCell c = GetCell(x, y);
+    const int32_t i = IndexOfNo(c.Panel);
+    if (i == 0 || Tile[i].Type < 0)
+        return 0;
+    return CappedValue(Tile[i], c.Counter);
+}
+
+std::string TTileData::ValueText(int32_t x, int32_t y) const
+{
+    const MapCell c = GetCell(x, y);
+    const int32_t i = IndexOfNo(c.Panel);
+    if (i == 0 || Tile[i].Max <= 0)
+        return {};
+    return std::to_string(CappedValue(Tile[i], c.Counter)) + ExtOfNo(c.Panel);
+}
+
+void TTileData::SetLastX(int32_t n)
+{
+    if (n < 0 || n >= GridSize)
+        return;
+    LastX = n;
+    ResizePicture();
+}
+
+void TTileData::SetLastY(int32_t n)
+{
+    if (n < 0 || n >= GridSize)
+        return;
+    LastY = n;
+    ResizePicture();
+}
+
+void TTileData::ResizePicture()
+{
+    if (View)
+        View->ResizePicture(LastX, LastY);
+}
+
+void TTileData::Undo()
+{
+    if (!CanUndo())
+        return;
+    const HistoryEntry& e = BufList->GetItem(BufList->GetIndex());
+    SetCell(e.X, e.Y, MapCell{e.OldPanel, e.OldCounter, e.OldMask});
+    DrawCell(e.X, e.Y);
+    BufList->SetIndex(BufList->GetIndex() - 1);
+}
+
+void TTileData::Redo()
+{
+    if (!CanRedo())
+        return;
+    BufList->SetIndex(BufList->GetIndex() + 1);
+    const HistoryEntry& e = BufList->GetItem(BufList->GetIndex());
+    SetCell(e.X, e.Y, MapCell{e.NewPanel, e.NewCounter, e.NewMask});
+    DrawCell(e.X, e.Y);
+}
+
+bool TTileData::CanUndo() const
+{
+    return BufList->GetCount() > 0 && BufList->GetIndex() != -1;
+}
+
+bool TTileData::CanRedo() const
+{
+    return BufList->GetCount() > 0 && BufList->GetIndex() != BufList->GetCount() - 1;
+}
+
+void TTileData::AddTile(const TTileList& entry)
+{
+    if (TileCount < 0 || TileCount >= MaxTiles)
+        return;
+    Tile[TileCount] = entry;
+    TileCount = Palette ? Palette->AppendTileItem(entry) : TileCount + 1;
+}
+
+void TTileData::ReplaceTile(int32_t index, const TTileList& entry)
+{
+    if (index < 0 || index >= TileCount)
+        return;
+    Tile[index] = entry;
+    if (Palette)
+        Palette->ReplaceTileItem(index, entry);
+}
+
+void TTileData::DeleteTile(int32_t index)
+{
+    if (index < 0 || index >= TileCount)
+        return;
+    for (int32_t i = index; i < TileCount - 1; ++i)
+        Tile[i] = Tile[i + 1];
+    TileCount = Palette ? Palette->DeleteTileItem(index) : TileCount - 1;
+    // The freed slot keeps its numbers but loses its texts.
+    TTileList& freed = Tile[std::clamp(TileCount, 0, MaxTiles - 1)];
+    freed.Bmp.clear();
+    freed.Name.clear();
+    freed.Ext.clear();
+}
+
+void TTileData::AddMaskTile(const TMaskTileList& entry)
+{
+    if (MaskCount < 0 || MaskCount >= MaxMasks)
+        return;
+    Mask[MaskCount] = entry;
+    MaskCount = Palette ? Palette->AppendMaskItem(entry) : MaskCount + 1;
+}
+
+void TTileData::DrawCell(int32_t x, int32_t y)
+{
+    if (View && InGrid(x, y))
+        View->DrawCell(x, y);
+}
+
+void TTileData::DrawRuler()
+{
+    if (View)
+        View->DrawRuler();
+}
+
+void TTileData::DrawShownCells()
+{
+    if (!View)
+        return;
+    View->BeginRedraw();
+    for (int32_t x = 0; x <= LastX; ++x)
+        for (int32_t y = 0; y <= LastY; ++y)
+            View->DrawCell(x, y);
+    View->EndRedraw();
+}
+
+void TTileData::RedrawMap()
+{
+    DrawShownCells();
+    DrawRuler();
+}

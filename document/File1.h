@@ -1,0 +1,117 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "document/BufList.h"
+#include "document/IslandStats.h"
+#include "document/MapCell.h"
+#include "document/TileList.h"
+
+class MapView;
+class PaletteSink;
+
+constexpr int GridSize = 31;          // the grid is always 31 x 31
+constexpr int MaxTiles = 256;
+constexpr int MaxMasks = 30;
+
+struct CellRectangle {
+    int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+    friend bool operator==(const CellRectangle&, const CellRectangle&) = default;
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+// The island document: grid, catalogues, settings, figures and history.
+// Operations are grouped by subsystem; the editing, file, code and figure
+// operations are implemented beside their subsystem (view/, files/, stats/).
+class TTileData {
+public:
+    TTileData();
+    virtual ~TTileData();
+    TTileData(const TTileData&) = delete;
+    TTileData& operator=(const TTileData&) = delete;
+
+    MapCell Map[GridSize][GridSize] = {};  // Map[x][y], column-major
+    TTileList Tile[MaxTiles];
+    TMaskTileList Mask[MaxMasks];
+    int32_t LastX = 0;
+    int32_t LastY = 0;
+    std::string ExePath;  // program folder, with its trailing separator
+    int32_t Selected = 0; // 0..255 panel index, 256 + i mask index i
+    int32_t CursorX = 0;
+    int32_t CursorY = 0;
+    bool CursorValid = false;
+    bool LineMode = false;
+    int32_t TileCount = 0;
+    int32_t MaskCount = 0;
+    bool MaskShow = true;
+    std::unique_ptr<TBufList> BufList;
+    IslandStats Stats;
+    int32_t Food1 = 0;
+    int32_t Food2 = 0;
+    int32_t Gold = 0;
+    TSysList Sys;
+
+    // Screen links, borrowed from the main window (may stay null).
+    MapView* View = nullptr;
+    PaletteSink* Palette = nullptr;
+
+    // Cells and catalogue lookups.
+    MapCell GetCell(int32_t x, int32_t y) const;
+    void SetCell(int32_t x, int32_t y, MapCell cell);
+    void ClearPanels();
+    void ClearMasks();
+    TTileList GetTile(int32_t index) const;
+    TMaskTileList GetMaskTile(int32_t index) const;
+    int32_t IndexOfNo(int32_t no) const;
+    std::string NameOfNo(int32_t no) const;
+    std::string ExtOfNo(int32_t no) const;
+    int32_t MaxOfNo(int32_t no) const;
+    int32_t NoOfCode(uint8_t code) const;
+    uint8_t CodeOfNo(int32_t no) const;
+    int32_t CellValue(int32_t x, int32_t y) const;
+    std::string ValueText(int32_t x, int32_t y) const;
+    void SetLastX(int32_t n);
+    void SetLastY(int32_t n);
+
+    // History.
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+
+    // Catalogue changes kept in step with the palettes.
+    void AddTile(const TTileList& entry);
+    void ReplaceTile(int32_t index, const TTileList& entry);
+    void DeleteTile(int32_t index);
+    void AddMaskTile(const TMaskTileList& entry);
+
+    // Geometry and drawing (view/).
+    static CellRectangle CellRect(int32_t x, int32_t y);
+    void PixelToCell(int32_t px, int32_t py);
+    void DrawCell(int32_t x, int32_t y);
+    void DrawRuler();
+    void RedrawMap();
+    void DrawShownCells();  // every shown cell, without the ruler
+
+    // The editing tool (view/).
+    void EditAt(int32_t px, int32_t py, MouseButton button);
+    void ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value);
+    void ChangeMask(int32_t x, int32_t y, int32_t m);
+
+    // Map files (files/). SaveMapFile reports whether the file was written.
+    bool SaveMapFile(const std::string& fileName);
+    bool LoadMapFile(const std::string& fileName);
+
+    // Pseudo-map code (files/).
+    std::string EncodeMapCode() const;
+    std::pair<int32_t, int32_t> DecodeMapCode(const std::string& text, std::string* trace = nullptr);
+
+    // Island figures (stats/).
+    void ComputeStats();
+
+private:
+    void ResizePicture();
+};

@@ -1,0 +1,3 @@
+target_sources(ispln_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Unit6.cpp
+)

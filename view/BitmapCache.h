@@ -1,0 +1,32 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <unordered_map>
+
+// Decoded bitmap files, keyed by path and checked against the file's size
+// and modification time, so a changed or removed file shows at the next
+// draw exactly as if nothing were cached.
+class BitmapCache {
+public:
+    // The decoded file, or nullptr when it does not exist or cannot be read.
+    const QImage* Get(const std::string& path);
+    // Starts a batch in which each file is checked on disk at most once.
+    void BeginBatch();
+    void EndBatch();
+    void Clear() { entries_.clear(); }
+    // Skip the cache entirely (for measuring its worth).
+    bool bypass = false;
+
+private:
+    struct Entry {
+        qint64 size = -1;
+        qint64 mtime = 0;
+        bool exists = false;
+        quint64 checkedIn = 0;  // batch in which the file was last checked
+        QImage image;
+    };
+    std::unordered_map<std::string, Entry> entries_;
+    QImage scratch_;
+    quint64 batch_ = 1;
+    bool inBatch_ = false;
+};

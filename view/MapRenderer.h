@@ -1,0 +1,40 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <vector>
+
+#include "document/MapView.h"
+#include "view/BitmapCache.h"
+
+class TTileData;
+
+// Draws the document's map into one off-screen picture.
+class MapRenderer : public MapView {
+public:
+    explicit MapRenderer(const TTileData& doc);
+
+    void ResizePicture(int lastX, int lastY) override;
+    void DrawCell(int x, int y) override;
+    void DrawRuler() override;
+    void BeginRedraw() override;
+    void EndRedraw() override;
+
+    const QImage& Picture() const { return picture_; }
+    BitmapCache& Cache() { return cache_; }
+
+    // Told about every changed area of the picture, or a resize.
+    std::function<void(const QRect&)> onChanged;
+    std::function<void()> onResized;
+
+private:
+    void Changed(const QRect& r);
+
+    const TTileData& doc_;
+    QImage picture_;
+    QImage header_;
+    QImage placeholder_;
+    std::vector<QImage> ruler_;
+    BitmapCache cache_;
+    bool batch_ = false;
+};
