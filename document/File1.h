@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "document/BufList.h"
 #include "document/IslandStats.h"
@@ -107,7 +108,13 @@ public:
 
     // Pseudo-map code (files/).
     std::string EncodeMapCode() const;
-    std::pair<int32_t, int32_t> DecodeMapCode(const std::string& text, std::string* trace = nullptr);
+    // Writes the cells the code describes from (0, 0) on, in reading order,
+    // and returns the first cell not written; trace receives one line per step.
+    std::pair<int32_t, int32_t> DecodeMapCode(const std::string& text,
+                                              std::vector<std::string>* trace = nullptr);
+    // Rebuilds the whole grid from code text: everything cleared, history
+    // emptied, the code decoded, the rest of the shown map filled with "a".
+    void ApplyMapCode(const std::string& text, std::vector<std::string>* trace = nullptr);
 
     // Island figures (stats/).
     void ComputeStats();
