@@ -1,0 +1,216 @@
+// Pixel geometry and the mouse tool.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "document/File1.h"
+
+namespace {
+
+struct Doc : TTileData {
+    Doc()
+    {
+        LastX = LastY = 11;
+        for (int i = 0; i < 4; ++i) {
+            TTileList t;
+            t.No = i * 10;  // numbers differ from indexes on purpose
+            t.Max = i == 2 ? 0 : 3;
+            AddTile(t);
+        }
+        for (int type : {0, 1, 2, 3, 1000}) {
+            TMaskTileList m;
+            m.Type = type;
+            AddMaskTile(m);
+        }
+    }
+    // The picture pixel at the centre of a cell.
+    std::pair<int, int> Centre(int x, int y)
+    {
+        const CellRectangle r = CellRect(x, y);
+        return {r.Left + 16, r.Top + 16};
+    }
+    void Click(int x, int y, MouseButton b = MouseButton::Left)
+    {
+        auto [px, py] = Centre(x, y);
+        EditAt(px, py, b);
+    }
+    std::set<std::pair<int, int>> ChangedCells()
+    {
+        std::set<std::pair<int, int>> cells;
+        for (int i = 0; i < BufList->GetCount(); ++i)
+            cells.insert({BufList->GetItem(i).X, BufList->GetItem(i).Y});
+        return cells;
+    }
+};
+
+}  // namespace
+
+TEST(Geometry, CellRectangles)
+{
+    EXPECT_EQ(TTileData::CellRect(0, 0), (CellRectangle{16, 16, 48, 48}));
+    EXPECT_EQ(TTileData::CellRect(0, 1), (CellRectangle{0, 48, 32, 80}));
+    EXPECT_EQ(TTileData::CellRect(3, 2), (CellRectangle{112, 80, 144, 112}));
+    EXPECT_EQ(TTileData::CellRect(-1, -1), (CellRectangle{-32, -16, 0, 16}));
+}
+
+TEST(Geometry, PixelToCell)
+{
+    Doc doc;  // 12 x 12
+    struct Case {
+        int px, py, x, y;
+        bool valid;
+    } cases[] = {
+        {20, 20, 0, 0, true},   {15, 20, -1, 0, false},  {0, 50, 0, 1, true},   {31, 79, 0, 1, true},
+        {32, 48, 1, 1, true},   {100, 5, 0, -1, false},  {-40, 20, -1, 0, false},
+        {390, 50, 12, 1, false}, {399, 20, 11, 0, true},  {20, 400, 0, 12, false},
+        {5000, 5000, 156, 155, false},
+    };
+    for (const Case& c : cases) {
+        doc.PixelToCell(c.px, c.py);
+        EXPECT_EQ(doc.CursorX, c.x) << c.px << "," << c.py;
+        EXPECT_EQ(doc.CursorY, c.y) << c.px << "," << c.py;
+        EXPECT_EQ(doc.CursorValid, c.valid) << c.px << "," << c.py;
+    }
+}
+
+TEST(EditTool, PanelsArePlacedThenCountedWithinMax)
+{
+    Doc doc;
+    doc.SetCell(4, 4, {30, 5, 2});
+    doc.Selected = 1;  // No 10, Max 3
+    doc.Click(4, 4, MouseButton::Right);  // either button places
+    EXPECT_EQ(doc.GetCell(4, 4), (MapCell{10, 0, 2}));
+    const HistoryEntry& e = doc.BufList->GetItem(0);
+    EXPECT_EQ(e.Kind, 1);
+    EXPECT_EQ((MapCell{e.OldPanel, e.OldCounter, e.OldMask}), (MapCell{30, 5, 2}));
+    EXPECT_EQ((MapCell{e.NewPanel, e.NewCounter, e.NewMask}), (MapCell{10, 0, 2}));
+
+    for (int i = 0; i < 6; ++i)
+        doc.Click(4, 4);
+    EXPECT_EQ(doc.GetCell(4, 4).Counter, 3);
+    EXPECT_EQ(doc.BufList->GetCount(), 4);  // place + three steps
+    EXPECT_EQ(doc.BufList->GetItem(3).Kind, 0);
+    for (int i = 0; i < 6; ++i)
+        doc.Click(4, 4, MouseButton::Right);
+    EXPECT_EQ(doc.GetCell(4, 4).Counter, 0);
+    EXPECT_EQ(doc.BufList->GetCount(), 7);
+
+    doc.Selected = 2;  // Max 0 never counts
+    doc.Click(5, 5);
+    doc.Click(5, 5);
+    EXPECT_EQ(doc.GetCell(5, 5), (MapCell{20, 0, 0}));
+}
+
+TEST(EditTool, CounterNeverWrapsPast255)
+{
+    Doc doc;
+    doc.Tile[1].Max = 100000;
+    doc.Selected = 1;
+    doc.SetCell(1, 1, {10, 254, 0});
+    doc.Click(1, 1);
+    doc.Click(1, 1);
+    EXPECT_EQ(doc.GetCell(1, 1).Counter, 255);
+}
+
+TEST(EditTool, PressesOutsideTheMapAndMiddleButtonChangeNothing)
+{
+    Doc doc;
+    doc.Selected = 1;
+    doc.EditAt(100, 5, MouseButton::Left);    // header band
+    doc.EditAt(5, 20, MouseButton::Left);     // even row ruler
+    doc.EditAt(390, 50, MouseButton::Left);   // odd row ruler
+    doc.EditAt(20, 420, MouseButton::Left);   // below the last row
+    doc.Click(3, 3, MouseButton::Middle);
+    EXPECT_EQ(doc.BufList->GetCount(), 0);
+}
+
+TEST(EditTool, SingleCellMasks)
+{
+    Doc doc;
+    doc.Selected = 256;  // mask 0, Type 0
+    doc.Click(2, 2);
+    doc.Click(2, 2);  // already carries it: nothing recorded
+    EXPECT_EQ(doc.GetCell(2, 2).Mask, 1);
+    EXPECT_EQ(doc.BufList->GetCount(), 1);
+    doc.Click(3, 3, MouseButton::Right);  // no mask there: nothing recorded
+    EXPECT_EQ(doc.BufList->GetCount(), 1);
+    doc.SetCell(3, 3, {0, 0, 4});
+    doc.Click(3, 3, MouseButton::Right);  // removes any kind
+    EXPECT_EQ(doc.GetCell(3, 3).Mask, 0);
+    EXPECT_EQ(doc.BufList->GetCount(), 2);
+}
+
+TEST(EditTool, MaskAreasFollowTheStaggeredHexagon)
+{
+    using Cells = std::set<std::pair<int, int>>;
+    auto row = [](Cells& s, int y, int from, int to) {
+        for (int x = from; x <= to; ++x)
+            s.insert({x, y});
+    };
+    struct Case {
+        int selected, cx, cy;
+        Cells expected;
+    };
+    Cells t1even, t1odd, t2even, t2odd;
+    row(t1even, 4, 4, 6), row(t1even, 3, 5, 6), row(t1even, 5, 5, 6);
+    row(t1odd, 3, 4, 6), row(t1odd, 2, 4, 5), row(t1odd, 4, 4, 5);
+    row(t2even, 4, 3, 7), row(t2even, 3, 4, 7), row(t2even, 5, 4, 7), row(t2even, 2, 4, 6), row(t2even, 6, 4, 6);
+    row(t2odd, 3, 3, 7), row(t2odd, 2, 3, 6), row(t2odd, 4, 3, 6), row(t2odd, 1, 4, 6), row(t2odd, 5, 4, 6);
+    const Case cases[] = {
+        {257, 5, 4, t1even}, {257, 5, 3, t1odd}, {258, 5, 4, t2even}, {258, 5, 3, t2odd}};
+    for (const Case& c : cases) {
+        Doc doc;
+        doc.Selected = c.selected;
+        doc.Click(c.cx, c.cy);
+        EXPECT_EQ(doc.ChangedCells(), c.expected) << c.selected << " at " << c.cx << "," << c.cy;
+        EXPECT_EQ(doc.BufList->GetCount(), static_cast<int>(c.expected.size()));
+        // Visited row by row, columns ascending.
+        for (int i = 1; i < doc.BufList->GetCount(); ++i) {
+            const HistoryEntry &a = doc.BufList->GetItem(i - 1), &b = doc.BufList->GetItem(i);
+            EXPECT_TRUE(a.Y < b.Y || (a.Y == b.Y && a.X < b.X));
+        }
+    }
+}
+
+TEST(EditTool, LargeAreasAndCornersRecordOnlyCellsInsideTheMap)
+{
+    Doc doc;
+    doc.Selected = 259;  // Type 3: 10t - 1 cells
+    doc.Click(6, 6);
+    EXPECT_EQ(doc.BufList->GetCount(), 29);
+    Doc huge;
+    huge.Selected = 260;  // Type 1000: rows beyond two are empty, the map clips
+    huge.Click(6, 6);
+    EXPECT_EQ(huge.BufList->GetCount(), 5 * 12);
+    Doc corner;
+    corner.Selected = 257;
+    corner.Click(0, 0);
+    EXPECT_EQ(corner.ChangedCells(), (std::set<std::pair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+    // Area entries are recorded even when the mask does not change, and
+    // the right button removes masks over the same area.
+    corner.Click(0, 0);
+    EXPECT_EQ(corner.BufList->GetCount(), 8);
+    corner.Click(0, 0, MouseButton::Right);
+    EXPECT_EQ(corner.GetCell(1, 0).Mask, 0);
+    EXPECT_EQ(corner.BufList->GetCount(), 12);
+}
+
+TEST(EditTool, UndoOfAnAreaRestoresOneCellPerStep)
+{
+    Doc doc;
+    doc.SetCell(5, 4, {30, 2, 0});
+    doc.Selected = 257;
+    doc.Click(5, 4);
+    doc.Undo();
+    int masked = 0;
+    for (int x = 0; x < 12; ++x)
+        for (int y = 0; y < 12; ++y)
+            masked += doc.GetCell(x, y).Mask != 0;
+    EXPECT_EQ(masked, 6);
+    for (int i = 0; i < 6; ++i)
+        doc.Undo();
+    EXPECT_EQ(doc.GetCell(5, 4), (MapCell{30, 2, 0}));
+    doc.Redo();
+    EXPECT_EQ(doc.GetCell(doc.BufList->GetItem(0).X, doc.BufList->GetItem(0).Y).Mask, 2);
+}
