@@ -3,6 +3,7 @@
 // one unless the test gives its own text) and a copy of the shipped Image/.
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
