@@ -1,4 +1,15 @@
 // The pseudo-map code converter.
-#include "app/Unit1.h"
+#include <QPlainTextEdit>
 
-void TForm1::SpeedButton_dClick() {}
+#include "app/Unit1.h"
+#include "files/Unit6.h"
+
+void TForm1::SpeedButton_dClick()
+{
+    TForm6* form = Dialogs.Form6;
+    if (!form)
+        return;
+    form->Attach(TileData.get(), [this] { UpdateHistoryButtons(); });
+    form->Memo1->clear();
+    form->exec();
+}

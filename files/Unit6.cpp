@@ -1,6 +1,91 @@
 #include "files/Unit6.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "document/File1.h"
+
+namespace {
+
+QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QPlainTextEdit* Memo(QWidget* parent, QRect geometry)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setGeometry(geometry);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The code has no spaces; long runs must still wrap.
+    memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    return memo;
+}
+
+}  // namespace
+
 TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("擬似ＭＡＰ"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(254, 151);
+
+    Label1 = new QLabel(QStringLiteral("擬似ＭＡＰコード コンバーター"), this);
+    Label1->move(2, 6);
+    Label1->adjustSize();
+    SpeedButton1 = FlatButton(this, QStringLiteral("Get"), QRect(168, 0, 41, 22));
+    SpeedButton2 = FlatButton(this, QStringLiteral("Set"), QRect(212, 0, 41, 22));
+    Memo1 = Memo(this, QRect(0, 22, 254, 99));
+    Label2 = new QLabel(QStringLiteral("暫定バージョン"), this);
+    QFont noteFont = Label2->font();
+    noteFont.setPixelSize(19);
+    Label2->setFont(noteFont);
+    Label2->move(2, 128);
+    Label2->adjustSize();
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setGeometry(178, 124, 75, 25);
+    Button1->setAutoDefault(false);
+    Memo2 = Memo(this, QRect(0, 152, 254, 133));
+
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm6::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm6::SpeedButton2Click);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm6::Attach(TTileData* doc, std::function<void()> afterSet)
+{
+    doc_ = doc;
+    afterSet_ = std::move(afterSet);
+}
+
+void TForm6::SpeedButton1Click()
+{
+    Memo2->clear();
+    Memo1->clear();
+    if (doc_)
+        Memo1->appendPlainText(QString::fromStdString(doc_->EncodeMapCode()));
+}
+
+void TForm6::SpeedButton2Click()
+{
+    Memo2->clear();
+    if (!doc_)
+        return;
+    std::vector<std::string> trace;
+    doc_->ApplyMapCode(Memo1->toPlainText().toStdString(), &trace);
+    if (afterSet_)
+        afterSet_();
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(trace.size()));
+    for (const std::string& line : trace)
+        lines << QString::fromStdString(line);
+    Memo2->setPlainText(lines.join(QLatin1Char('\n')));
 }

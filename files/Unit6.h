@@ -1,8 +1,35 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class TTileData;
+
+// The pseudo-map code converter: "Get" writes the map's code into Memo1,
+// "Set" rebuilds the map from it.
 class TForm6 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+
+    // The document to convert, and what the owner refreshes after "Set".
+    void Attach(TTileData* doc, std::function<void()> afterSet);
+
+    QLabel* Label1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;  // trace of "Set", below the visible area
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+
+private:
+    TTileData* doc_ = nullptr;
+    std::function<void()> afterSet_;
 };

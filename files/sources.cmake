@@ -1,3 +1,6 @@
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Unit6.cpp
 )
+target_sources(ispln_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/MapCode.cpp
+)

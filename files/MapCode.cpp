@@ -1,0 +1,232 @@
+// The pseudo-map code: panel kinds of the shown map as letters with run
+// counts, read and written row by row.
+#include <algorithm>
+#include <limits>
+
+#include "document/File1.h"
+#include "document/MapView.h"
+
+namespace {
+
+constexpr char Filler = 'a';
+constexpr char EndMark = '@';
+// Counts are held up to this; anything larger already runs past the map.
+constexpr int64_t CountCap = std::numeric_limits<int32_t>::max();
+
+bool IsCodeLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Walks the shown map in reading order, writing and drawing cells.
+class CellWriter {
+public:
+    CellWriter(TTileData& doc, int32_t x, int32_t y)
+        : doc_(doc),
+          lastX_(std::clamp(doc.LastX, 0, GridSize - 1)),
+          lastY_(std::clamp(doc.LastY, 0, GridSize - 1)),
+          x_(x),
+          y_(y)
+    {
+    }
+
+    bool Full() const { return y_ > lastY_; }
+    std::pair<int32_t, int32_t> Position() const { return {x_, y_}; }
+
+    // A panel number no entry carries (negative) writes nothing.
+    void Write(int32_t no, int64_t cells)
+    {
+        if (no < 0)
+            return;
+        for (int64_t i = 0; i < cells && !Full(); ++i) {
+            doc_.SetCell(x_, y_, MapCell{static_cast<uint8_t>(no), 0, 0});
+            doc_.DrawCell(x_, y_);
+            Advance();
+        }
+    }
+
+    // Draws the remaining cells as they are, so the picture shows the grid.
+    void DrawRest()
+    {
+        for (; !Full(); Advance())
+            doc_.DrawCell(x_, y_);
+    }
+
+private:
+    void Advance()
+    {
+        if (++x_ > lastX_) {
+            x_ = 0;
+            ++y_;
+        }
+    }
+
+    TTileData& doc_;
+    const int32_t lastX_;
+    const int32_t lastY_;
+    int32_t x_;
+    int32_t y_;
+};
+
+// Reads the code one element at a time and writes the runs it describes.
+class CodeReader {
+public:
+    CodeReader(TTileData& doc, std::vector<std::string>* trace)
+        : doc_(doc), out_(doc, 0, 0), trace_(trace)
+    {
+    }
+
+    std::pair<int32_t, int32_t> Decode(const std::string& text)
+    {
+        size_t i = 0;
+        while (i < text.size() && !out_.Full()) {
+            const char c = text[i];
+            if (IsDigit(c)) {
+                i = ReadNumber(text, i);
+            } else if (IsCodeLetter(c)) {
+                WriteRun(true);
+                pending_ = true;
+                no_ = doc_.NoOfCode(static_cast<uint8_t>(c));
+                count_ = -1;
+                Trace("No1=" + std::to_string(no_) + " " + c);
+                ++i;
+            } else if (c == EndMark) {
+                WriteRun(false);
+                return out_.Position();
+            } else {
+                ++i;  // outside the code's alphabet
+            }
+        }
+        WriteRun(false);
+        return out_.Position();
+    }
+
+private:
+    size_t ReadNumber(const std::string& text, size_t i)
+    {
+        int64_t n = 0;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            n = std::min(n * 10 + (text[i] - '0'), CountCap);
+        Trace("Count=" + std::to_string(n));
+        if (pending_) {
+            count_ = n;  // a later number after the same letter wins
+        } else if (!sawNumber_) {
+            // A number before any letter stands for the leading filler run.
+            Trace("Print Count=" + std::to_string(n) + " No=-1");
+            out_.Write(doc_.NoOfCode(Filler), n + 1);
+        }
+        sawNumber_ = true;
+        return i;
+    }
+
+    void WriteRun(bool traced)
+    {
+        if (!pending_)
+            return;
+        if (traced)
+            Trace("Print Count=" + std::to_string(count_) + " No=" + std::to_string(no_));
+        out_.Write(no_, count_ < 0 ? 1 : count_ + 2);
+        pending_ = false;
+    }
+
+    void Trace(std::string line)
+    {
+        if (trace_)
+            trace_->push_back(std::move(line));
+    }
+
+    TTileData& doc_;
+    CellWriter out_;
+    std::vector<std::string>* trace_;
+    bool pending_ = false;
+    bool sawNumber_ = false;
+    int32_t no_ = -1;
+    int64_t count_ = -1;
+};
+
+// Letters outside a..z (no entry, or a code such as "@") would not decode,
+// so such cells are written as the filler.
+char LetterOfCell(const TTileData& doc, uint8_t panel)
+{
+    const auto code = static_cast<char>(doc.CodeOfNo(panel));
+    return IsCodeLetter(code) ? code : Filler;
+}
+
+void AppendRun(std::string& out, int64_t run)
+{
+    if (run >= 1)
+        out += std::to_string(run - 1);
+}
+
+}  // namespace
+
+std::string TTileData::EncodeMapCode() const
+{
+    const int32_t lastX = std::clamp(LastX, 0, GridSize - 1);
+    const int32_t lastY = std::clamp(LastY, 0, GridSize - 1);
+    std::string out;
+    char previous = Filler;
+    int64_t run = 0;
+    bool initial = true;
+    for (int32_t y = 0; y <= lastY; ++y)
+        for (int32_t x = 0; x <= lastX; ++x) {
+            const char letter = LetterOfCell(*this, Map[x][y].Panel);
+            if (letter == previous) {
+                ++run;
+                continue;
+            }
+            // The leading filler run is written as a bare number.
+            if (!initial)
+                out += previous;
+            initial = false;
+            AppendRun(out, run);
+            previous = letter;
+            run = 0;
+        }
+    // A trailing filler run is implied by the end mark.
+    if (previous != Filler) {
+        out += previous;
+        AppendRun(out, run);
+    }
+    out += EndMark;
+    return out;
+}
+
+std::pair<int32_t, int32_t> TTileData::DecodeMapCode(const std::string& text,
+                                                     std::vector<std::string>* trace)
+{
+    return CodeReader(*this, trace).Decode(text);
+}
+
+void TTileData::ApplyMapCode(const std::string& text, std::vector<std::string>* trace)
+{
+    if (trace)
+        trace->clear();
+    ClearPanels();
+    ClearMasks();
+    BufList->Clear();
+
+    // Lines are joined without separators, so numbers broken across lines
+    // (pasted or wrapped) read whole.
+    std::string joined;
+    joined.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(joined),
+                 [](char c) { return c != '\n' && c != '\r'; });
+
+    if (View)
+        View->BeginRedraw();
+    const auto [x, y] = DecodeMapCode(joined, trace);
+    CellWriter rest(*this, x, y);
+    const int32_t filler = NoOfCode(static_cast<uint8_t>(Filler));
+    if (filler >= 0)
+        rest.Write(filler, std::numeric_limits<int64_t>::max());
+    else
+        rest.DrawRest();  // cleared cells must not keep their old picture
+    if (View)
+        View->EndRedraw();
+}
