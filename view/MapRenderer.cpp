@@ -34,15 +34,31 @@ void MapRenderer::ResizePicture(int lastX, int lastY)
 
 void MapRenderer::BeginRedraw()
 {
-    batch_ = true;
     cache_.BeginBatch();
+    batchPainter_ = std::make_unique<QPainter>(&picture_);
 }
 
 void MapRenderer::EndRedraw()
 {
-    batch_ = false;
+    batchPainter_.reset();
     cache_.EndBatch();
     Changed(picture_.rect());
+}
+
+const MapRenderer::MaskFrames& MapRenderer::FramesOf(const QImage& strip)
+{
+    const auto found = frames_.find(strip.cacheKey());
+    if (found != frames_.end())
+        return found->second;
+    if (frames_.size() > 256)
+        frames_.clear();  // strips replaced on disk leave stale keys behind
+    // Parts of a short strip count as "no marker": the tile shows there.
+    MaskFrames f{QImage(TileSize, TileSize, QImage::Format_RGB32), QImage(TileSize, TileSize, QImage::Format_RGB32)};
+    f.silhouette.fill(Qt::black);
+    f.marker.fill(Qt::white);
+    QPainter(&f.silhouette).drawImage(0, 0, strip, 64, 0, TileSize, TileSize);
+    QPainter(&f.marker).drawImage(0, 0, strip, 32, 0, TileSize, TileSize);
+    return frames_.emplace(strip.cacheKey(), std::move(f)).first->second;
 }
 
 void MapRenderer::DrawCell(int x, int y)
@@ -54,29 +70,24 @@ void MapRenderer::DrawCell(int x, int y)
     const MapCell c = doc_.Map[x][y];
     const TTileList& e = doc_.Tile[doc_.IndexOfNo(c.Panel)];
 
-    QPainter p(&picture_);
+    std::unique_ptr<QPainter> own;
+    if (!batchPainter_)
+        own = std::make_unique<QPainter>(&picture_);
+    QPainter& p = batchPainter_ ? *batchPainter_ : *own;
     const QImage* tile = cache_.Get(e.Bmp);
+    if (tile && (tile->width() < TileSize || tile->height() < TileSize))
+        p.drawImage(target.topLeft(), placeholder_);  // no stale pixels around a small bitmap
     p.drawImage(target.topLeft(), tile ? *tile : placeholder_, QRect(0, 0, TileSize, TileSize));
 
     // Overlay only for a loaded mask entry; foreign numbers draw nothing.
     const int m = c.Mask;
     if (m >= 1 && m <= doc_.MaskCount && m <= MaxMasks && doc_.MaskShow) {
         if (const QImage* strip = cache_.Get(doc_.Mask[m - 1].Bmp)) {
-            // Parts of a short strip count as "no marker": the tile shows.
-            QImage silhouette(TileSize, TileSize, QImage::Format_RGB32);
-            silhouette.fill(Qt::black);
-            QImage marker(TileSize, TileSize, QImage::Format_RGB32);
-            marker.fill(Qt::white);
-            {
-                QPainter s(&silhouette);
-                s.drawImage(0, 0, *strip, 64, 0, TileSize, TileSize);
-                QPainter mk(&marker);
-                mk.drawImage(0, 0, *strip, 32, 0, TileSize, TileSize);
-            }
+            const MaskFrames& frames = FramesOf(*strip);
             p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-            p.drawImage(target.topLeft(), silhouette);
+            p.drawImage(target.topLeft(), frames.silhouette);
             p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            p.drawImage(target.topLeft(), marker);
+            p.drawImage(target.topLeft(), frames.marker);
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
     }
@@ -86,9 +97,10 @@ void MapRenderer::DrawCell(int x, int y)
         p.setBrush(Qt::NoBrush);
         p.drawRect(target.adjusted(0, 0, -1, -1));
     }
-    p.end();
-    if (!batch_)
+    if (own) {
+        own.reset();
         Changed(target);
+    }
 }
 
 void MapRenderer::DrawRuler()

@@ -1,7 +1,10 @@
 #pragma once
 #include <QImage>
 #include <QRect>
+#include <QPainter>
 #include <functional>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "document/MapView.h"
@@ -28,6 +31,11 @@ public:
     std::function<void()> onResized;
 
 private:
+    struct MaskFrames {
+        QImage silhouette;  // frame 2: white where the marker is
+        QImage marker;      // frame 1: the marker on white
+    };
+    const MaskFrames& FramesOf(const QImage& strip);
     void Changed(const QRect& r);
 
     const TTileData& doc_;
@@ -36,5 +44,6 @@ private:
     QImage placeholder_;
     std::vector<QImage> ruler_;
     BitmapCache cache_;
-    bool batch_ = false;
+    std::unique_ptr<QPainter> batchPainter_;  // one painter for a whole redraw
+    std::unordered_map<qint64, MaskFrames> frames_;
 };

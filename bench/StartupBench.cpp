@@ -1,0 +1,54 @@
+// Start-up cost: reading a 256-panel isplan.ini and filling the palettes.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "app/Config.h"
+#include "app/IniFile.h"
+#include "app/Palette.h"
+
+namespace {
+
+std::string BigCatalogue()
+{
+    IniFile ini;
+    ini.WriteInteger("Tile", "Max", 255);
+    const char* bitmaps[] = {"sea.bmp", "plains.bmp", "town.bmp", "farm.bmp", "factory.bmp"};
+    for (int i = 0; i < 256; ++i) {
+        const std::string s = std::to_string(i);
+        ini.WriteInteger(s, "No", i);
+        ini.WriteString(s, "Name", "パネル" + s);
+        ini.WriteString(s, "Bmp", bitmaps[i % 5]);
+        ini.WriteInteger(s, "Type", i % 6);
+        ini.WriteInteger(s, "Min", 100);
+        ini.WriteInteger(s, "Count", 10);
+        ini.WriteInteger(s, "Max", 9);
+        ini.WriteString(s, "Ext", "人");
+        ini.WriteBool(s, "Land", true);
+        ini.WriteInteger(s, "Code", 97 + i % 26);
+    }
+    return ini.ToBytes();
+}
+
+void BM_ReadConfigAndFillPalettes(benchmark::State& state)
+{
+    const std::string bytes = BigCatalogue();
+    for (auto _ : state) {
+        QTreeWidget buttons, masks;
+        Palette palette(&buttons, &masks);
+        TTileData doc;
+        doc.Palette = &palette;
+        IniFile ini;
+        ini.LoadFromBytes(bytes);
+        const ConfigData config = ReadConfig(ini, ISPLN_DATA_DIR "/");
+        for (const TTileList& t : config.Tiles)
+            doc.AddTile(t);
+        for (const TMaskTileList& m : config.Masks)
+            doc.AddMaskTile(m);
+        benchmark::DoNotOptimize(doc.TileCount);
+    }
+}
+BENCHMARK(BM_ReadConfigAndFillPalettes)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+// Benchmarks that touch widgets or fonts need an application object.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,240 @@
+// The map picture driven with the mouse: drawing, editing, history buttons,
+// status bar, panning and the clear buttons.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "CatalogueText.h"
+#include "TestApp.h"
+#include "app/MapPicture.h"
+#include "view/MapArtwork.h"
+#include "view/MapRenderer.h"
+
+namespace {
+
+QImage Picture(TestApp& app)
+{
+    return app.Form1().Renderer->Picture();
+}
+
+QImage CellPixels(TestApp& app, int x, int y)
+{
+    const CellRectangle r = TTileData::CellRect(x, y);
+    return Picture(app).copy(r.Left, r.Top, 32, 32);
+}
+
+QImage Bitmap(TestApp& app, const char* name, int frame = 0)
+{
+    return QImage(app.Path(QString("Image/") + name)).convertToFormat(QImage::Format_RGB32).copy(32 * frame, 0, 32, 32);
+}
+
+QPoint Centre(int x, int y)
+{
+    const CellRectangle r = TTileData::CellRect(x, y);
+    return {r.Left + 16, r.Top + 16};
+}
+
+void Press(TestApp& app, QPoint p, Qt::MouseButton b = Qt::LeftButton)
+{
+    QTest::mouseClick(app.Form1().Image1, b, {}, p);
+}
+
+QString Status(TestApp& app, int i)
+{
+    return app.Form1().StatusPanel[i]->text();
+}
+
+}  // namespace
+
+TEST(MapView, PictureSizeHeaderAndRulers)
+{
+    TestApp app(CatalogueText(3));
+    EXPECT_EQ(Picture(app).size(), QSize(400, 400));
+    EXPECT_EQ(app.Form1().Image1->size(), QSize(400, 400));
+    const QImage header = artwork::HeaderStrip();
+    EXPECT_EQ(Picture(app).copy(0, 0, 400, 16), header.copy(0, 0, 400, 16));
+    EXPECT_EQ(Picture(app).copy(0, 16, 16, 32), artwork::RulerImage(0));        // even row: left
+    EXPECT_EQ(Picture(app).copy(384, 48, 16, 32), artwork::RulerImage(1));      // odd row: right
+    EXPECT_EQ(CellPixels(app, 0, 0), Bitmap(app, "sea.bmp"));
+    EXPECT_EQ(CellPixels(app, 11, 11), Bitmap(app, "sea.bmp"));
+}
+
+TEST(MapView, PlacingCountingAndTheHistoryButtons)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+    EXPECT_FALSE(f.SpeedButton2->isEnabled());
+    app.Doc().Selected = 2;  // town.bmp, Max 3
+    Press(app, Centre(3, 7));
+    EXPECT_EQ(app.Doc().GetCell(3, 7), (MapCell{2, 0, 0}));
+    EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "town.bmp"));
+    EXPECT_TRUE(f.SpeedButton1->isEnabled());
+    EXPECT_EQ(f.SpeedButton1->toolTip(), "");  // a mouse edit refreshes only the enabled state
+    EXPECT_EQ(Status(app, 0), "(3,7)");
+    EXPECT_EQ(Status(app, 1), "パネル2 10人");
+    Press(app, Centre(3, 7));
+    Press(app, Centre(3, 7));
+    EXPECT_EQ(Status(app, 1), "パネル2 20人");
+    Press(app, Centre(3, 7), Qt::RightButton);
+    EXPECT_EQ(app.Doc().GetCell(3, 7).Counter, 1);
+
+    QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(app.Doc().GetCell(3, 7).Counter, 2);
+    EXPECT_TRUE(f.SpeedButton2->isEnabled());
+    EXPECT_EQ(f.SpeedButton1->toolTip(), "戻る");
+    EXPECT_EQ(f.SpeedButton2->toolTip(), "進む");
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(app.Doc().GetCell(3, 7), MapCell{});
+    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+    EXPECT_EQ(f.SpeedButton1->toolTip(), "");
+    EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "sea.bmp"));
+    QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(app.Doc().GetCell(3, 7), (MapCell{2, 0, 0}));
+    EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "town.bmp"));
+}
+
+TEST(MapView, KeyboardUndoAndRedoFollowTheButtons)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    f.activateWindow();
+    app.Doc().Selected = 1;
+    Press(app, Centre(2, 2));
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(app.Doc().GetCell(2, 2).Panel, 0);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);  // nothing left: harmless
+    QTest::keyClick(&f, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(app.Doc().GetCell(2, 2).Panel, 1);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(app.Doc().GetCell(2, 2).Panel, 1);
+    EXPECT_FALSE(f.SpeedButton2->isEnabled());
+}
+
+TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    app.Doc().Selected = 256;
+    Press(app, Centre(4, 4));
+    EXPECT_EQ(app.Doc().GetCell(4, 4).Mask, 1);
+    // (tile OR silhouette) AND marker
+    const QImage tile = Bitmap(app, "sea.bmp"), marker = Bitmap(app, "mask_mark.bmp", 1),
+                 silhouette = Bitmap(app, "mask_mark.bmp", 2);
+    QImage expected(32, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            expected.setPixel(x, y, ((tile.pixel(x, y) | silhouette.pixel(x, y)) & marker.pixel(x, y)) | 0xFF000000);
+    EXPECT_EQ(CellPixels(app, 4, 4), expected);
+
+    QTest::mouseClick(f.CheckBox1, Qt::LeftButton);
+    EXPECT_FALSE(app.Doc().MaskShow);
+    EXPECT_EQ(CellPixels(app, 4, 4), tile);
+    EXPECT_EQ(app.Doc().GetCell(4, 4).Mask, 1);
+    QTest::mouseClick(f.CheckBox1, Qt::LeftButton);
+    EXPECT_EQ(CellPixels(app, 4, 4), expected);
+
+    QTest::mouseClick(f.SpeedButton4, Qt::LeftButton);
+    EXPECT_TRUE(app.Doc().LineMode);
+    const QImage framed = CellPixels(app, 5, 5);
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(framed.pixel(i, 0), 0xFFFFFFFFu);
+        EXPECT_EQ(framed.pixel(0, i), 0xFFFFFFFFu);
+        EXPECT_EQ(framed.pixel(31, i), 0xFFFFFFFFu);
+        EXPECT_EQ(framed.pixel(i, 31), 0xFFFFFFFFu);
+    }
+    EXPECT_EQ(framed.copy(1, 1, 30, 30), tile.copy(1, 1, 30, 30));
+    QTest::mouseClick(f.SpeedButton4, Qt::LeftButton);
+    EXPECT_EQ(CellPixels(app, 5, 5), tile);
+}
+
+TEST(MapView, MissingTilesShowAPlaceholderAndForeignMasksDrawNothing)
+{
+    TestApp app(CatalogueText(3, 2));  // panel 2 has no bitmap
+    app.Doc().Selected = 2;
+    Press(app, Centre(1, 1));
+    EXPECT_EQ(CellPixels(app, 1, 1), artwork::PlaceholderTile());
+    app.Doc().SetCell(2, 2, {0, 0, 31});
+    app.Doc().SetCell(3, 3, {0, 0, 200});
+    app.Doc().SetCell(4, 4, {0, 0, 4});  // entry not loaded (three masks)
+    app.Doc().RedrawMap();
+    for (int c : {2, 3, 4})
+        EXPECT_EQ(CellPixels(app, c, c), Bitmap(app, "sea.bmp")) << c;
+}
+
+TEST(MapView, StatusBarFollowsThePointer)
+{
+    TestApp app(CatalogueText(3));
+    QTest::mouseMove(app.Form1().Image1, Centre(3, 7));
+    EXPECT_EQ(Status(app, 0), "(3,7)");
+    EXPECT_EQ(Status(app, 1), "パネル0 ");  // entry 0 has no value text
+    QTest::mouseMove(app.Form1().Image1, QPoint(100, 5));  // header band
+    EXPECT_EQ(Status(app, 0), "");
+    EXPECT_EQ(Status(app, 1), "");
+    // Presses outside the map change nothing and empty the panels.
+    Press(app, QPoint(5, 20));
+    EXPECT_EQ(app.Doc().BufList->GetCount(), 0);
+    EXPECT_EQ(Status(app, 0), "");
+}
+
+TEST(MapView, MiddleButtonPansWithoutEditing)
+{
+    TestApp app(CatalogueText(3, 1 << 30, "[System]\nMapSize=1\nMapY=30\nMapX=30\nWindow=0\n"));
+    TForm1& f = app.Form1();
+    f.resize(400, 300);
+    QTest::qWait(10);
+    QScrollBar* h = f.ScrollBox1->horizontalScrollBar();
+    QScrollBar* v = f.ScrollBox1->verticalScrollBar();
+    ASSERT_GT(h->maximum(), 100);
+    f.StatusPanel[2]->setText("x");
+    f.Image1MouseDown(Qt::MiddleButton, 100, 100);
+    EXPECT_TRUE(f.Panning);
+    EXPECT_EQ(f.Image1->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_EQ(f.StatusPanel[2]->text(), "");
+    f.Image1MouseMove(140, 130);
+    EXPECT_EQ(h->value(), 40);
+    EXPECT_EQ(v->value(), 30);
+    f.Image1MouseUp(Qt::MiddleButton, 140, 130);
+    EXPECT_FALSE(f.Panning);
+    EXPECT_EQ(f.PanStartX + f.PanStartY + f.PanStartH + f.PanStartV, 0);
+    EXPECT_EQ(f.Image1->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(app.Doc().BufList->GetCount(), 0);
+    // Holding a button while moving paints nothing.
+    app.Doc().Selected = 1;
+    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(2, 2));
+    QTest::mouseMove(f.Image1, Centre(3, 2));
+    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(3, 2));
+    EXPECT_EQ(app.Doc().BufList->GetCount(), 1);
+    EXPECT_EQ(app.Doc().GetCell(3, 2).Panel, 0);
+}
+
+TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
+{
+    struct Case {
+        QToolButton* TForm1::*button;
+        MapCell after;
+    } cases[] = {
+        {&TForm1::SpeedButton3, {0, 0, 2}},
+        {&TForm1::SpeedButton5, {1, 3, 0}},
+        {&TForm1::SpeedButton6, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        TestApp app(CatalogueText(3));
+        app.Doc().Selected = 1;
+        Press(app, Centre(1, 1));
+        app.Doc().SetCell(1, 1, {1, 3, 2});
+        app.Doc().SetCell(30, 30, {1, 3, 2});  // outside the shown map
+        QTest::mouseClick(app.Form1().*c.button, Qt::LeftButton);
+        EXPECT_EQ(app.Doc().GetCell(1, 1), c.after);
+        EXPECT_EQ(app.Doc().GetCell(30, 30), c.after);
+        EXPECT_EQ(app.Doc().BufList->GetCount(), 0);
+        EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
+        EXPECT_EQ(app.Form1().SpeedButton1->toolTip(), "");
+    }
+}

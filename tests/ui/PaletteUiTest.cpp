@@ -1,0 +1,122 @@
+// The palettes, driven through the real lists and buttons.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "CatalogueText.h"
+#include "TestApp.h"
+#include "app/Palette.h"
+#include "view/MapArtwork.h"
+
+namespace {
+
+void ClickItem(QTreeWidget* view, int index)
+{
+    QTreeWidgetItem* item = view->topLevelItem(index);
+    ASSERT_NE(item, nullptr);
+    view->scrollToItem(item);
+    const QRect r = view->visualItemRect(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+}  // namespace
+
+TEST(Palette, StartUpFillsBothListsAndMakesTheFirstPanelActive)
+{
+    TestApp app;
+    TForm1& f = app.Form1();
+    EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00");
+    EXPECT_EQ(f.ButtonView->topLevelItemCount(), app.Doc().TileCount);
+    EXPECT_EQ(app.Doc().TileCount, 24);
+    EXPECT_EQ(f.MaskView->topLevelItemCount(), 5);
+    EXPECT_EQ(app.Doc().Selected, 0);
+    EXPECT_EQ(f.Label1_1->text(), "海");
+    EXPECT_EQ(f.Image01->toolTip(), "海");
+    EXPECT_FALSE(f.Image01->pixmap().isNull());
+    EXPECT_TRUE(f.ListsReady);
+    // Item captions are empty: the lists show pictures only.
+    EXPECT_EQ(f.ButtonView->topLevelItem(3)->text(0), "");
+    EXPECT_EQ(Palette::ItemName(f.ButtonView, 3), "平地");
+}
+
+TEST(Palette, PageButtonsAppearOnlyAboveTwentyPanels)
+{
+    for (auto [panels, visible] : {std::pair{20, false}, {21, true}}) {
+        TestApp app(CatalogueText(panels));
+        EXPECT_EQ(app.Form1().SpeedButton_1->isVisibleTo(&app.Form1()), visible) << panels;
+        EXPECT_EQ(app.Form1().SpeedButton_2->isVisibleTo(&app.Form1()), visible) << panels;
+        EXPECT_EQ(app.Form1().Notebook1->currentIndex(), 0);
+    }
+}
+
+TEST(Palette, PagingAndChoosingItems)
+{
+    TestApp app;
+    TForm1& f = app.Form1();
+    QTest::mouseClick(f.SpeedButton_2, Qt::LeftButton);
+    EXPECT_EQ(f.Notebook1->currentIndex(), 1);
+    EXPECT_FALSE(f.SpeedButton_2->isEnabled());
+    EXPECT_TRUE(f.SpeedButton_1->isEnabled());
+    EXPECT_EQ(f.Label_1->text(), "2");
+    EXPECT_EQ(app.Doc().Selected, 0);  // paging alone changes nothing
+
+    ClickItem(f.MaskView, 2);
+    EXPECT_EQ(app.Doc().Selected, 258);
+    EXPECT_EQ(f.Label1_1->text(), "範囲2");
+    EXPECT_EQ(f.Image01->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+              f.Palettes->MaskImage(2).convertToFormat(QImage::Format_ARGB32));
+
+    QTest::mouseClick(f.SpeedButton_1, Qt::LeftButton);
+    EXPECT_EQ(f.Notebook1->currentIndex(), 0);
+    EXPECT_FALSE(f.SpeedButton_1->isEnabled());
+    EXPECT_TRUE(f.SpeedButton_2->isEnabled());
+    EXPECT_EQ(f.Label_1->text(), "1");
+    ClickItem(f.ButtonView, 7);
+    EXPECT_EQ(app.Doc().Selected, 7);
+    EXPECT_EQ(f.Label1_1->text(), "町");
+    ClickItem(f.ButtonView, 0);
+    EXPECT_EQ(app.Doc().Selected, 0);
+}
+
+TEST(Palette, SelectionIsIgnoredWhileTheListsAreNotReady)
+{
+    TestApp app;
+    app.Form1().ListsReady = false;
+    ClickItem(app.Form1().ButtonView, 5);
+    EXPECT_EQ(app.Doc().Selected, 0);
+}
+
+TEST(Palette, MissingBitmapsGetAPlaceholderSoImagesStayPaired)
+{
+    TestApp app(CatalogueText(6, 2));  // entries 2.. have no bitmap
+    TForm1& f = app.Form1();
+    const QImage placeholder = artwork::PlaceholderTile().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(f.Palettes->TileImage(2), placeholder);
+    EXPECT_EQ(f.Palettes->TileImage(1), Palette::PrepareImage(app.Path("Image/plains.bmp").toStdString()));
+
+    // Replace and delete keep item i with image i.
+    TTileList town = app.Doc().GetTile(2);
+    town.Bmp = app.Path("Image/town.bmp").toStdString();
+    app.Doc().ReplaceTile(2, town);
+    EXPECT_EQ(f.Palettes->TileImage(2), Palette::PrepareImage(town.Bmp));
+    app.Doc().DeleteTile(1);
+    EXPECT_EQ(app.Doc().TileCount, 5);
+    EXPECT_EQ(f.ButtonView->topLevelItemCount(), 5);
+    EXPECT_EQ(f.Palettes->TileImage(1), Palette::PrepareImage(town.Bmp));
+    EXPECT_EQ(Palette::ItemName(f.ButtonView, 1), "パネル2");
+    ClickItem(f.ButtonView, 1);
+    EXPECT_EQ(f.Image01->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+              Palette::PrepareImage(town.Bmp));
+}
+
+TEST(Palette, AnEmptyCatalogueStartsWithABlankPreview)
+{
+    TestApp app(QByteArray("[System]\nMapSize=1\nMapX=12\nMapY=12\n"));
+    EXPECT_EQ(app.Doc().TileCount, 0);
+    EXPECT_EQ(app.Form1().ButtonView->topLevelItemCount(), 0);
+    EXPECT_TRUE(app.Form1().Image01->pixmap().isNull());
+    EXPECT_EQ(app.Form1().Label1_1->text(), "");
+}
