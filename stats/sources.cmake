@@ -1,3 +1,7 @@
+target_sources(ispln_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/IslandFigures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Breakdown.cpp
+)
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Unit5.cpp
 )
