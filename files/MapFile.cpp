@@ -1,0 +1,130 @@
+#include "files/MapFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <string_view>
+
+#include "document/BufList.h"
+
+namespace {
+
+constexpr std::string_view CurrentIdentifier("KPL03\0", 6);
+constexpr std::string_view OlderIdentifier("KPL02\0", 6);
+
+uint8_t ByteAt(const std::string& bytes, size_t offset)
+{
+    return static_cast<uint8_t>(bytes[offset]);
+}
+
+}  // namespace
+
+bool ReadMapBytes(const std::string& bytes, MapFileInfo& info, MapFileFault* fault)
+{
+    const std::string_view head = std::string_view(bytes).substr(0, CurrentIdentifier.size());
+    MapFileFault found = MapFileFault::None;
+    MapLayout layout = MapLayout::Current;
+    if (head == CurrentIdentifier)
+        layout = MapLayout::Current;
+    else if (head == OlderIdentifier)
+        layout = MapLayout::Older;
+    else
+        found = MapFileFault::UnknownIdentifier;
+
+    const size_t cellBytes = layout == MapLayout::Current ? 3 : 2;
+    const size_t needed = layout == MapLayout::Current ? CurrentMapFileSize : OlderMapFileSize;
+    if (found == MapFileFault::None && bytes.size() < needed)
+        found = MapFileFault::TooShort;
+    if (fault)
+        *fault = found;
+    if (found != MapFileFault::None)
+        return false;
+
+    info.Layout = layout;
+    info.LastY = ByteAt(bytes, 6);
+    info.LastX = ByteAt(bytes, 7);
+    for (size_t x = 0; x < GridSize; ++x)
+        for (size_t y = 0; y < GridSize; ++y) {
+            const size_t at = MapHeaderSize + cellBytes * (GridSize * x + y);
+            MapCell& cell = info.Cells[x][y];
+            cell.Panel = ByteAt(bytes, at);
+            cell.Counter = ByteAt(bytes, at + 1);
+            cell.Mask = cellBytes == 3 ? ByteAt(bytes, at + 2) : 0;
+        }
+    return true;
+}
+
+std::string MapFileBytes(const MapFileInfo& info)
+{
+    std::string bytes(CurrentIdentifier);
+    bytes.reserve(CurrentMapFileSize);
+    bytes.push_back(static_cast<char>(info.LastY));
+    bytes.push_back(static_cast<char>(info.LastX));
+    for (const auto& column : info.Cells)
+        for (const MapCell& cell : column) {
+            bytes.push_back(static_cast<char>(cell.Panel));
+            bytes.push_back(static_cast<char>(cell.Counter));
+            bytes.push_back(static_cast<char>(cell.Mask));
+        }
+    return bytes;
+}
+
+std::string MapFileBytes(const TTileData& doc)
+{
+    MapFileInfo info;
+    // Only the low byte of each index is stored.
+    info.LastY = static_cast<uint8_t>(doc.LastY);
+    info.LastX = static_cast<uint8_t>(doc.LastX);
+    std::copy(&doc.Map[0][0], &doc.Map[0][0] + GridSize * GridSize, &info.Cells[0][0]);
+    return MapFileBytes(info);
+}
+
+bool MapFilePresent(const std::string& path)
+{
+    // Only a regular file (or a link to one) counts: a folder, a pipe or a
+    // device is treated as missing.
+    return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+bool TTileData::SaveMapFile(const std::string& fileName)
+{
+    // Written beside the target and renamed over it, so a failed save never
+    // damages the file that was there.
+    QSaveFile file(QString::fromStdString(fileName));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const std::string bytes = MapFileBytes(*this);
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool TTileData::LoadMapFile(const std::string& fileName)
+{
+    if (!MapFilePresent(fileName))
+        return false;
+    QFile file(QString::fromStdString(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Nothing past the current layout matters, however large the file.
+    const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));
+    file.close();
+
+    MapFileInfo info;
+    if (!ReadMapBytes(std::string(head.constData(), static_cast<size_t>(head.size())), info))
+        return false;
+
+    std::copy(&info.Cells[0][0], &info.Cells[0][0] + GridSize * GridSize, &Map[0][0]);
+    // Each setter ignores a value above 30 and keeps that direction's size.
+    SetLastY(info.LastY);
+    SetLastX(info.LastX);
+    // Even when both were ignored the picture is sized again and its header
+    // strip drawn afresh before the full redraw.
+    ResizePicture();
+    RedrawMap();
+    BufList->Clear();
+    return true;
+}

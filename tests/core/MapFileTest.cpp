@@ -1,0 +1,369 @@
+// Map files: the bytes written, the two layouts read, and every refusal.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "document/File1.h"
+#include "document/MapView.h"
+#include "files/MapFile.h"
+
+namespace {
+
+// Records what the document asks of the screen.
+class RecordingView : public MapView {
+public:
+    void ResizePicture(int lastX, int lastY) override { calls.push_back("resize " + Pair(lastX, lastY)); }
+    void DrawCell(int x, int y) override { calls.push_back("cell " + Pair(x, y)); }
+    void DrawRuler() override { calls.push_back("ruler"); }
+    static std::string Pair(int a, int b) { return std::to_string(a) + "," + std::to_string(b); }
+    std::vector<std::string> calls;
+};
+
+// A cell whose three bytes tell where it lies.
+MapCell Marked(int x, int y)
+{
+    return {static_cast<uint8_t>(x + 1), static_cast<uint8_t>(y + 100), static_cast<uint8_t>((x * 7 + y) % 31)};
+}
+
+std::unique_ptr<TTileData> MarkedDocument(int lastX, int lastY)
+{
+    auto doc = std::make_unique<TTileData>();
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            doc->SetCell(x, y, Marked(x, y));
+    doc->SetLastX(lastX);
+    doc->SetLastY(lastY);
+    return doc;
+}
+
+bool SameGrid(const TTileData& a, const TTileData& b)
+{
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            if (!(a.GetCell(x, y) == b.GetCell(x, y)))
+                return false;
+    return true;
+}
+
+// Two recorded edits, one undone: both undo and redo are possible.
+void GiveHistory(TTileData& doc)
+{
+    doc.ChangeCell(1, 1, 1, 3);
+    doc.ChangeCell(2, 2, 1, 4);
+    doc.Undo();
+    ASSERT_TRUE(doc.CanUndo());
+    ASSERT_TRUE(doc.CanRedo());
+}
+
+std::string ReadAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+void WriteAll(const QString& path, const std::string& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// An older-layout file whose cells carry their position.
+std::string OlderFile(uint8_t lastY, uint8_t lastX)
+{
+    std::string bytes("KPL02\0", 6);
+    bytes.push_back(static_cast<char>(lastY));
+    bytes.push_back(static_cast<char>(lastX));
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y) {
+            bytes.push_back(static_cast<char>(Marked(x, y).Panel));
+            bytes.push_back(static_cast<char>(Marked(x, y).Counter));
+        }
+    return bytes;
+}
+
+std::string CurrentFile(uint8_t lastY, uint8_t lastX)
+{
+    MapFileInfo info;
+    info.LastY = lastY;
+    info.LastX = lastX;
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            info.Cells[x][y] = Marked(x, y);
+    return MapFileBytes(info);
+}
+
+class MapFileTest : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir.path() + "/" + name; }
+    std::string StdPath(const QString& name) const { return Path(name).toStdString(); }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(MapFileTest, SavedBytesFollowTheLayout)
+{
+    auto doc = MarkedDocument(14, 19);
+    ASSERT_TRUE(doc->SaveMapFile(StdPath("a.kpl")));
+    const std::string bytes = ReadAll(Path("a.kpl"));
+    ASSERT_EQ(bytes.size(), 2891u);
+    EXPECT_EQ(bytes.substr(0, 6), std::string("KPL03\0", 6));
+    EXPECT_EQ(static_cast<uint8_t>(bytes[6]), 19) << "rows come first";
+    EXPECT_EQ(static_cast<uint8_t>(bytes[7]), 14);
+    // Corners, shown and hidden cells alike.
+    const int cells[][2] = {{0, 0}, {0, 1}, {1, 0}, {14, 19}, {20, 3}, {3, 25}, {30, 30}};
+    for (auto [x, y] : cells) {
+        const size_t at = 8 + 93 * x + 3 * y;
+        const MapCell want = Marked(x, y);
+        EXPECT_EQ(static_cast<uint8_t>(bytes[at]), want.Panel) << x << "," << y;
+        EXPECT_EQ(static_cast<uint8_t>(bytes[at + 1]), want.Counter) << x << "," << y;
+        EXPECT_EQ(static_cast<uint8_t>(bytes[at + 2]), want.Mask) << x << "," << y;
+    }
+}
+
+TEST_F(MapFileTest, FileLengthDoesNotDependOnTheMapSize)
+{
+    for (int side : {0, 11, 30}) {
+        auto doc = MarkedDocument(side, side);
+        ASSERT_TRUE(doc->SaveMapFile(StdPath("s.kpl")));
+        const std::string bytes = ReadAll(Path("s.kpl"));
+        EXPECT_EQ(bytes.size(), 2891u) << side;
+        EXPECT_EQ(static_cast<uint8_t>(bytes[6]), side);
+    }
+}
+
+TEST_F(MapFileTest, HiddenCellsComeBackAfterShrinkSaveLoadGrow)
+{
+    auto first = MarkedDocument(19, 19);
+    first->SetLastX(11);
+    first->SetLastY(11);
+    ASSERT_TRUE(first->SaveMapFile(StdPath("h.kpl")));
+
+    TTileData second;
+    ASSERT_TRUE(second.LoadMapFile(StdPath("h.kpl")));
+    EXPECT_EQ(second.LastX, 11);
+    EXPECT_EQ(second.LastY, 11);
+    second.SetLastX(30);
+    second.SetLastY(30);
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            ASSERT_EQ(second.GetCell(x, y), Marked(x, y)) << x << "," << y;
+}
+
+TEST_F(MapFileTest, OlderLayoutLoadsWithoutMasks)
+{
+    WriteAll(Path("old.kpl"), OlderFile(9, 13));
+    TTileData doc;
+    doc.SetCell(4, 4, {1, 1, 5});
+    ASSERT_TRUE(doc.LoadMapFile(StdPath("old.kpl")));
+    EXPECT_EQ(doc.LastY, 9);
+    EXPECT_EQ(doc.LastX, 13);
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y) {
+            const MapCell c = doc.GetCell(x, y);
+            ASSERT_EQ(c.Panel, Marked(x, y).Panel);
+            ASSERT_EQ(c.Counter, Marked(x, y).Counter);
+            ASSERT_EQ(c.Mask, 0) << x << "," << y;
+        }
+}
+
+TEST_F(MapFileTest, HeaderBytesAboveThirtyKeepThatDirection)
+{
+    struct {
+        uint8_t y, x;
+        int wantY, wantX;
+    } cases[] = {
+        {31, 5, 7, 5}, {5, 31, 5, 8}, {255, 255, 7, 8}, {30, 30, 30, 30}, {0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        WriteAll(Path("h.kpl"), CurrentFile(c.y, c.x));
+        TTileData doc;
+        doc.SetLastY(7);
+        doc.SetLastX(8);
+        ASSERT_TRUE(doc.LoadMapFile(StdPath("h.kpl")));
+        EXPECT_EQ(doc.LastY, c.wantY) << int(c.y) << "," << int(c.x);
+        EXPECT_EQ(doc.LastX, c.wantX) << int(c.y) << "," << int(c.x);
+        EXPECT_EQ(doc.GetCell(30, 30), Marked(30, 30)) << "cells are still taken over";
+    }
+}
+
+TEST_F(MapFileTest, BytesAfterTheCellsAreIgnored)
+{
+    for (const std::string& base : {CurrentFile(3, 4), OlderFile(3, 4)}) {
+        WriteAll(Path("long.kpl"), base + std::string(5000, '\xff'));
+        TTileData doc;
+        ASSERT_TRUE(doc.LoadMapFile(StdPath("long.kpl")));
+        EXPECT_EQ(doc.LastY, 3);
+        EXPECT_EQ(doc.LastX, 4);
+        EXPECT_EQ(doc.GetCell(30, 30).Panel, Marked(30, 30).Panel);
+    }
+}
+
+TEST_F(MapFileTest, RefusedFilesLeaveTheDocumentAsItWas)
+{
+    const std::string current = CurrentFile(3, 4);
+    const std::string older = OlderFile(3, 4);
+    std::string zeroless = current;
+    zeroless[5] = ' ';
+    std::string newer = current;
+    newer[4] = '4';
+    struct {
+        const char* what;
+        std::string bytes;
+    } files[] = {
+        {"empty", ""},
+        {"identifier only", std::string("KPL03\0", 6)},
+        {"no zero after the identifier", zeroless},
+        {"unknown version", newer},
+        {"lower case", "kpl03" + current.substr(5)},
+        {"current layout one byte short", current.substr(0, 2890)},
+        {"current layout only as long as the older one", current.substr(0, 1930)},
+        {"older layout one byte short", older.substr(0, 1929)},
+    };
+    for (const auto& f : files) {
+        WriteAll(Path("bad.kpl"), f.bytes);
+        auto doc = MarkedDocument(20, 21);
+        GiveHistory(*doc);
+        auto before = MarkedDocument(20, 21);
+        GiveHistory(*before);
+        RecordingView view;
+        doc->View = &view;
+        EXPECT_FALSE(doc->LoadMapFile(StdPath("bad.kpl"))) << f.what;
+        EXPECT_EQ(doc->LastX, 20) << f.what;
+        EXPECT_EQ(doc->LastY, 21) << f.what;
+        EXPECT_TRUE(doc->CanUndo()) << f.what;
+        EXPECT_TRUE(doc->CanRedo()) << f.what;
+        EXPECT_TRUE(SameGrid(*doc, *before)) << f.what;
+        EXPECT_TRUE(view.calls.empty()) << f.what;
+    }
+}
+
+TEST_F(MapFileTest, MissingFoldersAndUnreadableFilesAreRefused)
+{
+    ASSERT_TRUE(QDir().mkpath(Path("folder.kpl")));
+    WriteAll(Path("locked.kpl"), CurrentFile(1, 1));
+    QFile::setPermissions(Path("locked.kpl"), QFileDevice::Permissions{});
+    std::vector<std::string> paths = {"", StdPath("none.kpl"), StdPath("folder.kpl")};
+    // Root reads the file whatever its permissions.
+    if (geteuid() != 0)
+        paths.push_back(StdPath("locked.kpl"));
+    for (const std::string& path : paths) {
+        auto doc = MarkedDocument(5, 6);
+        GiveHistory(*doc);
+        EXPECT_FALSE(doc->LoadMapFile(path)) << path;
+        EXPECT_EQ(doc->LastX, 5);
+        EXPECT_EQ(doc->LastY, 6);
+        EXPECT_TRUE(doc->CanUndo()) << path;
+        EXPECT_EQ(doc->GetCell(30, 30), Marked(30, 30)) << path;
+    }
+    EXPECT_FALSE(MapFilePresent(StdPath("folder.kpl")));
+}
+
+TEST_F(MapFileTest, LoadEmptiesTheHistoryAndRedrawsEverythingOnce)
+{
+    WriteAll(Path("m.kpl"), CurrentFile(2, 1));
+    auto doc = MarkedDocument(20, 20);
+    GiveHistory(*doc);
+    RecordingView view;
+    doc->View = &view;
+    ASSERT_TRUE(doc->LoadMapFile(StdPath("m.kpl")));
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_FALSE(doc->CanRedo());
+    EXPECT_EQ(doc->BufList->GetCount(), 0);
+    const std::vector<std::string> want = {
+        "resize 20,2", "resize 1,2", "resize 1,2",  // rows, columns, then once more
+        "cell 0,0", "cell 0,1", "cell 0,2", "cell 1,0", "cell 1,1", "cell 1,2", "ruler",
+    };
+    EXPECT_EQ(view.calls, want);
+}
+
+TEST_F(MapFileTest, PictureIsResizedEvenWhenBothHeaderBytesAreIgnored)
+{
+    WriteAll(Path("m.kpl"), CurrentFile(200, 31));
+    auto doc = MarkedDocument(0, 0);
+    RecordingView view;
+    doc->View = &view;
+    ASSERT_TRUE(doc->LoadMapFile(StdPath("m.kpl")));
+    const std::vector<std::string> want = {"resize 0,0", "cell 0,0", "ruler"};
+    EXPECT_EQ(view.calls, want);
+}
+
+TEST_F(MapFileTest, ReaderNamesTheFaultAndConvertsOlderFiles)
+{
+    struct {
+        std::string bytes;
+        bool ok;
+        MapFileFault fault;
+    } cases[] = {
+        {"", false, MapFileFault::UnknownIdentifier},
+        {"KPL0", false, MapFileFault::UnknownIdentifier},
+        {std::string("KPL01\0", 6) + std::string(3000, '\0'), false, MapFileFault::UnknownIdentifier},
+        {std::string("KPL03\0", 6) + std::string(1924, '\0'), false, MapFileFault::TooShort},
+        {std::string("KPL02\0", 6) + std::string(1924, '\0'), true, MapFileFault::None},
+        {std::string("KPL03\0", 6) + std::string(2885, '\0'), true, MapFileFault::None},
+    };
+    for (const auto& c : cases) {
+        MapFileInfo info;
+        info.LastX = 77;
+        MapFileFault fault = MapFileFault::TooShort;
+        EXPECT_EQ(ReadMapBytes(c.bytes, info, &fault), c.ok) << c.bytes.size();
+        EXPECT_EQ(fault, c.fault) << c.bytes.size();
+        if (!c.ok)
+            EXPECT_EQ(info.LastX, 77) << "untouched on refusal";
+    }
+
+    MapFileInfo older;
+    ASSERT_TRUE(ReadMapBytes(OlderFile(3, 4), older));
+    EXPECT_EQ(older.Layout, MapLayout::Older);
+    const std::string converted = MapFileBytes(older);
+    MapFileInfo back;
+    ASSERT_TRUE(ReadMapBytes(converted, back));
+    EXPECT_EQ(back.Layout, MapLayout::Current);
+    EXPECT_EQ(converted.size(), 2891u);
+    EXPECT_EQ(back.Cells[30][29], (MapCell{Marked(30, 29).Panel, Marked(30, 29).Counter, 0}));
+}
+
+TEST_F(MapFileTest, FailedSaveKeepsWhatWasThere)
+{
+    auto doc = MarkedDocument(11, 11);
+    // A regular file where a folder should be.
+    WriteAll(Path("plain"), "x");
+    EXPECT_FALSE(doc->SaveMapFile(StdPath("plain/a.kpl")));
+    EXPECT_EQ(ReadAll(Path("plain")), "x");
+    // A folder where the file should be: it stays, with its contents.
+    ASSERT_TRUE(QDir().mkpath(Path("taken.kpl")));
+    WriteAll(Path("taken.kpl/inside"), "keep");
+    EXPECT_FALSE(doc->SaveMapFile(StdPath("taken.kpl")));
+    EXPECT_EQ(ReadAll(Path("taken.kpl/inside")), "keep");
+    EXPECT_FALSE(doc->SaveMapFile(""));
+}
+
+TEST_F(MapFileTest, FailedSaveInReadOnlyFolderKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    ASSERT_TRUE(QDir().mkpath(Path("ro")));
+    WriteAll(Path("ro/a.kpl"), "old contents");
+    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    auto doc = MarkedDocument(11, 11);
+    EXPECT_FALSE(doc->SaveMapFile(StdPath("ro/a.kpl")));
+    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(ReadAll(Path("ro/a.kpl")), "old contents");
+}
+
+TEST_F(MapFileTest, SaveReplacesAnExistingFile)
+{
+    WriteAll(Path("a.kpl"), std::string(9000, 'z'));
+    auto doc = MarkedDocument(3, 3);
+    ASSERT_TRUE(doc->SaveMapFile(StdPath("a.kpl")));
+    EXPECT_EQ(ReadAll(Path("a.kpl")), MapFileBytes(*doc));
+}
