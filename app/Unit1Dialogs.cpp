@@ -1,5 +1,30 @@
 // The catalogue editor and the system settings.
 #include "app/Unit1.h"
 
-void TForm1::SpeedButton_aClick() {}
-void TForm1::SpeedButton_cClick() {}
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit4.h"
+
+void TForm1::SpeedButton_aClick()
+{
+    TForm3* editor = Dialogs.Form3;
+    if (!editor)
+        return;
+    editor->Open(*TileData);
+    if (editor->exec() != QDialog::Accepted)
+        return;
+    // The palette rebuild notifies item changes; they must not move the selection.
+    ListsReady = false;
+    editor->Editor().WriteBack(*TileData);
+    UpdatePageButtons();
+    ListsReady = true;
+}
+
+void TForm1::SpeedButton_cClick()
+{
+    TForm4* settings = Dialogs.Form4;
+    if (!settings)
+        return;
+    settings->Fill(*TileData);
+    if (settings->exec() == QDialog::Accepted)
+        settings->CopyBack(*TileData);
+}

@@ -1,6 +1,200 @@
 #include "dialogs/Unit4.h"
 
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/Messages.h"
+#include "dialogs/ShiftJisGuard.h"
+#include "document/File1.h"
+
+namespace {
+
+QLabel* BigLabel(QWidget* parent, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPixelSize(16);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QScrollBar* Bar(QWidget* parent, QRect geometry, int lo, int hi, int value)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setGeometry(geometry);
+    bar->setRange(lo, hi);
+    bar->setValue(value);
+    return bar;
+}
+
+QCheckBox* Check(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+}  // namespace
+
 TForm4::TForm4(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("System設定"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(269, 216);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setGeometry(0, 0, 269, 184);
+    BuildSettingsTab();
+    BuildRatesTab();
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setGeometry(112, 189, 75, 23);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setGeometry(190, 189, 75, 23);
+    Button1->setAutoDefault(false);
+    Button2->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm4::BuildSettingsTab()
+{
+    TabSheet1 = new QWidget;
+    PageControl1->addTab(TabSheet1, QStringLiteral("設定"));
+    CheckBox1_1 = Check(TabSheet1, QStringLiteral("サイズを自動的に設定"), QRect(8, 6, 240, 18));
+    Label1_1 = BigLabel(TabSheet1, QStringLiteral("Y = 12"), QRect(16, 27, 64, 18));
+    ScrollBar1_1 = Bar(TabSheet1, QRect(84, 29, 165, 16), 12, 30, 12);
+    Label1_2 = BigLabel(TabSheet1, QStringLiteral("X = 12"), QRect(16, 49, 64, 18));
+    ScrollBar1_2 = Bar(TabSheet1, QRect(84, 51, 165, 16), 12, 30, 12);
+    CheckBox1_2 = Check(TabSheet1, QStringLiteral("Windowのサイズを自動的に変更"), QRect(8, 74, 240, 18));
+    CheckBox1_3 = Check(TabSheet1, QStringLiteral("保存ファイルを自動的にロード"), QRect(8, 96, 240, 18));
+    Edit1_1 = new QLineEdit(TabSheet1);
+    Edit1_1->setGeometry(8, 120, 198, 21);
+    SpeedButton1 = new QToolButton(TabSheet1);
+    SpeedButton1->setText(QStringLiteral("参照"));
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setGeometry(210, 119, 40, 23);
+    // isplan.ini keeps the path in Shift-JIS.
+    RefuseTextShiftJisCannotHold(Edit1_1, QStringLiteral("ファイル名"));
+
+    connect(ScrollBar1_1, &QScrollBar::valueChanged, this, &TForm4::ScrollBar1_1Change);
+    connect(ScrollBar1_2, &QScrollBar::valueChanged, this, &TForm4::ScrollBar1_2Change);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
+}
+
+void TForm4::BuildRatesTab()
+{
+    TabSheet2 = new QWidget;
+    PageControl1->addTab(TabSheet2, QStringLiteral("情報設定"));
+    Label2_1 = BigLabel(TabSheet2, QStringLiteral("食料消費 20%"), QRect(8, 6, 240, 18));
+    ScrollBar2_1 = Bar(TabSheet2, QRect(8, 26, 245, 16), 1, 1000, 200);
+    Label2_2 = BigLabel(TabSheet2, QStringLiteral("食料生産 100%"), QRect(8, 52, 240, 18));
+    ScrollBar2_2 = Bar(TabSheet2, QRect(8, 72, 245, 16), 1, 1000, 1000);
+    Label2_3 = BigLabel(TabSheet2, QStringLiteral("資金生産 0.1%"), QRect(8, 98, 240, 18));
+    ScrollBar2_3 = Bar(TabSheet2, QRect(8, 118, 245, 16), 1, 1000, 1);
+
+    connect(ScrollBar2_1, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_1Change);
+    connect(ScrollBar2_2, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_2Change);
+    connect(ScrollBar2_3, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_3Change);
+}
+
+QString TForm4::PercentText(int tenths)
+{
+    // At most two decimals, no trailing zeros, no point for a whole number.
+    QString text = QString::number(tenths * 0.1, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+}
+
+void TForm4::ScrollBar1_1Change(int position)
+{
+    Label1_1->setText(QStringLiteral("Y = %1").arg(position));
+}
+
+void TForm4::ScrollBar1_2Change(int position)
+{
+    Label1_2->setText(QStringLiteral("X = %1").arg(position));
+}
+
+void TForm4::ScrollBar2_1Change(int position)
+{
+    Label2_1->setText(QStringLiteral("食料消費 %1%").arg(PercentText(position)));
+}
+
+void TForm4::ScrollBar2_2Change(int position)
+{
+    Label2_2->setText(QStringLiteral("食料生産 %1%").arg(PercentText(position)));
+}
+
+void TForm4::ScrollBar2_3Change(int position)
+{
+    Label2_3->setText(QStringLiteral("資金生産 %1%").arg(PercentText(position)));
+}
+
+void TForm4::Fill(const TTileData& doc)
+{
+    PageControl1->setCurrentIndex(0);
+    // A value outside a bar's range shows at the nearest end.
+    ScrollBar2_1->setValue(doc.Food1);
+    ScrollBar2_2->setValue(doc.Food2);
+    ScrollBar2_3->setValue(doc.Gold);
+    CheckBox1_1->setChecked(doc.Sys.MapSize);
+    ScrollBar1_1->setValue(doc.Sys.MapY);
+    ScrollBar1_2->setValue(doc.Sys.MapX);
+    CheckBox1_2->setChecked(doc.Sys.Window);
+    CheckBox1_3->setChecked(doc.Sys.Load);
+    Edit1_1->setText(QString::fromStdString(doc.Sys.LoadFile));
+    const QFileInfo loadFile(Edit1_1->text());
+    browseFolder = !Edit1_1->text().isEmpty() && loadFile.absoluteDir().exists()
+                       ? loadFile.absolutePath()
+                       : QString::fromStdString(doc.ExePath);
+}
+
+void TForm4::CopyBack(TTileData& doc) const
+{
+    doc.Food1 = ScrollBar2_1->value();
+    doc.Food2 = ScrollBar2_2->value();
+    doc.Gold = ScrollBar2_3->value();
+    doc.Sys.MapSize = CheckBox1_1->isChecked();
+    doc.Sys.MapY = ScrollBar1_1->value();
+    doc.Sys.MapX = ScrollBar1_2->value();
+    doc.Sys.Window = CheckBox1_2->isChecked();
+    doc.Sys.Load = CheckBox1_3->isChecked();
+    doc.Sys.LoadFile = Edit1_1->text().toStdString();
+}
+
+QString TForm4::ChooseMapFile()
+{
+    QFileDialog dialog(this, QStringLiteral("Tidemark擬似Map 読み込み指定"), browseFolder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
+    dialog.selectFile(QStringLiteral("*.kpl"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void TForm4::SpeedButton1Click()
+{
+    const QString path = ChooseMapFile();
+    if (path.isEmpty())
+        return;
+    if (!ShiftJisCanHold(path)) {
+        ShowMessage(this, ShiftJisRefusalMessage(QStringLiteral("ファイル名")));
+        return;
+    }
+    Edit1_1->setText(path);
 }

@@ -1,0 +1,35 @@
+#include "dialogs/ShiftJisGuard.h"
+
+#include <QLineEdit>
+#include <memory>
+
+#include "app/IniFile.h"
+#include "app/Messages.h"
+
+bool ShiftJisCanHold(const QString& text)
+{
+    return IniFile::CanEncode(text.toStdString());
+}
+
+QString ShiftJisRefusalMessage(const QString& fieldName)
+{
+    return QStringLiteral("%1にShift-JISで表せない文字は使えません。").arg(fieldName);
+}
+
+void RefuseTextShiftJisCannotHold(QLineEdit* edit, const QString& fieldName)
+{
+    auto lastGood = std::make_shared<QString>(edit->text());
+    // Text set by the program counts as good when it can be held.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [lastGood](const QString& text) {
+        if (ShiftJisCanHold(text))
+            *lastGood = text;
+    });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, fieldName, lastGood](const QString& text) {
+        if (ShiftJisCanHold(text))
+            return;
+        const int cursor = edit->cursorPosition() - static_cast<int>(text.size() - lastGood->size());
+        edit->setText(*lastGood);
+        edit->setCursorPosition(std::max(0, cursor));
+        ShowMessage(edit->window(), ShiftJisRefusalMessage(fieldName));
+    });
+}
