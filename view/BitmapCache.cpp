@@ -19,7 +19,7 @@ const QImage* BitmapCache::Get(const std::string& path)
         return nullptr;
     const QString qpath = QString::fromStdString(path);
     if (bypass) {
-        scratch_ = QFileInfo(qpath).isFile() ? QImage(qpath) : QImage();
+        scratch_ = QFileInfo(qpath).isFile() ? QImage(qpath).convertToFormat(QImage::Format_RGB32) : QImage();
         return scratch_.isNull() ? nullptr : &scratch_;
     }
     if (!inBatch_)

@@ -5,8 +5,12 @@
 #include "document/File1.h"
 #include "view/MapArtwork.h"
 #include "view/MapGeometry.h"
+#include "view/PixelOps.h"
 
 using namespace geometry;
+using pixel_ops::Blit;
+using pixel_ops::Frame;
+using pixel_ops::Op;
 
 MapRenderer::MapRenderer(const TTileData& doc)
     : doc_(doc), header_(artwork::HeaderStrip()), placeholder_(artwork::PlaceholderTile())
@@ -35,12 +39,12 @@ void MapRenderer::ResizePicture(int lastX, int lastY)
 void MapRenderer::BeginRedraw()
 {
     cache_.BeginBatch();
-    batchPainter_ = std::make_unique<QPainter>(&picture_);
+    batch_ = true;
 }
 
 void MapRenderer::EndRedraw()
 {
-    batchPainter_.reset();
+    batch_ = false;
     cache_.EndBatch();
     Changed(picture_.rect());
 }
@@ -56,8 +60,8 @@ const MapRenderer::MaskFrames& MapRenderer::FramesOf(const QImage& strip)
     MaskFrames f{QImage(TileSize, TileSize, QImage::Format_RGB32), QImage(TileSize, TileSize, QImage::Format_RGB32)};
     f.silhouette.fill(Qt::black);
     f.marker.fill(Qt::white);
-    QPainter(&f.silhouette).drawImage(0, 0, strip, 64, 0, TileSize, TileSize);
-    QPainter(&f.marker).drawImage(0, 0, strip, 32, 0, TileSize, TileSize);
+    Blit(f.silhouette, 0, 0, strip, 64, 0, TileSize, TileSize, Op::Copy);
+    Blit(f.marker, 0, 0, strip, 32, 0, TileSize, TileSize, Op::Copy);
     return frames_.emplace(strip.cacheKey(), std::move(f)).first->second;
 }
 
@@ -70,47 +74,34 @@ void MapRenderer::DrawCell(int x, int y)
     const MapCell c = doc_.Map[x][y];
     const TTileList& e = doc_.Tile[doc_.IndexOfNo(c.Panel)];
 
-    std::unique_ptr<QPainter> own;
-    if (!batchPainter_)
-        own = std::make_unique<QPainter>(&picture_);
-    QPainter& p = batchPainter_ ? *batchPainter_ : *own;
     const QImage* tile = cache_.Get(e.Bmp);
     if (tile && (tile->width() < TileSize || tile->height() < TileSize))
-        p.drawImage(target.topLeft(), placeholder_);  // no stale pixels around a small bitmap
-    p.drawImage(target.topLeft(), tile ? *tile : placeholder_, QRect(0, 0, TileSize, TileSize));
+        Blit(picture_, r.Left, r.Top, placeholder_, 0, 0, TileSize, TileSize, Op::Copy);  // no stale pixels
+    Blit(picture_, r.Left, r.Top, tile ? *tile : placeholder_, 0, 0, TileSize, TileSize, Op::Copy);
 
     // Overlay only for a loaded mask entry; foreign numbers draw nothing.
     const int m = c.Mask;
     if (m >= 1 && m <= doc_.MaskCount && m <= MaxMasks && doc_.MaskShow) {
         if (const QImage* strip = cache_.Get(doc_.Mask[m - 1].Bmp)) {
             const MaskFrames& frames = FramesOf(*strip);
-            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-            p.drawImage(target.topLeft(), frames.silhouette);
-            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            p.drawImage(target.topLeft(), frames.marker);
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            Blit(picture_, r.Left, r.Top, frames.silhouette, 0, 0, TileSize, TileSize, Op::Or);
+            Blit(picture_, r.Left, r.Top, frames.marker, 0, 0, TileSize, TileSize, Op::And);
         }
     }
 
-    if (doc_.LineMode) {
-        p.setPen(Qt::white);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(target.adjusted(0, 0, -1, -1));
-    }
-    if (own) {
-        own.reset();
+    if (doc_.LineMode)
+        Frame(picture_, target, qRgb(255, 255, 255));
+    if (!batch_)
         Changed(target);
-    }
 }
 
 void MapRenderer::DrawRuler()
 {
-    QPainter p(&picture_);
     for (int y = 0; y <= doc_.LastY && y < GridSize; ++y) {
         const int left = (y % 2 == 0) ? 0 : OddRulerLeft(doc_.LastX);
-        p.drawImage(left, TileSize * y + TopBand, ruler_[static_cast<size_t>(y)]);
+        Blit(picture_, left, TileSize * y + TopBand, ruler_[static_cast<size_t>(y)], 0, 0, RulerWidth, TileSize,
+             Op::Copy);
     }
-    p.end();
     Changed(picture_.rect());
 }
 

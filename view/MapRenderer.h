@@ -1,7 +1,6 @@
 #pragma once
 #include <QImage>
 #include <QRect>
-#include <QPainter>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -44,6 +43,6 @@ private:
     QImage placeholder_;
     std::vector<QImage> ruler_;
     BitmapCache cache_;
-    std::unique_ptr<QPainter> batchPainter_;  // one painter for a whole redraw
+    bool batch_ = false;  // inside a full redraw: one change notice at its end
     std::unordered_map<qint64, MaskFrames> frames_;
 };
