@@ -1,0 +1,115 @@
+#include "app/Config.h"
+
+#include <algorithm>
+
+#include "document/File1.h"
+
+namespace {
+
+const char* const kSystem = "System";
+const char* const kTile = "Tile";
+const char* const kMask = "Mask";
+constexpr int32_t kLastTile = MaxTiles - 1;
+constexpr int32_t kLastMask = MaxMasks - 1;
+
+// Files written on other systems may use '\' between folders.
+std::string ImagePath(const std::string& exePath, std::string name)
+{
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return exePath + "Image/" + name;
+}
+
+std::string MaskSection(int32_t i) { return kMask + std::to_string(i); }
+
+} // namespace
+
+std::string LastPathComponent(const std::string& path)
+{
+    const size_t cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
+{
+    ConfigData c;
+    c.Sys.MapSize = ini.ReadBool(kSystem, "MapSize", false);
+    c.Sys.MapY = ini.ReadInteger(kSystem, "MapY", 12);
+    c.Sys.MapX = ini.ReadInteger(kSystem, "MapX", 12);
+    c.Sys.Window = ini.ReadBool(kSystem, "Window", false);
+    c.Sys.Load = ini.ReadBool(kSystem, "Load", false);
+    c.Sys.LoadFile = ini.ReadString(kSystem, "LoadFile", "");
+    c.Food1 = ini.ReadInteger(kSystem, "Food1", 200);
+    c.Food2 = ini.ReadInteger(kSystem, "Food2", 1000);
+    c.Gold = ini.ReadInteger(kSystem, "Gold", 1);
+
+    const int32_t lastTile = std::min(ini.ReadInteger(kTile, "Max", -1), kLastTile);
+    for (int32_t i = 0; i <= lastTile; ++i) {
+        const std::string s = std::to_string(i);
+        TTileList t;
+        t.No = ini.ReadInteger(s, "No", -1);
+        t.Name = ini.ReadString(s, "Name", "");
+        t.Bmp = ImagePath(exePath, ini.ReadString(s, "Bmp", ""));
+        t.Type = ini.ReadInteger(s, "Type", -1);
+        t.Min = ini.ReadInteger(s, "Min", -1);
+        t.Count = ini.ReadInteger(s, "Count", -1);
+        t.Max = ini.ReadInteger(s, "Max", -1);
+        t.Ext = ini.ReadString(s, "Ext", "");
+        t.Land = ini.ReadBool(s, "Land", true);
+        t.Code = static_cast<uint8_t>(ini.ReadInteger(s, "Code", 97));
+        c.Tiles.push_back(std::move(t));
+    }
+
+    const int32_t lastMask = std::min(ini.ReadInteger(kMask, "Max", -1), kLastMask);
+    for (int32_t i = 0; i <= lastMask; ++i) {
+        const std::string s = MaskSection(i);
+        TMaskTileList m;
+        m.No = ini.ReadInteger(s, "No", -1);
+        m.Name = ini.ReadString(s, "Name", "");
+        m.Bmp = ImagePath(exePath, ini.ReadString(s, "Bmp", ""));
+        m.Type = ini.ReadInteger(s, "Type", -1);
+        c.Masks.push_back(std::move(m));
+    }
+    return c;
+}
+
+void WriteConfig(IniFile& ini, const TTileData& doc)
+{
+    ini.WriteBool(kSystem, "MapSize", doc.Sys.MapSize);
+    ini.WriteInteger(kSystem, "MapY", doc.Sys.MapY);
+    ini.WriteInteger(kSystem, "MapX", doc.Sys.MapX);
+    ini.WriteBool(kSystem, "Window", doc.Sys.Window);
+    ini.WriteBool(kSystem, "Load", doc.Sys.Load);
+    ini.WriteString(kSystem, "LoadFile", doc.Sys.LoadFile);
+    ini.WriteInteger(kSystem, "Food1", doc.Food1);
+    ini.WriteInteger(kSystem, "Food2", doc.Food2);
+    ini.WriteInteger(kSystem, "Gold", doc.Gold);
+
+    const int32_t tiles = std::clamp(doc.TileCount, 0, MaxTiles);
+    ini.WriteInteger(kTile, "Max", tiles - 1);
+    for (int32_t i = 0; i < tiles; ++i) {
+        const std::string s = std::to_string(i);
+        const TTileList t = doc.GetTile(i);
+        ini.WriteInteger(s, "No", t.No);
+        ini.WriteString(s, "Name", t.Name);
+        ini.WriteString(s, "Bmp", LastPathComponent(t.Bmp));
+        ini.WriteInteger(s, "Type", t.Type);
+        ini.WriteInteger(s, "Min", t.Min);
+        ini.WriteInteger(s, "Count", t.Count);
+        ini.WriteInteger(s, "Max", t.Max);
+        ini.WriteString(s, "Ext", t.Ext);
+        ini.WriteBool(s, "Land", t.Land);
+        // The code is stored as a signed byte.
+        ini.WriteInteger(s, "Code", static_cast<int8_t>(t.Code));
+    }
+
+    const int32_t masks = std::clamp(doc.MaskCount, 0, MaxMasks);
+    ini.WriteInteger(kMask, "Max", masks - 1);
+    for (int32_t i = 0; i < masks; ++i) {
+        const std::string s = MaskSection(i);
+        const TMaskTileList m = doc.GetMaskTile(i);
+        ini.WriteInteger(s, "No", m.No);
+        ini.WriteString(s, "Name", m.Name);
+        ini.WriteString(s, "Bmp", LastPathComponent(m.Bmp));
+        ini.WriteInteger(s, "Type", m.Type);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/IniFile.h"
+#include "document/TileList.h"
+
+class TTileData;
+
+// Everything isplan.ini holds, as the program starts with it.
+struct ConfigData {
+    TSysList Sys;
+    int32_t Food1 = 200, Food2 = 1000, Gold = 1;
+    std::vector<TTileList> Tiles;
+    std::vector<TMaskTileList> Masks;
+};
+
+// exePath is the program folder with its trailing separator; bitmap names
+// are resolved inside its Image/ folder.
+ConfigData ReadConfig(const IniFile& ini, const std::string& exePath);
+// Writes the settings and catalogues of the document. Sections of entries
+// beyond the current counts are left as they are.
+void WriteConfig(IniFile& ini, const TTileData& doc);
+// What follows the last '\', '/' or ':'.
+std::string LastPathComponent(const std::string& path);

@@ -1,0 +1,249 @@
+#include "app/Config.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "document/File1.h"
+
+namespace {
+
+const std::string kExe = "/opt/ispln/";
+const std::string kImage = kExe + "Image/";
+
+IniFile FromBytes(const std::string& bytes)
+{
+    IniFile ini;
+    ini.LoadFromBytes(bytes);
+    return ini;
+}
+
+void LoadInto(TTileData& doc, const ConfigData& c)
+{
+    doc.Sys = c.Sys;
+    doc.Food1 = c.Food1;
+    doc.Food2 = c.Food2;
+    doc.Gold = c.Gold;
+    doc.TileCount = static_cast<int32_t>(c.Tiles.size());
+    for (size_t i = 0; i < c.Tiles.size(); ++i) doc.Tile[i] = c.Tiles[i];
+    doc.MaskCount = static_cast<int32_t>(c.Masks.size());
+    for (size_t i = 0; i < c.Masks.size(); ++i) doc.Mask[i] = c.Masks[i];
+}
+
+void SetStartValues(TTileData& doc)
+{
+    doc.Sys = TSysList{false, 12, 12, false, false, ""};
+    doc.Food1 = 200;
+    doc.Food2 = 1000;
+    doc.Gold = 1;
+    doc.TileCount = 0;
+    doc.MaskCount = 0;
+}
+
+} // namespace
+
+TEST(Config, EmptyFileGivesDefaults)
+{
+    const ConfigData c = ReadConfig(IniFile(), kExe);
+    EXPECT_EQ(c.Sys, (TSysList{false, 12, 12, false, false, ""}));
+    EXPECT_EQ(c.Food1, 200);
+    EXPECT_EQ(c.Food2, 1000);
+    EXPECT_EQ(c.Gold, 1);
+    EXPECT_TRUE(c.Tiles.empty());
+    EXPECT_TRUE(c.Masks.empty());
+}
+
+TEST(Config, ReadsSystem)
+{
+    const ConfigData c = ReadConfig(FromBytes("[System]\r\nMapSize=1\r\nMapY=0x20\r\nMapX=-3\r\nWindow=7\r\n"
+                                              "Load=0\r\nLoadFile=C:\\maps\\a.isp\r\nFood1=x\r\nFood2=5\r\nGold=-1\r\n"),
+                                    kExe);
+    EXPECT_EQ(c.Sys, (TSysList{true, 32, -3, true, false, "C:\\maps\\a.isp"}));
+    EXPECT_EQ(c.Food1, 200);
+    EXPECT_EQ(c.Food2, 5);
+    EXPECT_EQ(c.Gold, -1);
+}
+
+TEST(Config, CatalogueSizeFollowsMax)
+{
+    struct Case {
+        std::string max;
+        size_t tiles;
+        size_t masks;
+    };
+    const Case cases[] = {
+        {"-1", 0, 0}, {"-40", 0, 0}, {"none", 0, 0}, {"0", 1, 1},     {"28", 29, 29},
+        {"29", 30, 30}, {"40", 41, 30}, {"254", 255, 30}, {"255", 256, 30}, {"300", 256, 30},
+        {"0x7FFFFFFF", 256, 30},
+    };
+    for (const Case& c : cases) {
+        const ConfigData d = ReadConfig(FromBytes("[Tile]\nMax=" + c.max + "\n[Mask]\nMax=" + c.max + "\n"), kExe);
+        EXPECT_EQ(d.Tiles.size(), c.tiles) << c.max;
+        EXPECT_EQ(d.Masks.size(), c.masks) << c.max;
+    }
+}
+
+TEST(Config, MissingEntrySectionGivesDefaults)
+{
+    const ConfigData c = ReadConfig(FromBytes("[Tile]\r\nMax=2\r\n"
+                                              "[0]\r\nNo=0\r\nName=Sea\r\nBmp=sea.bmp\r\nType=0\r\nLand=0\r\nCode=98\r\n"
+                                              "[2]\r\nNo=5\r\n"
+                                              "[Mask]\r\nMax=1\r\n[Mask1]\r\nNo=1\r\nName=Mark\r\nBmp=m.bmp\r\nType=2\r\n"),
+                                    kExe);
+    ASSERT_EQ(c.Tiles.size(), 3u);
+    EXPECT_EQ(c.Tiles[0], (TTileList{0, kImage + "sea.bmp", "Sea", 0, -1, -1, -1, "", false, 98}));
+    EXPECT_EQ(c.Tiles[1], (TTileList{-1, kImage, "", -1, -1, -1, -1, "", true, 97}));
+    EXPECT_EQ(c.Tiles[2].No, 5);
+    ASSERT_EQ(c.Masks.size(), 2u);
+    EXPECT_EQ(c.Masks[0], (TMaskTileList{-1, kImage, "", -1}));
+    EXPECT_EQ(c.Masks[1], (TMaskTileList{1, kImage + "m.bmp", "Mark", 2}));
+}
+
+TEST(Config, CodeAndBitmapsRoundTrip)
+{
+    struct Case {
+        std::string code;      // as in the file
+        uint8_t read;          // as the program holds it
+        std::string written;   // as written back
+    };
+    const Case cases[] = {
+        {"97", 97, "97"}, {"353", 97, "97"}, {"-1", 255, "-1"}, {"200", 200, "-56"},
+        {"-56", 200, "-56"}, {"0x80", 128, "-128"}, {"127", 127, "127"}, {"junk", 97, "97"},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = FromBytes("[Tile]\r\nMax=0\r\n[0]\r\nBmp=tiles\\sea\\deep.bmp\r\nCode=" + c.code + "\r\n");
+        const ConfigData d = ReadConfig(ini, kExe);
+        ASSERT_EQ(d.Tiles.size(), 1u);
+        EXPECT_EQ(d.Tiles[0].Code, c.read) << c.code;
+        EXPECT_EQ(d.Tiles[0].Bmp, kImage + "tiles/sea/deep.bmp");
+
+        TTileData doc;
+        LoadInto(doc, d);
+        WriteConfig(ini, doc);
+        EXPECT_EQ(ini.ReadString("0", "Code", ""), c.written) << c.code;
+        EXPECT_EQ(ini.ReadString("0", "Bmp", ""), "deep.bmp");
+    }
+}
+
+TEST(Config, LastPathComponent)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"a.bmp", "a.bmp"},
+        {"/opt/ispln/Image/sub/a.bmp", "a.bmp"},
+        {"C:\\Game\\Image\\a.bmp", "a.bmp"},
+        {"C:a.bmp", "a.bmp"},
+        {"mixed\\dir/a.bmp", "a.bmp"},
+        {"/opt/ispln/Image/", ""},
+        {"/x/海.bmp", "海.bmp"},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(LastPathComponent(in), out) << in;
+}
+
+TEST(Config, FreshFileText)
+{
+    TTileData doc;
+    SetStartValues(doc);
+    IniFile ini;
+    WriteConfig(ini, doc);
+    EXPECT_EQ(ini.ToBytes(),
+              "[System]\r\nMapSize=0\r\nMapY=12\r\nMapX=12\r\nWindow=0\r\nLoad=0\r\nLoadFile=\r\n"
+              "Food1=200\r\nFood2=1000\r\nGold=1\r\n"
+              "[Tile]\r\nMax=-1\r\n"
+              "[Mask]\r\nMax=-1\r\n");
+}
+
+TEST(Config, FreshFileWithEntries)
+{
+    TTileData doc;
+    SetStartValues(doc);
+    doc.Tile[0] = TTileList{3, "/opt/ispln/Image/sea.bmp", "海", 0, 1, 2, 3, "人", true, 104};
+    doc.TileCount = 1;
+    doc.Mask[0] = TMaskTileList{1, "C:\\old\\Image\\m.bmp", "Mark", 2};
+    doc.MaskCount = 1;
+    IniFile ini;
+    WriteConfig(ini, doc);
+    EXPECT_EQ(ini.ToBytes(),
+              "[System]\r\nMapSize=0\r\nMapY=12\r\nMapX=12\r\nWindow=0\r\nLoad=0\r\nLoadFile=\r\n"
+              "Food1=200\r\nFood2=1000\r\nGold=1\r\n"
+              "[Tile]\r\nMax=0\r\n"
+              "[0]\r\nNo=3\r\nName=\x8A\x43\r\nBmp=sea.bmp\r\nType=0\r\nMin=1\r\nCount=2\r\nMax=3\r\n"
+              "Ext=\x90\x6C\r\nLand=1\r\nCode=104\r\n"
+              "[Mask]\r\nMax=0\r\n"
+              "[Mask0]\r\nNo=1\r\nName=Mark\r\nBmp=m.bmp\r\nType=2\r\n");
+}
+
+TEST(Config, JapaneseCatalogueRoundTripsByteIdentical)
+{
+    // 海 = 8A 43, 表 = 95 5C (second byte is '\'), 人 = 90 6C, 森 = 90 58.
+    const std::string file =
+        "; isplan settings\r\n"
+        "[System]\r\nMapSize=1\r\nMapY=20\r\nMapX=16\r\nWindow=0\r\nLoad=1\r\n"
+        "LoadFile=C:\\\x95\x5C\\\x8A\x43.isp\r\nFood1=300\r\nFood2=900\r\nGold=2\r\n"
+        "Extra=kept\r\n"
+        "\r\n"
+        "[Tile]\r\nMax=1\r\n"
+        "[0]\r\nNo=0\r\nName=\x8A\x43\r\nBmp=\x8A\x43.bmp\r\nType=0\r\nMin=0\r\nCount=0\r\nMax=0\r\n"
+        "Ext=\r\nLand=0\r\nCode=97\r\n"
+        "[1]\r\nNo=1\r\nName=\x90\x58\x95\x5C\r\nBmp=sub\\\x90\x58.bmp\r\nType=1\r\nMin=100\r\nCount=100\r\n"
+        "Max=10000\r\nExt=\x90\x6C\r\nLand=1\r\nCode=-56\r\nNote=unknown key\r\n"
+        "[Mask]\r\nMax=0\r\n[Mask0]\r\nNo=1\r\nName=\x8A\x43\r\nBmp=m.bmp\r\nType=1\r\n"
+        "[Plugins]\r\nA=1\r\n";
+    IniFile ini = FromBytes(file);
+    const ConfigData c = ReadConfig(ini, kExe);
+    ASSERT_EQ(c.Tiles.size(), 2u);
+    EXPECT_EQ(c.Tiles[1].Name, "森表");
+    EXPECT_EQ(c.Tiles[1].Bmp, kImage + "sub/森.bmp");
+    EXPECT_EQ(c.Tiles[1].Code, 200);
+    EXPECT_EQ(c.Sys.LoadFile, "C:\\表\\海.isp");
+
+    TTileData doc;
+    LoadInto(doc, c);
+    // A subfolder is dropped on writing, so that one line alone changes.
+    WriteConfig(ini, doc);
+    std::string expected = file;
+    const std::string sub = "Bmp=sub\\\x90\x58.bmp";
+    expected.replace(expected.find(sub), sub.size(), "Bmp=\x90\x58.bmp");
+    EXPECT_EQ(ini.ToBytes(), expected);
+
+    // Written back once more, nothing moves at all.
+    IniFile again = FromBytes(expected);
+    WriteConfig(again, doc);
+    EXPECT_EQ(again.ToBytes(), expected);
+}
+
+TEST(Config, MissingKeysAppendedUnknownOnesKept)
+{
+    IniFile ini = FromBytes("[0]\r\nFoo=bar\r\nName=Sea\r\n; trailing note\r\n\r\n[Other]\r\nx=1\r\n");
+    TTileData doc;
+    SetStartValues(doc);
+    doc.Tile[0] = TTileList{0, "sea.bmp", "Sea", 0, 0, 0, 0, "", true, 97};
+    doc.TileCount = 1;
+    WriteConfig(ini, doc);
+    EXPECT_EQ(ini.ToBytes(),
+              "[0]\r\nFoo=bar\r\nName=Sea\r\nNo=0\r\nBmp=sea.bmp\r\nType=0\r\nMin=0\r\nCount=0\r\nMax=0\r\n"
+              "Ext=\r\nLand=1\r\nCode=97\r\n; trailing note\r\n\r\n[Other]\r\nx=1\r\n"
+              "[System]\r\nMapSize=0\r\nMapY=12\r\nMapX=12\r\nWindow=0\r\nLoad=0\r\nLoadFile=\r\n"
+              "Food1=200\r\nFood2=1000\r\nGold=1\r\n"
+              "[Tile]\r\nMax=0\r\n"
+              "[Mask]\r\nMax=-1\r\n");
+}
+
+TEST(Config, SectionsBeyondCountStay)
+{
+    IniFile ini = FromBytes("[Tile]\nMax=2\n[0]\nNo=0\n[1]\nNo=1\n[2]\nNo=2\n"
+                            "[Mask]\nMax=1\n[Mask0]\nNo=1\n[Mask1]\nNo=2\n");
+    TTileData doc;
+    LoadInto(doc, ReadConfig(ini, kExe));
+    doc.TileCount = 1;
+    doc.MaskCount = 0;
+    WriteConfig(ini, doc);
+    EXPECT_EQ(ini.ReadInteger("Tile", "Max", 99), 0);
+    EXPECT_EQ(ini.ReadInteger("Mask", "Max", 99), -1);
+    EXPECT_EQ(ini.ReadInteger("1", "No", 99), 1);
+    EXPECT_EQ(ini.ReadInteger("2", "No", 99), 2);
+    EXPECT_EQ(ini.ReadInteger("Mask1", "No", 99), 2);
+    const ConfigData after = ReadConfig(ini, kExe);
+    EXPECT_EQ(after.Tiles.size(), 1u);
+    EXPECT_TRUE(after.Masks.empty());
+}
