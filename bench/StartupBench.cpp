@@ -7,6 +7,7 @@
 #include "app/Config.h"
 #include "app/IniFile.h"
 #include "app/Palette.h"
+#include "document/File1.h"
 
 namespace {
 
