@@ -2,12 +2,33 @@
 #include <QLineEdit>
 
 #include "app/Unit1.h"
+#include "stats/IslandFigures.h"
+#include "stats/Unit5.h"
 
-void TForm1::SpeedButton_InClick() {}
-void TForm1::SpeedButton_In2Click() {}
+void TForm1::SpeedButton_InClick()
+{
+    TileData->ComputeStats();
+    ShowStats();
+}
+
+void TForm1::SpeedButton_In2Click()
+{
+    if (!Dialogs.Form5)
+        return;
+    Dialogs.Form5->Fill(*TileData);
+    Dialogs.Form5->exec();
+}
 
 void TForm1::ShowStats()
 {
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10})
-        edit->setText(QStringLiteral("0"));
+    const IslandStats& s = TileData->Stats;
+    const std::pair<QLineEdit*, double> boxes[] = {
+        {Edit1, s.Population}, {Edit2, s.Area},     {Edit3, s.FundsIncrease},
+        {Edit4, s.FoodIncrease}, {Edit5, s.Farming}, {Edit6, s.Industry},
+        {Edit8, s.Workers},    {Edit9, s.Unemployed}, {Edit10, s.Military},
+    };
+    for (const auto& [edit, figure] : boxes)
+        edit->setText(QString::fromStdString(FigureText(figure)));
+    // "採掘場" has no figure behind it.
+    Edit7->setText(QStringLiteral("0"));
 }

@@ -1,0 +1,211 @@
+// The "情報" tab: figures filled by "自動入力" and the "個別情報" breakdown.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <functional>
+
+#include "TestApp.h"
+#include "stats/Unit5.h"
+
+namespace {
+
+struct PanelText {
+    const char* name;
+    const char* bmp;
+    int no, type, min, count, max, land;
+};
+
+QByteArray IniText(const char* rates, std::initializer_list<PanelText> panels)
+{
+    QByteArray text = "[System]\nMapSize=1\nMapY=12\nMapX=12\nWindow=0\n";
+    text += rates;
+    text += "[Tile]\nMax=" + QByteArray::number(int(panels.size()) - 1) + "\n";
+    int i = 0;
+    for (const PanelText& p : panels) {
+        text += "[" + QByteArray::number(i++) + "]\nNo=" + QByteArray::number(p.no) + "\nName=" + p.name +
+                "\nBmp=" + p.bmp + "\nType=" + QByteArray::number(p.type) +
+                "\nMin=" + QByteArray::number(p.min) + "\nCount=" + QByteArray::number(p.count) +
+                "\nMax=" + QByteArray::number(p.max) + "\nExt=\nLand=" + QByteArray::number(p.land) +
+                "\nCode=" + QByteArray::number(97 + i) + "\n";
+    }
+    text += "[Mask]\nMax=-1\n";
+    return text;
+}
+
+QStringList BoxTexts(TForm1& w)
+{
+    QStringList texts;
+    for (QLineEdit* e : {w.Edit1, w.Edit2, w.Edit3, w.Edit4, w.Edit5, w.Edit6, w.Edit7, w.Edit8,
+                         w.Edit9, w.Edit10})
+        texts << e->text();
+    return texts;
+}
+
+void Put(TTileData& doc, int x, int y, int no, int counter)
+{
+    doc.SetCell(x, y, MapCell{static_cast<uint8_t>(no), static_cast<uint8_t>(counter), 0});
+}
+
+// Opens the breakdown with its button and reads it while it is up.
+struct BreakdownView {
+    QStringList rows;
+    QList<QImage> images;
+    QString dialog;
+    bool wasModal = false;
+};
+
+BreakdownView OpenBreakdown(TestApp& app)
+{
+    BreakdownView seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* form = qobject_cast<TForm5*>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        seen.wasModal = form->isModal() && form->isVisible();
+        seen.dialog = form->windowTitle();
+        for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = form->ListView1->topLevelItem(i);
+            QStringList cells;
+            for (int c = 0; c < form->ListView1->columnCount(); ++c)
+                cells << item->text(c);
+            seen.rows << cells.join('|');
+            seen.images << form->ImageList1.value(item->data(0, TForm5::ImageIndexRole).toInt());
+        }
+        QTest::mouseClick(form->Button2, Qt::LeftButton);
+    });
+    QTest::mouseClick(app.Form1().SpeedButton_In2, Qt::LeftButton);
+    return seen;
+}
+
+bool AllWhite(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                return false;
+    return true;
+}
+
+const PanelText kSea = {"海", "sea.bmp", 0, 0, 0, 0, 0, 0};
+
+}  // namespace
+
+TEST(InfoTab, EveryBoxShowsZeroAtStartUp)
+{
+    TestApp app;
+    EXPECT_EQ(BoxTexts(app.Form1()), QStringList(10, QStringLiteral("0")));
+}
+
+TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
+{
+    TestApp app(IniText("Food1=200\nFood2=1000\nGold=15\n",
+                        {kSea,
+                         {"都市", "town.bmp", 1, 1, 0, 100, 10, 1},
+                         {"農場", "farm.bmp", 2, 2, 0, 100, 10, 1},
+                         {"工場", "factory.bmp", 3, 3, 0, 100, 10, 1},
+                         {"基地", "defence.bmp", 4, 5, 0, 1, 255, 0},
+                         {"銀行", "bank.bmp", 5, 4, 999, 0, 0, 1}}));
+    TTileData& doc = app.Doc();
+    doc.SetLastX(11);
+    doc.SetLastY(11);
+    Put(doc, 0, 0, 1, 10);   // 1000 inhabitants
+    Put(doc, 1, 0, 3, 10);   // 1000 industry places
+    Put(doc, 2, 0, 4, 7);    // 7 missiles
+    Put(doc, 3, 0, 5, 0);    // funds panel: land only
+    Put(doc, 12, 0, 1, 10);  // outside the shown map
+
+    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    const QStringList gold15 = {"1000", "3", "15", "-200", "0", "1000", "0", "1000", "0", "7"};
+    EXPECT_EQ(BoxTexts(app.Form1()), gold15);
+
+    // Map and rate changes show only at the next press.
+    Put(doc, 1, 0, 2, 5);  // the factory becomes a farm of 500
+    doc.Food1 = 5;
+    doc.Food2 = 3;
+    EXPECT_EQ(BoxTexts(app.Form1()), gold15);
+    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    EXPECT_EQ(BoxTexts(app.Form1()),
+              QStringList({"1000", "3", "0", "-3", "500", "0", "0", "500", "500", "7"}));
+    EXPECT_TRUE(app.messages.isEmpty());
+}
+
+TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
+{
+    TestApp app(IniText("Food1=0\nFood2=0\nGold=0\n",
+                        {kSea, {"都市", "town.bmp", 1, 1, 1000, 0, 0, 1}, {"工場", "factory.bmp", 2, 3, 400, 0, 0, 1}}));
+    app.Doc().SetLastX(11);
+    app.Doc().SetLastY(11);
+    Put(app.Doc(), 0, 0, 1, 0);
+    Put(app.Doc(), 0, 1, 2, 0);
+    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    EXPECT_EQ(BoxTexts(app.Form1()),
+              QStringList({"1000", "2", "0", "0", "0", "400", "0", "400", "600", "0"}));
+}
+
+TEST(BreakdownDialog, OpensTwiceWithTheSameRowsAndImages)
+{
+    TestApp app(IniText("Food1=200\nFood2=1000\nGold=1\n",
+                        {kSea,
+                         {"都市", "town.bmp", 1, 1, 0, 1, 255, 1},
+                         {"畑", "missing.bmp", 45, 2, 10, 0, 0, 1},
+                         {"都市2", "town.bmp", 1, 1, 0, 0, 0, 1},
+                         {"塔", "plains.bmp", 200, 5, 2147483647, 0, 0, 1}}));
+    TTileData& doc = app.Doc();
+    doc.SetLastX(11);
+    doc.SetLastY(11);
+    Put(doc, 0, 0, 1, 5);
+    Put(doc, 1, 0, 1, 0);
+    Put(doc, 2, 0, 1, 7);
+    Put(doc, 3, 0, 45, 0);
+    for (int x = 0; x < 3; ++x)
+        Put(doc, x, 1, 200, 0);
+    Put(doc, 20, 20, 45, 0);  // hidden part of the grid
+
+    const BreakdownView first = OpenBreakdown(app);
+    ASSERT_TRUE(first.wasModal);
+    EXPECT_EQ(first.dialog, QStringLiteral("個別情報"));
+    const QStringList expected = {
+        "海|0|0|0|137",
+        "都市|0|7|12|3",
+        "畑|10|10|10|1",
+        "都市2|0|7|12|3",
+        "塔|2147483647|2147483647|6442450941|3",
+    };
+    EXPECT_EQ(first.rows, expected);
+    ASSERT_EQ(first.images.size(), 5);
+    EXPECT_TRUE(AllWhite(first.images[2])) << "missing bitmap shows blank";
+    EXPECT_FALSE(AllWhite(first.images[1]));
+    EXPECT_EQ(first.images[1].size(), QSize(32, 32));
+
+    const BreakdownView second = OpenBreakdown(app);
+    EXPECT_EQ(second.rows, expected);
+    EXPECT_EQ(second.images.size(), 5);
+    EXPECT_EQ(app.windows->Form5->ImageList1.size(), 5);
+    EXPECT_FALSE(app.windows->Form5->isVisible());
+}
+
+TEST(BreakdownDialog, DialogLayout)
+{
+    TestApp app;
+    TForm5& form = *app.windows->Form5;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("個別情報"));
+    EXPECT_EQ(form.size(), QSize(463, 307));
+    EXPECT_EQ(form.ListView1->geometry(), QRect(0, 0, 463, 283));
+    EXPECT_EQ(form.Button2->geometry(), QRect(388, 282, 75, 25));
+    EXPECT_EQ(form.Button2->text(), QStringLiteral("OK"));
+    const QTreeWidgetItem* header = form.ListView1->headerItem();
+    QStringList captions;
+    for (int c = 0; c < form.ListView1->columnCount(); ++c)
+        captions << header->text(c);
+    EXPECT_EQ(captions, QStringList({"パネル名", "最小値", "最大値", "合計", "個数"}));
+    EXPECT_EQ(form.ListView1->columnWidth(0), 140);
+    EXPECT_EQ(form.ListView1->columnWidth(1), 70);
+    EXPECT_EQ(form.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(form.ListView1->selectionBehavior(), QAbstractItemView::SelectRows);
+}
