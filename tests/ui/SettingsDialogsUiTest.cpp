@@ -1,0 +1,798 @@
+// The catalogue editor "パネル設定" and the system settings "System設定",
+// driven through their widgets inside a whole program run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <functional>
+
+#include "TestApp.h"
+#include "app/Config.h"
+#include "app/IniFile.h"
+#include "app/Palette.h"
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit4.h"
+
+namespace {
+
+struct PanelSpec {
+    int no;
+    const char* name;
+    int type = 0;
+    const char* bmp = "plains.bmp";
+};
+
+// An isplan.ini with a fixed map size (no size dialog) and the given panels.
+QByteArray IniWith(const std::vector<PanelSpec>& panels, const QByteArray& system = {})
+{
+    QByteArray text = system.isEmpty() ? QByteArray("[System]\nMapSize=1\nMapY=12\nMapX=12\n") : system;
+    text += "[Tile]\nMax=" + QByteArray::number(qsizetype(panels.size()) - 1) + "\n";
+    for (size_t i = 0; i < panels.size(); ++i) {
+        const PanelSpec& p = panels[i];
+        text += "[" + QByteArray::number(qsizetype(i)) + "]\nNo=" + QByteArray::number(p.no) + "\nName=" + p.name +
+                "\nBmp=" + p.bmp + "\nType=" + QByteArray::number(p.type) +
+                "\nMin=0\nCount=0\nMax=0\nExt=\nLand=1\nCode=97\n";
+    }
+    return text;
+}
+
+std::vector<PanelSpec> Numbered(int count)
+{
+    std::vector<PanelSpec> panels;
+    for (int i = 0; i < count; ++i)
+        panels.push_back({i, "p"});
+    return panels;
+}
+
+// Enabled state of ↑ ↓ 追加 削除 変更 新規作成, as "1" and "0".
+std::string Buttons(const TForm3& d)
+{
+    std::string s;
+    for (QToolButton* b : {d.SpeedButton1, d.SpeedButton2, d.SpeedButton3, d.SpeedButton4, d.SpeedButton5,
+                           d.SpeedButton6})
+        s += b->isEnabled() ? '1' : '0';
+    return s;
+}
+
+// Enabled state of No, パネル名, タイプ, 単位, 土地, 初期値, 増加値, 最大値, コード.
+std::string Fields(const TForm3& d)
+{
+    std::string s;
+    for (QWidget* w : std::initializer_list<QWidget*>{d.ScrollBar01, d.Edit01, d.ComboBox01, d.Edit02, d.CheckBox01,
+                                                     d.ScrollBar02, d.ScrollBar03, d.ScrollBar04, d.ScrollBar05})
+        s += w->isEnabled() ? '1' : '0';
+    return s;
+}
+
+QStringList RowTexts(const TForm3& d, int row)
+{
+    QStringList texts;
+    QTreeWidgetItem* item = d.ListView1->topLevelItem(row);
+    for (int c = 0; item && c < d.ListView1->columnCount(); ++c)
+        texts << item->text(c);
+    return texts;
+}
+
+void ClickRow(TForm3& d, int row)
+{
+    QTreeWidgetItem* item = d.ListView1->topLevelItem(row);
+    ASSERT_NE(item, nullptr);
+    d.ListView1->scrollToItem(item);
+    QTest::mouseClick(d.ListView1->viewport(), Qt::LeftButton, {}, d.ListView1->visualItemRect(item).center());
+}
+
+// Types text as key presses, one character each (also outside ASCII).
+void Type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void Click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QImage Solid(QRgb colour)
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QRgb CentreOf(const QImage& image)
+{
+    return image.pixel(16, 16) & 0xFFFFFF;
+}
+
+QRgb CentreOf(const QLabel* label)
+{
+    return CentreOf(label->pixmap().toImage());
+}
+
+// What a file dialog looked like when it was answered.
+struct FileDialogSeen {
+    bool shown = false;
+    QString title;
+    QString folder;
+    QStringList filters;
+};
+
+// Answers the next modal file dialog: chooses path, or cancels when empty.
+std::shared_ptr<FileDialogSeen> AnswerFileDialog(const QString& path)
+{
+    auto seen = std::make_shared<FileDialogSeen>();
+    QTimer::singleShot(0, [seen, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen->shown = true;
+        seen->title = dialog->windowTitle();
+        seen->folder = dialog->directory().absolutePath();
+        seen->filters = dialog->nameFilters();
+        if (path.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    return seen;
+}
+
+// Opens a dialog through its toolbar button, runs the script on it while it
+// is modal, then closes it with the given button (or its close box).
+template <class Dialog>
+void RunModal(QToolButton* opener, const std::function<void(Dialog&)>& script,
+              const std::function<QAbstractButton*(Dialog&)>& closer)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "the dialog did not open modally";
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+            return;
+        }
+        script(*dialog);
+        ran = true;
+        if (QAbstractButton* b = closer(*dialog))
+            Click(b);
+        else
+            dialog->close();
+    });
+    opener->click();
+    EXPECT_TRUE(ran);
+}
+
+void RunEditor(TestApp& app, const std::function<void(TForm3&)>& script, bool ok)
+{
+    RunModal<TForm3>(app.Form1().SpeedButton_a, script,
+                     [ok](TForm3& d) -> QAbstractButton* { return ok ? d.Button2 : d.Button1; });
+}
+
+// The editor shown without a modal loop, for step-by-step checks.
+TForm3& ShowEditor(TestApp& app)
+{
+    TForm3& d = *app.windows->Form3;
+    d.Open(app.Doc());
+    d.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&d, 500));
+    return d;
+}
+
+std::vector<TTileList> Catalogue(TTileData& doc)
+{
+    return std::vector<TTileList>(doc.Tile, doc.Tile + doc.TileCount);
+}
+
+// Every palette item carries its own entry's name and picture.
+void ExpectPalettePaired(TestApp& app)
+{
+    TTileData& doc = app.Doc();
+    ASSERT_EQ(app.Form1().ButtonView->topLevelItemCount(), doc.TileCount);
+    for (int i = 0; i < doc.TileCount; ++i) {
+        EXPECT_EQ(Palette::ItemName(app.Form1().ButtonView, i).toStdString(), doc.Tile[i].Name) << i;
+        EXPECT_EQ(app.Form1().Palettes->TileImage(i), Palette::PrepareImage(doc.Tile[i].Bmp)) << i;
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- パネル設定
+
+TEST(CatalogueEditorUi, OpensFilledWithEveryEntryAndNothingChosen)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    EXPECT_EQ(d.windowTitle(), "パネル設定");
+    ASSERT_EQ(d.ListView1->topLevelItemCount(), 24);
+    ASSERT_EQ(d.ListView1->columnCount(), 8);
+    EXPECT_EQ(RowTexts(d, 0), QStringList({"海", "0", "地形", "0", "0", "0", "", "×"}));
+    EXPECT_EQ(RowTexts(d, 19), QStringList({"養殖場", "19", "農業", "10000", "10000", "30000", "人規模", "×"}));
+    EXPECT_EQ(RowTexts(d, 23), QStringList({"大都市", "23", "人口", "20000", "10000", "120000", "人", "○"}));
+    EXPECT_EQ(d.ListView1->topLevelItem(4)->data(0, Qt::UserRole).toString(), app.Path("Image/forest.bmp"));
+    EXPECT_EQ(CentreOf(d.ListView1->topLevelItem(4)->icon(0).pixmap(32, 32).toImage()),
+              CentreOf(QImage(app.Path("Image/forest.bmp"))));
+    EXPECT_EQ(Buttons(d), "000001");
+    EXPECT_EQ(Fields(d), "000000001");
+    EXPECT_EQ(d.PictureFolder(), app.Path("Image/"));
+    // Nothing chosen: the code bar and the picture cannot enable "変更".
+    d.ScrollBar05->setValue(110);
+    auto seen = AnswerFileDialog(app.Path("Image/forest.bmp"));
+    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(seen->shown);
+    EXPECT_EQ(Buttons(d), "000001");
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, ChoosingARowLoadsItAndSetsTheButtons)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    struct Case {
+        int row;
+        std::string buttons, fields;
+    };
+    const Case cases[] = {
+        {0, "010001", "000001001"},   // first row, built in, 初期値 0
+        {17, "110001", "000001001"},  // last built-in panel
+        {18, "110101", "111111001"},  // user panel with 初期値 0
+        {21, "110101", "111111111"},  // user panel with 初期値 10
+        {23, "100101", "111111111"},  // last row
+    };
+    for (const Case& c : cases) {
+        ClickRow(d, c.row);
+        EXPECT_EQ(d.SelIndex, c.row);
+        EXPECT_EQ(Buttons(d), c.buttons) << c.row;
+        EXPECT_EQ(Fields(d), c.fields) << c.row;
+    }
+    ClickRow(d, 21);  // 遊園地: 10 + 5 x 10
+    EXPECT_EQ(d.Label01->text(), "No 21");
+    EXPECT_EQ(d.Edit01->text(), "遊園地");
+    EXPECT_EQ(d.ComboBox01->currentText(), "資金");
+    EXPECT_EQ(d.Edit02->text(), "億円");
+    EXPECT_TRUE(d.CheckBox01->isChecked());
+    EXPECT_EQ(d.Label05->text(), "初期値 10");
+    EXPECT_EQ(d.Label06->text(), "増加値 5");
+    EXPECT_EQ(d.Label07->text(), "最大値 60");
+    EXPECT_EQ(d.Label08->text(), "コード v");
+    EXPECT_EQ(CentreOf(d.Image01), CentreOf(QImage(app.Path("Image/amusement.bmp"))));
+    ClickRow(d, 0);  // every label follows the entry, also the largest value
+    EXPECT_EQ(d.Label07->text(), "最大値 0");
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, EveryFieldEditEnablesChangeOnlyForAChosenRow)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"No", [&] { d.ScrollBar01->setValue(d.ScrollBar01->value() + 1); }},
+        {"name", [&] { Type(d.Edit01, "x"); }},
+        {"type", [&] { d.ComboBox01->setCurrentIndex(3); }},
+        {"unit", [&] { Type(d.Edit02, "x"); }},
+        {"land", [&] { Click(d.CheckBox01); }},
+        {"初期値", [&] { d.ScrollBar02->setValue(7); }},
+        {"増加値", [&] { d.ScrollBar03->setValue(7); }},
+        {"最大値", [&] { d.ScrollBar04->setValue(7); }},
+        {"code", [&] { d.ScrollBar05->setValue(100); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        ClickRow(d, 21);
+        ClickRow(d, 22);
+        ASSERT_FALSE(d.SpeedButton5->isEnabled());
+        edit();
+        EXPECT_TRUE(d.SpeedButton5->isEnabled()) << what;
+    }
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, ChangeWritesTheFieldsIntoTheirOwnRow)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    ClickRow(d, 18);
+    d.Edit01->selectAll();
+    Type(d.Edit01, "石碑");
+    d.ScrollBar02->setValue(100);
+    d.ScrollBar03->setValue(50);
+    d.ScrollBar04->setValue(10);
+    EXPECT_EQ(d.Label07->text(), "最大値 600");
+    d.ScrollBar05->setValue(122);
+    EXPECT_EQ(d.Label08->text(), "コード z");
+    d.ComboBox01->setCurrentIndex(1);
+    Click(d.SpeedButton5);
+    EXPECT_FALSE(d.SpeedButton5->isEnabled());
+    EXPECT_EQ(RowTexts(d, 18), QStringList({"石碑", "18", "人口", "100", "50", "600", "", "○"}));
+    const TTileList& e = d.Editor().WorkTile[18];
+    EXPECT_EQ(e.Name, "石碑");
+    EXPECT_EQ(e.Code, 'z');
+    EXPECT_EQ(e.Bmp, app.Path("Image/monument.bmp").toStdString());
+    EXPECT_EQ(RowTexts(d, 17)[0], "港");
+    EXPECT_EQ(RowTexts(d, 19)[0], "養殖場");
+
+    // 初期値 back to 0 locks 増加値 and 最大値 but keeps and stores their positions.
+    d.ScrollBar02->setValue(0);
+    EXPECT_FALSE(d.ScrollBar03->isEnabled());
+    EXPECT_FALSE(d.ScrollBar04->isEnabled());
+    Click(d.SpeedButton5);
+    EXPECT_EQ(d.Editor().WorkTile[18].Count, 50);
+    EXPECT_EQ(d.Editor().WorkTile[18].Max, 10);
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, StoredNumbersTypesAndCodesSurviveAChange)
+{
+    // Panel numbers the bars' usual ranges cannot show, a missing type and a
+    // code that is no letter are kept as they are when another field changes.
+    QByteArray ini = IniWith({{0, "海"}, {18, "十八"}, {250, "二百五十", -1}, {19, "x", 9}});
+    ini.replace("[3]\nNo=19\nName=x\nBmp=plains.bmp\nType=9\nMin=0\nCount=0\nMax=0\nExt=\nLand=1\nCode=97",
+                "[3]\nNo=19\nName=x\nBmp=plains.bmp\nType=9\nMin=-5\nCount=20000\nMax=300\nExt=\nLand=1\nCode=65");
+    TestApp app(ini);
+    TForm3& d = ShowEditor(app);
+    EXPECT_EQ(RowTexts(d, 2)[2], "-1");
+    EXPECT_EQ(RowTexts(d, 3)[2], "9");
+    for (int row = 1; row <= 3; ++row) {
+        const TTileList before = d.Editor().WorkTile[row];
+        ClickRow(d, row);
+        EXPECT_EQ(d.Label01->text(), QStringLiteral("No %1").arg(before.No));
+        Click(d.CheckBox01);
+        Click(d.SpeedButton5);
+        TTileList expected = before;
+        expected.Land = !before.Land;
+        EXPECT_EQ(d.Editor().WorkTile[row], expected) << row;
+    }
+    // A type chosen by the user replaces the stored one.
+    ClickRow(d, 2);
+    EXPECT_EQ(d.ComboBox01->currentIndex(), -1);
+    d.ComboBox01->setCurrentIndex(5);
+    Click(d.SpeedButton5);
+    EXPECT_EQ(d.Editor().WorkTile[2].Type, 5);
+    EXPECT_EQ(RowTexts(d, 2)[2], "軍事");
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, MovesKeepTheFieldsWithTheirEntry)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    ClickRow(d, 20);
+    d.ScrollBar05->setValue(110);  // an edit not yet written
+    Click(d.SpeedButton1);
+    EXPECT_EQ(d.SelIndex, 19);
+    EXPECT_EQ(d.ListView1->currentItem(), d.ListView1->topLevelItem(19));
+    EXPECT_EQ(RowTexts(d, 19)[0], "発電所");
+    EXPECT_EQ(RowTexts(d, 20)[0], "養殖場");
+    EXPECT_EQ(Buttons(d), "110111");
+    Click(d.SpeedButton5);  // lands on the moved entry, not on its neighbour
+    EXPECT_EQ(d.Editor().WorkTile[19].Name, "発電所");
+    EXPECT_EQ(d.Editor().WorkTile[19].Code, 110);
+    EXPECT_EQ(d.Editor().WorkTile[20].Code, 't');
+
+    ClickRow(d, 22);
+    Click(d.SpeedButton2);
+    EXPECT_EQ(d.SelIndex, 23);
+    EXPECT_EQ(Buttons(d), "100101");
+    EXPECT_EQ(RowTexts(d, 23)[0], "海底基地");
+
+    // A user panel moved to the top can no longer be deleted.
+    TestApp small(IniWith({{0, "海"}, {30, "上"}}));
+    TForm3& s = ShowEditor(small);
+    ClickRow(s, 1);
+    EXPECT_EQ(Buttons(s), "100101");
+    Click(s.SpeedButton1);
+    EXPECT_EQ(Buttons(s), "010001");
+    s.hide();
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, DeleteRemovesTheRowAndClearsTheFields)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    ClickRow(d, 20);
+    Click(d.SpeedButton4);
+    EXPECT_EQ(d.ListView1->topLevelItemCount(), 23);
+    EXPECT_EQ(d.Editor().WorkCount, 23);
+    EXPECT_EQ(RowTexts(d, 20)[0], "遊園地");
+    EXPECT_EQ(CentreOf(d.ListView1->topLevelItem(20)->icon(0).pixmap(32, 32).toImage()),
+              CentreOf(QImage(app.Path("Image/amusement.bmp"))));
+    EXPECT_EQ(d.SelIndex, TForm3::NoEntry);
+    EXPECT_EQ(Buttons(d), "000001");
+    EXPECT_EQ(Fields(d), "000000001");
+    EXPECT_TRUE(d.Edit01->text().isEmpty());
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, NewEntryWithAPictureIsAddedAndBecomesCurrent)
+{
+    TestApp app(IniWith(Numbered(21)));
+    const QString red = app.Path("Image/red.bmp");
+    ASSERT_TRUE(Solid(0xFF0000).save(red, "BMP"));
+    TForm3& d = ShowEditor(app);
+    ClickRow(d, 5);
+    Click(d.SpeedButton6);
+    EXPECT_EQ(d.SelIndex, TForm3::NewEntry);
+    EXPECT_EQ(d.Label01->text(), "No 21");
+    EXPECT_EQ(d.ScrollBar05->value(), 'a');
+    EXPECT_TRUE(d.CheckBox01->isChecked());
+    EXPECT_EQ(Buttons(d), "000001");
+    EXPECT_EQ(Fields(d), "111111001");
+    EXPECT_TRUE(d.ListView1->selectedItems().isEmpty());
+
+    Type(d.Edit01, "新港");
+    d.ComboBox01->setCurrentIndex(2);
+    Type(d.Edit02, "人");
+    d.ScrollBar02->setValue(30);
+
+    // Cancelling the picture dialog enables nothing.
+    auto cancelled = AnswerFileDialog(QString());
+    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    EXPECT_TRUE(cancelled->shown);
+    EXPECT_EQ(Buttons(d), "000001");
+
+    auto seen = AnswerFileDialog(red);
+    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    EXPECT_TRUE(seen->shown);
+    EXPECT_EQ(seen->title, "タイル画像");
+    EXPECT_EQ(seen->folder, QDir(app.Path("Image")).absolutePath());
+    EXPECT_EQ(seen->filters, QStringList({"ビットマップ (*.bmp)"}));
+    EXPECT_EQ(CentreOf(d.Image01), 0xFF0000u);
+    EXPECT_EQ(Buttons(d), "001001");
+
+    Click(d.SpeedButton3);
+    ASSERT_EQ(d.ListView1->topLevelItemCount(), 22);
+    EXPECT_EQ(RowTexts(d, 21), QStringList({"新港", "21", "農業", "30", "0", "30", "人", "○"}));
+    EXPECT_EQ(CentreOf(d.ListView1->topLevelItem(21)->icon(0).pixmap(32, 32).toImage()), 0xFF0000u);
+    EXPECT_EQ(d.Editor().WorkTile[21].Bmp, red.toStdString());
+    EXPECT_EQ(d.SelIndex, 21);
+    EXPECT_EQ(Buttons(d), "100101");
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, ThePanelListStopsAt256Entries)
+{
+    TestApp full(IniWith(Numbered(256)));
+    TForm3& f = ShowEditor(full);
+    EXPECT_EQ(f.ListView1->topLevelItemCount(), 256);
+    EXPECT_EQ(RowTexts(f, 255)[1], "255");
+    EXPECT_EQ(Buttons(f), "000000");
+    f.hide();
+
+    TestApp app(IniWith(Numbered(255)));
+    TForm3& d = ShowEditor(app);
+    EXPECT_EQ(Buttons(d), "000001");
+    Click(d.SpeedButton6);
+    EXPECT_EQ(d.Label01->text(), "No 255");
+    AnswerFileDialog(app.Path("Image/sea.bmp"));
+    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    Click(d.SpeedButton3);
+    EXPECT_EQ(d.ListView1->topLevelItemCount(), 256);
+    EXPECT_FALSE(d.SpeedButton6->isEnabled());
+    ClickRow(d, 255);
+    Click(d.SpeedButton4);
+    EXPECT_TRUE(d.SpeedButton6->isEnabled());
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, TextShiftJisCannotHoldIsRefusedAsItIsTyped)
+{
+    TestApp app;
+    TForm3& d = ShowEditor(app);
+    ClickRow(d, 22);
+    Type(d.Edit01, "漢");  // held by Shift-JIS
+    EXPECT_EQ(d.Edit01->text(), "海底基地漢");
+    EXPECT_TRUE(app.messages.isEmpty());
+    Type(d.Edit01, "한");
+    EXPECT_EQ(d.Edit01->text(), "海底基地漢");
+    Type(d.Edit02, "ä");
+    EXPECT_EQ(d.Edit02->text(), "基");
+    EXPECT_EQ(app.messages, QStringList({"パネル名にShift-JISで表せない文字は使えません。",
+                                          "単位にShift-JISで表せない文字は使えません。"}));
+    Click(d.SpeedButton5);
+    EXPECT_EQ(d.Editor().WorkTile[22].Name, "海底基地漢");
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, CancelAndTheCloseBoxChangeNothing)
+{
+    TestApp app;
+    TTileData& doc = app.Doc();
+    doc.Map[2][3] = MapCell{19, 4, 1};
+    const auto before = Catalogue(doc);
+    const QImage image5 = app.Form1().Palettes->TileImage(5);
+    const auto edit = [](TForm3& d) {
+        ClickRow(d, 20);
+        Click(d.SpeedButton4);
+        ClickRow(d, 19);
+        Click(d.SpeedButton1);
+        d.ScrollBar05->setValue(99);
+        Click(d.SpeedButton5);
+        ClickRow(d, 5);
+        AnswerFileDialog(d.PictureFolder() + "sea.bmp");
+        QTest::mouseClick(d.Image01, Qt::LeftButton);
+        Click(d.SpeedButton5);
+    };
+    RunEditor(app, edit, false);
+    EXPECT_EQ(Catalogue(doc), before);
+    RunModal<TForm3>(app.Form1().SpeedButton_a, edit, [](TForm3&) -> QAbstractButton* { return nullptr; });
+    EXPECT_EQ(Catalogue(doc), before);
+    EXPECT_EQ(app.Form1().Palettes->TileImage(5), image5);
+    EXPECT_EQ(doc.Map[2][3], (MapCell{19, 4, 1}));
+    // The next opening starts again from the catalogue.
+    RunEditor(app, [](TForm3& d) { EXPECT_EQ(d.ListView1->topLevelItemCount(), 24); }, false);
+}
+
+TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
+{
+    TestApp app;
+    TTileData& doc = app.Doc();
+    const QString red = app.Path("Image/red.bmp");
+    ASSERT_TRUE(Solid(0xFF0000).save(red, "BMP"));
+    doc.Map[2][3] = MapCell{21, 4, 1};
+    doc.Selected = 7;
+    const int history = doc.BufList ? doc.BufList->GetCount() : 0;
+    app.Form1().SpeedButton_2Click();  // show the mask page
+
+    RunEditor(app, [&](TForm3& d) {
+        for (int row : {23, 22, 18}) {  // three deletions
+            ClickRow(d, row);
+            Click(d.SpeedButton4);
+        }
+        ClickRow(d, 20);  // 遊園地 moves up
+        Click(d.SpeedButton1);
+        ClickRow(d, 3);  // 平地 gets the red picture
+        AnswerFileDialog(red);
+        QTest::mouseClick(d.Image01, Qt::LeftButton);
+        Click(d.SpeedButton5);
+        Click(d.SpeedButton6);
+        Type(d.Edit01, "新");
+        AnswerFileDialog(red);
+        QTest::mouseClick(d.Image01, Qt::LeftButton);
+        Click(d.SpeedButton3);
+    }, true);
+
+    ASSERT_EQ(doc.TileCount, 22);
+    EXPECT_EQ(doc.Tile[19].Name, "遊園地");
+    EXPECT_EQ(doc.Tile[20].Name, "発電所");
+    EXPECT_EQ(doc.Tile[21].Name, "新");
+    EXPECT_EQ(doc.Tile[21].No, 18);
+    EXPECT_EQ(doc.Tile[3].Bmp, red.toStdString());
+    ExpectPalettePaired(app);
+    EXPECT_EQ(CentreOf(app.Form1().Palettes->TileImage(3)), 0xFF0000u);
+    EXPECT_TRUE(app.Form1().ListsReady);
+    EXPECT_EQ(doc.Selected, 7);
+    EXPECT_EQ(app.Form1().Notebook1->currentIndex(), 0);
+    EXPECT_TRUE(app.Form1().SpeedButton_1->isVisible());
+    EXPECT_EQ(doc.Map[2][3], (MapCell{21, 4, 1}));
+    EXPECT_EQ(doc.BufList ? doc.BufList->GetCount() : 0, history);
+
+    // Down to 20 entries the page buttons go.
+    RunEditor(app, [](TForm3& d) {
+        ClickRow(d, 21);
+        Click(d.SpeedButton4);
+        ClickRow(d, 20);
+        Click(d.SpeedButton4);
+    }, true);
+    EXPECT_EQ(doc.TileCount, 20);
+    EXPECT_FALSE(app.Form1().SpeedButton_1->isVisible());
+    ExpectPalettePaired(app);
+}
+
+TEST(CatalogueEditorUi, OkKeepsEveryEntryOfAFullCatalogue)
+{
+    TestApp app(IniWith(Numbered(256)));
+    RunEditor(app, [](TForm3& d) {
+        ClickRow(d, 200);
+        d.ScrollBar05->setValue(122);
+        Click(d.SpeedButton5);
+    }, true);
+    ASSERT_EQ(app.Doc().TileCount, 256);
+    EXPECT_EQ(app.Doc().Tile[200].Code, 'z');
+    EXPECT_EQ(app.Doc().Tile[255].No, 255);
+    EXPECT_EQ(app.Form1().ButtonView->topLevelItemCount(), 256);
+}
+
+// ---------------------------------------------------------------- System設定
+
+namespace {
+
+void RunSettings(TestApp& app, const std::function<void(TForm4&)>& script, bool ok)
+{
+    RunModal<TForm4>(app.Form1().SpeedButton_c, script,
+                     [ok](TForm4& d) -> QAbstractButton* { return ok ? d.Button1 : d.Button2; });
+}
+
+const QByteArray OddSystem =
+    "[System]\nMapSize=1\nMapY=5\nMapX=40\nWindow=0\nLoad=0\nLoadFile=/maps/島.kpl\nFood1=333\nFood2=15\nGold=0\n";
+
+}  // namespace
+
+TEST(SystemSettingsUi, OpensFilledFromTheDocumentOnTheFirstTab)
+{
+    TestApp app(IniWith({{0, "海"}}, OddSystem));
+    RunSettings(app, [](TForm4& d) {
+        EXPECT_EQ(d.windowTitle(), "System設定");
+        EXPECT_EQ(d.PageControl1->currentIndex(), 0);
+        EXPECT_EQ(d.PageControl1->tabText(0), "設定");
+        EXPECT_EQ(d.PageControl1->tabText(1), "情報設定");
+        EXPECT_TRUE(d.CheckBox1_1->isChecked());
+        EXPECT_EQ(d.ScrollBar1_1->value(), 12);  // 5 shows at the nearest end
+        EXPECT_EQ(d.Label1_1->text(), "Y = 12");
+        EXPECT_EQ(d.ScrollBar1_2->value(), 30);
+        EXPECT_EQ(d.Label1_2->text(), "X = 30");
+        EXPECT_FALSE(d.CheckBox1_2->isChecked());
+        EXPECT_FALSE(d.CheckBox1_3->isChecked());
+        EXPECT_EQ(d.Edit1_1->text(), "/maps/島.kpl");
+        EXPECT_EQ(d.Label2_1->text(), "食料消費 33.3%");
+        EXPECT_EQ(d.Label2_2->text(), "食料生産 1.5%");
+        EXPECT_EQ(d.Label2_3->text(), "資金生産 0.1%");
+        d.PageControl1->setCurrentIndex(1);
+    }, true);
+    // Confirming stores what was shown.
+    EXPECT_EQ(app.Doc().Sys.MapY, 12);
+    EXPECT_EQ(app.Doc().Sys.MapX, 30);
+    EXPECT_EQ(app.Doc().Gold, 1);
+    RunSettings(app, [](TForm4& d) { EXPECT_EQ(d.PageControl1->currentIndex(), 0); }, false);
+}
+
+TEST(SystemSettingsUi, RatesShowAsPercentages)
+{
+    TestApp app;
+    const std::pair<int, const char*> cases[] = {
+        {200, "20"}, {1, "0.1"}, {15, "1.5"}, {333, "33.3"}, {1000, "100"}, {10, "1"}, {999, "99.9"},
+    };
+    RunSettings(app, [&](TForm4& d) {
+        for (const auto& [tenths, text] : cases) {
+            d.ScrollBar2_1->setValue(tenths == 1 ? 2 : 1);  // always a real change
+            d.ScrollBar2_1->setValue(tenths);
+            d.ScrollBar2_2->setValue(tenths == 1 ? 2 : 1);
+            d.ScrollBar2_2->setValue(tenths);
+            d.ScrollBar2_3->setValue(tenths == 1 ? 2 : 1);
+            d.ScrollBar2_3->setValue(tenths);
+            EXPECT_EQ(d.Label2_1->text(), QStringLiteral("食料消費 %1%").arg(text));
+            EXPECT_EQ(d.Label2_2->text(), QStringLiteral("食料生産 %1%").arg(text));
+            EXPECT_EQ(d.Label2_3->text(), QStringLiteral("資金生産 %1%").arg(text));
+        }
+        d.ScrollBar1_1->setValue(20);
+        EXPECT_EQ(d.Label1_1->text(), "Y = 20");
+    }, false);
+}
+
+TEST(SystemSettingsUi, BrowseFillsTheFileBox)
+{
+    TestApp app;
+    const QString map = app.Path("plan.kpl");
+    QFile file(map);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    RunSettings(app, [&](TForm4& d) {
+        auto cancelled = AnswerFileDialog(QString());
+        Click(d.SpeedButton1);
+        EXPECT_TRUE(cancelled->shown);
+        EXPECT_TRUE(d.Edit1_1->text().isEmpty());
+        auto seen = AnswerFileDialog(map);
+        Click(d.SpeedButton1);
+        EXPECT_EQ(seen->title, "Tidemark擬似Map 読み込み指定");
+        EXPECT_EQ(seen->filters, QStringList({"Tidemark擬似Map (*.kpl)", "ALL (*.*)"}));
+        EXPECT_EQ(d.Edit1_1->text(), map);
+        Type(d.Edit1_1, "한");
+        EXPECT_EQ(d.Edit1_1->text(), map);
+    }, true);
+    EXPECT_EQ(app.Doc().Sys.LoadFile, map.toStdString());
+    EXPECT_EQ(app.messages, QStringList({"ファイル名にShift-JISで表せない文字は使えません。"}));
+}
+
+TEST(SystemSettingsUi, CancelAndTheCloseBoxKeepEverySetting)
+{
+    TestApp app;
+    TTileData& doc = app.Doc();
+    const TSysList sys = doc.Sys;
+    const int food1 = doc.Food1, food2 = doc.Food2, gold = doc.Gold;
+    const auto changeAll = [](TForm4& d) {
+        Click(d.CheckBox1_1);
+        d.ScrollBar1_1->setValue(25);
+        d.ScrollBar1_2->setValue(27);
+        Click(d.CheckBox1_2);
+        Click(d.CheckBox1_3);
+        Type(d.Edit1_1, "x.kpl");
+        d.ScrollBar2_1->setValue(5);
+        d.ScrollBar2_2->setValue(6);
+        d.ScrollBar2_3->setValue(7);
+    };
+    RunSettings(app, changeAll, false);
+    RunModal<TForm4>(app.Form1().SpeedButton_c, changeAll, [](TForm4&) -> QAbstractButton* { return nullptr; });
+    EXPECT_EQ(doc.Sys, sys);
+    EXPECT_EQ(doc.Food1, food1);
+    EXPECT_EQ(doc.Food2, food2);
+    EXPECT_EQ(doc.Gold, gold);
+    // The next opening shows the document again, not the cancelled edits.
+    RunSettings(app, [](TForm4& d) {
+        EXPECT_EQ(d.ScrollBar1_1->value(), 16);
+        EXPECT_TRUE(d.Edit1_1->text().isEmpty());
+        EXPECT_EQ(d.Label2_3->text(), "資金生産 0.1%");
+    }, false);
+}
+
+TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
+{
+    TestApp app;
+    RunSettings(app, [](TForm4& d) {
+        Click(d.CheckBox1_1);  // off: the next start would ask for the size
+        d.ScrollBar1_1->setValue(25);
+        d.ScrollBar1_2->setValue(13);
+        Click(d.CheckBox1_2);
+        Type(d.Edit1_1, "/home/u/島.kpl");
+        d.ScrollBar2_1->setValue(333);
+        d.ScrollBar2_2->setValue(15);
+        d.ScrollBar2_3->setValue(1000);
+    }, true);
+    TTileData& doc = app.Doc();
+    EXPECT_EQ(doc.Sys.MapY, 25);
+    EXPECT_EQ(doc.Sys.MapX, 13);
+    EXPECT_FALSE(doc.Sys.MapSize);
+    EXPECT_FALSE(doc.Sys.Window);
+    EXPECT_FALSE(doc.Sys.Load);
+    app.Form1().close();
+
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
+    const ConfigData read = ReadConfig(ini, app.folder.path().toStdString() + "/");
+    TSysList expected;
+    expected.MapSize = false;
+    expected.MapY = 25;
+    expected.MapX = 13;
+    expected.Window = false;
+    expected.Load = false;
+    expected.LoadFile = "/home/u/島.kpl";
+    EXPECT_EQ(read.Sys, expected);
+    EXPECT_EQ(read.Food1, 333);
+    EXPECT_EQ(read.Food2, 15);
+    EXPECT_EQ(read.Gold, 1000);
+
+    // The next start reads the settings back into the dialog.
+    ini.WriteBool("System", "MapSize", true);  // start without the size dialog
+    std::string error;
+    ASSERT_TRUE(ini.Save(app.Path("isplan.ini").toStdString(), &error));
+    AppWindows next(app.folder.path(), {});
+    next.Form1->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(next.Form1.get(), 200));
+    EXPECT_EQ(next.Form1->TileData->Sys.MapY, 25);
+    EXPECT_EQ(next.Form1->TileData->Food1, 333);
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+        if (!d) {
+            ADD_FAILURE() << "no settings dialog";
+            return;
+        }
+        checked = true;
+        EXPECT_EQ(d->Label1_1->text(), "Y = 25");
+        EXPECT_EQ(d->Label1_2->text(), "X = 13");
+        EXPECT_EQ(d->Edit1_1->text(), "/home/u/島.kpl");
+        EXPECT_EQ(d->Label2_1->text(), "食料消費 33.3%");
+        EXPECT_EQ(d->Label2_2->text(), "食料生産 1.5%");
+        EXPECT_EQ(d->Label2_3->text(), "資金生産 100%");
+        d->reject();
+    });
+    next.Form1->SpeedButton_c->click();
+    EXPECT_TRUE(checked);
+}
