@@ -100,6 +100,7 @@ void TForm3::BuildList()
     ListView1->header()->resizeSection(0, 120);
     ListView1->header()->resizeSection(1, 40);
     ListView1->header()->resizeSection(2, 44);
+    ListView1->header()->resizeSection(5, 60);  // largest values run to six digits
     ListView1->header()->resizeSection(7, 36);
 }
 
