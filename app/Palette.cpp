@@ -1,6 +1,7 @@
 #include "app/Palette.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QPainter>
 #include <QTreeWidget>
 
@@ -64,11 +65,10 @@ void Palette::ReplaceTileItem(int index, const TTileList& entry)
     const QString text = QString::fromStdString(entry.Name);
     item->setData(0, NameRole, text);
     item->setToolTip(0, text);
-    // A missing bitmap keeps the old picture.
-    if (QFileInfo(QString::fromStdString(entry.Bmp)).isFile()) {
-        ButtonList[index] = PrepareImage(entry.Bmp);
-        item->setIcon(0, QIcon(QPixmap::fromImage(ButtonList[index])));
-    }
+    // A missing bitmap gets the placeholder rather than keeping the old
+    // picture, which after a reorder would belong to another entry.
+    ButtonList[index] = PrepareImage(entry.Bmp);
+    item->setIcon(0, QIcon(QPixmap::fromImage(ButtonList[index])));
 }
 
 int Palette::DeleteTileItem(int index)

@@ -14,6 +14,7 @@ cp -r "$DATA/Image" "$DIR/Image"
 sed -e 's/^Food1=200/Food1=0xC8/' -e 's/^\[Tile\]/Comment=kept\r\n[Tile]/' "$DATA/isplan.ini" > "$DIR/isplan.ini"
 
 export DIR
+unset QT_QPA_PLATFORM  # a real X window, whatever the test run uses
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     cd /
     "$DIR/ispln" & pid=$!
