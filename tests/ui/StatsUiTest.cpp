@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -188,24 +187,4 @@ TEST(BreakdownDialog, OpensTwiceWithTheSameRowsAndImages)
     EXPECT_EQ(second.images.size(), 5);
     EXPECT_EQ(app.windows->Form5->ImageList1.size(), 5);
     EXPECT_FALSE(app.windows->Form5->isVisible());
-}
-
-TEST(BreakdownDialog, DialogLayout)
-{
-    TestApp app;
-    TForm5& form = *app.windows->Form5;
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("個別情報"));
-    EXPECT_EQ(form.size(), QSize(463, 307));
-    EXPECT_EQ(form.ListView1->geometry(), QRect(0, 0, 463, 283));
-    EXPECT_EQ(form.Button2->geometry(), QRect(388, 282, 75, 25));
-    EXPECT_EQ(form.Button2->text(), QStringLiteral("OK"));
-    const QTreeWidgetItem* header = form.ListView1->headerItem();
-    QStringList captions;
-    for (int c = 0; c < form.ListView1->columnCount(); ++c)
-        captions << header->text(c);
-    EXPECT_EQ(captions, QStringList({"パネル名", "最小値", "最大値", "合計", "個数"}));
-    EXPECT_EQ(form.ListView1->columnWidth(0), 140);
-    EXPECT_EQ(form.ListView1->columnWidth(1), 70);
-    EXPECT_EQ(form.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(form.ListView1->selectionBehavior(), QAbstractItemView::SelectRows);
 }
