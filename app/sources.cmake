@@ -14,5 +14,6 @@ target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Map.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Stats.cpp
 )

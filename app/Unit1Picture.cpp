@@ -1,0 +1,4 @@
+// Saving the map picture.
+#include "app/Unit1.h"
+
+void TForm1::SpeedButton_PngClick() {}
