@@ -1,18 +1,158 @@
 // Map files, the picture export and the map size.
-#include "app/Unit1.h"
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QScrollBar>
 
-void TForm1::SpeedButton_SaveClick() {}
-void TForm1::SpeedButton_LoadClick() {}
-void TForm1::SpeedButton_PngClick() {}
-void TForm1::DropDst1FileDrop(const QStringList&, QPoint) {}
-void TForm1::SpeedButton_bClick() {}
+#include "app/Messages.h"
+#include "app/Unit1.h"
+#include "dialogs/Unit2.h"
+#include "files/MapFile.h"
+
+namespace {
+
+const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
+
+// The save and open dialogs share everything but title and mode. Qt's own
+// dialog rather than the desktop's, so it behaves the same everywhere.
+QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    const bool saving = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(parent, saving ? QStringLiteral("Tidemark擬似Map 保存")
+                                      : QStringLiteral("Tidemark擬似Map 読み込み"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    // Opening accepts a name that does not exist; nothing happens then.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("kpl"));
+    dialog.selectFile(QStringLiteral("*.kpl"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// Rejects the dialog when the main window is asked to close meanwhile (a
+// signal, the session ending), so a start-up cut short really ends.
+class RejectOnClose : public QObject {
+public:
+    explicit RejectOnClose(QDialog* dialog) : dialog(dialog) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            dialog->reject();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QDialog* dialog;
+};
+
+int AskSizeUnlessClosed(QWidget* mainWindow, QDialog* dialog)
+{
+    RejectOnClose watcher(dialog);
+    mainWindow->installEventFilter(&watcher);
+    const int result = dialog->exec();
+    mainWindow->removeEventFilter(&watcher);
+    return result;
+}
+
+// The map size when no file gave one: the stored size, or the size dialog.
+// False when the dialog was cancelled.
+bool SetUpMapSize(TTileData& doc, QWidget* mainWindow, TForm2* dialog)
+{
+    if (doc.Sys.MapSize || !dialog) {
+        doc.SetLastY(doc.Sys.MapY - 1);
+        doc.SetLastX(doc.Sys.MapX - 1);
+        return true;
+    }
+    if (AskSizeUnlessClosed(mainWindow, dialog) != QDialog::Accepted)
+        return false;
+    doc.SetLastY(dialog->ScrollBar1->value() - 1);
+    doc.SetLastX(dialog->ScrollBar2->value() - 1);
+    return true;
+}
+
+}  // namespace
+
+void TForm1::SpeedButton_SaveClick()
+{
+    const QString path = AskMapFile(this, QFileDialog::AcceptSave);
+    if (path.isEmpty())
+        return;
+    if (!TileData->SaveMapFile(path.toStdString()))
+        ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+}
+
+void TForm1::SpeedButton_LoadClick()
+{
+    const QString path = AskMapFile(this, QFileDialog::AcceptOpen);
+    if (path.isEmpty() || !MapFilePresent(path.toStdString()))
+        return;
+    if (!TileData->LoadMapFile(path.toStdString())) {
+        ShowMessage(this, NotMapFileText);
+        return;
+    }
+    UpdateHistoryButtons();
+    if (TileData->Sys.Window)
+        FitWindowToMap(TileData->LastY, TileData->LastX);
+}
+
+
+void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
+{
+    // Only the first path counts; a folder or a vanished file does nothing.
+    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()))
+        return;
+    if (!TileData->LoadMapFile(files.constFirst().toStdString())) {
+        ShowMessage(this, NotMapFileText);
+        return;
+    }
+    UpdateHistoryButtons();
+}
 
 void TForm1::FileOpenAtStart()
 {
     TTileData& doc = *TileData;
-    doc.SetLastY(doc.Sys.MapY - 1);
-    doc.SetLastX(doc.Sys.MapX - 1);
+    QString candidate;
+    if (!args.isEmpty() && MapFilePresent(args.constFirst().toStdString())) {
+        candidate = args.constFirst();
+    } else if (doc.Sys.Load) {
+        if (MapFilePresent(doc.Sys.LoadFile))
+            candidate = QString::fromStdString(doc.Sys.LoadFile);
+        else
+            ShowMessage(this, QStringLiteral("指定されたファイルがありませんでした。"));
+    }
+
+    bool loaded = false;
+    if (!candidate.isEmpty()) {
+        loaded = doc.LoadMapFile(candidate.toStdString());
+        if (!loaded)
+            ShowMessage(this, NotMapFileText);
+    }
+    if (!loaded && !SetUpMapSize(doc, this, Dialogs.Form2)) {
+        // Cancelling the size ends the program.
+        startupClosed = true;
+        close();
+        return;
+    }
     if (doc.Sys.Window)
         FitWindowToMap(doc.LastY, doc.LastX);
     doc.RedrawMap();
+}
+
+void TForm1::SpeedButton_bClick()
+{
+    TForm2* dialog = Dialogs.Form2;
+    if (!dialog || dialog->exec() != QDialog::Accepted)
+        return;
+    TTileData& doc = *TileData;
+    doc.SetLastY(dialog->ScrollBar1->value() - 1);
+    doc.SetLastX(dialog->ScrollBar2->value() - 1);
+    doc.RedrawMap();
+    if (doc.Sys.Window)
+        FitWindowToMap(doc.LastY, doc.LastX);
 }

@@ -1,0 +1,513 @@
+// Map files from the window: Save, Load, drops, the file opened at start-up,
+// the size dialog and fitting the window to the map.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <functional>
+
+#include "CatalogueText.h"
+#include "TestApp.h"
+#include "app/IniFile.h"
+#include "files/MapFile.h"
+#include "view/MapRenderer.h"
+
+namespace {
+
+const QString NotMapFile = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
+const QString NoSuchFile = QStringLiteral("指定されたファイルがありませんでした。");
+
+// Bumped after every test, so an answer that found no dialog never
+// reaches into the next test.
+int answerGeneration = 0;
+
+// Runs `answer` on the next modal dialog as soon as it is up.
+void AnswerModal(std::function<void(QWidget*)> answer, int triesLeft = 300, int generation = answerGeneration)
+{
+    QTimer::singleShot(5, [=] {
+        if (generation != answerGeneration)
+            return;
+        if (QWidget* modal = QApplication::activeModalWidget())
+            answer(modal);
+        else if (triesLeft > 0)
+            AnswerModal(answer, triesLeft - 1, generation);
+    });
+}
+
+class MapFileUi : public ::testing::Test {
+protected:
+    void TearDown() override { ++answerGeneration; }
+};
+
+// Answers the next file dialog with `path`, after noting how it was set up.
+void ChooseFile(const QString& path, QString* title = nullptr, QStringList* filters = nullptr,
+                QString* suffix = nullptr, QString* typed = nullptr)
+{
+    AnswerModal([=](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        if (title)
+            *title = dialog->windowTitle();
+        if (filters)
+            *filters = dialog->nameFilters();
+        if (suffix)
+            *suffix = dialog->defaultSuffix();
+        if (typed)
+            *typed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // the dialog's own checks still run
+    });
+}
+
+// Answers the next size dialog: positions, then OK or the close box.
+void ChooseSize(int rows, int columns, bool ok)
+{
+    AnswerModal([=](QWidget* modal) {
+        auto* dialog = qobject_cast<TForm2*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->ScrollBar1->setValue(rows);
+        dialog->ScrollBar2->setValue(columns);
+        if (ok)
+            dialog->Button1->click();
+        else
+            dialog->close();
+    });
+}
+
+QByteArray SystemText(const QByteArray& keys)
+{
+    return CatalogueText(3, 1 << 30, QByteArray("[System]\n" + keys).constData());
+}
+
+// A current-layout file of the given size whose cell (x, y) holds panel x % 3.
+void WriteMap(const QString& path, int lastY, int lastX, uint8_t counter = 1)
+{
+    MapFileInfo info;
+    info.LastY = static_cast<uint8_t>(lastY);
+    info.LastX = static_cast<uint8_t>(lastX);
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            info.Cells[x][y] = {static_cast<uint8_t>(x % 3), counter, 0};
+    const std::string bytes = MapFileBytes(info);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void WriteText(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+void GiveHistory(TestApp& app)
+{
+    app.Doc().ChangeCell(1, 1, 1, 2);
+    app.Doc().ChangeCell(2, 2, 1, 2);
+    app.Doc().Undo();
+    app.Form1().UpdateHistoryButtons();
+    ASSERT_TRUE(app.Form1().SpeedButton1->isEnabled());
+    ASSERT_TRUE(app.Form1().SpeedButton2->isEnabled());
+}
+
+// The map picture is wholly visible, with no scroll bar.
+void ExpectPictureFits(TForm1& f)
+{
+    QApplication::processEvents();
+    const QSize picture = f.Renderer->Picture().size();
+    EXPECT_FALSE(f.ScrollBox1->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(f.ScrollBox1->verticalScrollBar()->isVisible());
+    EXPECT_GE(f.ScrollBox1->viewport()->width(), picture.width());
+    EXPECT_GE(f.ScrollBox1->viewport()->height(), picture.height());
+}
+
+void Drop(QWidget* target, const QStringList& paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& p : paths)
+        urls << QUrl::fromLocalFile(p);
+    mime.setUrls(urls);
+    // As from the desktop: the drag enters the target, then drops.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+}  // namespace
+
+TEST_F(MapFileUi, SaveDialogWritesTheMapWithItsSuffix)
+{
+    TestApp app(CatalogueText(3));
+    app.Doc().SetCell(30, 30, {2, 7, 1});
+    QString title, suffix, typed;
+    QStringList filters;
+    ChooseFile(app.Path("plan"), &title, &filters, &suffix, &typed);
+    app.Form1().SpeedButton_Save->click();
+    EXPECT_EQ(title, "Tidemark擬似Map 保存");
+    EXPECT_EQ(filters, QStringList({"Tidemark擬似Map (*.kpl)", "ALL (*.*)"}));
+    EXPECT_EQ(suffix, "kpl");
+    EXPECT_EQ(typed, "*.kpl");
+    QFile saved(app.Path("plan.kpl"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_EQ(bytes.size(), 2891);
+    EXPECT_EQ(bytes.at(6), 11);
+    EXPECT_EQ(bytes.mid(8 + 93 * 30 + 3 * 30, 3), QByteArray("\x02\x07\x01", 3));
+    EXPECT_TRUE(app.messages.isEmpty());
+}
+
+TEST_F(MapFileUi, SaveOverwritesWithoutAskingAndCancelWritesNothing)
+{
+    TestApp app(CatalogueText(3));
+    WriteText(app.Path("old.kpl"), "old");
+    ChooseFile(app.Path("old.kpl"));
+    app.Form1().SpeedButton_Save->click();
+    QFile saved(app.Path("old.kpl"));
+    EXPECT_EQ(saved.size(), 2891);
+
+    ChooseFile(QString());
+    app.Form1().SpeedButton_Save->click();
+    EXPECT_FALSE(QFile::exists(app.Path("*.kpl")));
+    EXPECT_TRUE(app.messages.isEmpty());
+}
+
+TEST_F(MapFileUi, FailedSaveIsReportedAndTheOldFileStays)
+{
+    TestApp app(CatalogueText(3));
+    WriteText(app.Path("plain"), "not a folder");
+    ChooseFile(app.Path("plain/plan.kpl"));
+    app.Form1().SpeedButton_Save->click();
+    EXPECT_EQ(app.messages, QStringList{app.Path("plain/plan.kpl") + " に書き込めません"});
+    QFile plain(app.Path("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    EXPECT_EQ(plain.readAll(), "not a folder");
+}
+
+TEST_F(MapFileUi, LoadTakesTheFileEmptiesTheHistoryAndFitsTheWindow)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
+    WriteMap(app.Path("big.kpl"), 14, 18);
+    GiveHistory(app);
+    QString title;
+    ChooseFile(app.Path("big.kpl"), &title);
+    app.Form1().SpeedButton_Load->click();
+    EXPECT_EQ(title, "Tidemark擬似Map 読み込み");
+    EXPECT_EQ(app.Doc().LastY, 14);
+    EXPECT_EQ(app.Doc().LastX, 18);
+    EXPECT_EQ(app.Doc().GetCell(2, 0), (MapCell{2, 1, 0}));
+    EXPECT_EQ(app.Form1().Renderer->Picture().size(), QSize(32 * 18 + 48, 32 * 14 + 48));
+    EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
+    EXPECT_FALSE(app.Form1().SpeedButton2->isEnabled());
+    EXPECT_TRUE(app.Form1().SpeedButton1->toolTip().isEmpty());
+    ExpectPictureFits(app.Form1());
+    EXPECT_TRUE(app.messages.isEmpty());
+}
+
+TEST_F(MapFileUi, LoadOfMissingOrRefusedFiles)
+{
+    TestApp app(CatalogueText(3));
+    WriteText(app.Path("short.kpl"), QByteArray("KPL03\0", 6) + QByteArray(1930, '\0'));
+    GiveHistory(app);
+    const MapCell before = app.Doc().GetCell(1, 1);
+
+    ChooseFile(app.Path("none.kpl"));
+    app.Form1().SpeedButton_Load->click();
+    EXPECT_TRUE(app.messages.isEmpty());
+
+    ChooseFile(app.Path("short.kpl"));
+    app.Form1().SpeedButton_Load->click();
+    EXPECT_EQ(app.messages, QStringList{NotMapFile});
+    EXPECT_EQ(app.Doc().GetCell(1, 1), before);
+    EXPECT_TRUE(app.Form1().SpeedButton1->isEnabled());
+    EXPECT_TRUE(app.Form1().SpeedButton2->isEnabled());
+}
+
+TEST_F(MapFileUi, KeyboardShortcutsOpenTheDialogs)
+{
+    TestApp app(CatalogueText(3));
+    QString saveTitle, loadTitle;
+    for (auto [key, title] : {std::pair{Qt::Key_S, &saveTitle}, std::pair{Qt::Key_O, &loadTitle}}) {
+        app.Form1().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&app.Form1()));
+        ChooseFile(QString(), title);
+        QTest::keyClick(&app.Form1(), key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(saveTitle, "Tidemark擬似Map 保存");
+    EXPECT_EQ(loadTitle, "Tidemark擬似Map 読み込み");
+}
+
+TEST_F(MapFileUi, DropTakesOnlyTheFirstPathAndNeverFits)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
+    // A path far longer than 260 characters, with spaces and Japanese in it.
+    QDir().mkpath(app.Path(QString(200, QChar('d'))));
+    const QString spaced = app.Path(QString(200, QChar('d')) + "/" + QString(90, QChar('e')) + " 島 plan.kpl");
+    WriteMap(spaced, 13, 15, 4);
+    WriteMap(app.Path("second.kpl"), 20, 20, 9);
+    GiveHistory(app);
+    const QSize windowBefore = app.Form1().size();
+    Drop(app.Form1().DragDropPanel, {spaced, app.Path("second.kpl"), app.Path("third.kpl")});
+    EXPECT_EQ(app.Doc().LastY, 13);
+    EXPECT_EQ(app.Doc().LastX, 15);
+    EXPECT_EQ(app.Doc().GetCell(0, 0).Counter, 4);
+    EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
+    EXPECT_EQ(app.Form1().size(), windowBefore);
+    EXPECT_TRUE(app.messages.isEmpty());
+
+    // The map area takes drops as well.
+    Drop(app.Form1().ScrollBox1->viewport(), {app.Path("second.kpl")});
+    EXPECT_EQ(app.Doc().LastY, 20);
+}
+
+TEST_F(MapFileUi, DroppedFoldersMissingAndRefusedFiles)
+{
+    TestApp app(CatalogueText(3));
+    QDir().mkpath(app.Path("folder.kpl"));
+    WriteText(app.Path("text.kpl"), QByteArray(3000, 'x'));
+    WriteMap(app.Path("good.kpl"), 20, 20);
+    GiveHistory(app);
+
+    // Only the first path counts, even when a good file follows.
+    Drop(app.Form1().DragDropPanel, {app.Path("folder.kpl"), app.Path("good.kpl")});
+    Drop(app.Form1().DragDropPanel, {app.Path("none.kpl"), app.Path("good.kpl")});
+    EXPECT_TRUE(app.messages.isEmpty());
+    EXPECT_EQ(app.Doc().LastY, 11);
+
+    Drop(app.Form1().DragDropPanel, {app.Path("text.kpl")});
+    EXPECT_EQ(app.messages, QStringList{NotMapFile});
+    EXPECT_EQ(app.Doc().LastY, 11);
+    EXPECT_TRUE(app.Doc().CanUndo());
+}
+
+TEST_F(MapFileUi, StartUpPrefersTheCommandLineFile)
+{
+    QTemporaryDir files;
+    const QString cmd = files.path() + "/cmd.kpl";
+    const QString automatic = files.path() + "/auto.kpl";
+    WriteMap(cmd, 13, 14);
+    WriteMap(automatic, 20, 21);
+    const QByteArray system = "MapSize=1\nMapY=25\nMapX=25\nWindow=0\nLoad=1\nLoadFile=" + automatic.toUtf8() + "\n";
+    {
+        TestApp app(SystemText(system), {cmd});
+        EXPECT_EQ(app.Doc().LastY, 13);
+        EXPECT_EQ(app.Doc().LastX, 14);
+        EXPECT_TRUE(app.messages.isEmpty());
+        EXPECT_TRUE(app.Form1().isVisible());
+    }
+    {
+        // A command-line name that is no file is passed over silently.
+        TestApp app(SystemText(system), {files.path() + "/none.kpl"});
+        EXPECT_EQ(app.Doc().LastY, 20);
+        EXPECT_EQ(app.Doc().LastX, 21);
+        EXPECT_TRUE(app.messages.isEmpty());
+    }
+    {
+        TestApp app(SystemText(system), {files.path()});
+        EXPECT_EQ(app.Doc().LastY, 20);
+    }
+}
+
+TEST_F(MapFileUi, StartUpMessagesThenTheStoredSize)
+{
+    QTemporaryDir files;
+    const QString refused = files.path() + "/refused.kpl";
+    WriteText(refused, QByteArray("KPL02\0", 6) + QByteArray(100, '\0'));
+    struct {
+        const char* what;
+        QByteArray system;
+        QStringList args;
+        QStringList messages;
+    } cases[] = {
+        {"automatic file missing",
+         "MapSize=1\nMapY=14\nMapX=17\nLoad=1\nLoadFile=" + files.path().toUtf8() + "/none.kpl\n", {},
+         {NoSuchFile}},
+        {"automatic file refused", "MapSize=1\nMapY=14\nMapX=17\nLoad=1\nLoadFile=" + refused.toUtf8() + "\n", {},
+         {NotMapFile}},
+        {"command-line file refused", "MapSize=1\nMapY=14\nMapX=17\nLoad=0\n", {refused}, {NotMapFile}},
+        {"nothing to open", "MapSize=1\nMapY=14\nMapX=17\nLoad=0\n", {}, {}},
+    };
+    for (const auto& c : cases) {
+        TestApp app(SystemText(c.system), c.args);
+        EXPECT_EQ(app.messages, c.messages) << c.what;
+        EXPECT_EQ(app.Doc().LastY, 13) << c.what;
+        EXPECT_EQ(app.Doc().LastX, 16) << c.what;
+        EXPECT_EQ(app.Form1().Renderer->Picture().size(), QSize(32 * 16 + 48, 32 * 13 + 48)) << c.what;
+        EXPECT_FALSE(app.Form1().StartupClosed()) << c.what;
+    }
+}
+
+TEST_F(MapFileUi, StartUpAsksForTheSizeWhenNotStored)
+{
+    ChooseSize(20, 15, true);
+    TestApp app(SystemText("MapSize=0\nMapY=25\nMapX=25\nWindow=1\n"));
+    EXPECT_EQ(app.Doc().LastY, 19);
+    EXPECT_EQ(app.Doc().LastX, 14);
+    EXPECT_TRUE(app.Form1().ListsReady);
+    ExpectPictureFits(app.Form1());
+}
+
+TEST_F(MapFileUi, CancelledSizeAtStartUpClosesTheProgram)
+{
+    ChooseSize(20, 15, false);
+    TestApp app(SystemText("MapSize=0\nMapY=25\nMapX=25\n"));
+    EXPECT_TRUE(app.Form1().StartupClosed());
+    EXPECT_FALSE(app.Form1().isVisible());
+    EXPECT_FALSE(app.Form1().ListsReady);
+    // Closing wrote the settings back.
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
+    EXPECT_EQ(ini.ReadInteger("Tile", "Max", -1), 2);
+}
+
+TEST_F(MapFileUi, ClosingTheWindowDuringTheStartUpSizeEndsTheProgram)
+{
+    // As a termination signal does while the size is being asked.
+    static bool stillOpen;
+    stillOpen = false;
+    AnswerModal([](QWidget* modal) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* main = qobject_cast<TForm1*>(w))
+                main->close();
+        // Never hang the suite: a dialog left open is noted, then answered.
+        QTimer::singleShot(50, modal, [modal] {
+            stillOpen = modal->isVisible();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+    });
+    TestApp app(SystemText("MapSize=0\n"));
+    EXPECT_FALSE(stillOpen);
+    EXPECT_TRUE(app.Form1().StartupClosed());
+    EXPECT_FALSE(app.Form1().Dialogs.Form2->isVisible());
+    EXPECT_FALSE(app.Form1().ListsReady);
+}
+
+TEST_F(MapFileUi, SizeDialogLayoutAndLabels)
+{
+    TestApp app(CatalogueText(3));
+    TForm2& dialog = *app.Form1().Dialogs.Form2;
+    EXPECT_EQ(dialog.windowTitle(), "サイズ設定");
+    EXPECT_EQ(dialog.size(), QSize(167, 65));
+    EXPECT_EQ(dialog.Label2->text(), "Y = 12");
+    EXPECT_EQ(dialog.Label3->text(), "X = 12");
+    EXPECT_EQ(dialog.Label2->font().pixelSize(), 16);
+    EXPECT_EQ(dialog.Button1->text(), "OK");
+    for (QScrollBar* bar : {dialog.ScrollBar1, dialog.ScrollBar2}) {
+        EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+        EXPECT_EQ(bar->minimum(), 12);
+        EXPECT_EQ(bar->maximum(), 30);
+        EXPECT_EQ(bar->value(), 12);
+        bar->setValue(40);
+        EXPECT_EQ(bar->value(), 30);
+    }
+    EXPECT_EQ(dialog.Label2->text(), "Y = 30");
+    EXPECT_EQ(dialog.Label3->text(), "X = 30");
+}
+
+TEST_F(MapFileUi, SizeButtonResizesWithoutTouchingCellsOrHistory)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=20\nMapX=12\nWindow=0\n"));
+    app.Doc().SetCell(5, 17, {2, 3, 1});
+    GiveHistory(app);
+    const QSize windowBefore = app.Form1().size();
+
+    ChooseSize(12, 12, true);
+    app.Form1().SpeedButton_b->click();
+    EXPECT_EQ(app.Doc().LastY, 11);
+    ChooseSize(20, 15, true);
+    app.Form1().SpeedButton_b->click();
+    EXPECT_EQ(app.Doc().LastY, 19);
+    EXPECT_EQ(app.Doc().LastX, 14);
+    EXPECT_EQ(app.Form1().Renderer->Picture().size(), QSize(496, 656));
+    EXPECT_EQ(app.Doc().GetCell(5, 17), (MapCell{2, 3, 1}));
+    EXPECT_TRUE(app.Doc().CanUndo());
+    EXPECT_TRUE(app.Doc().CanRedo());
+    EXPECT_EQ(app.Form1().size(), windowBefore) << "Window is off";
+}
+
+TEST_F(MapFileUi, SizeDialogCancelKeepsTheMapButRemembersTheBars)
+{
+    TestApp app(CatalogueText(3));
+    ChooseSize(25, 18, false);
+    app.Form1().SpeedButton_b->click();
+    EXPECT_EQ(app.Doc().LastY, 11);
+    EXPECT_EQ(app.Doc().LastX, 11);
+
+    int rows = 0, columns = 0;
+    QString label;
+    AnswerModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TForm2*>(modal);
+        rows = dialog->ScrollBar1->value();
+        columns = dialog->ScrollBar2->value();
+        label = dialog->Label2->text();
+        dialog->Button1->click();
+    });
+    app.Form1().SpeedButton_b->click();
+    EXPECT_EQ(rows, 25);
+    EXPECT_EQ(columns, 18);
+    EXPECT_EQ(label, "Y = 25");
+    EXPECT_EQ(app.Doc().LastY, 24);
+    EXPECT_EQ(app.Doc().LastX, 17);
+}
+
+TEST_F(MapFileUi, SizeButtonFitsTheWindowWhenAsked)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
+    ExpectPictureFits(app.Form1());
+    for (auto [rows, columns] : {std::pair{16, 22}, std::pair{12, 12}, std::pair{14, 13}}) {
+        ChooseSize(rows, columns, true);
+        app.Form1().SpeedButton_b->click();
+        SCOPED_TRACE(rows);
+        ExpectPictureFits(app.Form1());
+        // Just fits: no spare room beyond what the window's least size needs.
+        const QSize spare = app.Form1().ScrollBox1->viewport()->size() - app.Form1().Renderer->Picture().size();
+        if (app.Form1().size().width() > app.Form1().minimumSizeHint().width())
+            EXPECT_EQ(spare.width(), 0);
+        if (app.Form1().size().height() > app.Form1().minimumSizeHint().height())
+            EXPECT_EQ(spare.height(), 0);
+    }
+}
+
+TEST_F(MapFileUi, FitLeavesAMaximisedWindowAlone)
+{
+    TestApp app(CatalogueText(3));
+    app.Form1().showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(app.Form1().isMaximized());
+    const QSize before = app.Form1().size();
+    app.Form1().FitWindowToMap(20, 20);
+    QApplication::processEvents();
+    EXPECT_EQ(app.Form1().size(), before);
+
+    app.Form1().showNormal();
+    QApplication::processEvents();
+    app.Form1().FitWindowToMap(11, 11);
+    ExpectPictureFits(app.Form1());
+}
+
+TEST_F(MapFileUi, FitFromAWindowShowingScrollBars)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    f.resize(300, 300);
+    QApplication::processEvents();
+    ASSERT_TRUE(f.ScrollBox1->horizontalScrollBar()->isVisible());
+    f.FitWindowToMap(11, 11);
+    ExpectPictureFits(f);
+    EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(400, 400)) << "no room left over";
+}
