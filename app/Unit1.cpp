@@ -316,7 +316,15 @@ void TForm1::FormShow()
 
     IniFile ini;
     ini.Load(IniPath().toStdString());
-    ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
+    const ConfigData config = ReadConfig(ini, doc.ExePath);
+    doc.Sys = config.Sys;
+    doc.Food1 = config.Food1;
+    doc.Food2 = config.Food2;
+    doc.Gold = config.Gold;
+    for (const TTileList& entry : config.Tiles)
+        doc.AddTile(entry);
+    for (const TMaskTileList& entry : config.Masks)
+        doc.AddMaskTile(entry);
 
     // The first panel is active.
     doc.Selected = 0;
@@ -361,9 +369,10 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     if (isMaximized())
         return;
     // The window's chrome around the map area is measured, not assumed, so
-    // the picture just fits on any platform's frame.
+    // the picture just fits on any platform's frame. The whole scroll area
+    // is measured: scroll bars shown now must not count as chrome.
     const QSize picture(32 * lastColumn + 48, 32 * lastRow + 48);
-    const QSize chrome = size() - ScrollBox1->viewport()->size();
+    const QSize chrome = size() - ScrollBox1->size();
     resize(picture + chrome);
 }
 
