@@ -113,3 +113,15 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
         ini.WriteInteger(s, "Type", m.Type);
     }
 }
+
+void ApplyConfig(const ConfigData& config, TTileData& doc)
+{
+    doc.Sys = config.Sys;
+    doc.Food1 = config.Food1;
+    doc.Food2 = config.Food2;
+    doc.Gold = config.Gold;
+    for (const TTileList& entry : config.Tiles)
+        doc.AddTile(entry);
+    for (const TMaskTileList& entry : config.Masks)
+        doc.AddMaskTile(entry);
+}

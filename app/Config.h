@@ -19,6 +19,9 @@ struct ConfigData {
 // exePath is the program folder with its trailing separator; bitmap names
 // are resolved inside its Image/ folder.
 ConfigData ReadConfig(const IniFile& ini, const std::string& exePath);
+// Hands the settings and rates to the document and appends every entry
+// (through AddTile / AddMaskTile, so attached palettes follow).
+void ApplyConfig(const ConfigData& config, TTileData& doc);
 // Writes the settings and catalogues of the document. Sections of entries
 // beyond the current counts are left as they are.
 void WriteConfig(IniFile& ini, const TTileData& doc);

@@ -316,15 +316,7 @@ void TForm1::FormShow()
 
     IniFile ini;
     ini.Load(IniPath().toStdString());
-    const ConfigData config = ReadConfig(ini, doc.ExePath);
-    doc.Sys = config.Sys;
-    doc.Food1 = config.Food1;
-    doc.Food2 = config.Food2;
-    doc.Gold = config.Gold;
-    for (const TTileList& entry : config.Tiles)
-        doc.AddTile(entry);
-    for (const TMaskTileList& entry : config.Masks)
-        doc.AddMaskTile(entry);
+    ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
 
     // The first panel is active.
     doc.Selected = 0;
