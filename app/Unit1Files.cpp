@@ -1,4 +1,4 @@
-// Map files, the picture export and the map size.
+// Map files and the map size.
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
