@@ -1,6 +1,8 @@
 #include "app/Unit1.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -339,6 +341,11 @@ void TForm1::closeEvent(QCloseEvent* event)
         FormClose();
     }
     event->accept();
+    // A close from outside (a signal, the session ending) can arrive while a
+    // dialog is open; cancel it so that the program really ends.
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+            dialog->reject();
 }
 
 bool TForm1::FormClose()

@@ -33,43 +33,16 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
     return dialog.selectedFiles().constFirst();
 }
 
-// Rejects the dialog when the main window is asked to close meanwhile (a
-// signal, the session ending), so a start-up cut short really ends.
-class RejectOnClose : public QObject {
-public:
-    explicit RejectOnClose(QDialog* dialog) : dialog(dialog) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Close)
-            dialog->reject();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QDialog* dialog;
-};
-
-int AskSizeUnlessClosed(QWidget* mainWindow, QDialog* dialog)
-{
-    RejectOnClose watcher(dialog);
-    mainWindow->installEventFilter(&watcher);
-    const int result = dialog->exec();
-    mainWindow->removeEventFilter(&watcher);
-    return result;
-}
-
 // The map size when no file gave one: the stored size, or the size dialog.
 // False when the dialog was cancelled.
-bool SetUpMapSize(TTileData& doc, QWidget* mainWindow, TForm2* dialog)
+bool SetUpMapSize(TTileData& doc, TForm2* dialog)
 {
     if (doc.Sys.MapSize || !dialog) {
         doc.SetLastY(doc.Sys.MapY - 1);
         doc.SetLastX(doc.Sys.MapX - 1);
         return true;
     }
-    if (AskSizeUnlessClosed(mainWindow, dialog) != QDialog::Accepted)
+    if (dialog->exec() != QDialog::Accepted)
         return false;
     doc.SetLastY(dialog->ScrollBar1->value() - 1);
     doc.SetLastX(dialog->ScrollBar2->value() - 1);
@@ -133,7 +106,7 @@ void TForm1::FileOpenAtStart()
         if (!loaded)
             ShowMessage(this, NotMapFileText);
     }
-    if (!loaded && !SetUpMapSize(doc, this, Dialogs.Form2)) {
+    if (!loaded && !SetUpMapSize(doc, Dialogs.Form2)) {
         // Cancelling the size ends the program.
         startupClosed = true;
         close();
