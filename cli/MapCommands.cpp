@@ -1,0 +1,112 @@
+// render, code, decode, convert, check: map files in and out.
+#include <QString>
+#include <charconv>
+
+#include "cli/Commands.h"
+#include "cli/Session.h"
+#include "view/MapRenderer.h"
+#include "view/PicturePng.h"
+
+namespace {
+
+// "COLSxROWS", each 1..31.
+bool ParseSize(const std::string& text, int& columns, int& rows)
+{
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return false;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    const auto [afterColumns, e1] = std::from_chars(begin, begin + x, columns);
+    const auto [afterRows, e2] = std::from_chars(begin + x + 1, end, rows);
+    return e1 == std::errc() && e2 == std::errc() && afterColumns == begin + x && afterRows == end &&
+           columns >= 1 && columns <= GridSize && rows >= 1 && rows <= GridSize;
+}
+
+// A header byte above 30 is not a size: the window keeps the size it has.
+std::string HeaderNote(const char* what, uint8_t stored, const char* unit)
+{
+    if (stored < GridSize)
+        return {};
+    return std::string("note: the header's ") + what + " is " + std::to_string(stored) +
+           ", beyond 30; the window keeps the " + unit + " it has (1 when the file is opened at start-up)\n";
+}
+
+int WriteOrFail(const std::string& path, const std::string& bytes)
+{
+    std::string error;
+    if (!WriteFileAtomically(path, bytes, error))
+        return Fail("cannot write " + path + ": " + error, ExitFailed);
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunRender(const Invocation& args, TTileData& doc)
+{
+    const std::string& path = args.Operands[0];
+    MapRenderer renderer(doc);
+    doc.MaskShow = !args.Has("--no-masks");
+    doc.LineMode = args.Has("--lines");
+    doc.View = &renderer;
+    // As at the window's start-up, before the file is opened.
+    doc.SetLastX(0);
+    doc.SetLastY(0);
+    const MapInput input = ReadMapInput(doc, path);
+    doc.View = nullptr;
+    if (!input.Loaded)
+        return Fail(path + ": " + input.Problem, ExitFailed);
+
+    const std::string out = args.Value("-o");
+    QString error;
+    if (!SavePicturePng(renderer.Picture(), QString::fromStdString(out), &error))
+        return Fail("cannot write " + out + ": " + error.toStdString(), ExitFailed);
+    return ExitOk;
+}
+
+int RunCode(const Invocation& args, TTileData& doc)
+{
+    const std::string& path = args.Operands[0];
+    const MapInput input = ReadMapInput(doc, path);
+    if (!input.Loaded)
+        return Fail(path + ": " + input.Problem, ExitFailed);
+    PrintOut(doc.EncodeMapCode() + "\n");
+    return ExitOk;
+}
+
+int RunDecode(const Invocation& args, TTileData& doc)
+{
+    int columns = 0, rows = 0;
+    const std::string size = args.Value("--size");
+    if (!ParseSize(size, columns, rows))
+        return Fail("--size wants COLSxROWS with each 1..31, not '" + size + "'", ExitUsage);
+    doc.SetLastY(rows - 1);
+    doc.SetLastX(columns - 1);
+    doc.ApplyMapCode(args.Operands[0]);
+    return WriteOrFail(args.Value("-o"), MapFileBytes(doc));
+}
+
+int RunConvert(const Invocation& args, TTileData& doc)
+{
+    const std::string& path = args.Operands[0];
+    const MapInput input = ReadMapInput(doc, path);
+    if (!input.Loaded)
+        return Fail(path + ": " + input.Problem, ExitFailed);
+    return WriteOrFail(args.Value("-o"), MapFileBytes(input.Stored));
+}
+
+int RunCheck(const Invocation& args, TTileData& doc)
+{
+    const std::string& path = args.Operands[0];
+    const MapInput input = ReadMapInput(doc, path);
+    if (!input.Loaded) {
+        PrintOut(path + ": refused: " + input.Problem + "\n");
+        return ExitFailed;
+    }
+    const MapFileInfo& stored = input.Stored;
+    const bool older = stored.Layout == MapLayout::Older;
+    PrintOut(path + ": loads as " + (older ? "KPL02 (older layout, no masks)" : "KPL03") + ", " +
+             std::to_string(doc.LastX + 1) + " columns × " + std::to_string(doc.LastY + 1) + " rows\n" +
+             HeaderNote("column index", stored.LastX, "columns") + HeaderNote("row index", stored.LastY, "rows"));
+    return ExitOk;
+}

@@ -1,0 +1,121 @@
+#include "cli/Session.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+
+#include "app/Config.h"
+#include "app/IniFile.h"
+#include "cli/CommandLine.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Why the window's Load turned the file down, in words.
+std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& readable)
+{
+    readable = false;
+    const QFileInfo info(Q(path));
+    if (!info.exists())
+        return "no such file";
+    if (!MapFilePresent(path))
+        return "not a regular file";
+    QFile file(Q(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return "cannot be read (" + file.errorString().toStdString() + ")";
+    // Load looks at no byte past the current layout's length.
+    const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));
+    const std::string bytes(head.constData(), static_cast<size_t>(head.size()));
+    MapFileFault fault = MapFileFault::None;
+    if (ReadMapBytes(bytes, stored, &fault)) {
+        readable = true;
+        return {};
+    }
+    if (fault == MapFileFault::UnknownIdentifier)
+        return "not a map file: it does not begin with \"KPL03\" or \"KPL02\" and a zero byte";
+    const bool current = bytes.compare(0, 5, "KPL03") == 0;
+    const size_t needed = current ? CurrentMapFileSize : OlderMapFileSize;
+    return std::string("incomplete map file: a ") + (current ? "KPL03" : "KPL02") + " file needs " +
+           std::to_string(needed) + " bytes, this one has " + std::to_string(info.size());
+}
+
+}  // namespace
+
+void PrintOut(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+int Fail(const std::string& message, int status)
+{
+    const std::string line = "ispln-cli: " + message + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    return status;
+}
+
+std::string CataloguePath(const Invocation& args)
+{
+    if (!args.IniPath.empty())
+        return args.IniPath;
+    return (QCoreApplication::applicationDirPath() + QStringLiteral("/isplan.ini")).toStdString();
+}
+
+bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error)
+{
+    const QFileInfo file(Q(iniPath));
+    IniFile ini;
+    if (!file.isFile() || !ini.Load(iniPath)) {
+        error = "cannot read the catalogue " + iniPath + (file.exists() ? "" : ": no such file");
+        return false;
+    }
+    doc.ExePath = file.absolutePath().toStdString() + "/";
+    const ConfigData config = ReadConfig(ini, doc.ExePath);
+    doc.Sys = config.Sys;
+    doc.Food1 = config.Food1;
+    doc.Food2 = config.Food2;
+    doc.Gold = config.Gold;
+    for (const TTileList& entry : config.Tiles)
+        doc.AddTile(entry);
+    for (const TMaskTileList& entry : config.Masks)
+        doc.AddMaskTile(entry);
+    doc.Selected = 0;
+    return true;
+}
+
+MapInput ReadMapInput(TTileData& doc, const std::string& path)
+{
+    MapInput input;
+    // The verdict is the window's own; the second read only describes it.
+    input.Loaded = doc.LoadMapFile(path);
+    bool readable = false;
+    const std::string reason = RefusalReason(path, input.Stored, readable);
+    if (input.Loaded && !readable) {
+        input.Loaded = false;
+        input.Problem = "changed while being read (" + reason + ")";
+    } else if (!input.Loaded) {
+        input.Problem = readable ? "refused" : reason;
+    }
+    return input;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error)
+{
+    QSaveFile file(Q(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        error = file.errorString().toStdString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}

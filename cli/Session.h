@@ -1,0 +1,35 @@
+#pragma once
+// What every command shares: the catalogue, map files as the window reads
+// them, atomic writes and the two output streams.
+#include <string>
+
+#include "document/File1.h"
+#include "files/MapFile.h"
+
+struct Invocation;
+
+// stdout takes results, stderr takes "ispln-cli: ..." messages.
+void PrintOut(const std::string& text);
+int Fail(const std::string& message, int status);
+
+// The isplan.ini a command reads: --ini, or the one beside the program.
+std::string CataloguePath(const Invocation& args);
+
+// Fills a fresh document as the window's start-up does: settings, rates and
+// both catalogues from the file, tile and mask bitmaps in the Image/ folder
+// beside it. The file is only read. False with `error` when it is missing.
+bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error);
+
+// A map file, taken or refused exactly as the window's Load does it.
+struct MapInput {
+    bool Loaded = false;
+    std::string Problem;  // why it was refused
+    MapFileInfo Stored;   // the file's layout, header bytes and cells as stored
+};
+
+// Loads the file into `doc` through the window's own Load (drawing it when a
+// view is attached); a refused file leaves `doc` as it was.
+MapInput ReadMapInput(TTileData& doc, const std::string& path);
+
+// Writes beside the target and renames over it; `error` says why not.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
