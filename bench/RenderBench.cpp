@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QPainter>
+#include <chrono>
 
 #include "BenchCatalogue.h"
 #include "view/MapArtwork.h"
@@ -89,6 +90,44 @@ void BM_RedrawFloor(benchmark::State& state)
         floor.Compose(f.doc, state.range(0) != 0);
 }
 BENCHMARK(BM_RedrawFloor)->Arg(1)->Arg(0)->ArgName("masks")->Unit(benchmark::kMillisecond);
+
+// The full redraw divided by its floor, measured side by side (goal: < 2).
+void BM_RedrawOverFloor(benchmark::State& state)
+{
+    const bool masks = state.range(0) != 0;
+    Fixture f(masks);
+    Floor floor(f.doc);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration full{}, bare{};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        f.doc.RedrawMap();
+        const auto t1 = Clock::now();
+        floor.Compose(f.doc, masks);
+        bare += Clock::now() - t1;
+        full += t1 - t0;
+    }
+    state.counters["ratio"] = static_cast<double>(full.count()) / static_cast<double>(bare.count());
+}
+BENCHMARK(BM_RedrawOverFloor)->Arg(1)->Arg(0)->ArgName("masks")->Unit(benchmark::kMillisecond);
+
+// One cell against the whole map (goal: < 5 %).
+void BM_DrawCellShareOfRedraw(benchmark::State& state)
+{
+    Fixture f(true);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration cell{}, map{};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        f.doc.DrawCell(15, 15);
+        const auto t1 = Clock::now();
+        f.doc.RedrawMap();
+        map += Clock::now() - t1;
+        cell += t1 - t0;
+    }
+    state.counters["percent"] = 100.0 * static_cast<double>(cell.count()) / static_cast<double>(map.count());
+}
+BENCHMARK(BM_DrawCellShareOfRedraw)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawMapUncached(benchmark::State& state)
 {
