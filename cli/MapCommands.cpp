@@ -79,7 +79,7 @@ int RunDecode(const Invocation& args, TTileData& doc)
     int columns = 0, rows = 0;
     const std::string size = args.Value("--size");
     if (!ParseSize(size, columns, rows))
-        return Fail("--size wants COLSxROWS with each 1..31, not '" + size + "'", ExitUsage);
+        return UsageFailure("--size wants COLSxROWS with each 1..31, not '" + size + "'", "decode");
     doc.SetLastY(rows - 1);
     doc.SetLastX(columns - 1);
     doc.ApplyMapCode(args.Operands[0]);

@@ -56,6 +56,13 @@ int Fail(const std::string& message, int status)
     return status;
 }
 
+int UsageFailure(const std::string& message, const std::string& command)
+{
+    Fail(message, ExitUsage);
+    const std::string help = command.empty() ? "ispln-cli --help" : "ispln-cli " + command + " --help";
+    return Fail("try '" + help + "'", ExitUsage);
+}
+
 std::string CataloguePath(const Invocation& args)
 {
     if (!args.IniPath.empty())

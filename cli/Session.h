@@ -11,6 +11,8 @@ struct Invocation;
 // stdout takes results, stderr takes "ispln-cli: ..." messages.
 void PrintOut(const std::string& text);
 int Fail(const std::string& message, int status);
+// A usage error, with a pointer to the help of `command` (or of the tool).
+int UsageFailure(const std::string& message, const std::string& command = {});
 
 // The isplan.ini a command reads: --ini, or the one beside the program.
 std::string CataloguePath(const Invocation& args);

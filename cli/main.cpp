@@ -7,14 +7,6 @@
 
 namespace {
 
-int UsageError(const ParseResult& parsed)
-{
-    const CommandSpec* c = parsed.UnknownCommand ? nullptr : parsed.Args.Command;
-    const std::string hint = c ? "ispln-cli " + c->Name + " --help" : "ispln-cli --help";
-    Fail(parsed.Error, ExitUsage);
-    return Fail("try '" + hint + "'", ExitUsage);
-}
-
 int Run(const ParseResult& parsed)
 {
     const Invocation& args = parsed.Args;
@@ -23,8 +15,10 @@ int Run(const ParseResult& parsed)
         PrintOut(args.Help ? (args.Command ? CommandHelp(*args.Command) : ToolHelp()) : VersionText());
         return ExitOk;
     }
-    if (!parsed.Error.empty())
-        return UsageError(parsed);
+    if (!parsed.Error.empty()) {
+        const CommandSpec* c = parsed.UnknownCommand ? nullptr : args.Command;
+        return UsageFailure(parsed.Error, c ? c->Name : std::string());
+    }
 
     TTileData doc;
     if (args.Command->NeedsCatalogue) {

@@ -1,0 +1,245 @@
+// Each command of ispln-cli on map files the tests write: output, exit
+// status and the files it writes.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "FigureCatalogue.h"
+
+namespace {
+
+class CliCommands : public ::testing::Test {
+protected:
+    CliFolder folder{FigureCatalogue()};
+    QString map = folder.WriteMap("island.kpl", FigureMap());
+
+    CliRun Cli(QStringList args) { return RunCli(QStringList{"--ini", folder.Ini()} + args); }
+};
+
+TEST_F(CliCommands, StatsShowsTheTenBoxesAsTheWindowDoes)
+{
+    const CliRun run = Cli({"stats", map});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out,
+              "人口: 1000\n面積: 3\n資金増加量: 0\n食料増加量: 100\n農業: 300\n工業: 500\n"
+              "採掘場: 0\n労働者: 800\n失業者: 200\nミサイル数: 6\n");
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST_F(CliCommands, StatsJsonTakesTheRatesOfTheCatalogueUsed)
+{
+    CliFolder other(FigureCatalogue(1000, 1000));
+    const CliRun run = RunCli({"--ini", other.Ini(), "stats", map, "--json"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(run.Out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.Out.toStdString();
+    const QJsonObject o = json.object();
+    const std::pair<const char*, int> expected[] = {
+        {"Population", 1000}, {"Area", 3},      {"FundsIncrease", 500}, {"FoodIncrease", -700},
+        {"Farming", 300},     {"Industry", 500}, {"Mine", 0},           {"Workers", 800},
+        {"Unemployed", 200},  {"Military", 6},
+    };
+    EXPECT_EQ(o.size(), 10);
+    for (const auto& [field, value] : expected)
+        EXPECT_EQ(o.value(field).toInteger(-1), value) << field;
+}
+
+TEST_F(CliCommands, BreakdownListsEveryEntryTabSeparated)
+{
+    const CliRun run = Cli({"breakdown", map});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out,
+              "パネル名\t最小値\t最大値\t合計\t個数\n"
+              "海\t0\t0\t0\t7\n"
+              "町\t1000\t1000\t1000\t1\n"
+              "農場\t300\t300\t300\t1\n"
+              "工場\t500\t500\t500\t1\n"
+              "基地\"A\"\\B\t1\t5\t6\t2\n");
+}
+
+TEST_F(CliCommands, BreakdownJsonIsValidWithEscapedNames)
+{
+    const CliRun run = Cli({"breakdown", "--json", map});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    QJsonParseError error;
+    const QJsonArray rows = QJsonDocument::fromJson(run.Out.toUtf8(), &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.Out.toStdString();
+    ASSERT_EQ(rows.size(), 5);
+    const QJsonObject base = rows[4].toObject();
+    EXPECT_EQ(base.value("Name").toString(), QStringLiteral("基地\"A\"\\B"));
+    EXPECT_EQ(base.value("No").toInt(), 7);
+    EXPECT_EQ(base.value("Min").toInt(), 1);
+    EXPECT_EQ(base.value("Max").toInt(), 5);
+    EXPECT_EQ(base.value("Total").toInt(), 6);
+    EXPECT_EQ(base.value("Count").toInt(), 2);
+    EXPECT_EQ(rows[0].toObject().value("Count").toInt(), 7);
+}
+
+TEST_F(CliCommands, CodeReadsRowByRow)
+{
+    // (0,0) a, (1,0) a, (0,1) b, (1,1) b.
+    const QString square = folder.WriteMap("square.kpl", MapOf(2, 2, {{0, 1, {1, 3, 2}}, {1, 1, {1, 0, 0}}}));
+    const CliRun run = Cli({"code", square});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, "1b0@\n");
+}
+
+TEST_F(CliCommands, DecodeWritesTheMapSetBuildsAndCodeReadsItBack)
+{
+    const QString out = folder.Path("decoded.kpl");
+    const CliRun run = Cli({"decode", "1b0@", "--size", "2x2", "-o", out});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(ReadAll(out), CurrentBytes(MapOf(2, 2, {{0, 1, {1, 0, 0}}, {1, 1, {1, 0, 0}}})));
+    EXPECT_EQ(Cli({"code", out}).Out, "1b0@\n");
+}
+
+TEST_F(CliCommands, DecodeFillsTheShownSizeOnlyAndStopsAtItsEnd)
+{
+    const QString out = folder.Path("full.kpl");
+    ASSERT_EQ(Cli({"decode", "b99999@", "--size", "3X2", "-o", out}).Status, 0);
+    MapFileInfo expected = MapOf(3, 2);
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y)
+            expected.Cells[x][y] = {1, 0, 0};
+    EXPECT_EQ(ReadAll(out), CurrentBytes(expected));
+}
+
+TEST_F(CliCommands, ConvertWritesTheCurrentLayoutKeepingHeaderBytes)
+{
+    // A row index of 31 stays 31, so the new file loads as the old one did.
+    MapFileInfo old = MapOf(5, 3, {{0, 0, {1, 4, 0}}, {30, 30, {3, 9, 0}}, {4, 2, {2, 1, 0}}});
+    old.LastY = 31;
+    const QString in = folder.Write("old.kpl", OlderBytes(old));
+    const QString out = folder.Path("new.kpl");
+    const CliRun run = Cli({"convert", in, "-o", out});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    old.Layout = MapLayout::Current;
+    EXPECT_EQ(ReadAll(out), CurrentBytes(old));
+
+    // In place, and a current file comes out byte for byte.
+    ASSERT_EQ(Cli({"convert", out, "-o", out}).Status, 0);
+    EXPECT_EQ(ReadAll(out), CurrentBytes(old));
+}
+
+TEST_F(CliCommands, CheckNamesLayoutAndSizeOrTheReasonForRefusal)
+{
+    MapFileInfo tallHeader = MapOf(6, 1);
+    tallHeader.LastY = 31;
+    QByteArray foreignZero = CurrentBytes(MapOf(2, 2));
+    foreignZero[5] = 1;
+    QByteArray longer = CurrentBytes(MapOf(31, 31)) + QByteArray(5000, 'x');
+    QDir().mkpath(folder.Path("folder.kpl"));
+    struct Case {
+        const char* Name;
+        QByteArray Bytes;  // null: not written
+        int Status;
+        const char* Says;
+    };
+    const Case cases[] = {
+        {"current.kpl", CurrentBytes(MapOf(12, 12)), 0, "loads as KPL03, 12 columns × 12 rows\n"},
+        {"older.kpl", OlderBytes(MapOf(5, 3)), 0, "loads as KPL02 (older layout, no masks), 5 columns × 3 rows\n"},
+        {"longer.kpl", longer, 0, "loads as KPL03, 31 columns × 31 rows\n"},
+        {"tall.kpl", CurrentBytes(tallHeader), 0,
+         "loads as KPL03, 6 columns × 1 rows\nnote: the header's row index is 31, beyond 30;"},
+        {"zero.kpl", foreignZero, 1, "refused: not a map file"},
+        {"kpl04.kpl", QByteArray("KPL04", 6) + QByteArray(2885, 0), 1, "refused: not a map file"},
+        {"empty.kpl", QByteArray(""), 1, "refused: not a map file"},
+        {"short3.kpl", CurrentBytes(MapOf(2, 2)).left(1930), 1,
+         "refused: incomplete map file: a KPL03 file needs 2891 bytes, this one has 1930"},
+        {"short2.kpl", OlderBytes(MapOf(2, 2)).left(1929), 1,
+         "refused: incomplete map file: a KPL02 file needs 1930 bytes, this one has 1929"},
+        {"missing.kpl", QByteArray(), 1, "refused: no such file"},
+        {"folder.kpl", QByteArray(), 1, "refused: not a regular file"},
+    };
+    for (const Case& c : cases) {
+        const QString path = folder.Path(c.Name);
+        if (!c.Bytes.isNull())
+            folder.Write(c.Name, c.Bytes);
+        const CliRun run = Cli({"check", path});
+        EXPECT_EQ(run.Status, c.Status) << c.Name;
+        EXPECT_TRUE(run.Out.startsWith(path + ": " + QString::fromUtf8(c.Says))) << c.Name << ": "
+                                                                                 << run.Out.toStdString();
+    }
+}
+
+TEST_F(CliCommands, EveryMapReadingCommandRefusesWhatTheWindowRefuses)
+{
+    const QString foreign = folder.Write("foreign.kpl", QByteArray("KPL09", 6) + QByteArray(2885, 0));
+    const QString shortFile = folder.Write("short.kpl", CurrentBytes(MapOf(2, 2)).left(2000));
+    const QString missing = folder.Path("missing.kpl");
+    const QString out = folder.Path("out.file");
+    const QStringList commands[] = {
+        {"render", "-o", out}, {"stats"}, {"stats", "--json"}, {"breakdown"}, {"code"}, {"convert", "-o", out},
+    };
+    for (const QString& bad : {foreign, shortFile, missing})
+        for (QStringList command : commands) {
+            command.insert(1, bad);
+            const CliRun run = Cli(command);
+            EXPECT_EQ(run.Status, 1) << command.join(' ').toStdString();
+            EXPECT_EQ(run.Out, "") << command.join(' ').toStdString();
+            EXPECT_TRUE(run.Err.startsWith("ispln-cli: " + bad + ": ")) << run.Err.toStdString();
+            EXPECT_FALSE(QFileInfo::exists(out));
+        }
+}
+
+TEST_F(CliCommands, AnUnwritableTargetFailsWithExitOne)
+{
+    // As root permissions do not stop a write; a regular file as the folder does.
+    const QString blocker = folder.Write("blocker", "x");
+    const QString target = blocker + "/out";
+    const QStringList commands[] = {
+        {"render", map, "-o", target},
+        {"decode", "@", "--size", "2x2", "-o", target},
+        {"convert", map, "-o", target},
+    };
+    for (const QStringList& command : commands) {
+        const CliRun run = Cli(command);
+        EXPECT_EQ(run.Status, 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.startsWith("ispln-cli: cannot write " + target + ": ")) << run.Err.toStdString();
+    }
+    EXPECT_EQ(ReadAll(blocker), "x");
+}
+
+TEST_F(CliCommands, RenderedPictureHasTheMapsSize)
+{
+    const struct {
+        int Columns, Rows;
+    } sizes[] = {{1, 1}, {4, 3}, {31, 31}};
+    for (const auto& s : sizes) {
+        const QString in = folder.WriteMap("sized.kpl", MapOf(s.Columns, s.Rows));
+        const QString out = folder.Path("sized.png");
+        ASSERT_EQ(Cli({"render", in, "-o", out}).Status, 0);
+        const QImage picture(out);
+        EXPECT_EQ(picture.size(), QSize(32 * s.Columns + 16, 32 * s.Rows + 16));
+    }
+}
+
+TEST_F(CliCommands, RenderSwitchesMatchMapsWithoutMasksAndOutlines)
+{
+    const QString plain = folder.WriteMap("plain.kpl", MapOf(4, 3, {{1, 1, {1, 0, 0}}}));
+    const QString masked = folder.WriteMap("masked.kpl", MapOf(4, 3, {{1, 1, {1, 0, 1}}}));
+    const auto render = [&](const QString& in, const QStringList& flags) {
+        const QString out = folder.Path("switch.png");
+        EXPECT_EQ(Cli(QStringList{"render", in, "-o", out} + flags).Status, 0);
+        return QImage(out).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage plainPicture = render(plain, {});
+    EXPECT_NE(render(masked, {}), plainPicture);
+    EXPECT_EQ(render(masked, {"--no-masks"}), plainPicture);
+
+    // Outlines: the innermost pixels of every cell turn white, nothing else.
+    const QImage lined = render(plain, {"--lines"});
+    const CellRectangle r = TTileData::CellRect(3, 2);
+    for (int x = r.Left; x < r.Right; ++x)
+        EXPECT_EQ(lined.pixel(x, r.Bottom - 1), qRgb(255, 255, 255));
+    EXPECT_EQ(lined.pixel(r.Left + 5, r.Top + 5), plainPicture.pixel(r.Left + 5, r.Top + 5));
+    EXPECT_NE(lined, plainPicture);
+}
+
+}  // namespace
