@@ -79,15 +79,7 @@ bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& erro
         return false;
     }
     doc.ExePath = file.absolutePath().toStdString() + "/";
-    const ConfigData config = ReadConfig(ini, doc.ExePath);
-    doc.Sys = config.Sys;
-    doc.Food1 = config.Food1;
-    doc.Food2 = config.Food2;
-    doc.Gold = config.Gold;
-    for (const TTileList& entry : config.Tiles)
-        doc.AddTile(entry);
-    for (const TMaskTileList& entry : config.Masks)
-        doc.AddMaskTile(entry);
+    ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
     doc.Selected = 0;
     return true;
 }

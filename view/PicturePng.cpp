@@ -2,25 +2,22 @@
 
 #include <QSaveFile>
 
+#include "view/PngEncoder.h"
+
 bool SavePicturePng(const QImage& picture, const QString& path, QString* error)
 {
+    const std::string png = EncodePng(picture);
+    if (png.empty()) {
+        if (error)
+            *error = QStringLiteral("there is no picture");
+        return false;
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const auto size = static_cast<qint64>(png.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(png.data(), size) != size || !file.commit()) {
         if (error)
             *error = file.errorString();
-        return false;
-    }
-    if (!picture.save(&file, "PNG")) {
-        if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : QStringLiteral("the picture could not be encoded");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        return false;  // QSaveFile drops its temporary file itself
     }
     return true;
 }
