@@ -4,26 +4,26 @@
 
 namespace {
 
-const CommandSpec* FindCommand(const std::vector<CommandSpec>& commands, const std::string& name)
+const CommandInfo* FindCommand(const std::vector<CommandInfo>& commands, const std::string& name)
 {
-    for (const CommandSpec& c : commands)
+    for (const CommandInfo& c : commands)
         if (c.Name == name)
             return &c;
     return nullptr;
 }
 
-const OptionSpec* FindOption(const CommandSpec& command, const std::string& name)
+const OptionInfo* FindOption(const CommandInfo& command, const std::string& name)
 {
-    for (const OptionSpec& o : command.Options)
+    for (const OptionInfo& o : command.Options)
         if (o.Name == name)
             return &o;
     return nullptr;
 }
 
-bool AnyCommandHas(const std::vector<CommandSpec>& commands, const std::string& option)
+bool AnyCommandHas(const std::vector<CommandInfo>& commands, const std::string& option)
 {
     return std::any_of(commands.begin(), commands.end(),
-                       [&](const CommandSpec& c) { return FindOption(c, option) != nullptr; });
+                       [&](const CommandInfo& c) { return FindOption(c, option) != nullptr; });
 }
 
 bool LooksLikeOption(const std::string& token)
@@ -34,7 +34,7 @@ bool LooksLikeOption(const std::string& token)
 
 class Parser {
 public:
-    Parser(const std::vector<std::string>& args, const std::vector<CommandSpec>& commands)
+    Parser(const std::vector<std::string>& args, const std::vector<CommandInfo>& commands)
         : args_(args), commands_(commands)
     {
     }
@@ -112,19 +112,19 @@ private:
                                                 : "unknown option " + name);
             return;
         }
-        const OptionSpec* spec = FindOption(*a.Command, name);
-        if (!spec) {
+        const OptionInfo* option = FindOption(*a.Command, name);
+        if (!option) {
             Fail("unknown option " + name + " for " + a.Command->Name);
             return;
         }
-        if (spec->ValueName.empty()) {
+        if (option->ValueName.empty()) {
             if (hasInline)
                 Fail("option " + name + " takes no value");
             a.Values[name] = "";
             return;
         }
         std::string value;
-        if (TakeValue(name, given, spec->ValueName, value))
+        if (TakeValue(name, given, option->ValueName, value))
             a.Values[name] = value;
     }
 
@@ -151,18 +151,18 @@ private:
             Fail("no command given");
             return;
         }
-        const CommandSpec& c = *a.Command;
+        const CommandInfo& c = *a.Command;
         if (a.Operands.size() < c.Operands.size())
             Fail(c.Name + " needs " + c.Operands[a.Operands.size()]);
         else if (a.Operands.size() > c.Operands.size())
             Fail("unexpected argument '" + a.Operands[c.Operands.size()] + "'");
-        for (const OptionSpec& o : c.Options)
+        for (const OptionInfo& o : c.Options)
             if (o.Required && !a.Has(o.Name))
                 Fail(c.Name + " needs " + o.Name + " " + o.ValueName);
     }
 
     const std::vector<std::string>& args_;
-    const std::vector<CommandSpec>& commands_;
+    const std::vector<CommandInfo>& commands_;
     size_t i_ = 0;
     ParseResult result_;
 };
@@ -175,7 +175,7 @@ std::string Invocation::Value(const std::string& option) const
     return found == Values.end() ? std::string() : found->second;
 }
 
-ParseResult ParseCommandLine(const std::vector<std::string>& args, const std::vector<CommandSpec>& commands)
+ParseResult ParseCommandLine(const std::vector<std::string>& args, const std::vector<CommandInfo>& commands)
 {
     return Parser(args, commands).Run();
 }

@@ -14,17 +14,17 @@ struct Invocation;
 class TTileData;
 
 // One option a command accepts; a switch when it has no value name.
-struct OptionSpec {
+struct OptionInfo {
     std::string Name;  // "-o", "--json"
     std::string ValueName;
     std::string Help;
     bool Required = false;
 };
 
-struct CommandSpec {
+struct CommandInfo {
     std::string Name;
     std::vector<std::string> Operands;  // names shown in the usage line
-    std::vector<OptionSpec> Options;
+    std::vector<OptionInfo> Options;
     std::string Summary;  // one line for the tool's help
     std::string Details;  // the command's own help, after its usage line
     bool NeedsCatalogue = true;  // the document comes with isplan.ini's catalogue
@@ -32,7 +32,7 @@ struct CommandSpec {
 };
 
 struct Invocation {
-    const CommandSpec* Command = nullptr;
+    const CommandInfo* Command = nullptr;
     std::vector<std::string> Operands;
     std::map<std::string, std::string> Values;  // option name -> value ("" for a switch)
     std::string IniPath;                        // empty: isplan.ini beside the program
@@ -53,4 +53,4 @@ struct ParseResult {
 // (--ini, --help, --version) may stand anywhere; a command's options follow
 // the command. "--" ends the options; "--name=value" is accepted for
 // options that take a value.
-ParseResult ParseCommandLine(const std::vector<std::string>& args, const std::vector<CommandSpec>& commands);
+ParseResult ParseCommandLine(const std::vector<std::string>& args, const std::vector<CommandInfo>& commands);

@@ -3,9 +3,9 @@
 
 namespace {
 
-std::vector<CommandSpec> MakeCommands()
+std::vector<CommandInfo> MakeCommands()
 {
-    const OptionSpec json{"--json", "", "print JSON instead of text", false};
+    const OptionInfo json{"--json", "", "print JSON instead of text", false};
     return {
         {"render",
          {"MAP.kpl"},
@@ -72,12 +72,12 @@ std::vector<CommandSpec> MakeCommands()
     };
 }
 
-std::string UsageLine(const CommandSpec& c)
+std::string UsageLine(const CommandInfo& c)
 {
     std::string line = "ispln-cli [--ini PATH] " + c.Name;
     for (const std::string& operand : c.Operands)
         line += " " + operand;
-    for (const OptionSpec& o : c.Options) {
+    for (const OptionInfo& o : c.Options) {
         const std::string text = o.ValueName.empty() ? o.Name : o.Name + " " + o.ValueName;
         line += o.Required ? " " + text : " [" + text + "]";
     }
@@ -103,9 +103,9 @@ const char* const ExitStatuses =
 
 }  // namespace
 
-const std::vector<CommandSpec>& Commands()
+const std::vector<CommandInfo>& Commands()
 {
-    static const std::vector<CommandSpec> commands = MakeCommands();
+    static const std::vector<CommandInfo> commands = MakeCommands();
     return commands;
 }
 
@@ -117,7 +117,7 @@ std::string ToolHelp()
         "Pictures, figures and codes of ISPLN map files, without the window.\n"
         "\n"
         "Commands:\n";
-    for (const CommandSpec& c : Commands())
+    for (const CommandInfo& c : Commands())
         text += "  " + Padded(c.Name, 11) + c.Summary + "\n";
     text += "\nOptions:\n";
     text += CommonOptions;
@@ -126,12 +126,12 @@ std::string ToolHelp()
     return text;
 }
 
-std::string CommandHelp(const CommandSpec& c)
+std::string CommandHelp(const CommandInfo& c)
 {
     std::string text = "Usage: " + UsageLine(c) + "\n\n" + c.Details;
     if (!c.Options.empty()) {
         text += "\nOptions:\n";
-        for (const OptionSpec& o : c.Options) {
+        for (const OptionInfo& o : c.Options) {
             const std::string name = o.ValueName.empty() ? o.Name : o.Name + " " + o.ValueName;
             text += "  " + Padded(name, 20) + o.Help + "\n";
         }

@@ -5,9 +5,9 @@
 #include "cli/CommandLine.h"
 
 // The commands, in the order the help lists them.
-const std::vector<CommandSpec>& Commands();
+const std::vector<CommandInfo>& Commands();
 std::string ToolHelp();
-std::string CommandHelp(const CommandSpec& command);
+std::string CommandHelp(const CommandInfo& command);
 std::string VersionText();
 
 int RunRender(const Invocation& args, TTileData& doc);

@@ -16,7 +16,7 @@ int Run(const ParseResult& parsed)
         return ExitOk;
     }
     if (!parsed.Error.empty()) {
-        const CommandSpec* c = parsed.UnknownCommand ? nullptr : args.Command;
+        const CommandInfo* c = parsed.UnknownCommand ? nullptr : args.Command;
         return UsageFailure(parsed.Error, c ? c->Name : std::string());
     }
 
