@@ -183,6 +183,42 @@ TEST(MapView, StatusBarFollowsThePointer)
     EXPECT_EQ(Status(app, 0), "");
 }
 
+TEST(MapView, PressesOffTheCellsChangeNothing)
+{
+    TestApp app(CatalogueText(3));  // 12 x 12: picture 400 x 400
+    app.Doc().Selected = 1;
+    const QPoint offCells[] = {
+        {100, 5},   // header band
+        {5, 20},    // ruler of an even row
+        {390, 50},  // ruler of an odd row, beyond the last column
+    };
+    for (QPoint p : offCells) {
+        QTest::mouseMove(app.Form1().Image1, Centre(3, 3));
+        Press(app, p);
+        EXPECT_EQ(app.Doc().BufList->GetCount(), 0) << p.x() << "," << p.y();
+        EXPECT_EQ(Status(app, 0), "") << p.x() << "," << p.y();
+    }
+    // The last cell of each row parity still takes a press.
+    Press(app, QPoint(399, 20));  // even row 0, column 11
+    Press(app, QPoint(383, 50));  // odd row 1, column 11
+    EXPECT_EQ(app.Doc().GetCell(11, 0).Panel, 1);
+    EXPECT_EQ(app.Doc().GetCell(11, 1).Panel, 1);
+}
+
+TEST(MapView, AChangedTileFileShowsAtTheNextDraw)
+{
+    TestApp app(CatalogueText(3));
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(qRgb(220, 0, 0));
+    QFile::remove(app.Path("Image/sea.bmp"));
+    ASSERT_TRUE(red.save(app.Path("Image/sea.bmp"), "BMP"));
+    app.Doc().RedrawMap();
+    EXPECT_EQ(CellPixels(app, 2, 2), red);
+    QFile::remove(app.Path("Image/sea.bmp"));
+    app.Doc().DrawCell(2, 2);
+    EXPECT_EQ(CellPixels(app, 2, 2), artwork::PlaceholderTile());
+}
+
 TEST(MapView, MiddleButtonPansWithoutEditing)
 {
     TestApp app(CatalogueText(3, 1 << 30, "[System]\nMapSize=1\nMapY=30\nMapX=30\nWindow=0\n"));
