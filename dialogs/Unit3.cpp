@@ -106,17 +106,17 @@ void TForm3::BuildList()
 
 void TForm3::BuildButtons()
 {
-    struct Spec {
+    struct FieldPlace {
         QToolButton** button;
         const char* caption;
         int x, width;
     };
-    const Spec specs[] = {
+    const FieldPlace places[] = {
         {&SpeedButton1, "↑", 2, 23},     {&SpeedButton2, "↓", 26, 23},
         {&SpeedButton3, "追加", 56, 57},  {&SpeedButton4, "削除", 114, 57},
         {&SpeedButton5, "変更", 172, 57}, {&SpeedButton6, "新規作成", 242, 70},
     };
-    for (const Spec& s : specs) {
+    for (const FieldPlace& s : places) {
         *s.button = new QToolButton(this);
         (*s.button)->setText(QString::fromUtf8(s.caption));
         (*s.button)->setGeometry(s.x, 207, s.width, 22);
