@@ -54,7 +54,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     ListView1->setHeaderLabels({QStringLiteral("パネル名"), QStringLiteral("最小値"),
                                 QStringLiteral("最大値"), QStringLiteral("合計"),
                                 QStringLiteral("個数")});
-    ListView1->header()->setStretchLastSection(false);
+    // "個数" takes what the fixed columns leave, so no sideways scroll bar.
+    ListView1->header()->setStretchLastSection(true);
+    ListView1->header()->setMinimumSectionSize(40);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->setColumnWidth(0, 140);
     ListView1->setColumnWidth(1, 70);
     ListView1->setColumnWidth(2, 70);
