@@ -334,6 +334,12 @@ void TForm1::FormShow()
     ListsReady = true;
 }
 
+void TForm1::CloseFromOutside()
+{
+    closingFromOutside = true;
+    close();
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     if (!closed) {

@@ -118,6 +118,10 @@ public:
     void FitWindowToMap(int lastRow, int lastColumn);
     QString IniPath() const;
     bool StartupClosed() const { return startupClosed; }
+    // A close asked for from outside (SIGTERM, SIGINT, logout): never asks
+    // the user anything and always ends the program.
+    void CloseFromOutside();
+    bool ClosingFromOutside() const { return closingFromOutside; }
 
     // Palettes (Unit1.cpp).
     void ButtonViewChange(int index);
@@ -179,4 +183,5 @@ private:
     bool shown = false;
     bool closed = false;
     bool startupClosed = false;
+    bool closingFromOutside = false;
 };

@@ -28,7 +28,7 @@ void CloseOnSignals(TForm1* window)
     QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
         char byte;
         [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
-        window->close();
+        window->CloseFromOutside();
     });
     struct sigaction action = {};
     action.sa_handler = OnSignal;
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     CloseOnSignals(windows.Form1.get());
     // Logging out ends the session: close as through the close box.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),
-                     [&windows](QSessionManager&) { windows.Form1->close(); });
+                     [&windows](QSessionManager&) { windows.Form1->CloseFromOutside(); });
     windows.Form1->show();
     if (windows.Form1->StartupClosed())
         return 0;
