@@ -1,6 +1,9 @@
 // The catalogue editor and the system settings.
 #include "app/Unit1.h"
 
+#include <QTreeWidget>
+#include <algorithm>
+
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
 
@@ -17,6 +20,13 @@ void TForm1::SpeedButton_aClick()
     editor->Editor().WriteBack(*TileData);
     UpdatePageButtons();
     ListsReady = true;
+    // The active panel stays the same kind wherever it moved; a deleted one
+    // gives way to the first. Preview and palette show what a click places.
+    if (TileData->Selected < MaxTiles) {
+        const int index = std::max(0, editor->Editor().IndexOfOrigin(TileData->Selected));
+        ButtonView->setCurrentItem(ButtonView->topLevelItem(index));
+        ButtonViewChange(index);
+    }
 }
 
 void TForm1::SpeedButton_cClick()

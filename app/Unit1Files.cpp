@@ -63,12 +63,11 @@ void TForm1::SpeedButton_SaveClick()
 void TForm1::SpeedButton_LoadClick()
 {
     const QString path = AskMapFile(this, QFileDialog::AcceptOpen);
-    if (path.isEmpty() || !MapFilePresent(path.toStdString()))
+    if (path.isEmpty())
         return;
-    if (!TileData->LoadMapFile(path.toStdString())) {
+    // Whatever the result, the history hints and the window follow the map.
+    if (MapFilePresent(path.toStdString()) && !TileData->LoadMapFile(path.toStdString()))
         ShowMessage(this, NotMapFileText);
-        return;
-    }
     UpdateHistoryButtons();
     if (TileData->Sys.Window)
         FitWindowToMap(TileData->LastY, TileData->LastX);

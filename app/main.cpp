@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QFont>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -7,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/AppWindows.h"
+#include "app/GuardedApplication.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void CloseOnSignals(TForm1* window)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ISPLN"));
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
@@ -52,13 +52,19 @@ int main(int argc, char* argv[])
 
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    AppWindows windows(QApplication::applicationDirPath(), args);
-    CloseOnSignals(windows.Form1.get());
-    // Logging out ends the session: close as through the close box.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),
-                     [&windows](QSessionManager&) { windows.Form1->CloseFromOutside(); });
-    windows.Form1->show();
-    if (windows.Form1->StartupClosed())
+    // A failed start-up has been shown; ending here writes no settings.
+    std::unique_ptr<AppWindows> started;
+    if (!app.StartUp([&] {
+            started = std::make_unique<AppWindows>(QApplication::applicationDirPath(), args);
+            AppWindows& windows = *started;
+            CloseOnSignals(windows.Form1.get());
+            // Logging out ends the session: close as through the close box.
+            QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),
+                             [&windows](QSessionManager&) { windows.Form1->CloseFromOutside(); });
+            windows.Form1->show();
+        }))
+        return 1;
+    if (started->Form1->StartupClosed())
         return 0;
     return app.exec();
 }

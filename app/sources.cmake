@@ -5,6 +5,7 @@ target_sources(ispln_core PRIVATE
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp

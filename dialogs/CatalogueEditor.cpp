@@ -10,6 +10,7 @@
 void CatalogueEditor::Reset()
 {
     WorkTile.fill(TTileList{});
+    Origin.fill(NewEntry);
     WorkCount = 0;
 }
 
@@ -18,7 +19,8 @@ void CatalogueEditor::Load(const TTileData& doc)
     Reset();
     const int32_t count = std::clamp(doc.TileCount, 0, Capacity);
     for (int32_t i = 0; i < count; ++i)
-        Append(doc.GetTile(i));
+        if (Append(doc.GetTile(i)))
+            Origin[i] = i;
 }
 
 void CatalogueEditor::WriteBack(TTileData& doc) const
@@ -38,6 +40,7 @@ bool CatalogueEditor::Append(const TTileList& entry)
 {
     if (!CanAppend())
         return false;
+    Origin[WorkCount] = NewEntry;
     WorkTile[WorkCount++] = entry;
     return true;
 }
@@ -60,7 +63,9 @@ bool CatalogueEditor::Remove(int32_t index)
     if (!CanRemove(index))
         return false;
     std::move(WorkTile.begin() + index + 1, WorkTile.begin() + WorkCount, WorkTile.begin() + index);
+    std::move(Origin.begin() + index + 1, Origin.begin() + WorkCount, Origin.begin() + index);
     WorkTile[--WorkCount] = TTileList{};
+    Origin[WorkCount] = NewEntry;
     return true;
 }
 
@@ -69,6 +74,7 @@ bool CatalogueEditor::MoveUp(int32_t index)
     if (!CanMoveUp(index))
         return false;
     std::swap(WorkTile[index], WorkTile[index - 1]);
+    std::swap(Origin[index], Origin[index - 1]);
     return true;
 }
 
@@ -77,7 +83,18 @@ bool CatalogueEditor::MoveDown(int32_t index)
     if (!CanMoveDown(index))
         return false;
     std::swap(WorkTile[index], WorkTile[index + 1]);
+    std::swap(Origin[index], Origin[index + 1]);
     return true;
+}
+
+int32_t CatalogueEditor::IndexOfOrigin(int32_t origin) const
+{
+    if (origin < 0)
+        return -1;
+    for (int32_t i = 0; i < WorkCount; ++i)
+        if (Origin[i] == origin)
+            return i;
+    return -1;
 }
 
 int32_t CatalogueEditor::FirstFreeNo() const

@@ -22,6 +22,10 @@ public:
     using RowTexts = std::array<std::string, ColumnCount + 1>;
 
     std::array<TTileList, Capacity> WorkTile{};
+    // The catalogue index each entry was loaded from, NewEntry for an added
+    // one; it follows its entry through moves so the caller can find it again.
+    static constexpr int32_t NewEntry = -1;
+    std::array<int32_t, Capacity> Origin{};
     int32_t WorkCount = 0;
 
     void Reset();
@@ -43,6 +47,9 @@ public:
     bool CanMoveUp(int32_t index) const { return InList(index) && index > 0; }
     bool CanMoveDown(int32_t index) const { return InList(index) && index < WorkCount - 1; }
     bool InList(int32_t index) const { return index >= 0 && index < WorkCount; }
+    // Where the entry loaded from catalogue index `origin` now stands; -1
+    // when it was removed.
+    int32_t IndexOfOrigin(int32_t origin) const;
 
     // The lowest panel number no entry of the list carries; 19 when every
     // number 0..255 is taken.

@@ -1,5 +1,6 @@
 #include "dialogs/Unit2.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -58,4 +59,13 @@ void TForm2::ScrollBar1Change()
 void TForm2::ScrollBar2Change()
 {
     Label3->setText(QStringLiteral("X = %1").arg(ScrollBar2->value()));
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -21,4 +21,8 @@ public:
 
     void ScrollBar1Change();
     void ScrollBar2Change();
+
+protected:
+    // Escape does not cancel: at start-up a cancel ends the program.
+    void keyPressEvent(QKeyEvent* event) override;
 };

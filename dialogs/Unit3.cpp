@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -53,6 +54,55 @@ void ShowOnBar(QScrollBar* bar, int lo, int hi, int value)
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// A number label shows its whole text: a long one is set smaller rather
+// than cut at the label's edge.
+void SetFittingText(QLabel* label, const QString& text, int pixelSize)
+{
+    QFont font = label->font();
+    for (; pixelSize > 6; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        if (QFontMetrics(font).horizontalAdvance(text) <= label->contentsRect().width())
+            break;
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
+bool SameContent(const QString& a, const QString& b)
+{
+    QFile fa(a), fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    return fa.readAll() == fb.readAll();
+}
+
+bool InFolder(const QString& path, const QString& folder)
+{
+    const QString parent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    return !parent.isEmpty() && parent == QFileInfo(folder).canonicalFilePath();
+}
+
+// Copies a picture into the folder under its own name, or the first free
+// "name_n" when another file already has it; a file there with the same
+// content is used as it is. Empty when nothing could be copied.
+QString CopyIntoFolder(const QString& source, const QString& folder)
+{
+    const QFileInfo info(source);
+    if (!info.isFile() || !QDir().mkpath(folder))
+        return {};
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    for (int n = 1; n < 1000; ++n) {
+        const QString name =
+            n == 1 ? info.fileName() : QStringLiteral("%1_%2%3").arg(info.completeBaseName()).arg(n).arg(suffix);
+        const QString target = QDir(folder).filePath(name);
+        if (!QFileInfo::exists(target))
+            return QFile::copy(source, target) ? target : QString();
+        if (SameContent(source, target))
+            return target;
+    }
+    return {};
+}
 
 // Clears a guard flag for a scope, so handlers ignore the dialog's own changes.
 struct Quiet {
@@ -193,6 +243,11 @@ void TForm3::Connect()
     connect(ScrollBar03, &QScrollBar::valueChanged, this, &TForm3::ScrollBar03Change);
     connect(ScrollBar04, &QScrollBar::valueChanged, this, &TForm3::ScrollBar04Change);
     connect(ScrollBar05, &QScrollBar::valueChanged, this, &TForm3::ScrollBar05Change);
+    // Also a push against the bar's end gives up a kept code for the letter shown.
+    connect(ScrollBar05, &QScrollBar::actionTriggered, this, [this] {
+        if (FieldsActive && keptCode >= 0)
+            ScrollBar05Change(ScrollBar05->value());
+    });
     connect(Edit01, &QLineEdit::textChanged, this, &TForm3::FieldEdited);
     connect(Edit02, &QLineEdit::textChanged, this, &TForm3::FieldEdited);
     connect(ComboBox01, &QComboBox::currentIndexChanged, this, &TForm3::FieldEdited);
@@ -204,8 +259,11 @@ void TForm3::Open(const TTileData& doc)
     Quiet quiet(ListActive);
     ListView1->clear();
     Work.Load(doc);
-    for (int i = 0; i < Work.WorkCount; ++i)
+    openedBmp.clear();
+    for (int i = 0; i < Work.WorkCount; ++i) {
         AppendRow(Work.WorkTile[i]);
+        openedBmp.push_back(Work.WorkTile[i].Bmp);
+    }
     ClearFields();
     UpdateNewButton();
     pictureFolder = Text(doc.ExePath) + QStringLiteral("Image/");
@@ -290,6 +348,8 @@ void TForm3::ClearFields()
         w->setEnabled(false);
     FileLabel->clear();
     ShowImage(TileImage(QString()));
+    keptCode = -1;
+    ShowCode();
     Label01->setText(QStringLiteral("No 0"));
     Label05->setText(QStringLiteral("初期値 0"));
     Label06->setText(QStringLiteral("増加値 0"));
@@ -300,7 +360,9 @@ void TForm3::ClearFields()
 void TForm3::LoadFields(const TTileList& e)
 {
     const bool fixed = CatalogueEditor::IsFixed(e);
-    ShowOnBar(ScrollBar05, CatalogueEditor::LowestCode, CatalogueEditor::HighestCode, e.Code);
+    // The bar offers letters only; another stored code stays until the bar moves.
+    ScrollBar05->setValue(e.Code);
+    keptCode = e.Code >= CatalogueEditor::LowestCode && e.Code <= CatalogueEditor::HighestCode ? -1 : e.Code;
     ShowOnBar(ScrollBar01, fixed ? 0 : CatalogueEditor::LastFixedNo + 1, 255, e.No);
     Edit01->setText(Text(e.Name));
     loadedType = e.Type;
@@ -319,7 +381,7 @@ void TForm3::LoadFields(const TTileList& e)
     Label05->setText(QStringLiteral("初期値 %1").arg(e.Min));
     Label06->setText(QStringLiteral("増加値 %1").arg(e.Count));
     ShowLargestValue();
-    ScrollBar05Change(ScrollBar05->value());
+    ShowCode();
     FileLabel->setText(Text(e.Bmp));
     ShowImage(TileImage(Text(e.Bmp)));
 }
@@ -336,7 +398,7 @@ TTileList TForm3::EntryFromFields() const
     e.Max = ScrollBar04->value();
     e.Ext = Edit02->text().toStdString();
     e.Land = CheckBox01->isChecked();
-    e.Code = static_cast<uint8_t>(ScrollBar05->value());
+    e.Code = static_cast<uint8_t>(keptCode >= 0 ? keptCode : ScrollBar05->value());
     return e;
 }
 
@@ -391,17 +453,24 @@ void TForm3::ScrollBar04Change(int)
     FieldEdited();
 }
 
-void TForm3::ScrollBar05Change(int position)
+void TForm3::ScrollBar05Change(int)
 {
-    Label08->setText(QStringLiteral("コード ") + QChar(position));
+    if (FieldsActive)
+        keptCode = -1;
+    ShowCode();
     FieldEdited();
+}
+
+void TForm3::ShowCode()
+{
+    Label08->setText(QStringLiteral("コード ") + QChar(keptCode >= 0 ? keptCode : ScrollBar05->value()));
 }
 
 void TForm3::ShowLargestValue()
 {
     const int32_t largest =
         CatalogueEditor::LargestValue(ScrollBar02->value(), ScrollBar03->value(), ScrollBar04->value());
-    Label07->setText(QStringLiteral("最大値 %1").arg(largest));
+    SetFittingText(Label07, QStringLiteral("最大値 %1").arg(largest), 16);
 }
 
 void TForm3::SpeedButton6Click()
@@ -420,7 +489,8 @@ void TForm3::SpeedButton6Click()
     ShowOnBar(ScrollBar02, 0, ValueLimit, 0);
     ShowOnBar(ScrollBar03, 0, ValueLimit, 0);
     ShowOnBar(ScrollBar04, 0, StepLimit, 0);
-    ShowOnBar(ScrollBar05, CatalogueEditor::LowestCode, CatalogueEditor::HighestCode, CatalogueEditor::LowestCode);
+    ScrollBar05->setValue(CatalogueEditor::LowestCode);
+    keptCode = -1;
     CheckBox01->setChecked(true);
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, ScrollBar02, CheckBox01})
         w->setEnabled(true);
@@ -429,7 +499,7 @@ void TForm3::SpeedButton6Click()
     Label05->setText(QStringLiteral("初期値 0"));
     Label06->setText(QStringLiteral("増加値 0"));
     ShowLargestValue();
-    ScrollBar05Change(ScrollBar05->value());
+    ShowCode();
     FileLabel->clear();
     ShowImage(TileImage(QString()));
     EnableEditButtons(false, false, false, false, false);
@@ -537,6 +607,36 @@ void TForm3::Image01Click()
         SpeedButton3->setEnabled(true);
     else
         SpeedButton5->setEnabled(true);
+}
+
+void TForm3::accept()
+{
+    CopyPicturesIntoImageFolder();
+    QDialog::accept();
+}
+
+// isplan.ini keeps only a picture's file name, looked for in Image/ at the
+// next start: a newly chosen picture from elsewhere is copied there.
+void TForm3::CopyPicturesIntoImageFolder()
+{
+    for (int i = 0; i < Work.WorkCount; ++i) {
+        TTileList e = Work.WorkTile[i];
+        const int origin = Work.Origin[i];
+        const std::string previous = origin >= 0 && origin < int(openedBmp.size()) ? openedBmp[origin] : std::string();
+        if (e.Bmp.empty() || e.Bmp == previous || InFolder(Text(e.Bmp), pictureFolder))
+            continue;
+        const QString copy = CopyIntoFolder(Text(e.Bmp), pictureFolder);
+        if (copy.isEmpty()) {
+            ShowMessage(this, QStringLiteral("%1 を %2 にコピーできません。「%3」の画像は元のままです。")
+                                  .arg(QDir::toNativeSeparators(Text(e.Bmp)),
+                                       QDir::toNativeSeparators(pictureFolder), Text(e.Name)));
+            e.Bmp = previous;
+        } else {
+            e.Bmp = copy.toStdString();
+        }
+        Work.Replace(i, e);
+        WriteRow(i, e);
+    }
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 #include <QImage>
+#include <string>
+#include <vector>
 
 #include "dialogs/CatalogueEditor.h"
 
@@ -83,6 +85,9 @@ public:
     // The 32 x 32 picture of a tile bitmap; blank when it cannot be read.
     static QImage TileImage(const QString& path);
 
+    // OK: pictures chosen outside Image/ are copied there first.
+    void accept() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -102,7 +107,11 @@ private:
     void EnableEditButtons(bool up, bool down, bool add, bool remove, bool change);
     void UpdateNewButton();
     QString ChoosePicture();
+    void ShowCode();
+    void CopyPicturesIntoImageFolder();
 
     QString pictureFolder;
     int loadedType = 0;  // kept when the type box shows no category
+    int keptCode = -1;   // a stored code outside a..z, until the user moves the bar
+    std::vector<std::string> openedBmp;  // each catalogue entry's picture at opening
 };

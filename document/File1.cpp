@@ -211,11 +211,9 @@ void TTileData::DeleteTile(int32_t index)
     for (int32_t i = index; i < TileCount - 1; ++i)
         Tile[i] = Tile[i + 1];
     TileCount = Palette ? Palette->DeleteTileItem(index) : TileCount - 1;
-    // The freed slot keeps its numbers but loses its texts.
-    TTileList& freed = Tile[std::clamp(TileCount, 0, MaxTiles - 1)];
-    freed.Bmp.clear();
-    freed.Name.clear();
-    freed.Ext.clear();
+    // The freed slot becomes a blank record: the lookups scan every slot, and
+    // a deleted kind's number or code left behind would still be found.
+    Tile[std::clamp(TileCount, 0, MaxTiles - 1)] = TTileList{};
 }
 
 void TTileData::AddMaskTile(const TMaskTileList& entry)
@@ -228,7 +226,9 @@ void TTileData::AddMaskTile(const TMaskTileList& entry)
 
 void TTileData::DrawCell(int32_t x, int32_t y)
 {
-    if (View && InGrid(x, y))
+    // A cell beyond the shown size has no place on the picture; drawing it
+    // would cover the ruler or the background.
+    if (View && x >= 0 && x <= LastX && y >= 0 && y <= LastY)
         View->DrawCell(x, y);
 }
 

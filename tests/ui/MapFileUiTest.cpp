@@ -238,6 +238,22 @@ TEST_F(MapFileUi, LoadOfMissingOrRefusedFiles)
     EXPECT_TRUE(app.Form1().SpeedButton2->isEnabled());
 }
 
+TEST_F(MapFileUi, EveryLoadRefreshesTheHistoryHintsAndFitsTheWindow)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
+    WriteText(app.Path("refused.kpl"), "KPL09");
+    app.Doc().ChangeCell(1, 1, 1, 2);
+    app.Form1().UpdateHistoryEnabled();  // as a mouse edit: no hint yet
+    for (const char* name : {"none.kpl", "refused.kpl"}) {
+        app.Form1().SpeedButton1->setToolTip({});
+        app.Form1().resize(200, 150);
+        ChooseFile(app.Path(name));
+        app.Form1().SpeedButton_Load->click();
+        EXPECT_EQ(app.Form1().SpeedButton1->toolTip(), "戻る") << name;
+        ExpectPictureFits(app.Form1());
+    }
+}
+
 TEST_F(MapFileUi, KeyboardShortcutsOpenTheDialogs)
 {
     TestApp app(CatalogueText(3));
@@ -373,6 +389,18 @@ TEST_F(MapFileUi, CancelledSizeAtStartUpClosesTheProgram)
     IniFile ini;
     ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
     EXPECT_EQ(ini.ReadInteger("Tile", "Max", -1), 2);
+}
+
+TEST_F(MapFileUi, EscapeInTheStartUpSizeDialogDoesNothing)
+{
+    AnswerModal([](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        if (auto* dialog = qobject_cast<TForm2*>(modal); dialog && dialog->isVisible())
+            dialog->Button1->click();
+    });
+    TestApp app(SystemText("MapSize=0\n"));
+    EXPECT_FALSE(app.Form1().StartupClosed());
+    EXPECT_TRUE(app.Form1().ListsReady);
 }
 
 TEST_F(MapFileUi, ClosingTheWindowDuringTheStartUpSizeEndsTheProgram)

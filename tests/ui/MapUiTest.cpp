@@ -99,6 +99,26 @@ TEST(MapView, PlacingCountingAndTheHistoryButtons)
     EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "town.bmp"));
 }
 
+TEST(MapView, HistoryOfACellBeyondTheShownSizeDrawsNothing)
+{
+    TestApp app(CatalogueText(3, 1 << 30, "[System]\nMapSize=1\nMapY=16\nMapX=16\n"));
+    TForm1& f = app.Form1();
+    for (int panel : {1, 2}) {
+        app.Doc().Selected = panel;
+        Press(app, Centre(12, 1));
+    }
+    app.Doc().SetLastX(11);
+    app.Doc().SetLastY(11);
+    app.Doc().RedrawMap();
+    const QImage shown = Picture(app);
+    QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(app.Doc().GetCell(12, 1).Panel, 1);
+    EXPECT_EQ(Picture(app), shown);  // the row ruler stays
+    QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(app.Doc().GetCell(12, 1).Panel, 2);
+    EXPECT_EQ(Picture(app), shown);
+}
+
 TEST(MapView, KeyboardUndoAndRedoFollowTheButtons)
 {
     TestApp app(CatalogueText(3));

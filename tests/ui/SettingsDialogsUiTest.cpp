@@ -19,6 +19,7 @@
 
 #include "TestApp.h"
 #include "app/Config.h"
+#include "app/MapPicture.h"
 #include "app/IniFile.h"
 #include "app/Palette.h"
 #include "dialogs/Unit3.h"
@@ -595,6 +596,144 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
     EXPECT_EQ(doc.TileCount, 20);
     EXPECT_FALSE(app.Form1().SpeedButton_1->isVisible());
     ExpectPalettePaired(app);
+}
+
+TEST(CatalogueEditorUi, ADeletedPanelLeavesNoGhostAnywhere)
+{
+    TestApp app;
+    TTileData& doc = app.Doc();
+    TForm1& f = app.Form1();
+    f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(23));  // 大都市, the last entry
+    ASSERT_EQ(doc.Selected, 23);
+    doc.SetCell(2, 2, {23, 0, 0});
+    doc.SetCell(3, 2, {23, 0, 0});
+    RunEditor(app, [](TForm3& d) {
+        ClickRow(d, 23);
+        Click(d.SpeedButton4);
+    }, true);
+
+    EXPECT_EQ(doc.IndexOfNo(23), 0);
+    EXPECT_EQ(doc.NameOfNo(23), "");
+    EXPECT_EQ(doc.NoOfCode('x'), -1);
+    EXPECT_EQ(doc.ValueText(2, 2), "");
+    // The figures count those cells as the first entry.
+    doc.ComputeStats();
+    const IslandStats ghost = doc.Stats;
+    doc.SetCell(2, 2, {0, 0, 0});
+    doc.SetCell(3, 2, {0, 0, 0});
+    doc.ComputeStats();
+    EXPECT_EQ(ghost.Population, doc.Stats.Population);
+    EXPECT_EQ(ghost.Area, doc.Stats.Area);
+    // Get writes no letter of it, Set paints none.
+    doc.SetCell(2, 2, {23, 0, 0});
+    EXPECT_EQ(doc.EncodeMapCode().find('x'), std::string::npos);
+    doc.ApplyMapCode("x0b@");
+    for (int x = 0; x <= doc.LastX; ++x)
+        for (int y = 0; y <= doc.LastY; ++y)
+            ASSERT_NE(doc.GetCell(x, y).Panel, 23) << x << "," << y;
+    // The first panel became active, and a click places it.
+    EXPECT_EQ(f.Label1_1->text(), "海");
+    const CellRectangle r = TTileData::CellRect(5, 5);
+    QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    EXPECT_EQ(doc.GetCell(5, 5).Panel, doc.Tile[0].No);
+    EXPECT_TRUE(f.StatusPanel[1]->text().startsWith("海"));
+}
+
+TEST(CatalogueEditorUi, TheActivePanelFollowsItsEntryAfterOk)
+{
+    TestApp app;
+    TForm1& f = app.Form1();
+    f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(20));  // 発電所
+    RunEditor(app, [](TForm3& d) {
+        ClickRow(d, 20);
+        Click(d.SpeedButton1);
+        ClickRow(d, 18);
+        Click(d.SpeedButton4);
+    }, true);
+    EXPECT_EQ(app.Doc().Selected, 18);
+    EXPECT_EQ(f.Label1_1->text(), "発電所");
+    EXPECT_EQ(f.Image01->toolTip(), "発電所");
+    EXPECT_EQ(f.Image01->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), f.Palettes->TileImage(18));
+    EXPECT_EQ(f.ButtonView->currentItem(), f.ButtonView->topLevelItem(18));
+    const CellRectangle r = TTileData::CellRect(1, 1);
+    QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    EXPECT_EQ(app.Doc().GetCell(1, 1).Panel, 20);
+}
+
+TEST(CatalogueEditorUi, TheLargestValueShowsInFull)
+{
+    TestApp app;
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {20000, 10000, 10, "最大値 120000"},
+        {10000, 10000, 255, "最大値 2560000"},
+        {INT32_MIN, 0, 0, "最大値 -2147483648"},
+    };
+    for (const auto& [min, count, max, text] : cases) {
+        TTileList e = app.Doc().GetTile(23);
+        e.Min = min;
+        e.Count = count;
+        e.Max = max;
+        app.Doc().ReplaceTile(23, e);
+        TForm3& d = ShowEditor(app);
+        ClickRow(d, 23);
+        EXPECT_EQ(d.Label07->text(), QString::fromUtf8(text));
+        EXPECT_LE(QFontMetrics(d.Label07->font()).horizontalAdvance(d.Label07->text()),
+                  d.Label07->contentsRect().width()) << text;
+        d.hide();
+    }
+}
+
+TEST(CatalogueEditorUi, TheCodeBarOffersLettersOnlyAndKeepsAStoredOther)
+{
+    TestApp app(IniWith({{0, "海"}, {18, "十八"}}));
+    TTileList e = app.Doc().GetTile(1);
+    e.Code = '@';
+    app.Doc().ReplaceTile(1, e);
+    TForm3& d = ShowEditor(app);
+    ClickRow(d, 1);
+    EXPECT_EQ(d.ScrollBar05->minimum(), 'a');
+    EXPECT_EQ(d.ScrollBar05->maximum(), 'z');
+    EXPECT_EQ(d.Label08->text(), "コード @");
+    Type(d.Edit01, "x");
+    Click(d.SpeedButton5);
+    EXPECT_EQ(d.Editor().WorkTile[1].Code, '@');
+    // A push against the bar's end takes the letter it shows.
+    d.ScrollBar05->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(d.Label08->text(), "コード a");
+    Click(d.SpeedButton5);
+    EXPECT_EQ(d.Editor().WorkTile[1].Code, 'a');
+    d.hide();
+}
+
+TEST(CatalogueEditorUi, OkCopiesAPictureFromElsewhereIntoImage)
+{
+    TestApp app;
+    QDir().mkpath(app.Path("elsewhere"));
+    const QString red = app.Path("elsewhere/plains.bmp");  // the name of a shipped picture
+    const QString gone = app.Path("elsewhere/gone.bmp");
+    ASSERT_TRUE(Solid(0xFF0000).save(red, "BMP"));
+    ASSERT_TRUE(Solid(0x00FF00).save(gone, "BMP"));
+    const std::string forest = app.Doc().Tile[4].Bmp;
+    const auto choose = [](TForm3& d, int row, const QString& path) {
+        ClickRow(d, row);
+        AnswerFileDialog(path);
+        QTest::mouseClick(d.Image01, Qt::LeftButton);
+        Click(d.SpeedButton5);
+    };
+    RunEditor(app, [&](TForm3& d) {
+        choose(d, 3, red);
+        choose(d, 4, gone);
+        QFile::remove(gone);  // its copy fails
+    }, true);
+    const QString copy = app.Path("Image/plains_2.bmp");
+    EXPECT_EQ(app.Doc().Tile[3].Bmp, copy.toStdString());
+    EXPECT_EQ(CentreOf(QImage(copy)), 0xFF0000u);
+    EXPECT_EQ(app.Doc().Tile[4].Bmp, forest);
+    ASSERT_EQ(app.messages.size(), 1);
+    EXPECT_TRUE(app.messages[0].contains("gone.bmp"));
+    // The same picture again is not copied twice.
+    RunEditor(app, [&](TForm3& d) { choose(d, 5, red); }, true);
+    EXPECT_EQ(app.Doc().Tile[5].Bmp, copy.toStdString());
 }
 
 TEST(CatalogueEditorUi, OkKeepsEveryEntryOfAFullCatalogue)

@@ -9,6 +9,7 @@
 #include "CatalogueText.h"
 #include "TestApp.h"
 #include "app/Config.h"
+#include "app/GuardedApplication.h"
 #include "app/IniFile.h"
 
 TEST(Shutdown, ClosingWritesTheSettingsBack)
@@ -57,4 +58,54 @@ TEST(Shutdown, AnUnwritableFileIsReportedAndTheWindowStillCloses)
     EXPECT_EQ(app.messages[0], app.Path("isplan.ini") + " に書き込めません");
     EXPECT_FALSE(app.Form1().isVisible());
     EXPECT_TRUE(QFileInfo(app.Path("isplan.ini")).isDir());
+}
+
+namespace {
+
+// An event handler that fails, as a faulty one would.
+class Thrower : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("壊れたハンドラ");
+        return QObject::event(e);
+    }
+    void Fire()
+    {
+        QEvent e(QEvent::User);
+        QApplication::sendEvent(this, &e);
+    }
+};
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace
+
+TEST(Shutdown, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
+{
+    TestApp app(CatalogueText(3));
+    Thrower().Fire();
+    EXPECT_EQ(app.messages, QStringList{"壊れたハンドラ"});
+    EXPECT_TRUE(app.Form1().isVisible());
+}
+
+TEST(Shutdown, AnExceptionDuringStartUpIsShownAndWritesNoSettings)
+{
+    TestApp app(CatalogueText(3), {}, false);
+    const QByteArray before = Bytes(app.Path("isplan.ini"));
+    auto& guarded = *static_cast<GuardedApplication*>(QCoreApplication::instance());
+    EXPECT_FALSE(guarded.StartUp([&] {
+        app.Show();
+        Thrower().Fire();
+    }));
+    ASSERT_EQ(app.messages.size(), 1);
+    EXPECT_TRUE(app.messages[0].contains("壊れたハンドラ"));
+    app.windows.reset();
+    EXPECT_EQ(Bytes(app.Path("isplan.ini")), before);
 }

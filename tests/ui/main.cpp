@@ -1,10 +1,11 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include "app/GuardedApplication.h"
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
