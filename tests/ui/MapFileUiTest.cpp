@@ -243,9 +243,8 @@ TEST_F(MapFileUi, EveryLoadRefreshesTheHistoryHintsAndFitsTheWindow)
     TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
     WriteText(app.Path("refused.kpl"), "KPL09");
     app.Doc().ChangeCell(1, 1, 1, 2);
-    app.Form1().UpdateHistoryEnabled();  // as a mouse edit: no hint yet
     for (const char* name : {"none.kpl", "refused.kpl"}) {
-        app.Form1().SpeedButton1->setToolTip({});
+        app.Form1().SpeedButton1->setToolTip({});  // as after a mouse edit
         app.Form1().resize(200, 150);
         ChooseFile(app.Path(name));
         app.Form1().SpeedButton_Load->click();
