@@ -26,6 +26,7 @@ namespace {
 constexpr int BmpRole = Qt::UserRole;  // the row's bitmap path, shown in no column
 constexpr int ValueLimit = 10000;      // 初期値 and 増加値 bars
 constexpr int StepLimit = 255;         // a cell's counter is one byte
+constexpr int CaptionPixels = 16;      // font size of the field captions
 
 QScrollBar* Bar(QWidget* parent, QRect geometry, int lo, int hi, int step)
 {
@@ -40,7 +41,7 @@ QLabel* FieldLabel(QWidget* parent, const QString& text, int x, int y)
 {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
-    font.setPixelSize(16);
+    font.setPixelSize(CaptionPixels);
     label->setFont(font);
     label->setGeometry(x, y, 104, 17);
     return label;
@@ -57,10 +58,10 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // A number label shows its whole text: a long one is set smaller rather
 // than cut at the label's edge.
-void SetFittingText(QLabel* label, const QString& text, int pixelSize)
+void SetFittingText(QLabel* label, const QString& text)
 {
     QFont font = label->font();
-    for (; pixelSize > 6; --pixelSize) {
+    for (int pixelSize = CaptionPixels; pixelSize > 6; --pixelSize) {
         font.setPixelSize(pixelSize);
         if (QFontMetrics(font).horizontalAdvance(text) <= label->contentsRect().width())
             break;
@@ -351,8 +352,8 @@ void TForm3::ClearFields()
     keptCode = -1;
     ShowCode();
     Label01->setText(QStringLiteral("No 0"));
-    Label05->setText(QStringLiteral("初期値 0"));
-    Label06->setText(QStringLiteral("増加値 0"));
+    SetFittingText(Label05, QStringLiteral("初期値 0"));
+    SetFittingText(Label06, QStringLiteral("増加値 0"));
     ShowLargestValue();
     EnableEditButtons(false, false, false, false, false);
 }
@@ -378,8 +379,8 @@ void TForm3::LoadFields(const TTileList& e)
     ScrollBar03->setEnabled(e.Min != 0);
     ScrollBar04->setEnabled(e.Min != 0);
     Label01->setText(QStringLiteral("No %1").arg(e.No));
-    Label05->setText(QStringLiteral("初期値 %1").arg(e.Min));
-    Label06->setText(QStringLiteral("増加値 %1").arg(e.Count));
+    SetFittingText(Label05, QStringLiteral("初期値 %1").arg(e.Min));
+    SetFittingText(Label06, QStringLiteral("増加値 %1").arg(e.Count));
     ShowLargestValue();
     ShowCode();
     FileLabel->setText(Text(e.Bmp));
@@ -432,7 +433,7 @@ void TForm3::ScrollBar01Change(int position)
 
 void TForm3::ScrollBar02Change(int position)
 {
-    Label05->setText(QStringLiteral("初期値 %1").arg(position));
+    SetFittingText(Label05, QStringLiteral("初期値 %1").arg(position));
     // Without an initial value the panel has no steps.
     ScrollBar03->setEnabled(position >= 1);
     ScrollBar04->setEnabled(position >= 1);
@@ -442,7 +443,7 @@ void TForm3::ScrollBar02Change(int position)
 
 void TForm3::ScrollBar03Change(int position)
 {
-    Label06->setText(QStringLiteral("増加値 %1").arg(position));
+    SetFittingText(Label06, QStringLiteral("増加値 %1").arg(position));
     ShowLargestValue();
     FieldEdited();
 }
@@ -470,7 +471,7 @@ void TForm3::ShowLargestValue()
 {
     const int32_t largest =
         CatalogueEditor::LargestValue(ScrollBar02->value(), ScrollBar03->value(), ScrollBar04->value());
-    SetFittingText(Label07, QStringLiteral("最大値 %1").arg(largest), 16);
+    SetFittingText(Label07, QStringLiteral("最大値 %1").arg(largest));
 }
 
 void TForm3::SpeedButton6Click()
@@ -496,8 +497,8 @@ void TForm3::SpeedButton6Click()
         w->setEnabled(true);
     ScrollBar03->setEnabled(false);
     ScrollBar04->setEnabled(false);
-    Label05->setText(QStringLiteral("初期値 0"));
-    Label06->setText(QStringLiteral("増加値 0"));
+    SetFittingText(Label05, QStringLiteral("初期値 0"));
+    SetFittingText(Label06, QStringLiteral("増加値 0"));
     ShowLargestValue();
     ShowCode();
     FileLabel->clear();
