@@ -37,7 +37,8 @@ MapZoom::MapZoom(QScrollArea* area, MapPicture* picture, QStatusBar* bar, QWidge
         auto* shortcut = new QShortcut(s.keys, window);
         connect(shortcut, &QShortcut::activated, this, [this, step = s.step] { Set(step(Percent())); });
     }
-    // Wheel events the picture leaves unused reach the viewport.
+    // The picture and the viewport around it (a map smaller than the view).
+    picture_->installEventFilter(this);
     area_->viewport()->installEventFilter(this);
 }
 
@@ -80,7 +81,8 @@ bool MapZoom::eventFilter(QObject* watched, QEvent* event)
         percent = view_zoom::StepUp(percent);
     for (; wheelRest_ <= -120; wheelRest_ += 120)
         percent = view_zoom::StepDown(percent);
-    SetAround(percent, wheel->position());
+    const QPointF inViewport = watched == picture_ ? wheel->position() + QPointF(picture_->pos()) : wheel->position();
+    SetAround(percent, inViewport);
     return true;
 }
 

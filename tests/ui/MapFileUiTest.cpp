@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -537,10 +538,14 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     AppWindows next(app.folder.path(), {});
     next.Form1->show();
     TForm1& f = *next.Form1;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.PageControl1->setCurrentWidget(f.TabSheet2);
     EXPECT_EQ(names(f), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
     auto doubleClick = [&](int row) {
         QListWidget* list = f.RecentList;
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);  // a double-click's first press
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     };
     QFile::remove(app.Path("b.kpl"));
     doubleClick(1);
