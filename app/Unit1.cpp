@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -394,10 +393,7 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     // is measured: scroll bars shown now must not count as chrome.
     const QSize picture = view_zoom::ToView(QRect(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48), Zoom->Percent()).size();
     const QSize chrome = size() - ScrollBox1->size();
-    QSize wanted = picture + chrome;
-    if (const QScreen* s = screen())
-        wanted = wanted.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
-    resize(wanted);
+    resize(picture + chrome);
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)
