@@ -329,7 +329,7 @@ void TForm1::FormShow()
     IniFile ini;
     ini.Load(IniPath().toStdString());
     ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
-    Zoom->Set(ReadZoom(ini));
+    Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
     Recent.Read(ini);
     RecentList->Show(Recent);
 

@@ -12,8 +12,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
     import -window root -crop 622x578+0+0 ../docs/main-window.png
     kill %1; wait
     ./ispln ../docs/island31.kpl & sleep 3
-    xdotool key ctrl+minus ctrl+minus  # 100 % -> 75 % -> 50 %
-    xdotool windowsize \$(xdotool search --name 'ISPLN  Ver' | head -1) 600 560
+    W=\$(xdotool search --name 'ISPLN  Ver' | head -1)
+    xdotool windowfocus \$W key ctrl+minus ctrl+minus  # 100 % -> 75 % -> 50 %
+    xdotool windowsize \$W 600 560
     sleep 0.5; xdotool mousemove 250 250; sleep 0.5
     import -window root -crop 600x560+0+0 ../docs/zoom-50.png
     xdotool key ctrl+0                 # the next start is at 100 % again
