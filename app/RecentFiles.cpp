@@ -30,7 +30,8 @@ void RecentFiles::Write(IniFile& ini) const
 
 void RecentFiles::Add(const std::string& path)
 {
-    if (path.empty() || !IniFile::CanEncode(path))
+    // A line break would not survive the file either.
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos || !IniFile::CanEncode(path))
         return;
     Remove(path);
     paths_.insert(paths_.begin(), path);

@@ -15,8 +15,8 @@ public:
     // Writes every key; those past the list are emptied.
     void Write(IniFile& ini) const;
 
-    // Puts path first. A path Shift-JIS cannot hold is not kept: it could
-    // not be written back.
+    // Puts path first. A path the file cannot hold (not Shift-JIS, or with
+    // a line break) is not kept.
     void Add(const std::string& path);
     void Remove(const std::string& path);
     const std::vector<std::string>& Paths() const { return paths_; }

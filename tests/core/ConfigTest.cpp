@@ -262,6 +262,7 @@ TEST(Config, ZoomAndRecentFiles)
     for (int i = 0; i < 9; ++i)
         recent.Add("/m/" + std::to_string(i));
     recent.Add("/m/\xF0\x9F\x8F\x9D.kpl");  // Shift-JIS cannot hold it
+    recent.Add("/m/two\nlines.kpl");
     recent.Add("/m/5");
     EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "/m/8", "/m/7", "/m/6", "/m/4", "/m/3", "/m/2", "/m/1"}));
     recent.Remove("/m/8");
