@@ -391,7 +391,8 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     // The window's chrome around the map area is measured, not assumed, so
     // the picture just fits on any platform's frame. The whole scroll area
     // is measured: scroll bars shown now must not count as chrome.
-    const QSize picture = view_zoom::ToView(QRect(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48), Zoom->Percent()).size();
+    const QRect atFullSize(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48);
+    const QSize picture = view_zoom::ToView(atFullSize, Zoom->Percent()).size();
     const QSize chrome = size() - ScrollBox1->size();
     resize(picture + chrome);
 }
