@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/File1.h"
+#include "view/ViewZoom.h"
 
 namespace {
 
@@ -112,6 +113,16 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
         ini.WriteString(s, "Bmp", LastPathComponent(m.Bmp));
         ini.WriteInteger(s, "Type", m.Type);
     }
+}
+
+int32_t ReadZoom(const IniFile& ini)
+{
+    return view_zoom::Valid(ini.ReadInteger(kSystem, "Zoom", view_zoom::Default));
+}
+
+void WriteZoom(IniFile& ini, int32_t percent)
+{
+    ini.WriteInteger(kSystem, "Zoom", percent);
 }
 
 void ApplyConfig(const ConfigData& config, TTileData& doc)

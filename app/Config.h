@@ -25,5 +25,8 @@ void ApplyConfig(const ConfigData& config, TTileData& doc);
 // Writes the settings and catalogues of the document. Sections of entries
 // beyond the current counts are left as they are.
 void WriteConfig(IniFile& ini, const TTileData& doc);
+// The view zoom in percent ("System", key Zoom); an unknown value is 100.
+int32_t ReadZoom(const IniFile& ini);
+void WriteZoom(IniFile& ini, int32_t percent);
 // What follows the last '\', '/' or ':'.
 std::string LastPathComponent(const std::string& path);

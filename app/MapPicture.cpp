@@ -2,8 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "view/MapRenderer.h"
+#include "view/ViewZoom.h"
 
 MapPicture::MapPicture(MapRenderer& renderer, QWidget* parent) : QWidget(parent), renderer_(renderer)
 {
@@ -14,29 +16,53 @@ MapPicture::MapPicture(MapRenderer& renderer, QWidget* parent) : QWidget(parent)
 
 void MapPicture::FitToPicture()
 {
-    setFixedSize(renderer_.Picture().size());
+    const QSize picture = renderer_.Picture().size();
+    setFixedSize(picture.isEmpty() ? picture : view_zoom::ToView(QRect(QPoint(0, 0), picture), zoom_).size());
+}
+
+void MapPicture::SetZoom(int percent)
+{
+    percent = view_zoom::Valid(percent);
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    FitToPicture();
+    update();
+}
+
+void MapPicture::UpdatePicture(const QRect& pictureRect)
+{
+    update(view_zoom::ToView(pictureRect, zoom_));
+}
+
+QPoint MapPicture::ToPicture(QPointF viewPosition) const
+{
+    // The pixel the pointer is in, not the nearest pixel corner.
+    const int x = static_cast<int>(std::floor(viewPosition.x()));
+    const int y = static_cast<int>(std::floor(viewPosition.y()));
+    return {view_zoom::ToPicture(x, zoom_), view_zoom::ToPicture(y, zoom_)};
 }
 
 void MapPicture::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.drawImage(event->rect(), renderer_.Picture(), event->rect());
+    view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_);
 }
 
 void MapPicture::mousePressEvent(QMouseEvent* event)
 {
     if (onMouseDown)
-        onMouseDown(event->button(), event->position().toPoint());
+        onMouseDown(event->button(), ToPicture(event->position()));
 }
 
 void MapPicture::mouseMoveEvent(QMouseEvent* event)
 {
     if (onMouseMove)
-        onMouseMove(event->position().toPoint());
+        onMouseMove(ToPicture(event->position()));
 }
 
 void MapPicture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (onMouseUp)
-        onMouseUp(event->button(), event->position().toPoint());
+        onMouseUp(event->button(), ToPicture(event->position()));
 }

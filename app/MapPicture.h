@@ -4,13 +4,20 @@
 
 class MapRenderer;
 
-// The picture control of the map: shows the renderer's picture at its own
-// size and reports mouse events in picture coordinates.
+// The picture control of the map: shows the renderer's picture at the view
+// zoom and reports mouse events in picture coordinates.
 class MapPicture : public QWidget {
     Q_OBJECT
 public:
     MapPicture(MapRenderer& renderer, QWidget* parent = nullptr);
     void FitToPicture();
+
+    int Zoom() const { return zoom_; }
+    void SetZoom(int percent);
+    // A changed picture area, repainted where it shows.
+    void UpdatePicture(const QRect& pictureRect);
+    // The picture pixel under a point of this widget.
+    QPoint ToPicture(QPointF viewPosition) const;
 
     std::function<void(Qt::MouseButton, QPoint)> onMouseDown;
     std::function<void(QPoint)> onMouseMove;
@@ -24,4 +31,5 @@ protected:
 
 private:
     MapRenderer& renderer_;
+    int zoom_ = 100;
 };

@@ -21,10 +21,13 @@
 #include "app/DropDst.h"
 #include "app/IniFile.h"
 #include "app/MapPicture.h"
+#include "app/MapZoom.h"
+#include "app/RecentMapsList.h"
 #include "app/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
 #include "view/MapRenderer.h"
+#include "view/ViewZoom.h"
 
 namespace {
 
@@ -94,6 +97,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     setCentralWidget(central);
 
     BuildStatusBar();
+    Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     BuildShortcuts();
     ConnectMap();
 
@@ -216,6 +220,12 @@ void TForm1::BuildFileTab()
     DragDropPanel->setFrameShape(QFrame::Panel);
     DragDropPanel->setFrameShadow(QFrame::Sunken);
     SpeedButton_Png = FlatButton(TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
+    // The recent files take the rest of the tab, below the buttons.
+    RecentList = new RecentMapsList;
+    auto* below = new QVBoxLayout(TabSheet2);
+    below->setContentsMargins(2, 146, 2, 2);
+    below->addWidget(RecentList);
+    RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
 
     DropDst1 = new TDropDst(this);
     DropDst1->Attach(DragDropPanel);
@@ -282,7 +292,7 @@ void TForm1::BuildStatusBar()
 
 void TForm1::ConnectMap()
 {
-    Renderer->onChanged = [this](const QRect& r) { Image1->update(r); };
+    Renderer->onChanged = [this](const QRect& r) { Image1->UpdatePicture(r); };
     Renderer->onResized = [this] { Image1->FitToPicture(); };
     Image1->onMouseDown = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
     Image1->onMouseMove = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
@@ -319,6 +329,9 @@ void TForm1::FormShow()
     IniFile ini;
     ini.Load(IniPath().toStdString());
     ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
+    Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
+    Recent.Read(ini);
+    RecentList->Show(Recent);
 
     // The first panel is active.
     doc.Selected = 0;
@@ -361,6 +374,8 @@ bool TForm1::FormClose()
     IniFile ini;
     ini.Load(path);
     WriteConfig(ini, *TileData);
+    WriteZoom(ini, Zoom->Percent());
+    Recent.Write(ini);
     std::string error;
     if (ini.Save(path, &error))
         return true;
@@ -376,7 +391,8 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     // The window's chrome around the map area is measured, not assumed, so
     // the picture just fits on any platform's frame. The whole scroll area
     // is measured: scroll bars shown now must not count as chrome.
-    const QSize picture(32 * lastColumn + 48, 32 * lastRow + 48);
+    const QRect atFullSize(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48);
+    const QSize picture = view_zoom::ToView(atFullSize, Zoom->Percent()).size();
     const QSize chrome = size() - ScrollBox1->size();
     resize(picture + chrome);
 }

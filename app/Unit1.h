@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/RecentFiles.h"
 #include "document/File1.h"
 
 class QCheckBox;
@@ -17,6 +18,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class MapPicture;
+class MapZoom;
+class RecentMapsList;
 class MapRenderer;
 class Palette;
 class TDropDst;
@@ -103,6 +106,8 @@ public:
     QWidget* Panel2 = nullptr;
     QLabel* Image01 = nullptr;
     QLabel* Label1_1 = nullptr;
+    MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
+    RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
 
     bool ListsReady = false;
     bool Panning = false;
@@ -111,6 +116,7 @@ public:
     std::unique_ptr<MapRenderer> Renderer;
     std::unique_ptr<Palette> Palettes;
     DialogSet Dialogs;
+    RecentFiles Recent;
 
     // Start-up, shut-down and the window size (Unit1.cpp).
     void FormShow();
@@ -149,8 +155,16 @@ public:
     void SpeedButton_SaveClick();
     void SpeedButton_LoadClick();
     void SpeedButton_PngClick();
+    // The map picture exactly as "画像保存" writes it.
+    QImage PictureToSave() const;
+    void CopyPicture();
     void DropDst1FileDrop(const QStringList& files, QPoint point);
     void FileOpenAtStart();
+    // Opens a map file that exists, as "Load" does after its dialog;
+    // false (with the message shown) when it is no map file.
+    bool OpenMapFile(const QString& path);
+    void NoteRecentFile(const QString& path);
+    void RecentListOpen(const QString& path);
     void SpeedButton_bClick();
 
     // Figures (Unit1Stats.cpp).

@@ -2,9 +2,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QScrollBar>
 
 #include "app/Messages.h"
+#include "app/RecentMapsList.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "files/MapFile.h"
@@ -12,6 +14,7 @@
 namespace {
 
 const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
+const QString MissingFileText = QStringLiteral("指定されたファイルがありませんでした。");
 
 // The save and open dialogs share everything but title and mode. Qt's own
 // dialog rather than the desktop's, so it behaves the same everywhere.
@@ -56,8 +59,11 @@ void TForm1::SpeedButton_SaveClick()
     const QString path = AskMapFile(this, QFileDialog::AcceptSave);
     if (path.isEmpty())
         return;
-    if (!TileData->SaveMapFile(path.toStdString()))
+    if (!TileData->SaveMapFile(path.toStdString())) {
         ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    NoteRecentFile(path);
 }
 
 void TForm1::SpeedButton_LoadClick()
@@ -65,12 +71,39 @@ void TForm1::SpeedButton_LoadClick()
     const QString path = AskMapFile(this, QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
+    OpenMapFile(path);
+}
+
+bool TForm1::OpenMapFile(const QString& path)
+{
     // Whatever the result, the history hints and the window follow the map.
-    if (MapFilePresent(path.toStdString()) && !TileData->LoadMapFile(path.toStdString()))
+    const bool present = MapFilePresent(path.toStdString());
+    const bool loaded = present && TileData->LoadMapFile(path.toStdString());
+    if (present && !loaded)
         ShowMessage(this, NotMapFileText);
     UpdateHistoryButtons();
+    if (loaded)
+        NoteRecentFile(path);
     if (TileData->Sys.Window)
         FitWindowToMap(TileData->LastY, TileData->LastX);
+    return loaded;
+}
+
+void TForm1::NoteRecentFile(const QString& path)
+{
+    Recent.Add(QFileInfo(path).absoluteFilePath().toStdString());
+    RecentList->Show(Recent);
+}
+
+void TForm1::RecentListOpen(const QString& path)
+{
+    if (!MapFilePresent(path.toStdString())) {
+        ShowMessage(this, MissingFileText);
+        Recent.Remove(path.toStdString());
+        RecentList->Show(Recent);
+        return;
+    }
+    OpenMapFile(path);
 }
 
 
@@ -84,6 +117,7 @@ void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
         return;
     }
     UpdateHistoryButtons();
+    NoteRecentFile(files.constFirst());
 }
 
 void TForm1::FileOpenAtStart()
@@ -96,7 +130,7 @@ void TForm1::FileOpenAtStart()
         if (MapFilePresent(doc.Sys.LoadFile))
             candidate = QString::fromStdString(doc.Sys.LoadFile);
         else
-            ShowMessage(this, QStringLiteral("指定されたファイルがありませんでした。"));
+            ShowMessage(this, MissingFileText);
     }
 
     bool loaded = false;
@@ -104,6 +138,8 @@ void TForm1::FileOpenAtStart()
         loaded = doc.LoadMapFile(candidate.toStdString());
         if (!loaded)
             ShowMessage(this, NotMapFileText);
+        else
+            NoteRecentFile(candidate);
     }
     if (!loaded && !SetUpMapSize(doc, Dialogs.Form2)) {
         // Cancelling the size ends the program.

@@ -51,8 +51,10 @@ void TForm1::Image1MouseMove(int px, int py)
     if (Panning) {
         // Picture coordinates move with the scroll position, so each event
         // advances the view by the pointer's pull away from the press.
-        ScrollBox1->horizontalScrollBar()->setValue(px - PanStartX + PanStartH);
-        ScrollBox1->verticalScrollBar()->setValue(py - PanStartY + PanStartV);
+        // Scroll positions count view pixels, the pull counts picture pixels.
+        const int zoom = Image1->Zoom();
+        ScrollBox1->horizontalScrollBar()->setValue((px - PanStartX) * zoom / 100 + PanStartH);
+        ScrollBox1->verticalScrollBar()->setValue((py - PanStartY) * zoom / 100 + PanStartV);
     }
 }
 
@@ -165,4 +167,6 @@ void TForm1::BuildShortcuts()
     connect(save, &QShortcut::activated, this, &TForm1::SpeedButton_SaveClick);
     auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(load, &QShortcut::activated, this, &TForm1::SpeedButton_LoadClick);
+    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copy, &QShortcut::activated, this, &TForm1::CopyPicture);
 }

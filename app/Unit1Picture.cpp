@@ -1,5 +1,7 @@
 // Saving the map picture.
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QFileDialog>
 
 #include "app/Messages.h"
@@ -31,8 +33,18 @@ void TForm1::SpeedButton_PngClick()
     const QString path = AskPictureFile(this);
     if (path.isEmpty())
         return;
-    // Exactly what Image1 shows: header, ruler, tiles, masks and outlines
-    // as they stand now.
-    if (!SavePicturePng(Renderer->Picture(), path))
+    if (!SavePicturePng(PictureToSave(), path))
         ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+}
+
+QImage TForm1::PictureToSave() const
+{
+    // Exactly what Image1 shows at 100 %: header, ruler, tiles, masks and
+    // outlines as they stand now.
+    return Renderer->Picture();
+}
+
+void TForm1::CopyPicture()
+{
+    QGuiApplication::clipboard()->setImage(PictureToSave());
 }

@@ -9,6 +9,7 @@
 #include "BenchCatalogue.h"
 #include "view/MapArtwork.h"
 #include "view/MapRenderer.h"
+#include "view/ViewZoom.h"
 
 namespace {
 
@@ -158,5 +159,36 @@ void BM_MouseEdit(benchmark::State& state)
     state.counters["history"] = f.doc.BufList->GetCount();
 }
 BENCHMARK(BM_MouseEdit)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Repainting a full 31 x 31 view from the cached picture at a zoom, against
+// 100 %; and the repaint one cell's edit asks for at that zoom.
+void BM_ZoomedRepaint(benchmark::State& state)
+{
+    Fixture f(true);
+    const int zoom = static_cast<int>(state.range(0));
+    const QImage& picture = f.renderer.Picture();
+    const QRect view = view_zoom::ToView(picture.rect(), zoom);
+    QImage screen(view.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&screen);
+        view_zoom::Paint(p, picture, view, zoom);
+    }
+    state.counters["view_px"] = view.width();
+}
+BENCHMARK(BM_ZoomedRepaint)->Arg(50)->Arg(100)->Arg(200)->ArgName("zoom")->Unit(benchmark::kMillisecond);
+
+void BM_ZoomedCellRepaint(benchmark::State& state)
+{
+    Fixture f(true);
+    const int zoom = static_cast<int>(state.range(0));
+    const CellRectangle c = TTileData::CellRect(15, 15);
+    const QRect cell = view_zoom::ToView(QRect(c.Left, c.Top, 32, 32), zoom);
+    QImage screen(view_zoom::ToView(f.renderer.Picture().rect(), zoom).size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&screen);
+        view_zoom::Paint(p, f.renderer.Picture(), cell, zoom);
+    }
+}
+BENCHMARK(BM_ZoomedCellRepaint)->Arg(50)->Arg(100)->Arg(200)->ArgName("zoom")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "files/Unit6.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,6 +52,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     Label2->setFont(noteFont);
     Label2->move(2, 128);
     Label2->adjustSize();
+    SpeedButton3 = FlatButton(this, QStringLiteral("コピー"), QRect(136, 125, 41, 24));
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setGeometry(178, 124, 75, 25);
     Button1->setAutoDefault(false);
@@ -57,6 +60,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm6::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm6::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm6::SpeedButton3Click);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -88,4 +92,11 @@ void TForm6::SpeedButton2Click()
     for (const std::string& line : trace)
         lines << QString::fromStdString(line);
     Memo2->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TForm6::SpeedButton3Click()
+{
+    if (Memo1->toPlainText().isEmpty())
+        SpeedButton1Click();
+    QGuiApplication::clipboard()->setText(Memo1->toPlainText());
 }

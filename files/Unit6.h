@@ -21,6 +21,7 @@ public:
     QLabel* Label1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;  // "コピー"
     QPlainTextEdit* Memo1 = nullptr;
     QLabel* Label2 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -28,6 +29,8 @@ public:
 
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // Puts the code on the clipboard; an empty box is filled first, as "Get" does.
+    void SpeedButton3Click();
 
 private:
     TTileData* doc_ = nullptr;

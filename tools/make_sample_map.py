@@ -55,3 +55,40 @@ assert len(data) == 2891
 out = os.path.join(os.path.dirname(__file__), "..", "docs", "sample.kpl")
 with open(out, "wb") as f:
     f.write(data)
+
+# docs/island31.kpl: a whole 31 x 31 island for the zoomed-out picture. The
+# coast wobbles with the angle; land kinds go by district around the centre.
+BIG = 31
+big = [[(0, 0, 0) for _ in range(31)] for _ in range(31)]
+for x in range(BIG):
+    for y in range(BIG):
+        dx, dy = x - 15 + (0.5 if y % 2 == 0 else 0), (y - 15) * 0.95
+        r, a = math.hypot(dx, dy), math.atan2(dy, dx)
+        coast = 12 + 1.6 * math.sin(3 * a) + 0.9 * math.cos(5 * a + 1)
+        h = (x * 7 + y * 13 + x * y) % 10
+        if r > coast + 1.5:
+            cell = (0, 0, 0)
+        elif r > coast:
+            cell = (1, 0, 0)
+        elif r < 2.5:
+            cell = (23, 8, 0) if h < 7 else (8, 9, 0)          # big city centre
+        elif r < 5:
+            cell = (8, 5 + h % 4, 0) if h < 6 else (7, 6, 0)   # city ring
+        elif a > 2.0 or a < -2.4:
+            cell = (5, 0, 0) if h < 4 else (4, 3 + h % 6, 0)   # mountains and forest, west
+        elif a > 0.6:
+            cell = (9, 2 + h % 3, 0) if h < 7 else (10, 3, 0)  # farms, south
+        elif a > -0.8:
+            cell = (11, 4 + h % 4, 0) if h < 6 else (12, 3, 0) # industry, east
+        else:
+            cell = (6, 5 + h % 4, 0) if h < 6 else (3, 0, 0)   # villages, north
+        big[x][y] = cell
+big[15][25] = (15, 4, 2)  # a missile base with its protected zone
+big[20][5] = (21, 5, 0)
+big[8][12] = (14, 0, 1)
+data = bytearray(b"KPL03\x00") + bytes([BIG - 1, BIG - 1])
+for x in range(31):
+    for y in range(31):
+        data += bytes(big[x][y])
+with open(os.path.join(os.path.dirname(__file__), "..", "docs", "island31.kpl"), "wb") as f:
+    f.write(data)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the README's main-window picture: the sample island with outlines
-# on, under Xvfb. Needs xdotool and ImageMagick's import.
+# Renders the README's pictures under Xvfb: the main window with the sample
+# island and outlines on, and a whole 31 x 31 island at 50 %. Needs xdotool
+# and ImageMagick's import.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$ROOT/build"
@@ -9,4 +10,12 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
     xdotool mousemove 127 13 click 1   # the outline button
     sleep 0.5; xdotool mousemove 250 250; sleep 0.5
     import -window root -crop 622x578+0+0 ../docs/main-window.png
-    kill %1; wait"
+    kill %1; wait
+    ./ispln ../docs/island31.kpl & sleep 3
+    W=\$(xdotool search --name 'ISPLN  Ver' | head -1)
+    xdotool windowfocus \$W key ctrl+minus ctrl+minus  # 100 % -> 75 % -> 50 %
+    xdotool windowsize \$W 600 560
+    sleep 0.5; xdotool mousemove 250 250; sleep 0.5
+    import -window root -crop 600x560+0+0 ../docs/zoom-50.png
+    xdotool key ctrl+0                 # the next start is at 100 % again
+    sleep 0.3; kill %1; wait"

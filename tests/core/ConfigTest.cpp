@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/RecentFiles.h"
 #include "document/File1.h"
 
 namespace {
@@ -246,4 +247,28 @@ TEST(Config, SectionsBeyondCountStay)
     const ConfigData after = ReadConfig(ini, kExe);
     EXPECT_EQ(after.Tiles.size(), 1u);
     EXPECT_TRUE(after.Masks.empty());
+}
+
+TEST(Config, ZoomAndRecentFiles)
+{
+    for (auto [text, zoom] : {std::pair{"Zoom=150", 150}, {"Zoom=50", 50}, {"Zoom=120", 100}, {"Zoom=", 100}, {"", 100}})
+        EXPECT_EQ(ReadZoom(FromBytes(std::string("[System]\r\n") + text + "\r\n")), zoom) << text;
+
+    // Newest first, no repeats, eight at most; stale keys are emptied.
+    IniFile ini = FromBytes("[Recent]\r\nFile0=/m/a.kpl\r\nFile1=\r\nFile2=/m/a.kpl\r\nFile3=/m/b.kpl\r\n");
+    RecentFiles recent;
+    recent.Read(ini);
+    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/a.kpl", "/m/b.kpl"}));
+    for (int i = 0; i < 9; ++i)
+        recent.Add("/m/" + std::to_string(i));
+    recent.Add("/m/\xF0\x9F\x8F\x9D.kpl");  // Shift-JIS cannot hold it
+    recent.Add("/m/two\nlines.kpl");
+    recent.Add("/m/5");
+    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "/m/8", "/m/7", "/m/6", "/m/4", "/m/3", "/m/2", "/m/1"}));
+    recent.Remove("/m/8");
+    recent.Write(ini);
+    RecentFiles back;
+    back.Read(ini);
+    EXPECT_EQ(back.Paths(), recent.Paths());
+    EXPECT_EQ(ini.ReadString("Recent", "File7", "?"), "");
 }

@@ -188,4 +188,14 @@ TEST(MapCodeDialog, CodeCanBePastedAndReplacedWithTheKeyboard)
     });
     EXPECT_EQ(app.Doc().GetCell(1, 0).Panel, 0);
     EXPECT_EQ(app.Doc().GetCell(2, 0).Panel, 3);
+
+    // "コピー" puts the code on the clipboard, fetching it into the empty box first.
+    QApplication::clipboard()->clear();
+    QString shown;
+    WithConverter(app, [&](TForm6& f) {
+        QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
+        shown = f.Memo1->toPlainText();
+    });
+    EXPECT_EQ(shown, QString::fromStdString(app.Doc().EncodeMapCode()));
+    EXPECT_EQ(QApplication::clipboard()->text(), shown);
 }

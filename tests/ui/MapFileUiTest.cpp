@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -18,6 +19,7 @@
 #include "CatalogueText.h"
 #include "TestApp.h"
 #include "app/IniFile.h"
+#include "app/RecentMapsList.h"
 #include "files/MapFile.h"
 #include "view/MapRenderer.h"
 
@@ -537,4 +539,49 @@ TEST_F(MapFileUi, FitFromAWindowShowingScrollBars)
     f.FitWindowToMap(11, 11);
     ExpectPictureFits(f);
     EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(400, 400)) << "no room left over";
+}
+
+TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
+{
+    TestApp app(CatalogueText(3));
+    WriteMap(app.Path("a.kpl"), 12, 12);
+    WriteMap(app.Path("b.kpl"), 14, 18);
+    const QString steps[][2] = {{"save", "saved.kpl"}, {"load", "a.kpl"}, {"load", "b.kpl"},
+                                {"load", "a.kpl"},     {"save", "島\U0001F3DD.kpl"}};  // not Shift-JIS: not listed
+    for (const auto& [how, name] : steps) {
+        ChooseFile(app.Path(name));
+        (how == "save" ? app.Form1().SpeedButton_Save : app.Form1().SpeedButton_Load)->click();
+    }
+    auto names = [](TForm1& f) {
+        QStringList shown;
+        for (int i = 0; i < f.RecentList->count(); ++i)
+            shown << f.RecentList->item(i)->text();
+        return shown;
+    };
+    EXPECT_EQ(names(app.Form1()), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
+    EXPECT_EQ(app.Form1().RecentList->item(1)->toolTip(), QDir::toNativeSeparators(app.Path("b.kpl")));
+    app.Form1().close();
+
+    AppWindows next(app.folder.path(), {});
+    next.Form1->show();
+    TForm1& f = *next.Form1;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.PageControl1->setCurrentWidget(f.TabSheet2);
+    EXPECT_EQ(names(f), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
+    auto doubleClick = [&](int row) {
+        QListWidget* list = f.RecentList;
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);  // a double-click's first press
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    };
+    QFile::remove(app.Path("b.kpl"));
+    doubleClick(1);
+    EXPECT_EQ(app.messages, QStringList{NoSuchFile});
+    EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl"}));
+    doubleClick(0);
+    EXPECT_EQ(next.Form1->TileData->LastX, 12);
+    EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl"}));
+    doubleClick(1);
+    EXPECT_EQ(names(f), QStringList({"saved.kpl", "a.kpl"}));
+    EXPECT_EQ(app.messages, QStringList{NoSuchFile});
 }

@@ -2,7 +2,10 @@
 // status bar, panning and the clear buttons.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,6 +14,7 @@
 #include "CatalogueText.h"
 #include "TestApp.h"
 #include "app/MapPicture.h"
+#include "app/MapZoom.h"
 #include "view/MapArtwork.h"
 #include "view/MapRenderer.h"
 
@@ -290,4 +294,122 @@ TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
         EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
         EXPECT_EQ(app.Form1().SpeedButton1->toolTip(), "");
     }
+}
+
+TEST(MapZoom, PressesMapToTheSameCellsAtEveryZoom)
+{
+    TestApp app(CatalogueText(3));  // 12 x 12: picture 400 x 400
+    TForm1& f = app.Form1();
+    app.Doc().Selected = 1;
+    // Picture pixels on the edges of the cell geometry, and the cell each
+    // lies in at 100 % ("" = no cell).
+    const struct {
+        QPoint picture;
+        const char* cell;
+    } edges[] = {
+        {{16, 16}, "(0,0)"},  {{47, 47}, "(0,0)"},  {{48, 47}, "(1,0)"},   // even row
+        {{15, 20}, ""},       {{399, 20}, "(11,0)"},                      // even row's ruler, last cell
+        {{0, 48}, "(0,1)"},   {{31, 79}, "(0,1)"},  {{32, 48}, "(1,1)"},   // odd row
+        {{383, 50}, "(11,1)"}, {{384, 50}, ""},                          // odd row's last cell, ruler
+        {{100, 15}, ""},      {{100, 399}, "(3,11)"},                     // header band, last row
+    };
+    for (int zoom : {50, 75, 150, 200}) {
+        f.Zoom->Set(zoom);
+        for (const auto& e : edges) {
+            // The first and last view pixel showing this picture pixel; below
+            // 100 % the one view pixel that shows it with its neighbours.
+            auto range = [zoom](int p) {
+                const int first = (p * zoom + 99) / 100, last = ((p + 1) * zoom + 99) / 100 - 1;
+                return last < first ? std::pair{p * zoom / 100, p * zoom / 100} : std::pair{first, last};
+            };
+            const auto [left, right] = range(e.picture.x());
+            const auto [top, bottom] = range(e.picture.y());
+            for (QPoint v : {QPoint(left, top), QPoint(right, bottom)}) {
+                f.ScrollBox1->ensureVisible(v.x(), v.y(), 1, 1);  // a plain move goes where the pointer is
+                QTest::mouseMove(f.Image1, v);
+                EXPECT_EQ(Status(app, 0), e.cell) << zoom << "% move " << v.x() << "," << v.y();
+                Press(app, v);
+                EXPECT_EQ(Status(app, 0), e.cell) << zoom << "% press " << v.x() << "," << v.y();
+            }
+        }
+    }
+}
+
+TEST(MapZoom, WheelKeysAndBoxAgreeAndThePictureStaysOneToOne)
+{
+    TestApp app(CatalogueText(3, 1 << 30, "[System]\nMapSize=1\nMapY=30\nMapX=30\nWindow=0\n"));
+    TForm1& f = app.Form1();
+    f.resize(500, 400);
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    const QImage picture = Picture(app);
+    auto zoomIs = [&](int percent) {
+        EXPECT_EQ(f.Zoom->Percent(), percent);
+        EXPECT_EQ(f.Zoom->Box->currentText(), QString("%1%").arg(percent));
+        EXPECT_EQ(f.Image1->size(), picture.size() * percent / 100);
+    };
+    const struct {
+        Qt::Key key;
+        int after;
+    } keys[] = {{Qt::Key_Equal, 150}, {Qt::Key_Plus, 200}, {Qt::Key_Plus, 200}, {Qt::Key_Minus, 150},
+                {Qt::Key_0, 100},     {Qt::Key_Minus, 75}, {Qt::Key_Minus, 50}, {Qt::Key_Minus, 50}};
+    for (const auto& k : keys) {
+        QTest::keyClick(&f, k.key, Qt::ControlModifier);
+        zoomIs(k.after);
+    }
+    f.Zoom->Box->setCurrentIndex(f.Zoom->Box->findText("200%"));
+    emit f.Zoom->Box->activated(f.Zoom->Box->currentIndex());
+    zoomIs(200);
+    EXPECT_EQ(Picture(app), picture);
+    // Nearest neighbour at 200 %: each picture pixel is a 2 x 2 block.
+    const QRect cell(32 * 4, 32 * 4, 64, 64);
+    EXPECT_EQ(f.Image1->grab(QRect(cell.topLeft() * 2, cell.size() * 2)).toImage().convertToFormat(QImage::Format_RGB32),
+              picture.copy(cell).scaled(cell.size() * 2));
+
+    // Ctrl+wheel keeps the picture point under the pointer in place.
+    QScrollBar* h = f.ScrollBox1->horizontalScrollBar();
+    QScrollBar* v = f.ScrollBox1->verticalScrollBar();
+    h->setValue(300);
+    v->setValue(200);
+    const QPoint pointer(120, 90);  // in the viewport
+    const QPoint underPointer = f.Image1->ToPicture(f.Image1->mapFrom(f.ScrollBox1->viewport(), pointer));
+    for (int delta : {-120, -120, 60, 60}) {  // two notches, then one in two halves
+        QWheelEvent wheel(f.Image1->mapFrom(f.ScrollBox1->viewport(), pointer),
+                          f.ScrollBox1->viewport()->mapToGlobal(pointer), {}, {0, delta}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.Image1, &wheel);
+    }
+    zoomIs(150);
+    const QPoint now = f.Image1->ToPicture(f.Image1->mapFrom(f.ScrollBox1->viewport(), pointer));
+    EXPECT_LE((now - underPointer).manhattanLength(), 2) << now.x() << "," << now.y();
+
+    // The middle-button pan moves the view by the pointer's pull, in view pixels.
+    h->setValue(0);
+    v->setValue(0);
+    f.Image1MouseDown(Qt::MiddleButton, 100, 100);
+    f.Image1MouseMove(140, 120);
+    f.Image1MouseUp(Qt::MiddleButton, 140, 120);
+    EXPECT_EQ(h->value(), 60);
+    EXPECT_EQ(v->value(), 30);
+}
+
+TEST(MapZoom, KeptInTheIniFileAcrossARestart)
+{
+    TestApp app(CatalogueText(3, 1 << 30, "[System]\nMapSize=1\nZoom=75\n"));
+    EXPECT_EQ(app.Form1().Zoom->Percent(), 75);
+    app.Form1().Zoom->Set(200);
+    app.Form1().close();
+    AppWindows next(app.folder.path(), {});
+    next.Form1->show();
+    EXPECT_EQ(next.Form1->Zoom->Percent(), 200);
+}
+
+TEST(MapZoom, FittingTheWindowFitsTheZoomedPicture)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    f.Zoom->Set(75);
+    f.FitWindowToMap(11, 11);
+    QApplication::processEvents();
+    EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(300, 300));
 }

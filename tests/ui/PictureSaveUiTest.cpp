@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <functional>
 
 #include "TestApp.h"
+#include "app/MapZoom.h"
 #include "app/Unit1.h"
 #include "view/MapRenderer.h"
 
@@ -83,6 +85,15 @@ TEST_F(PictureSave, WritesExactlyThePictureShown)
     ASSERT_FALSE(saved.isNull());
     EXPECT_TRUE(saved.convertToFormat(QImage::Format_RGB32) == Shown(app));
     EXPECT_TRUE(app.messages.isEmpty());
+
+    // Ctrl+Shift+C copies the same picture, also while zoomed.
+    app.Form1().Zoom->Set(50);
+    app.Form1().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.Form1()));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&app.Form1(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32) ==
+                saved.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(PictureSave, CancelWritesNothing)

@@ -1,0 +1,45 @@
+#include "app/RecentFiles.h"
+
+#include <algorithm>
+
+#include "app/IniFile.h"
+
+namespace {
+
+const char* const kRecent = "Recent";
+
+std::string Key(int i) { return "File" + std::to_string(i); }
+
+}  // namespace
+
+void RecentFiles::Read(const IniFile& ini)
+{
+    paths_.clear();
+    for (int i = 0; i < Capacity; ++i) {
+        const std::string path = ini.ReadString(kRecent, Key(i), "");
+        if (!path.empty() && std::find(paths_.begin(), paths_.end(), path) == paths_.end())
+            paths_.push_back(path);
+    }
+}
+
+void RecentFiles::Write(IniFile& ini) const
+{
+    for (int i = 0; i < Capacity; ++i)
+        ini.WriteString(kRecent, Key(i), i < static_cast<int>(paths_.size()) ? paths_[i] : std::string());
+}
+
+void RecentFiles::Add(const std::string& path)
+{
+    // A line break would not survive the file either.
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos || !IniFile::CanEncode(path))
+        return;
+    Remove(path);
+    paths_.insert(paths_.begin(), path);
+    if (paths_.size() > static_cast<size_t>(Capacity))
+        paths_.resize(Capacity);
+}
+
+void RecentFiles::Remove(const std::string& path)
+{
+    paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class IniFile;
+
+// The map files last opened or saved, newest first, as isplan.ini keeps
+// them (section "Recent", keys File0..File7, Shift-JIS like the rest).
+class RecentFiles {
+public:
+    static constexpr int Capacity = 8;
+
+    // Empty values and repeats are skipped.
+    void Read(const IniFile& ini);
+    // Writes every key; those past the list are emptied.
+    void Write(IniFile& ini) const;
+
+    // Puts path first. A path the file cannot hold (not Shift-JIS, or with
+    // a line break) is not kept.
+    void Add(const std::string& path);
+    void Remove(const std::string& path);
+    const std::vector<std::string>& Paths() const { return paths_; }
+
+private:
+    std::vector<std::string> paths_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include <QListWidget>
+#include <functional>
+
+class RecentFiles;
+
+// The recent map files on the "ファイル" tab: the file name shown, the full
+// path as hint; a double-click asks to open it.
+class RecentMapsList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit RecentMapsList(QWidget* parent = nullptr);
+    void Show(const RecentFiles& files);
+    QString PathAt(int row) const;
+
+    std::function<void(const QString& path)> onOpen;
+};
