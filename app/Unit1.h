@@ -177,6 +177,7 @@ private:
     void BuildShortcuts();
     void ConnectMap();
     void ShowPreview(const QImage& image, const QString& name);
+    bool StartupInterrupted();
 
     QString exeDir;
     QStringList args;
@@ -184,4 +185,5 @@ private:
     bool closed = false;
     bool startupClosed = false;
     bool closingFromOutside = false;
+    bool iniUnreadable = false;  // isplan.ini is left untouched on close
 };

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QScrollBar>
 
+#include "app/Config.h"
 #include "app/Messages.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
@@ -38,8 +39,7 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
 bool SetUpMapSize(TTileData& doc, TForm2* dialog)
 {
     if (doc.Sys.MapSize || !dialog) {
-        doc.SetLastY(doc.Sys.MapY - 1);
-        doc.SetLastX(doc.Sys.MapX - 1);
+        ApplyStoredMapSize(doc);
         return true;
     }
     if (dialog->exec() != QDialog::Accepted)
@@ -98,6 +98,8 @@ void TForm1::FileOpenAtStart()
             candidate = QString::fromStdString(doc.Sys.LoadFile);
         else
             ShowMessage(this, QStringLiteral("指定されたファイルがありませんでした。"));
+        if (StartupInterrupted())
+            return;
     }
 
     bool loaded = false;
@@ -105,8 +107,12 @@ void TForm1::FileOpenAtStart()
         loaded = doc.LoadMapFile(candidate.toStdString());
         if (!loaded)
             ShowMessage(this, NotMapFileText);
+        if (StartupInterrupted())
+            return;
     }
     if (!loaded && !SetUpMapSize(doc, Dialogs.Form2)) {
+        if (StartupInterrupted())
+            return;
         // Cancelling the size ends the program.
         startupClosed = true;
         close();
