@@ -172,9 +172,9 @@ bool WriteFileChecked(const std::string& path, const std::string& bytes, std::st
         ::unlink(temporary.c_str());
         return false;
     }
-    int e = ::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
-    if (!e)
-        e = Injected(WriteStep::Rename);
+    int e = Injected(WriteStep::Rename);
+    if (!e && ::rename(temporary.c_str(), target.c_str()) != 0)
+        e = errno;
     if (e) {
         ::unlink(temporary.c_str());
         return Failed(error, e);
