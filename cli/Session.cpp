@@ -75,8 +75,9 @@ bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& erro
 {
     const QFileInfo file(Q(iniPath));
     IniFile ini;
-    if (!file.isFile() || !ini.Load(iniPath)) {
-        error = "cannot read the catalogue " + iniPath + (file.exists() ? "" : ": no such file");
+    std::string why;
+    if (!ini.Load(iniPath, &why)) {
+        error = "cannot read the catalogue " + iniPath + ": " + (file.exists() ? why : "no such file");
         return false;
     }
     doc.ExePath = file.absolutePath().toStdString() + "/";
