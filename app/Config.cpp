@@ -13,10 +13,20 @@ const char* const kMask = "Mask";
 constexpr int32_t kLastTile = MaxTiles - 1;
 constexpr int32_t kLastMask = MaxMasks - 1;
 
-// Files written on other systems may use '\' between folders.
+// Files written on other systems may use '\' between folders. Subfolders
+// of Image/ are fine; a name that leaves it (absolute, or climbing out with
+// "..") names no bitmap at all.
 std::string ImagePath(const std::string& exePath, std::string name)
 {
     std::replace(name.begin(), name.end(), '\\', '/');
+    if (!name.empty() && name[0] == '/')
+        return {};
+    for (size_t start = 0; start <= name.size();) {
+        const size_t end = std::min(name.find('/', start), name.size());
+        if (name.compare(start, end - start, "..") == 0)
+            return {};
+        start = end + 1;
+    }
     return exePath + "Image/" + name;
 }
 
@@ -135,4 +145,12 @@ void ApplyConfig(const ConfigData& config, TTileData& doc)
         doc.AddTile(entry);
     for (const TMaskTileList& entry : config.Masks)
         doc.AddMaskTile(entry);
+}
+
+void ApplyStoredMapSize(TTileData& doc)
+{
+    // Any stored value is possible; only 1..31 is a size.
+    const auto last = [](int32_t size) { return size >= 1 && size <= GridSize ? size - 1 : -1; };
+    doc.SetLastY(last(doc.Sys.MapY));
+    doc.SetLastX(last(doc.Sys.MapX));
 }

@@ -22,6 +22,9 @@ ConfigData ReadConfig(const IniFile& ini, const std::string& exePath);
 // Hands the settings and rates to the document and appends every entry
 // (through AddTile / AddMaskTile, so attached palettes follow).
 void ApplyConfig(const ConfigData& config, TTileData& doc);
+// The shown size the settings give when no file gives one at start-up; a
+// stored value outside 1..31 keeps that direction's size.
+void ApplyStoredMapSize(TTileData& doc);
 // Writes the settings and catalogues of the document. Sections of entries
 // beyond the current counts are left as they are.
 void WriteConfig(IniFile& ini, const TTileData& doc);

@@ -1,12 +1,11 @@
 #include "app/IniFile.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "document/CheckedFile.h"
 
 namespace {
 
@@ -102,12 +101,22 @@ bool ParseInt32(const std::string& s, int32_t* out)
     return true;
 }
 
+// Bytes that read the same in Shift-JIS and UTF-8 need no converter, which
+// keeps a long file of blank or ASCII lines cheap to read.
+bool PlainAscii(const std::string& raw)
+{
+    for (const char c : raw)
+        if (!(c == '\t' || c == '\r' || (c >= 0x20 && c < 0x7E && c != '\\')))
+            return false;
+    return true;
+}
+
 } // namespace
 
 IniFile::Line IniFile::MakeLine(std::string raw, std::string eol)
 {
     Line line;
-    line.text = Decode(raw);
+    line.text = PlainAscii(raw) ? raw : Decode(raw);
     line.raw = std::move(raw);
     line.eol = std::move(eol);
     // Key lines are recognised here; headers are recognised by the caller,
@@ -148,18 +157,14 @@ bool HeaderName(const std::string& text, std::string* name)
 
 } // namespace
 
-bool IniFile::Load(const std::string& path)
+bool IniFile::Load(const std::string& path, std::string* error)
 {
     sections_.clear();
     sectionIndex_.clear();
     eol_ = "\r\n";
-    const QString qpath = QString::fromStdString(path);
-    if (QFileInfo(qpath).isDir()) return false;
-    QFile file(qpath);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    return LoadFromBytes(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+    std::string bytes;
+    if (!ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes, error)) return false;
+    return LoadFromBytes(bytes);
 }
 
 bool IniFile::LoadFromBytes(const std::string& bytes)
@@ -200,7 +205,21 @@ bool IniFile::LoadFromBytes(const std::string& bytes)
             sections_.push_back(std::move(section));
         } else {
             if (sections_.empty()) sections_.emplace_back();  // lines before any section
-            sections_.back().body.push_back(std::move(line));
+            std::vector<Line>& body = sections_.back().body;
+            if (!line.isKey) {
+                // Only key lines are ever looked up or changed: other lines
+                // are kept as bytes, and a run of them as one entry, so
+                // memory stays close to the file's size.
+                line.text.clear();
+                if (!body.empty() && !body.back().isKey) {
+                    Line& run = body.back();
+                    run.raw += run.eol;
+                    run.raw += line.raw;
+                    run.eol = std::move(line.eol);
+                    continue;
+                }
+            }
+            body.push_back(std::move(line));
         }
     }
     return true;
@@ -326,20 +345,5 @@ std::string IniFile::ToBytes() const
 
 bool IniFile::Save(const std::string& path, std::string* error) const
 {
-    const std::string bytes = ToBytes();
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString().toStdString();
-        return false;
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        if (error) *error = file.errorString().toStdString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error) *error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    return WriteFileChecked(path, ToBytes(), error);
 }

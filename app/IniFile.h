@@ -16,9 +16,13 @@
 // When a key appears twice in a section, the first one is read and written.
 class IniFile {
 public:
-    // Reads the file; a missing or unreadable file leaves the object empty
-    // and returns false.
-    bool Load(const std::string& path);
+    // The largest isplan.ini read; a settings file is a few kilobytes.
+    static constexpr size_t MaxFileBytes = 4 << 20;
+
+    // Reads the file when it is a regular file of at most MaxFileBytes; a
+    // missing or unreadable one leaves the object empty and returns false,
+    // with the reason in `error` when given.
+    bool Load(const std::string& path, std::string* error = nullptr);
     // Same as Load, from the file's bytes.
     bool LoadFromBytes(const std::string& bytes);
 
@@ -41,7 +45,8 @@ public:
     // Whether the text survives the trip through Shift-JIS unchanged.
     static bool CanEncode(const std::string& text);
 
-    // Writes atomically: on failure the previous file stays whole.
+    // Writes through WriteFileChecked: on failure the previous file stays
+    // whole and `error` gives the system's reason.
     bool Save(const std::string& path, std::string* error) const;
     // The bytes Save would write.
     std::string ToBytes() const;

@@ -9,5 +9,9 @@ class QWidget;
 void ShowMessage(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);
 
+// From now on messages go to standard error: nobody is left to answer a
+// box (the program is being closed from outside).
+void SendMessagesToStandardError();
+
 using MessageSink = std::function<void(const QString&)>;
 void SetMessageSink(MessageSink sink);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTreeWidget>
 
+#include "view/BitmapCache.h"
 #include "view/MapArtwork.h"
 
 namespace {
@@ -19,7 +20,7 @@ Palette::Palette(QTreeWidget* buttonView, QTreeWidget* maskView)
 QImage Palette::PrepareImage(const std::string& path)
 {
     const QString file = QString::fromStdString(path);
-    QImage source = QFileInfo(file).isFile() ? QImage(file) : QImage();
+    const QImage source = ReadBitmapPart(file, QSize(32, 32));
     if (source.isNull())
         return artwork::PlaceholderTile().convertToFormat(QImage::Format_ARGB32);
     // Silver is the palette's transparent colour; only frame 0 is kept.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -327,7 +328,13 @@ void TForm1::FormShow()
     doc.LineMode = false;
 
     IniFile ini;
-    ini.Load(IniPath().toStdString());
+    if (!ini.Load(IniPath().toStdString()) && QFileInfo::exists(IniPath())) {
+        // Start with the defaults; the file is not ours to overwrite.
+        iniUnreadable = true;
+        ShowError(this, QStringLiteral("%1 を読み込めません").arg(IniPath()));
+        if (StartupInterrupted())
+            return;
+    }
     ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
     Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
     Recent.Read(ini);
@@ -342,15 +349,28 @@ void TForm1::FormShow()
     ShowStats();
 
     FileOpenAtStart();
-    if (startupClosed)
+    if (startupClosed || StartupInterrupted())
         return;
     ListsReady = true;
+}
+
+bool TForm1::StartupInterrupted()
+{
+    // Closed from outside while a start-up message or dialog was up: the
+    // settings are written already; go no further.
+    if (closed)
+        startupClosed = true;
+    return closed;
 }
 
 void TForm1::CloseFromOutside()
 {
     closingFromOutside = true;
+    SendMessagesToStandardError();
     close();
+    // Ends every event loop, modal ones included; before the main loop runs
+    // (start-up) StartupClosed() stops the program instead.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -369,18 +389,23 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::FormClose()
 {
-    // Rewrite the file we read so that keys we do not own stay as they were.
+    if (iniUnreadable)
+        return true;
+    // Rewrite the file we read so that keys we do not own stay as they were;
+    // one that can no longer be read is not overwritten.
     const std::string path = IniPath().toStdString();
     IniFile ini;
-    ini.Load(path);
-    WriteConfig(ini, *TileData);
-    WriteZoom(ini, Zoom->Percent());
-    Recent.Write(ini);
     std::string error;
-    if (ini.Save(path, &error))
-        return true;
+    if (ini.Load(path, &error) || !QFileInfo::exists(IniPath())) {
+        WriteConfig(ini, *TileData);
+        WriteZoom(ini, Zoom->Percent());
+        Recent.Write(ini);
+        if (ini.Save(path, &error))
+            return true;
+    }
     // The user is never trapped in a window that cannot close: tell, then end.
-    ShowError(this, QStringLiteral("%1 に書き込めません").arg(IniPath()));
+    ShowError(this, QStringLiteral("%1 に書き込めません").arg(IniPath()) +
+                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(error.c_str()) : QString()));
     return false;
 }
 

@@ -191,6 +191,7 @@ private:
     void BuildShortcuts();
     void ConnectMap();
     void ShowPreview(const QImage& image, const QString& name);
+    bool StartupInterrupted();
 
     QString exeDir;
     QStringList args;
@@ -198,4 +199,5 @@ private:
     bool closed = false;
     bool startupClosed = false;
     bool closingFromOutside = false;
+    bool iniUnreadable = false;  // isplan.ini is left untouched on close
 };

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QScrollBar>
 
+#include "app/Config.h"
 #include "app/Messages.h"
 #include "app/RecentMapsList.h"
 #include "app/Unit1.h"
@@ -41,8 +42,7 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
 bool SetUpMapSize(TTileData& doc, TForm2* dialog)
 {
     if (doc.Sys.MapSize || !dialog) {
-        doc.SetLastY(doc.Sys.MapY - 1);
-        doc.SetLastX(doc.Sys.MapX - 1);
+        ApplyStoredMapSize(doc);
         return true;
     }
     if (dialog->exec() != QDialog::Accepted)
@@ -131,6 +131,8 @@ void TForm1::FileOpenAtStart()
             candidate = QString::fromStdString(doc.Sys.LoadFile);
         else
             ShowMessage(this, MissingFileText);
+        if (StartupInterrupted())
+            return;
     }
 
     bool loaded = false;
@@ -140,8 +142,12 @@ void TForm1::FileOpenAtStart()
             ShowMessage(this, NotMapFileText);
         else
             NoteRecentFile(candidate);
+        if (StartupInterrupted())
+            return;
     }
     if (!loaded && !SetUpMapSize(doc, Dialogs.Form2)) {
+        if (StartupInterrupted())
+            return;
         // Cancelling the size ends the program.
         startupClosed = true;
         close();

@@ -1,6 +1,7 @@
 #include <QFont>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <atomic>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -12,8 +13,14 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void OnSignal(int)
+std::atomic_flag signalled;
+
+void OnSignal(int number)
 {
+    // The first signal closes the window as usual; a second one ends the
+    // program at once, whatever the first is still doing.
+    if (signalled.test_and_set())
+        ::_exit(128 + number);
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
 }

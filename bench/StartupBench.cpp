@@ -3,6 +3,9 @@
 
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <sys/resource.h>
+
+#include "document/CheckedFile.h"
 
 #include "app/Config.h"
 #include "app/IniFile.h"
@@ -51,5 +54,27 @@ void BM_ReadConfigAndFillPalettes(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadConfigAndFillPalettes)->Unit(benchmark::kMillisecond);
+
+// The largest isplan.ini read, from disk: 4 MiB of empty lines (arg 0) or
+// of short keys (arg 1). Peak memory is the whole process's; run this one
+// alone (--benchmark_filter=BM_LoadLargestIni) for a clean figure.
+void BM_LoadLargestIni(benchmark::State& state)
+{
+    const std::string line = state.range(0) ? "k=1\n" : "\n";
+    std::string bytes = "[S]\n";
+    while (bytes.size() + line.size() <= IniFile::MaxFileBytes)
+        bytes += line;
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("isplan.ini").toStdString();
+    WriteFileChecked(path, bytes, nullptr);
+    for (auto _ : state) {
+        IniFile ini;
+        benchmark::DoNotOptimize(ini.Load(path));
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_LoadLargestIni)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,11 +1,10 @@
 // render, code, decode, convert, check: map files in and out.
-#include <QString>
 #include <charconv>
 
 #include "cli/Commands.h"
 #include "cli/Session.h"
 #include "view/MapRenderer.h"
-#include "view/PicturePng.h"
+#include "view/PngEncoder.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ std::string HeaderNote(const char* what, uint8_t stored, const char* unit)
 int WriteOrFail(const std::string& path, const std::string& bytes)
 {
     std::string error;
-    if (!WriteFileAtomically(path, bytes, error))
+    if (!WriteOutput(path, bytes, error))
         return Fail("cannot write " + path + ": " + error, ExitFailed);
     return ExitOk;
 }
@@ -57,11 +56,7 @@ int RunRender(const Invocation& args, TTileData& doc)
     if (!input.Loaded)
         return Fail(path + ": " + input.Problem, ExitFailed);
 
-    const std::string out = args.Value("-o");
-    QString error;
-    if (!SavePicturePng(renderer.Picture(), QString::fromStdString(out), &error))
-        return Fail("cannot write " + out + ": " + error.toStdString(), ExitFailed);
-    return ExitOk;
+    return WriteOrFail(args.Value("-o"), EncodePng(renderer.Picture()));
 }
 
 int RunCode(const Invocation& args, TTileData& doc)

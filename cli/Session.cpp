@@ -3,12 +3,15 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 #include "app/Config.h"
 #include "app/IniFile.h"
 #include "cli/CommandLine.h"
+#include "document/CheckedFile.h"
 
 namespace {
 
@@ -23,12 +26,10 @@ std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& re
         return "no such file";
     if (!MapFilePresent(path))
         return "not a regular file";
-    QFile file(Q(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return "cannot be read (" + file.errorString().toStdString() + ")";
     // Load looks at no byte past the current layout's length.
-    const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));
-    const std::string bytes(head.constData(), static_cast<size_t>(head.size()));
+    std::string bytes, error;
+    if (!ReadRegularFile(path, CurrentMapFileSize, OverLimit::Truncate, bytes, &error))
+        return "cannot be read (" + error + ")";
     MapFileFault fault = MapFileFault::None;
     if (ReadMapBytes(bytes, stored, &fault)) {
         readable = true;
@@ -74,8 +75,9 @@ bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& erro
 {
     const QFileInfo file(Q(iniPath));
     IniFile ini;
-    if (!file.isFile() || !ini.Load(iniPath)) {
-        error = "cannot read the catalogue " + iniPath + (file.exists() ? "" : ": no such file");
+    std::string why;
+    if (!ini.Load(iniPath, &why)) {
+        error = "cannot read the catalogue " + iniPath + ": " + (file.exists() ? why : "no such file");
         return false;
     }
     doc.ExePath = file.absolutePath().toStdString() + "/";
@@ -100,21 +102,14 @@ MapInput ReadMapInput(TTileData& doc, const std::string& path)
     return input;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error)
+bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error)
 {
-    QSaveFile file(Q(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
+    if (path != "-")
+        return WriteFileChecked(path, bytes, &error);
+    // Whatever was printed before must come first.
+    if (std::fflush(stdout) != 0) {
+        error = std::strerror(errno);
         return false;
     }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        error = file.errorString().toStdString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    return WriteDescriptorChecked(STDOUT_FILENO, bytes, &error);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What every command shares: the catalogue, map files as the window reads
-// them, atomic writes and the two output streams.
+// them, checked writes and the two output streams.
 #include <string>
 
 #include "document/File1.h"
@@ -33,5 +33,6 @@ struct MapInput {
 // view is attached); a refused file leaves `doc` as it was.
 MapInput ReadMapInput(TTileData& doc, const std::string& path);
 
-// Writes beside the target and renames over it; `error` says why not.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+// Writes through WriteFileChecked, or to standard output when `path` is
+// "-"; `error` gives the system's reason on failure.
+bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error);

@@ -19,6 +19,7 @@
 
 #include "app/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
+#include "view/BitmapCache.h"
 #include "document/File1.h"
 
 namespace {
@@ -272,9 +273,7 @@ void TForm3::Open(const TTileData& doc)
 
 QImage TForm3::TileImage(const QString& path)
 {
-    QImage source;
-    if (QFileInfo(path).isFile())
-        source.load(path);
+    const QImage source = ReadBitmapPart(path, QSize(32, 32));
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     if (!source.isNull())

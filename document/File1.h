@@ -102,8 +102,9 @@ public:
     void ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value);
     void ChangeMask(int32_t x, int32_t y, int32_t m);
 
-    // Map files (files/). SaveMapFile reports whether the file was written.
-    bool SaveMapFile(const std::string& fileName);
+    // Map files (files/). SaveMapFile reports whether the file was written
+    // (through WriteFileChecked; `error` gets the system's reason).
+    bool SaveMapFile(const std::string& fileName, std::string* error = nullptr);
     bool LoadMapFile(const std::string& fileName);
 
     // Pseudo-map code (files/).

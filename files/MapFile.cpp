@@ -1,12 +1,11 @@
 #include "files/MapFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <string_view>
 
 #include "document/BufList.h"
+#include "document/CheckedFile.h"
 
 namespace {
 
@@ -87,34 +86,23 @@ bool MapFilePresent(const std::string& path)
     return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
 }
 
-bool TTileData::SaveMapFile(const std::string& fileName)
+bool TTileData::SaveMapFile(const std::string& fileName, std::string* error)
 {
-    // Written beside the target and renamed over it, so a failed save never
-    // damages the file that was there.
-    QSaveFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const std::string bytes = MapFileBytes(*this);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // A failed save never damages the file that was there.
+    return WriteFileChecked(fileName, MapFileBytes(*this), error);
 }
 
 bool TTileData::LoadMapFile(const std::string& fileName)
 {
     if (!MapFilePresent(fileName))
         return false;
-    QFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     // Nothing past the current layout matters, however large the file.
-    const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));
-    file.close();
+    std::string head;
+    if (!ReadRegularFile(fileName, CurrentMapFileSize, OverLimit::Truncate, head, nullptr))
+        return false;
 
     MapFileInfo info;
-    if (!ReadMapBytes(std::string(head.constData(), static_cast<size_t>(head.size())), info))
+    if (!ReadMapBytes(head, info))
         return false;
 
     std::copy(&info.Cells[0][0], &info.Cells[0][0] + GridSize * GridSize, &Map[0][0]);

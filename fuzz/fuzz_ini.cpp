@@ -1,4 +1,6 @@
-// Any bytes as isplan.ini: load, read the configuration, write it back.
+// Any bytes as isplan.ini: load, read the configuration, start with it as
+// the window does, write it back.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +19,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (ini.ToBytes() != bytes) std::abort();
 
     const ConfigData config = ReadConfig(ini, "/x/");
+
+    // The window's start-up: entries through AddTile, the stored size, and
+    // the figures of a map painted with every entry.
+    static TTileData started;
+    started.TileCount = 0;
+    started.MaskCount = 0;
+    started.SetLastX(0);
+    started.SetLastY(0);
+    ApplyConfig(config, started);
+    ApplyStoredMapSize(started);
+    if (started.LastX < 0 || started.LastX >= GridSize || started.LastY < 0 || started.LastY >= GridSize)
+        std::abort();
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            started.Map[x][y] = MapCell{static_cast<uint8_t>(started.Tile[(x * GridSize + y) % std::max(started.TileCount, 1)].No),
+                                        static_cast<uint8_t>(x * 8 + y), 0};
+    started.ComputeStats();
     static TTileData doc;  // large; built once
     doc.Sys = config.Sys;
     doc.Food1 = config.Food1;

@@ -1,6 +1,5 @@
 #include "stats/Unit5.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QHeaderView>
 #include <QPainter>
@@ -10,6 +9,7 @@
 
 #include "document/File1.h"
 #include "stats/Breakdown.h"
+#include "view/BitmapCache.h"
 
 namespace {
 
@@ -21,10 +21,7 @@ QImage TileBitmap(const std::string& path)
 {
     QImage image(kTileSize, kTileSize, QImage::Format_RGB32);
     image.fill(Qt::white);
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile())
-        return image;
-    const QImage source(file);
+    const QImage source = ReadBitmapPart(QString::fromStdString(path), QSize(kTileSize, kTileSize));
     if (!source.isNull())
         QPainter(&image).drawImage(0, 0, source, 0, 0, kTileSize, kTileSize);
     return image;

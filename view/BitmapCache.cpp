@@ -1,6 +1,36 @@
 #include "view/BitmapCache.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+
+#include "document/CheckedFile.h"
+
+namespace {
+
+// Artwork is 32 pixels high; anything far larger is not artwork, and
+// decoding it whole would cost time and memory for pixels never shown.
+constexpr qint64 kMaxBitmapBytes = 4 << 20;
+constexpr int kMaxBitmapSide = 1024;
+
+}  // namespace
+
+QImage ReadBitmapPart(const QString& path, QSize part)
+{
+    std::string bytes;
+    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxBitmapBytes, OverLimit::Refuse, bytes, nullptr))
+        return {};
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide)
+        return {};
+    reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(part)));
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
 
 void BitmapCache::BeginBatch()
 {
@@ -19,7 +49,7 @@ const QImage* BitmapCache::Get(const std::string& path)
         return nullptr;
     const QString qpath = QString::fromStdString(path);
     if (bypass) {
-        scratch_ = QFileInfo(qpath).isFile() ? QImage(qpath).convertToFormat(QImage::Format_RGB32) : QImage();
+        scratch_ = ReadBitmapPart(qpath);
         return scratch_.isNull() ? nullptr : &scratch_;
     }
     if (!inBatch_)
@@ -35,7 +65,7 @@ const QImage* BitmapCache::Get(const std::string& path)
             e.exists = exists;
             e.size = size;
             e.mtime = mtime;
-            e.image = exists ? QImage(qpath).convertToFormat(QImage::Format_RGB32) : QImage();
+            e.image = exists ? ReadBitmapPart(qpath) : QImage();
         }
     }
     return e.image.isNull() ? nullptr : &e.image;

@@ -1,7 +1,13 @@
 #pragma once
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <unordered_map>
+
+// The top-left `part` of a bitmap file, in RGB32: read only from a regular
+// file of sane size, and never decoded larger than the artwork can be
+// (tiles are 32 x 32, mask strips 96 x 32). Null when missing or refused.
+QImage ReadBitmapPart(const QString& path, QSize part = QSize(96, 32));
 
 // Decoded bitmap files, keyed by path and checked against the file's size
 // and modification time, so a changed or removed file shows at the next

@@ -1,7 +1,8 @@
 #include "view/PicturePng.h"
 
-#include <QSaveFile>
+#include <QFile>
 
+#include "document/CheckedFile.h"
 #include "view/PngEncoder.h"
 
 bool SavePicturePng(const QImage& picture, const QString& path, QString* error)
@@ -12,12 +13,10 @@ bool SavePicturePng(const QImage& picture, const QString& path, QString* error)
             *error = QStringLiteral("there is no picture");
         return false;
     }
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(png.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(png.data(), size) != size || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;  // QSaveFile drops its temporary file itself
-    }
-    return true;
+    std::string reason;
+    if (WriteFileChecked(QFile::encodeName(path).toStdString(), png, &reason))
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(reason.c_str());
+    return false;
 }

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "FigureCatalogue.h"
 
@@ -204,6 +206,33 @@ TEST_F(CliCommands, AnUnwritableTargetFailsWithExitOne)
         EXPECT_TRUE(run.Err.startsWith("ispln-cli: cannot write " + target + ": ")) << run.Err.toStdString();
     }
     EXPECT_EQ(ReadAll(blocker), "x");
+}
+
+TEST_F(CliCommands, DashWritesToStandardOutputAndADeviceNodeSurvives)
+{
+    const QString node = folder.Path("null");
+    const bool haveNode = ::mknod(node.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    const QStringList commands[] = {
+        {"render", map},
+        {"decode", "@", "--size", "2x2"},
+        {"convert", map},
+    };
+    for (const QStringList& command : commands) {
+        const QString file = folder.Path("out");
+        ASSERT_EQ(Cli(command + QStringList{"-o", file}).Status, 0);
+        QProcess process;
+        process.setWorkingDirectory(folder.dir.path());
+        process.start(QStringLiteral(ISPLN_CLI), QStringList{"--ini", folder.Ini()} + command + QStringList{"-o", "-"});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << command.join(' ').toStdString();
+        EXPECT_EQ(process.readAllStandardOutput(), ReadAll(file)) << command.join(' ').toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder.Path("-")));
+        if (haveNode)
+            EXPECT_EQ(Cli(command + QStringList{"-o", node}).Status, 0) << command.join(' ').toStdString();
+    }
+    struct stat st;
+    if (haveNode)
+        EXPECT_TRUE(::lstat(node.toLocal8Bit().constData(), &st) == 0 && S_ISCHR(st.st_mode));
 }
 
 TEST_F(CliCommands, RenderedPictureHasTheMapsSize)

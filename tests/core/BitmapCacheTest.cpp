@@ -56,3 +56,24 @@ TEST(BitmapCache, AFolderOrAnUnreadableFileIsNoPicture)
     junk.close();
     EXPECT_EQ(cache.Get(dir.filePath("junk.bmp").toStdString()), nullptr);
 }
+
+TEST(BitmapCache, KeepsOnlyTheDrawnPartAndRefusesAbsurdBitmaps)
+{
+    QTemporaryDir dir;
+    struct Case {
+        int width, height;
+        QSize kept;  // empty: refused
+    };
+    const Case cases[] = {{32, 32, {32, 32}}, {200, 40, {96, 32}}, {5500, 40, {}}, {40, 5500, {}}};
+    BitmapCache cache;
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QString("b%1x%2.bmp").arg(c.width).arg(c.height));
+        QImage image(c.width, c.height, QImage::Format_RGB32);
+        image.fill(qRgb(7, 8, 9));
+        ASSERT_TRUE(image.save(path, "BMP"));
+        const QImage* got = cache.Get(path.toStdString());
+        EXPECT_EQ(got ? got->size() : QSize(), c.kept) << c.width << "x" << c.height;
+        if (got)
+            EXPECT_EQ(got->pixel(c.kept.width() - 1, c.kept.height() - 1), qRgb(7, 8, 9));
+    }
+}

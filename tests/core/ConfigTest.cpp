@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "app/RecentFiles.h"
@@ -123,6 +124,37 @@ TEST(Config, CodeAndBitmapsRoundTrip)
         WriteConfig(ini, doc);
         EXPECT_EQ(ini.ReadString("0", "Code", ""), c.written) << c.code;
         EXPECT_EQ(ini.ReadString("0", "Bmp", ""), "deep.bmp");
+    }
+}
+
+TEST(Config, BitmapNamesStayInsideTheImageFolder)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"sub\\p3.bmp", kImage + "sub/p3.bmp"}, {"sub/p3.bmp", kImage + "sub/p3.bmp"},
+        {"a..b.bmp", kImage + "a..b.bmp"},        {"../../../../proc/kmsg", ""},
+        {"sub\\..\\..\\x.bmp", ""},             {"/etc/passwd", ""},
+        {"\\x.bmp", ""},                          {"..", ""},
+    };
+    for (const auto& [bmp, path] : cases) {
+        const ConfigData d = ReadConfig(FromBytes("[Mask]\nMax=0\n[Mask0]\nBmp=" + bmp + "\n"), kExe);
+        ASSERT_EQ(d.Masks.size(), 1u);
+        EXPECT_EQ(d.Masks[0].Bmp, path) << bmp;
+    }
+}
+
+TEST(Config, AnyStoredSizeStartsWithinTheGrid)
+{
+    const int32_t values[] = {INT32_MIN, -1, 0, 1, 31, 32, INT32_MAX};
+    for (const int32_t v : values) {
+        TTileData doc;
+        doc.SetLastX(11);
+        doc.SetLastY(11);
+        doc.Sys.MapY = v;
+        doc.Sys.MapX = v;
+        ApplyStoredMapSize(doc);
+        const int32_t want = v >= 1 && v <= 31 ? v - 1 : 11;
+        EXPECT_EQ(doc.LastY, want) << v;
+        EXPECT_EQ(doc.LastX, want) << v;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -60,6 +61,32 @@ TEST(IniFile, DirectoryIsNotLoaded)
     IniFile ini;
     EXPECT_FALSE(ini.Load(dir.path().toStdString()));
     EXPECT_EQ(ini.ToBytes(), "");
+}
+
+TEST(IniFile, OnlyARegularFileOfAtMostFourMebibytesIsRead)
+{
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("fifo").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);  // would block a plain open for ever
+    const QString zero = dir.filePath("zero");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));  // would read until memory runs out
+    WriteFileBytes(dir.filePath("big"), std::string(5 << 20, '\n'));
+    WriteFileBytes(dir.filePath("limit"), "[S]\nk=1\n" + std::string(IniFile::MaxFileBytes - 8, '\n'));
+    struct Case {
+        std::string path;
+        bool read;
+    };
+    const Case cases[] = {
+        {fifo, false}, {dir.path().toStdString(), false}, {zero.toStdString(), false},
+        {dir.filePath("big").toStdString(), false}, {dir.filePath("limit").toStdString(), true},
+    };
+    for (const Case& c : cases) {
+        IniFile ini;
+        std::string error;
+        EXPECT_EQ(ini.Load(c.path, &error), c.read) << c.path;
+        EXPECT_EQ(error.empty(), c.read) << c.path << ": " << error;
+        EXPECT_EQ(ini.ReadInteger("S", "k", 0), c.read ? 1 : 0) << c.path;
+    }
 }
 
 TEST(IniFile, ReadInteger)
@@ -320,19 +347,19 @@ TEST(IniFile, FailedSaveLeavesOldFile)
     WriteFileBytes(plainFile, old);
     const QString subDir = dir.filePath("sub");
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
-    // The longest name a folder can hold: there is no room for the
-    // temporary name the atomic write needs beside it.
+    // The longest name a folder can hold still gets its temporary file.
     const QString longName = dir.filePath(QString(255, 'n'));
     WriteFileBytes(longName, old);
 
-    const QString targets[] = {plainFile + "/isplan.ini", subDir, longName};
+    const QString targets[] = {plainFile + "/isplan.ini", subDir};
     for (const QString& target : targets) {
         std::string error;
         EXPECT_FALSE(ini.Save(target.toStdString(), &error)) << target.toStdString();
         EXPECT_FALSE(error.empty());
     }
     EXPECT_EQ(ReadFileBytes(plainFile), old);
-    EXPECT_EQ(ReadFileBytes(longName), old);
+    EXPECT_TRUE(ini.Save(longName.toStdString(), nullptr));
+    EXPECT_EQ(ReadFileBytes(longName), "[S]\r\nk=new\r\n");
     EXPECT_TRUE(QFileInfo(subDir).isDir());
     EXPECT_TRUE(ini.Save(plainFile.toStdString(), nullptr));
     EXPECT_EQ(ReadFileBytes(plainFile), "[S]\r\nk=new\r\n");

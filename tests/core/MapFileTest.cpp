@@ -5,9 +5,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
+#include "document/CheckedFile.h"
 #include "document/File1.h"
 #include "document/MapView.h"
 #include "files/MapFile.h"
@@ -347,17 +355,106 @@ TEST_F(MapFileTest, FailedSaveKeepsWhatWasThere)
     EXPECT_FALSE(doc->SaveMapFile(""));
 }
 
-TEST_F(MapFileTest, FailedSaveInReadOnlyFolderKeepsTheOldFile)
+TEST_F(MapFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
 {
     if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop root";
+        GTEST_SKIP() << "permissions do not stop root (the in-place fault test covers it)";
     ASSERT_TRUE(QDir().mkpath(Path("ro")));
     WriteAll(Path("ro/a.kpl"), "old contents");
     QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     auto doc = MarkedDocument(11, 11);
-    EXPECT_FALSE(doc->SaveMapFile(StdPath("ro/a.kpl")));
+    EXPECT_TRUE(doc->SaveMapFile(StdPath("ro/a.kpl")));
     QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(ReadAll(Path("ro/a.kpl")), "old contents");
+    EXPECT_EQ(ReadAll(Path("ro/a.kpl")), MapFileBytes(*doc));
+}
+
+TEST_F(MapFileTest, EachFailingWriteStepIsReportedAndKeepsTheOldFile)
+{
+    const std::string old = std::string(9000, 'o');
+    struct Case {
+        WriteStep step;
+        int error;
+        bool written;  // only a folder refusing the temporary file falls back
+    };
+    const Case cases[] = {
+        {WriteStep::Open, ENOSPC, false}, {WriteStep::Write, EIO, false},
+        {WriteStep::Flush, ENOSPC, false}, {WriteStep::Sync, EIO, false},
+        {WriteStep::Close, EDQUOT, false}, {WriteStep::Rename, EXDEV, false},
+        {WriteStep::Open, EACCES, true},
+    };
+    auto doc = MarkedDocument(5, 5);
+    for (const Case& c : cases) {
+        WriteAll(Path("a.kpl"), old);
+        InjectWriteFault(c.step, c.error);
+        std::string error;
+        const bool written = doc->SaveMapFile(StdPath("a.kpl"), &error);
+        InjectWriteFault(WriteStep::None, 0);
+        const int step = static_cast<int>(c.step);
+        EXPECT_EQ(written, c.written) << step;
+        EXPECT_TRUE(ReadAll(Path("a.kpl")) == (c.written ? MapFileBytes(*doc) : old)) << step;
+        if (!c.written)
+            EXPECT_EQ(error, std::strerror(c.error)) << step;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.kpl"}) << step;
+    }
+}
+
+TEST_F(MapFileTest, AFullDiskIsReportedAndKeepsTheOldFile)
+{
+    const QString disk = Path("disk");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (::mount("tmpfs", disk.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0) {
+        const std::string why = std::string("cannot mount a small tmpfs: ") + std::strerror(errno);
+        if (const char* ci = std::getenv("CI"); ci && std::string(ci) == "true")
+            FAIL() << why;
+        GTEST_SKIP() << why;
+    }
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount(at.c_str()); }
+    } unmount{disk.toStdString()};
+    auto doc = MarkedDocument(11, 11);
+    ASSERT_TRUE(doc->SaveMapFile(StdPath("disk/old.kpl")));
+    const std::string old = ReadAll(Path("disk/old.kpl"));
+    {
+        QFile filler(Path("disk/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    doc->Map[0][0] = MapCell{9, 9, 9};
+    std::string error;
+    EXPECT_FALSE(doc->SaveMapFile(StdPath("disk/old.kpl"), &error));
+    EXPECT_EQ(error, std::strerror(ENOSPC));
+    EXPECT_TRUE(ReadAll(Path("disk/old.kpl")) == old);
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "old.kpl"}));
+}
+
+TEST_F(MapFileTest, DevicesFifosAndLinksToThemAreWrittenIntoNeverReplaced)
+{
+    // Made here, never a system node: a device like the null device.
+    const std::string node = StdPath("null"), fifo = StdPath("fifo"), link = StdPath("link");
+    if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "cannot make a device node: " << std::strerror(errno);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    ASSERT_EQ(::symlink(node.c_str(), link.c_str()), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // so the writer need not wait
+    ASSERT_GE(reader, 0);
+    auto doc = MarkedDocument(4, 4);
+    for (const std::string& target : {node, fifo, link}) {
+        std::string error;
+        EXPECT_TRUE(doc->SaveMapFile(target, &error)) << target << ": " << error;
+    }
+    std::string piped(CurrentMapFileSize + 1, '\0');
+    EXPECT_EQ(::read(reader, piped.data(), piped.size()), static_cast<ssize_t>(CurrentMapFileSize));
+    ::close(reader);
+    struct stat st;
+    ASSERT_EQ(::lstat(node.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
 TEST_F(MapFileTest, SaveReplacesAnExistingFile)

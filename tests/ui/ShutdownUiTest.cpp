@@ -5,13 +5,20 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
 #include <QTimer>
+#include <csignal>
+#include <sys/stat.h>
 
 #include "CatalogueText.h"
 #include "TestApp.h"
 #include "app/Config.h"
 #include "app/GuardedApplication.h"
 #include "app/IniFile.h"
+#include "dialogs/Unit2.h"
 
 TEST(Shutdown, ClosingWritesTheSettingsBack)
 {
@@ -92,4 +99,96 @@ TEST(Shutdown, AnExceptionDuringStartUpIsShownAndWritesNoSettings)
     EXPECT_TRUE(app.messages[0].contains("壊れたハンドラ"));
     app.windows.reset();
     EXPECT_EQ(QFileInfo(app.Path("isplan.ini")).lastModified(), written);
+}
+
+TEST(Shutdown, AnUnreadableSettingsFileIsReportedOnceAndLeftUntouched)
+{
+    const auto fifo = [](const QString& path) { ::mkfifo(path.toLocal8Bit().constData(), 0666); };
+    const auto folder = [](const QString& path) { QDir().mkdir(path); };
+    const auto zero = [](const QString& path) { QFile::link("/dev/zero", path); };
+    const auto large = [](const QString& path) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(5 << 20, '\n'));
+    };
+    const std::function<void(const QString&)> makers[] = {fifo, folder, zero, large};
+    for (const auto& make : makers) {
+        TestApp app(CatalogueText(3), {}, false);
+        const QString ini = app.Path("isplan.ini");
+        QFile::remove(ini);
+        make(ini);
+        struct stat before;
+        ASSERT_EQ(::lstat(ini.toLocal8Bit().constData(), &before), 0);
+        // The defaults ask for a size.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<TForm2*>(QApplication::activeModalWidget()))
+                dialog->Button1->click();
+        });
+        answer.start(5);
+        app.Show();
+        app.Form1().close();
+        EXPECT_EQ(app.messages, QStringList{ini + " を読み込めません"});
+        struct stat after;
+        ASSERT_EQ(::lstat(ini.toLocal8Bit().constData(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << ini.toStdString();
+        EXPECT_EQ(after.st_size, before.st_size);
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    }
+}
+
+// The real program, closed by SIGTERM while a start-up message or the size
+// dialog waits for an answer nobody gives.
+TEST(Shutdown, ASignalEndsTheProgramWhateverItWaitsFor)
+{
+    struct Case {
+        const char* what;
+        QByteArray system;  // [System] keys, or empty: isplan.ini links to a missing folder
+        QStringList args;
+        const char* stderrHas;
+    };
+    const Case cases[] = {
+        {"missing LoadFile", "MapSize=1\r\nLoad=1\r\nLoadFile=/nonexistent/x.kpl\r\n", {}, ""},
+        {"refused map", "MapSize=1\r\n", {"bad.kpl"}, ""},
+        {"size dialog, unwritable isplan.ini", "", {}, "isplan.ini に書き込めません"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("isplan.ini");
+        QFile(dir.filePath("bad.kpl")).open(QIODevice::WriteOnly);
+        if (c.system.isEmpty()) {
+            QFile::link(dir.filePath("gone/isplan.ini"), ini);
+        } else {
+            QFile file(ini);
+            file.open(QIODevice::WriteOnly);
+            file.write("[System]\r\nFood1=0xC8\r\n" + c.system);
+        }
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        // The program folder is the executable's own.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ISPLN_EXE), dir.filePath("ispln")));
+        program.start(dir.filePath("ispln"), c.args);
+        ASSERT_TRUE(program.waitForStarted());
+        // Up to the message or dialog; the program must still be running.
+        EXPECT_FALSE(program.waitForFinished(1500)) << c.what;
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        EXPECT_TRUE(program.waitForFinished(2000)) << c.what;
+        EXPECT_LT(clock.elapsed(), 2000) << c.what;
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished();
+        }
+        EXPECT_TRUE(QString::fromLocal8Bit(program.readAllStandardError()).contains(QString::fromUtf8(c.stderrHas)))
+            << c.what;
+        if (!c.system.isEmpty()) {
+            QFile file(ini);
+            file.open(QIODevice::ReadOnly);
+            EXPECT_TRUE(file.readAll().contains("Food1=200\r\n")) << c.what;
+        }
+    }
 }

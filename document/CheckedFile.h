@@ -1,0 +1,37 @@
+#pragma once
+// Every file the program writes goes through WriteFileChecked, and files read
+// from outside through ReadRegularFile: plain POSIX calls, each result
+// looked at, so a full disk or a strange target is reported, never hidden.
+#include <cstddef>
+#include <string>
+
+// Writes `bytes` as the whole content of `path` and reports the system's
+// reason (strerror) in `error` on failure.
+// - A regular file (or a new one) is written to a temporary file beside it,
+//   flushed, synced, closed and renamed over it: on failure the previous
+//   file is byte-identical and the temporary file is gone.
+// - When the folder cannot take a temporary file but the file itself can
+//   be written, it is written in place, every step still checked.
+// - An existing device, FIFO or socket is written into, never replaced; a
+//   folder is refused. Links are written through: their target is replaced.
+bool WriteFileChecked(const std::string& path, const std::string& bytes, std::string* error);
+
+// Writes all of `bytes` to an open descriptor (standard output): every
+// write checked, nothing closed.
+bool WriteDescriptorChecked(int fd, const std::string& bytes, std::string* error);
+
+enum class OverLimit {
+    Refuse,    // a longer file is not read at all
+    Truncate,  // only the first `limit` bytes are read
+};
+
+// Reads a regular file (links followed) of at most `limit` bytes. A folder,
+// FIFO, device or socket is refused without blocking. On failure `bytes` is
+// empty and `error` says why.
+bool ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes,
+                     std::string* error);
+
+// Test seam: make the next writes fail at one step with the given errno
+// (Open is the creation of the temporary file) until reset with None.
+enum class WriteStep { None, Open, Write, Flush, Sync, Close, Rename };
+void InjectWriteFault(WriteStep step, int errorNumber);
