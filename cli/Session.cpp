@@ -8,6 +8,7 @@
 
 #include "app/Config.h"
 #include "app/IniFile.h"
+#include "app/ProgramFolder.h"
 #include "cli/CommandLine.h"
 
 namespace {
@@ -67,7 +68,7 @@ std::string CataloguePath(const Invocation& args)
 {
     if (!args.IniPath.empty())
         return args.IniPath;
-    return (QCoreApplication::applicationDirPath() + QStringLiteral("/isplan.ini")).toStdString();
+    return (ProgramFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/isplan.ini")).toStdString();
 }
 
 bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error)
