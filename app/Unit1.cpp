@@ -21,7 +21,7 @@
 #include "app/DropDst.h"
 #include "app/IniFile.h"
 #include "app/MapPicture.h"
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
 #include "view/MapRenderer.h"

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QScrollBar>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "files/MapFile.h"

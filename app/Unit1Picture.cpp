@@ -2,7 +2,7 @@
 #include <QDir>
 #include <QFileDialog>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "view/MapRenderer.h"
 #include "view/PicturePng.h"

@@ -16,7 +16,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "document/File1.h"
 
