@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "app/AppWindows.h"
+#include "app/ProgramFolder.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ int main(int argc, char* argv[])
 
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    AppWindows windows(QApplication::applicationDirPath(), args);
+    AppWindows windows(ProgramFolder(QApplication::applicationDirPath()), args);
     CloseOnSignals(windows.Form1.get());
     // Logging out ends the session: close as through the close box.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),

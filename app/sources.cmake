@@ -1,12 +1,12 @@
 target_sources(ispln_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
 )
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolbarIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
