@@ -47,18 +47,21 @@ std::string EncodePng(const QImage& image, PngSettings settings)
     unsigned char* current = rows.get() + 3 * width;
     std::fill(previous, previous + 3 * width, 0);
     for (size_t y = 0; y < height; ++y) {
-        const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(static_cast<int>(y)));
-        for (size_t x = 0; x < width; ++x) {
-            current[3 * x] = static_cast<unsigned char>(qRed(px[x]));
-            current[3 * x + 1] = static_cast<unsigned char>(qGreen(px[x]));
-            current[3 * x + 2] = static_cast<unsigned char>(qBlue(px[x]));
-        }
         unsigned char* row = raw.get() + stride * y;
         *row++ = static_cast<unsigned char>(settings.Filter);
+        // Unfiltered rows are written in place.
+        unsigned char* rgbRow = settings.Filter == PngFilter::None ? row : current;
+        const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(static_cast<int>(y)));
+        for (size_t x = 0; x < width; ++x) {
+            rgbRow[3 * x] = static_cast<unsigned char>(qRed(px[x]));
+            rgbRow[3 * x + 1] = static_cast<unsigned char>(qGreen(px[x]));
+            rgbRow[3 * x + 2] = static_cast<unsigned char>(qBlue(px[x]));
+        }
+        if (settings.Filter == PngFilter::None)
+            continue;
         for (size_t i = 0; i < 3 * width; ++i) {
             const unsigned char before = settings.Filter == PngFilter::Sub ? (i >= 3 ? current[i - 3] : 0)
-                                         : settings.Filter == PngFilter::Up ? previous[i]
-                                                                            : 0;
+                                                                           : previous[i];
             row[i] = static_cast<unsigned char>(current[i] - before);
         }
         std::swap(previous, current);
