@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
+#include <sys/stat.h>
 
 #include "app/Config.h"
 #include "app/IniFile.h"
@@ -19,14 +20,16 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& readable)
 {
     readable = false;
-    const QFileInfo info(Q(path));
-    if (!info.exists())
+    // By the name's bytes, as given: it need not be UTF-8.
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
         return "no such file";
     if (!MapFilePresent(path))
         return "not a regular file";
-    QFile file(Q(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return "cannot be read (" + file.errorString().toStdString() + ")";
+    QFile file;
+    std::string error;
+    if (!OpenMapFile(path, file, &error))
+        return "cannot be read (" + error + ")";
     // Load looks at no byte past the current layout's length.
     const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));
     const std::string bytes(head.constData(), static_cast<size_t>(head.size()));
@@ -40,7 +43,7 @@ std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& re
     const bool current = bytes.compare(0, 5, "KPL03") == 0;
     const size_t needed = current ? CurrentMapFileSize : OlderMapFileSize;
     return std::string("incomplete map file: a ") + (current ? "KPL03" : "KPL02") + " file needs " +
-           std::to_string(needed) + " bytes, this one has " + std::to_string(info.size());
+           std::to_string(needed) + " bytes, this one has " + std::to_string(info.st_size);
 }
 
 }  // namespace

@@ -4,7 +4,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "document/BufList.h"
 
@@ -84,7 +89,22 @@ bool MapFilePresent(const std::string& path)
 {
     // Only a regular file (or a link to one) counts: a folder, a pipe or a
     // device is treated as missing.
-    return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
+    struct stat info;
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool OpenMapFile(const std::string& path, QFile& file, std::string* error)
+{
+    // By the name's own bytes: Qt's file names cannot hold one that is not
+    // UTF-8. Not blocking, should a pipe have taken the file's place.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    if (error)
+        *error = fd < 0 ? std::strerror(errno) : file.errorString().toStdString();
+    if (fd >= 0)
+        ::close(fd);
+    return false;
 }
 
 bool TTileData::SaveMapFile(const std::string& fileName)
@@ -106,8 +126,8 @@ bool TTileData::LoadMapFile(const std::string& fileName)
 {
     if (!MapFilePresent(fileName))
         return false;
-    QFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenMapFile(fileName, file))
         return false;
     // Nothing past the current layout matters, however large the file.
     const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <string>
 
+class QFile;
+
 #include "document/File1.h"
 #include "document/MapCell.h"
 
@@ -52,4 +54,7 @@ std::string MapFileBytes(const TTileData& doc);
 
 // Whether the path names a file a map can be read from: a folder, a pipe or
 // a device counts as missing.
+// Paths are the file system's bytes (UTF-8 for names typed in the window).
 bool MapFilePresent(const std::string& path);
+// Opens the file for reading into `file`; `error` says why not.
+bool OpenMapFile(const std::string& path, QFile& file, std::string* error = nullptr);
