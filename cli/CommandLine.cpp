@@ -102,15 +102,11 @@ public:
         // CLI11 keeps "--" among what it did not take; it only ends the options.
         std::vector<std::string> extras = app_.remaining(true);
         extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
-        if (!command && std::find_if(extras.begin(), extras.end(), [](const std::string& t) {
-                            return !LooksLikeOption(t);
-                        }) != extras.end()) {
+        const auto unknown = std::find_if_not(extras.begin(), extras.end(), LooksLikeOption);
+        if (!command && unknown != extras.end()) {
             // Nothing after an unknown command can be read sensibly, not even --help.
-            for (const std::string& t : extras)
-                if (!LooksLikeOption(t)) {
-                    result.Error = "unknown command '" + t + "'";
-                    return result;
-                }
+            result.Error = "unknown command '" + *unknown + "'";
+            return result;
         }
         if (app_.get_help_ptr()->count() > 0 || (command && command->get_help_ptr()->count() > 0)) {
             result.Help = command ? CommandHelp(*command) : ToolHelp();
