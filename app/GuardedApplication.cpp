@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 
 #include "document/CheckedFile.h"
+#include "dialogs/ShiftJisText.h"
 
 namespace {
 
@@ -317,13 +318,7 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
 
 bool IniFile::CanEncode(const std::string& text)
 {
-    QStringEncoder encoder(kCodec, kFlags);
-    const QByteArray bytes = encoder.encode(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    if (encoder.hasError()) return false;
-    // Some characters map one way only; only an exact round trip is safe.
-    QStringDecoder decoder(kCodec, kFlags);
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back.toStdString() == text;
+    return ShiftJisCanEncode(text);
 }
 
 std::string IniFile::ToBytes() const

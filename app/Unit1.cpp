@@ -24,7 +24,7 @@
 #include "app/MapPicture.h"
 #include "app/MapZoom.h"
 #include "app/RecentMapsList.h"
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
 #include "view/MapRenderer.h"

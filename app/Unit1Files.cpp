@@ -6,8 +6,8 @@
 #include <QScrollBar>
 
 #include "app/Config.h"
-#include "app/Messages.h"
 #include "app/RecentMapsList.h"
+#include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "files/MapFile.h"

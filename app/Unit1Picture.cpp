@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QFileDialog>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "view/MapRenderer.h"
 #include "view/PicturePng.h"

@@ -8,6 +8,7 @@
 
 #include "app/AppWindows.h"
 #include "app/GuardedApplication.h"
+#include "app/ProgramFolder.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ int main(int argc, char* argv[])
     // A failed start-up has been shown; ending here writes no settings.
     std::unique_ptr<AppWindows> started;
     if (!app.StartUp([&] {
-            started = std::make_unique<AppWindows>(QApplication::applicationDirPath(), args);
+            started = std::make_unique<AppWindows>(ProgramFolder(QApplication::applicationDirPath()), args);
             AppWindows& windows = *started;
             CloseOnSignals(windows.Form1.get());
             // Logging out ends the session: close as through the close box.

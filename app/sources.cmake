@@ -2,6 +2,7 @@ target_sources(ispln_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
 )
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
@@ -10,7 +11,6 @@ target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentMapsList.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolbarIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp

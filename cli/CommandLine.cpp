@@ -1,170 +1,290 @@
+// The commands, their operands, options and help texts, read by CLI11. Its
+// own messages are replaced by ours, which scripts and users already know.
 #include "cli/CommandLine.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
+
+#include "cli/Commands.h"
 
 namespace {
 
-const CommandInfo* FindCommand(const std::vector<CommandInfo>& commands, const std::string& name)
+const char* const ToolSummary = "Pictures, figures and codes of ISPLN map files, without the window.";
+
+const char* const CommonOptions =
+    "  --ini PATH    read the catalogue and rates from PATH, with the Image/ folder\n"
+    "                beside it (default: isplan.ini beside ispln-cli); only read\n"
+    "  -h, --help    show help (after a command: that command's help)\n"
+    "  --version     show the version\n";
+
+const char* const ExitStatuses =
+    "Exit status: 0 success; 1 a map file missing, refused or not written, or no\n"
+    "catalogue; 2 a usage error.\n";
+
+bool IsSwitch(const CLI::Option& o) { return o.get_expected_max() == 0; }
+
+std::string Padded(std::string text, size_t width)
 {
-    for (const CommandInfo& c : commands)
-        if (c.Name == name)
-            return &c;
-    return nullptr;
+    if (text.size() < width)
+        text.resize(width, ' ');
+    return text;
 }
 
-const OptionInfo* FindOption(const CommandInfo& command, const std::string& name)
-{
-    for (const OptionInfo& o : command.Options)
-        if (o.Name == name)
-            return &o;
-    return nullptr;
-}
-
-bool AnyCommandHas(const std::vector<CommandInfo>& commands, const std::string& option)
-{
-    return std::any_of(commands.begin(), commands.end(),
-                       [&](const CommandInfo& c) { return FindOption(c, option) != nullptr; });
-}
-
-bool LooksLikeOption(const std::string& token)
-{
-    // A lone "-" is an operand, as many tools treat it.
-    return token.size() > 1 && token[0] == '-';
-}
-
-class Parser {
+class Tool {
 public:
-    Parser(const std::vector<std::string>& args, const std::vector<CommandInfo>& commands)
-        : args_(args), commands_(commands)
+    Tool()
     {
+        app_.set_help_flag("-h,--help");
+        app_.allow_extras();
+        app_.require_subcommand(0, 1);
+        app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        ini_ = app_.add_option("--ini")->type_name("PATH");
+        version_ = app_.add_flag("--version")->disable_flag_override();
+
+        CLI::App* c = Command("render", "MAP.kpl", {true, RunRender},
+                              "draw the map picture as the window shows it, as PNG",
+                              "Draws the same picture the window draws for MAP.kpl, pixel for pixel:\n"
+                              "header strip, row numbers, tiles and masks.\n");
+        Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists)");
+        Switch(c, "--no-masks", "draw no masks, as with \"マスク表示\" unticked");
+        Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
+
+        c = Command("stats", "MAP.kpl", {true, RunStats}, "the ten figures of \"自動入力\"",
+                    "Prints one \"label: value\" line per figure, as the boxes of the tab \"情報\"\n"
+                    "show them (whole numbers, truncated). With --json: one object with the\n"
+                    "fields Population, Area, FundsIncrease, FoodIncrease, Farming, Industry,\n"
+                    "Mine, Workers, Unemployed, Military. The rates come from isplan.ini.\n");
+        Switch(c, "--json", "print JSON instead of text");
+
+        c = Command("breakdown", "MAP.kpl", {true, RunBreakdown}, "the rows of \"個別情報\"",
+                    "Prints one tab-separated row per catalogue entry after a header line:\n"
+                    "name, smallest, largest, total and number of cells. With --json: an array\n"
+                    "of objects with the fields Name, No, Min, Max, Total, Count.\n");
+        Switch(c, "--json", "print JSON instead of text");
+
+        Command("code", "MAP.kpl", {true, RunCode}, "the pseudo-map code of a map, as \"Get\" writes it",
+                "Prints the pseudo-map code of the map's shown part, ending in \"@\".\n");
+
+        c = Command("decode", "CODE", {true, RunDecode}, "build a map file from a pseudo-map code, as \"Set\" does",
+                    "Writes a KPL03 map file of the given shown size holding the map that\n"
+                    "\"Set\" builds from CODE; every other cell is cleared.\n");
+        Value(c, "--size", "COLSxROWS", "the shown size, each 1..31 (e.g. 12x12)");
+        Value(c, "-o", "OUT.kpl", "the map file to write (replaced when it exists)");
+
+        c = Command("convert", "IN.kpl", {false, RunConvert},
+                    "rewrite a map file (KPL03 or KPL02) in the current layout",
+                    "Reads any map file the window loads and writes it as KPL03. Header bytes\n"
+                    "are kept as stored, so the new file loads exactly as the old one did.\n");
+        Value(c, "-o", "OUT.kpl", "the map file to write (may be IN.kpl itself)");
+
+        Command("check", "MAP.kpl", {false, RunCheck}, "say whether ISPLN would load a map file, and why not",
+                "Prints the layout (KPL03 or KPL02) and the size (columns x rows) of a\n"
+                "file the window loads, or why it refuses it. Exit status 0 when it\n"
+                "loads, 1 when not.\n");
     }
 
-    ParseResult Run()
+    ParseResult Parse(int argc, const char* const* argv)
     {
-        bool optionsEnded = false;
-        for (i_ = 0; i_ < args_.size(); ++i_) {
-            const std::string& token = args_[i_];
-            if (!optionsEnded && token == "--")
-                optionsEnded = true;
-            else if (!optionsEnded && LooksLikeOption(token))
-                Option(token);
-            else
-                Operand(token);
+        std::string error;
+        try {
+            app_.parse(argc, argv);
+        } catch (const CLI::CallForHelp&) {
+        } catch (const CLI::RequiredError&) {
+            error = MissingRequired();
+        } catch (const CLI::ArgumentMismatch& e) {
+            error = MissingOrSurplusValue(e.what());
+        } catch (const CLI::ParseError& e) {
+            error = e.what();
         }
-        CheckComplete();
-        return std::move(result_);
+
+        ParseResult result;
+        const CLI::App* command = app_.get_subcommands().empty() ? nullptr : app_.get_subcommands().front();
+        // CLI11 keeps "--" among what it did not take; it only ends the options.
+        std::vector<std::string> extras = app_.remaining(true);
+        extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
+        const auto unknown = std::find_if_not(extras.begin(), extras.end(), LooksLikeOption);
+        if (!command && unknown != extras.end()) {
+            // Nothing after an unknown command can be read sensibly, not even --help.
+            result.Error = "unknown command '" + *unknown + "'";
+            return result;
+        }
+        if (app_.get_help_ptr()->count() > 0 || (command && command->get_help_ptr()->count() > 0)) {
+            result.Help = command ? CommandHelp(*command) : ToolHelp();
+            return result;
+        }
+        if (version_->count() > 0) {
+            result.Help = std::string("ispln-cli ") + ISPLN_VERSION + "\n";
+            return result;
+        }
+
+        if (!extras.empty())
+            result.Error = Surplus(extras.front(),
+                                   command && !BeforeCommand(extras.front(), command, argc, argv) ? command : nullptr);
+        else if (!error.empty())
+            result.Error = error;
+        else if (!command)
+            result.Error = "no command given";
+        else if (ini_->count() > 0 && ini_->results().back().empty())
+            result.Error = "option --ini needs a path";
+        if (!result.Error.empty()) {
+            result.Args.Command = command ? command->get_name() : std::string();
+            return result;
+        }
+
+        Invocation& a = result.Args;
+        a.Command = command->get_name();
+        a.Action = actions_.at(command);
+        if (ini_->count() > 0)
+            a.IniPath = ini_->results().back();
+        for (const CLI::Option* o : command->get_options()) {
+            if (o == command->get_help_ptr() || o->count() == 0)
+                continue;
+            if (o->get_positional())
+                a.Operands.push_back(o->results().back());
+            else
+                a.Values[o->get_name()] = IsSwitch(*o) ? std::string() : o->results().back();
+        }
+        return result;
     }
 
 private:
-    void Fail(const std::string& message)
+    CLI::App* Command(const char* name, const char* operand, CommandAction action, const char* summary,
+                      const char* details)
     {
-        if (result_.Error.empty())
-            result_.Error = message;
+        CLI::App* c = app_.add_subcommand(name, summary);
+        c->footer(details);
+        c->fallthrough();  // --ini, --help and --version after the command
+        c->allow_extras();
+        c->add_option(operand)->required();
+        actions_[c] = action;
+        return c;
     }
 
-    // The value of an option: after "=" or the next argument.
-    bool TakeValue(const std::string& name, const std::string* inlineValue, const std::string& valueName,
-                   std::string& value)
+    static void Value(CLI::App* c, const char* name, const char* valueName, const char* help)
     {
-        if (inlineValue) {
-            value = *inlineValue;
-            return true;
-        }
-        if (i_ + 1 >= args_.size()) {
-            Fail("option " + name + " needs " + valueName);
-            return false;
-        }
-        value = args_[++i_];
-        return true;
+        c->add_option(name)->type_name(valueName)->description(help)->required();
     }
 
-    void Option(const std::string& token)
+    static void Switch(CLI::App* c, const char* name, const char* help)
     {
-        std::string name = token;
-        std::string inlineValue;
-        bool hasInline = false;
-        const size_t eq = token.find('=');
-        if (token.rfind("--", 0) == 0 && eq != std::string::npos) {
-            name = token.substr(0, eq);
-            inlineValue = token.substr(eq + 1);
-            hasInline = true;
-        }
-        const std::string* given = hasInline ? &inlineValue : nullptr;
-        Invocation& a = result_.Args;
+        c->add_flag(name)->description(help)->disable_flag_override();
+    }
 
-        if (name == "--help" || name == "-h" || name == "--version") {
-            if (hasInline)
-                Fail("option " + name + " takes no value");
-            (name == "--version" ? a.Version : a.Help) = true;
-            return;
+    static bool LooksLikeOption(const std::string& token)
+    {
+        // A lone "-" is an operand, as many tools treat it.
+        return token.size() > 1 && token[0] == '-';
+    }
+
+    static bool BeforeCommand(const std::string& token, const CLI::App* command, int argc, const char* const* argv)
+    {
+        for (int i = 1; i < argc; ++i) {
+            if (argv[i] == command->get_name())
+                return false;
+            if (argv[i] == token)
+                return true;
         }
-        if (name == "--ini") {
-            std::string value;
-            if (TakeValue(name, given, "a path", value)) {
-                if (value.empty())
-                    Fail("option --ini needs a path");
-                a.IniPath = value;
+        return false;
+    }
+
+    // An argument no command or option took; `command` is the one it follows.
+    std::string Surplus(const std::string& token, const CLI::App* command) const
+    {
+        if (!LooksLikeOption(token))
+            return "unexpected argument '" + token + "'";
+        const std::string name = token.substr(0, token.find('='));
+        if (command)
+            return "unknown option " + name + " for " + command->get_name();
+        for (const CLI::App* c : app_.get_subcommands({}))
+            if (c->get_option_no_throw(name))
+                return "option " + name + " must follow the command";
+        return "unknown option " + name;
+    }
+
+    std::string MissingRequired() const
+    {
+        const CLI::App* command = app_.get_subcommands().front();
+        for (const CLI::Option* o : command->get_options())
+            if (o->get_required() && o->count() == 0)
+                return command->get_name() + " needs " +
+                       (o->get_positional() ? o->get_name() : o->get_name() + " " + o->get_type_name());
+        return "incomplete command line";
+    }
+
+    // CLI11 names the option first: "-o: 1 required ..." or "json was given ...".
+    std::string MissingOrSurplusValue(const std::string& message) const
+    {
+        const std::string word = message.substr(0, message.find_first_of(": "));
+        const CLI::App* command = app_.get_subcommands().empty() ? nullptr : app_.get_subcommands().front();
+        const CLI::Option* o = nullptr;
+        std::string name;
+        for (const std::string& candidate : {word, "--" + word, "-" + word}) {
+            o = ini_->check_name(candidate) ? ini_ : command ? command->get_option_no_throw(candidate) : nullptr;
+            if (!o && version_->check_name(candidate))
+                o = version_;
+            if (o) {
+                name = candidate;
+                break;
             }
-            return;
         }
-        if (!a.Command) {
-            Fail(AnyCommandHas(commands_, name) ? "option " + name + " must follow the command"
-                                                : "unknown option " + name);
-            return;
-        }
-        const OptionInfo* option = FindOption(*a.Command, name);
-        if (!option) {
-            Fail("unknown option " + name + " for " + a.Command->Name);
-            return;
-        }
-        if (option->ValueName.empty()) {
-            if (hasInline)
-                Fail("option " + name + " takes no value");
-            a.Values[name] = "";
-            return;
-        }
-        std::string value;
-        if (TakeValue(name, given, option->ValueName, value))
-            a.Values[name] = value;
+        if (!o)
+            return message;
+        if (IsSwitch(*o))
+            return "option " + name + " takes no value";
+        return "option " + name + " needs " + (o == ini_ ? std::string("a path") : o->get_type_name());
     }
 
-    void Operand(const std::string& token)
+    static std::string UsageLine(const CLI::App& c)
     {
-        Invocation& a = result_.Args;
-        if (a.Command) {
-            a.Operands.push_back(token);
-            return;
+        std::string line = "ispln-cli [--ini PATH] " + c.get_name();
+        for (const CLI::Option* o : c.get_options())
+            if (o->get_positional())
+                line += " " + o->get_name();
+        for (const CLI::Option* o : c.get_options()) {
+            if (o->get_positional() || o == c.get_help_ptr())
+                continue;
+            const std::string text = IsSwitch(*o) ? o->get_name() : o->get_name() + " " + o->get_type_name();
+            line += o->get_required() ? " " + text : " [" + text + "]";
         }
-        a.Command = FindCommand(commands_, token);
-        if (!a.Command) {
-            result_.UnknownCommand = true;
-            Fail("unknown command '" + token + "'");
-            // Nothing after an unknown command can be read sensibly.
-            i_ = args_.size();
-        }
+        return line;
     }
 
-    void CheckComplete()
+    std::string ToolHelp() const
     {
-        const Invocation& a = result_.Args;
-        if (!a.Command) {
-            Fail("no command given");
-            return;
-        }
-        const CommandInfo& c = *a.Command;
-        if (a.Operands.size() < c.Operands.size())
-            Fail(c.Name + " needs " + c.Operands[a.Operands.size()]);
-        else if (a.Operands.size() > c.Operands.size())
-            Fail("unexpected argument '" + a.Operands[c.Operands.size()] + "'");
-        for (const OptionInfo& o : c.Options)
-            if (o.Required && !a.Has(o.Name))
-                Fail(c.Name + " needs " + o.Name + " " + o.ValueName);
+        std::string text = std::string("Usage: ispln-cli [--ini PATH] COMMAND ARGUMENTS [OPTIONS]\n\n") + ToolSummary +
+                           "\n\nCommands:\n";
+        for (const CLI::App* c : app_.get_subcommands({}))
+            text += "  " + Padded(c->get_name(), 11) + c->get_description() + "\n";
+        text += "\nOptions:\n";
+        text += CommonOptions;
+        text += "\nRun 'ispln-cli COMMAND --help' for a command's arguments.\n";
+        text += ExitStatuses;
+        return text;
     }
 
-    const std::vector<std::string>& args_;
-    const std::vector<CommandInfo>& commands_;
-    size_t i_ = 0;
-    ParseResult result_;
+    static std::string CommandHelp(const CLI::App& c)
+    {
+        std::string text = "Usage: " + UsageLine(c) + "\n\n" + c.get_footer();
+        std::string options;
+        for (const CLI::Option* o : c.get_options()) {
+            if (o->get_positional() || o == c.get_help_ptr())
+                continue;
+            const std::string name = IsSwitch(*o) ? o->get_name() : o->get_name() + " " + o->get_type_name();
+            options += "  " + Padded(name, 20) + o->get_description() + "\n";
+        }
+        if (!options.empty())
+            text += "\nOptions:\n" + options;
+        text += "\nCommon options:\n";
+        text += CommonOptions;
+        text += "\n";
+        text += ExitStatuses;
+        return text;
+    }
+
+    CLI::App app_{ToolSummary, "ispln-cli"};
+    CLI::Option* ini_ = nullptr;
+    CLI::Option* version_ = nullptr;
+    std::map<const CLI::App*, CommandAction> actions_;
 };
 
 }  // namespace
@@ -175,7 +295,7 @@ std::string Invocation::Value(const std::string& option) const
     return found == Values.end() ? std::string() : found->second;
 }
 
-ParseResult ParseCommandLine(const std::vector<std::string>& args, const std::vector<CommandInfo>& commands)
+ParseResult ParseCommandLine(int argc, const char* const* argv)
 {
-    return Parser(args, commands).Run();
+    return Tool().Parse(argc, argv);
 }

@@ -10,34 +10,23 @@ enum ExitStatus : int {
     ExitUsage = 2,   // no command, unknown command or option, missing argument
 };
 
-struct Invocation;
 class TTileData;
+struct Invocation;
 
-// One option a command accepts; a switch when it has no value name.
-struct OptionInfo {
-    std::string Name;  // "-o", "--json"
-    std::string ValueName;
-    std::string Help;
-    bool Required = false;
-};
-
-struct CommandInfo {
-    std::string Name;
-    std::vector<std::string> Operands;  // names shown in the usage line
-    std::vector<OptionInfo> Options;
-    std::string Summary;  // one line for the tool's help
-    std::string Details;  // the command's own help, after its usage line
+// What a command does with its arguments and the document.
+struct CommandAction {
     bool NeedsCatalogue = true;  // the document comes with isplan.ini's catalogue
     int (*Run)(const Invocation&, TTileData&) = nullptr;
 };
 
+// Operands, file names included, are the bytes given on the command line:
+// a name the file system allows is never re-encoded.
 struct Invocation {
-    const CommandInfo* Command = nullptr;
+    std::string Command;
+    CommandAction Action;
     std::vector<std::string> Operands;
     std::map<std::string, std::string> Values;  // option name -> value ("" for a switch)
-    std::string IniPath;                        // empty: isplan.ini beside the program
-    bool Help = false;
-    bool Version = false;
+    std::string IniPath;                        // empty: isplan.ini of the program folder
 
     bool Has(const std::string& option) const { return Values.count(option) != 0; }
     std::string Value(const std::string& option) const;
@@ -45,12 +34,13 @@ struct Invocation {
 
 struct ParseResult {
     Invocation Args;
-    std::string Error;             // empty when the line is well formed
-    bool UnknownCommand = false;   // even --help cannot answer this one
+    std::string Error;    // empty when the line is well formed
+    std::string Help;     // the help text asked for, or the version
 };
 
 // Reads the arguments after the program name. The tool's own options
 // (--ini, --help, --version) may stand anywhere; a command's options follow
 // the command. "--" ends the options; "--name=value" is accepted for
-// options that take a value.
-ParseResult ParseCommandLine(const std::vector<std::string>& args, const std::vector<CommandInfo>& commands);
+// options that take a value. Help wins over an unfinished line, except after
+// an unknown command.
+ParseResult ParseCommandLine(int argc, const char* const* argv);

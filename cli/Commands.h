@@ -1,14 +1,5 @@
 #pragma once
-#include <string>
-#include <vector>
-
 #include "cli/CommandLine.h"
-
-// The commands, in the order the help lists them.
-const std::vector<CommandInfo>& Commands();
-std::string ToolHelp();
-std::string CommandHelp(const CommandInfo& command);
-std::string VersionText();
 
 int RunRender(const Invocation& args, TTileData& doc);
 int RunStats(const Invocation& args, TTileData& doc);

@@ -1,8 +1,10 @@
 // stats and breakdown: the figures of the "情報" tab and of "個別情報".
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
 #include "cli/Commands.h"
-#include "cli/JsonText.h"
 #include "cli/Session.h"
 #include "stats/Breakdown.h"
 #include "stats/IslandFigures.h"
@@ -43,6 +45,21 @@ std::string TableCell(const std::string& text)
 
 std::string Number(int64_t n) { return std::to_string(n); }
 
+// The figure as the text shows it, as a JSON number.
+QJsonValue JsonNumber(const std::string& text)
+{
+    bool whole = false;
+    const qint64 n = QString::fromStdString(text).toLongLong(&whole);
+    return whole ? QJsonValue(n) : QJsonValue(QString::fromStdString(text).toDouble());
+}
+
+std::string JsonText(const QJsonDocument& json, QJsonDocument::JsonFormat format)
+{
+    const QByteArray text = json.toJson(format);
+    return std::string(text.constData(), static_cast<size_t>(text.size())) +
+           (format == QJsonDocument::Compact ? "\n" : "");
+}
+
 }  // namespace
 
 int RunStats(const Invocation& args, TTileData& doc)
@@ -56,10 +73,10 @@ int RunStats(const Invocation& args, TTileData& doc)
     std::string out;
     const std::vector<FigureLine> figures = Figures(doc.Stats);
     if (args.Has("--json")) {
-        out = "{";
-        for (size_t i = 0; i < figures.size(); ++i)
-            out += (i ? ", " : "") + JsonString(figures[i].Field) + ": " + figures[i].Text;
-        out += "}\n";
+        QJsonObject object;
+        for (const FigureLine& f : figures)
+            object.insert(QLatin1String(f.Field), JsonNumber(f.Text));
+        out = JsonText(QJsonDocument(object), QJsonDocument::Compact);
     } else {
         for (const FigureLine& f : figures)
             out += std::string(f.Label) + ": " + f.Text + "\n";
@@ -78,14 +95,15 @@ int RunBreakdown(const Invocation& args, TTileData& doc)
     const std::vector<BreakdownRow> rows = BuildBreakdown(doc);
     std::string out;
     if (args.Has("--json")) {
-        out = "[";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const BreakdownRow& r = rows[i];
-            out += std::string(i ? "," : "") + "\n  {\"Name\": " + JsonString(r.Name) +
-                   ", \"No\": " + Number(r.No) + ", \"Min\": " + Number(r.Min) + ", \"Max\": " + Number(r.Max) +
-                   ", \"Total\": " + Number(r.Total) + ", \"Count\": " + Number(r.Count) + "}";
-        }
-        out += rows.empty() ? "]\n" : "\n]\n";
+        QJsonArray array;
+        for (const BreakdownRow& r : rows)
+            array.append(QJsonObject{{"Name", QString::fromStdString(r.Name)},
+                                     {"No", r.No},
+                                     {"Min", qint64(r.Min)},
+                                     {"Max", qint64(r.Max)},
+                                     {"Total", qint64(r.Total)},
+                                     {"Count", qint64(r.Count)}});
+        out = JsonText(QJsonDocument(array), QJsonDocument::Indented);
     } else {
         out = "パネル名\t最小値\t最大値\t合計\t個数\n";
         for (const BreakdownRow& r : rows)

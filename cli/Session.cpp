@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
+#include <sys/stat.h>
 
 #include "app/Config.h"
 #include "app/IniFile.h"
+#include "app/ProgramFolder.h"
 #include "cli/CommandLine.h"
 #include "document/CheckedFile.h"
 
@@ -21,8 +23,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& readable)
 {
     readable = false;
-    const QFileInfo info(Q(path));
-    if (!info.exists())
+    // By the name's bytes, as given: it need not be UTF-8.
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
         return "no such file";
     if (!MapFilePresent(path))
         return "not a regular file";
@@ -40,7 +43,7 @@ std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& re
     const bool current = bytes.compare(0, 5, "KPL03") == 0;
     const size_t needed = current ? CurrentMapFileSize : OlderMapFileSize;
     return std::string("incomplete map file: a ") + (current ? "KPL03" : "KPL02") + " file needs " +
-           std::to_string(needed) + " bytes, this one has " + std::to_string(info.size());
+           std::to_string(needed) + " bytes, this one has " + std::to_string(info.st_size);
 }
 
 }  // namespace
@@ -68,7 +71,7 @@ std::string CataloguePath(const Invocation& args)
 {
     if (!args.IniPath.empty())
         return args.IniPath;
-    return (QCoreApplication::applicationDirPath() + QStringLiteral("/isplan.ini")).toStdString();
+    return (ProgramFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/isplan.ini")).toStdString();
 }
 
 bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error)

@@ -9,24 +9,21 @@ namespace {
 
 int Run(const ParseResult& parsed)
 {
-    const Invocation& args = parsed.Args;
-    if ((args.Help || args.Version) && !parsed.UnknownCommand) {
-        // Help wins: whoever asks for it has not finished the line yet.
-        PrintOut(args.Help ? (args.Command ? CommandHelp(*args.Command) : ToolHelp()) : VersionText());
+    if (!parsed.Help.empty()) {
+        PrintOut(parsed.Help);
         return ExitOk;
     }
-    if (!parsed.Error.empty()) {
-        const CommandInfo* c = parsed.UnknownCommand ? nullptr : args.Command;
-        return UsageFailure(parsed.Error, c ? c->Name : std::string());
-    }
+    const Invocation& args = parsed.Args;
+    if (!parsed.Error.empty())
+        return UsageFailure(parsed.Error, args.Command);
 
     TTileData doc;
-    if (args.Command->NeedsCatalogue) {
+    if (args.Action.NeedsCatalogue) {
         std::string error;
         if (!LoadCatalogue(doc, CataloguePath(args), error))
             return Fail(error, ExitFailed);
     }
-    return args.Command->Run(args, doc);
+    return args.Action.Run(args, doc);
 }
 
 }  // namespace
@@ -35,8 +32,7 @@ int main(int argc, char* argv[])
 {
     // Only for the program's own folder; nothing here needs a display.
     QCoreApplication app(argc, argv);
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const int status = Run(ParseCommandLine(arguments, Commands()));
+    const int status = Run(ParseCommandLine(argc, argv));
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return Fail("cannot write to standard output", ExitFailed);
     return status;

@@ -3,12 +3,12 @@
 #include <QLineEdit>
 #include <memory>
 
-#include "app/IniFile.h"
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
+#include "dialogs/ShiftJisText.h"
 
 bool ShiftJisCanHold(const QString& text)
 {
-    return IniFile::CanEncode(text.toStdString());
+    return ShiftJisCanEncode(text.toStdString());
 }
 
 QString ShiftJisRefusalMessage(const QString& fieldName)

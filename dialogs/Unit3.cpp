@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "view/BitmapCache.h"
 #include "document/File1.h"

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "document/File1.h"
 

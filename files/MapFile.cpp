@@ -1,8 +1,8 @@
 #include "files/MapFile.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <string_view>
+#include <sys/stat.h>
 
 #include "document/BufList.h"
 #include "document/CheckedFile.h"
@@ -83,7 +83,8 @@ bool MapFilePresent(const std::string& path)
 {
     // Only a regular file (or a link to one) counts: a folder, a pipe or a
     // device is treated as missing.
-    return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
+    struct stat info;
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool TTileData::SaveMapFile(const std::string& fileName, std::string* error)

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <string>
 
+
 #include "document/File1.h"
 #include "document/MapCell.h"
 
@@ -52,4 +53,5 @@ std::string MapFileBytes(const TTileData& doc);
 
 // Whether the path names a file a map can be read from: a folder, a pipe or
 // a device counts as missing.
+// Paths are the file system's bytes (UTF-8 for names typed in the window).
 bool MapFilePresent(const std::string& path);

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Generates the shipped catalogue: data/Image/*.bmp and data/isplan.ini.
+"""Generates the shipped catalogue: data/Image/*.bmp and data/isplan.ini,
+and the program's icon (data/icons/ispln.png) from the town tile.
 
 Standard library only. Every picture is drawn procedurally with a fixed
 hash for its noise, so running the script again reproduces the same bytes.
@@ -769,6 +770,23 @@ def bmp_bytes(c):
     return head + info + bytes(pixels)
 
 
+def png_bytes(c, scale):
+    """An 8-bit RGB PNG of the picture, each pixel scale x scale."""
+    import zlib
+    raw = bytearray()
+    for y in range(c.h * scale):
+        raw.append(0)
+        for x in range(c.w * scale):
+            raw += bytes(c.px[y // scale][x // scale])
+
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+    head = struct.pack(">IIBBBBB", c.w * scale, c.h * scale, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", head) +
+            chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 def check_bmp(data, w, h, name):
     magic, size, _, _, off = struct.unpack_from("<2sIHHI", data, 0)
     hsz, bw, bh, planes, bpp, comp, isz = struct.unpack_from("<IiiHHII", data, 14)
@@ -834,6 +852,9 @@ def main():
             f.write(data)
     with open(os.path.join(args.out, "isplan.ini"), "wb") as f:
         f.write(text.encode("cp932"))
+    os.makedirs(os.path.join(args.out, "icons"), exist_ok=True)
+    with open(os.path.join(args.out, "icons", "ispln.png"), "wb") as f:
+        f.write(png_bytes(t_town(), 2))
     print("wrote %d bitmaps and isplan.ini to %s" % (len(outputs), os.path.normpath(args.out)))
     return 0
 

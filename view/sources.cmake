@@ -8,6 +8,8 @@ target_sources(ispln_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PixelOps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ViewZoom.cpp
 )
-# CRC-32 and Adler-32 of the picture files (zlib comes with Qt's own PNG support).
-find_package(ZLIB REQUIRED)
-target_link_libraries(ispln_core PRIVATE ZLIB::ZLIB)
+# The compression and checksums of the picture files.
+find_path(LIBDEFLATE_INCLUDE_DIR libdeflate.h REQUIRED)
+find_library(LIBDEFLATE_LIBRARY deflate REQUIRED)
+target_include_directories(ispln_core PRIVATE ${LIBDEFLATE_INCLUDE_DIR})
+target_link_libraries(ispln_core PRIVATE ${LIBDEFLATE_LIBRARY})

@@ -60,12 +60,16 @@ TEST(PngEncoder, AnIndependentReaderGetsTheSamePixels)
         {"alpha image", Filled(40, 9, [](int x, int y) { return Noise(4, x, y); })
                             .convertToFormat(QImage::Format_ARGB32)},
     };
-    for (const auto& c : cases) {
-        const std::string png = EncodePng(c.Image);
-        const QImage back = Decoded(png);
-        ASSERT_FALSE(back.isNull()) << c.Name;
-        EXPECT_TRUE(back == c.Image.convertToFormat(QImage::Format_RGB32)) << c.Name;
-    }
+    // Every row filter, at the fastest and the strongest level.
+    const PngSettings settings[] = {{}, {1, PngFilter::Sub}, {1, PngFilter::Up}, {12, PngFilter::Up}};
+    for (const auto& c : cases)
+        for (const PngSettings& setting : settings) {
+            const std::string png = EncodePng(c.Image, setting);
+            const QImage back = Decoded(png);
+            ASSERT_FALSE(back.isNull()) << c.Name;
+            EXPECT_TRUE(back == c.Image.convertToFormat(QImage::Format_RGB32))
+                << c.Name << " level " << setting.Level << " filter " << int(setting.Filter);
+        }
 }
 
 TEST(PngEncoder, RepeatedTilesAreCompressed)

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/AppWindows.h"
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 #include "document/File1.h"
 
 class TestApp {

@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "dialogs/Messages.h"
 
 #include <QMessageBox>
 #include <cstdio>
