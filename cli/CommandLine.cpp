@@ -45,7 +45,7 @@ public:
                               "draw the map picture as the window shows it, as PNG",
                               "Draws the same picture the window draws for MAP.kpl, pixel for pixel:\n"
                               "header strip, row numbers, tiles and masks.\n");
-        Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists)");
+        Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists; - for standard output)");
         Switch(c, "--no-masks", "draw no masks, as with \"マスク表示\" unticked");
         Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
 
@@ -69,13 +69,13 @@ public:
                     "Writes a KPL03 map file of the given shown size holding the map that\n"
                     "\"Set\" builds from CODE; every other cell is cleared.\n");
         Value(c, "--size", "COLSxROWS", "the shown size, each 1..31 (e.g. 12x12)");
-        Value(c, "-o", "OUT.kpl", "the map file to write (replaced when it exists)");
+        Value(c, "-o", "OUT.kpl", "the map file to write (replaced when it exists; - for standard output)");
 
         c = Command("convert", "IN.kpl", {false, RunConvert},
                     "rewrite a map file (KPL03 or KPL02) in the current layout",
                     "Reads any map file the window loads and writes it as KPL03. Header bytes\n"
                     "are kept as stored, so the new file loads exactly as the old one did.\n");
-        Value(c, "-o", "OUT.kpl", "the map file to write (may be IN.kpl itself)");
+        Value(c, "-o", "OUT.kpl", "the map file to write (may be IN.kpl itself; - for standard output)");
 
         Command("check", "MAP.kpl", {false, RunCheck}, "say whether ISPLN would load a map file, and why not",
                 "Prints the layout (KPL03 or KPL02) and the size (columns x rows) of a\n"
