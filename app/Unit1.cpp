@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Config.h"
 #include "app/DropDst.h"
@@ -127,6 +129,8 @@ void TForm1::BuildToolbar()
     CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), Panel1);
     CheckBox1->setGeometry(402, 6, 90, 17);
     CheckBox1->setChecked(true);
+    // However small the map, the whole toolbar stays in the window.
+    Panel1->setMinimumWidth(CheckBox1->geometry().right() + 4);
 
     // Undo and redo start disabled, with their hints off.
     SpeedButton1->setEnabled(false);
@@ -152,6 +156,8 @@ void TForm1::BuildSidePanel()
     PageControl1 = new QTabWidget;
     PageControl1->setTabPosition(QTabWidget::East);
     PageControl1->setFixedWidth(94);
+    // Room for the pager, a few palette rows and the preview on a tiny map.
+    PageControl1->setMinimumHeight(300);
     BuildPaletteTab();
     BuildFileTab();
     BuildInfoTab();
@@ -328,7 +334,14 @@ void TForm1::FormShow()
     doc.Stats = IslandStats{};
     ShowStats();
 
-    FileOpenAtStart();
+    // A restored copy takes the place of the usual start-up file.
+    if (OfferRecovery()) {
+        if (doc.Sys.Window)
+            FitWindowToMap(doc.LastY, doc.LastX);
+        doc.RedrawMap();
+    } else {
+        FileOpenAtStart();
+    }
     if (startupClosed)
         return;
     ListsReady = true;
@@ -342,8 +355,15 @@ void TForm1::CloseFromOutside()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A close from outside never waits for an answer: the recovery copy
+    // keeps the work instead.
+    if (!closed && !closingFromOutside && !ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
     if (!closed) {
         closed = true;
+        RecoveryOnClose();
         FormClose();
     }
     event->accept();
@@ -378,7 +398,14 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     // is measured: scroll bars shown now must not count as chrome.
     const QSize picture(32 * lastColumn + 48, 32 * lastRow + 48);
     const QSize chrome = size() - ScrollBox1->size();
-    resize(picture + chrome);
+    // Never beyond the screen's free area: the scroll area takes the rest.
+    const QRect area = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize((picture + chrome).boundedTo(area.size() - frame));
+    const QRect outer(frameGeometry().topLeft(), size() + frame);
+    if (!area.contains(outer))
+        move(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
+             std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "document/File1.h"
+#include "document/UnsavedChanges.h"
 
 class QCheckBox;
 class QLabel;
@@ -12,6 +13,7 @@ class QScrollArea;
 class QStackedWidget;
 class QStatusBar;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -152,6 +154,25 @@ public:
     void DropDst1FileDrop(const QStringList& files, QPoint point);
     void FileOpenAtStart();
     void SpeedButton_bClick();
+    // Opens a map file in place of the map, after asking when the map has
+    // unsaved changes. False when nothing was loaded. Does not fit the window.
+    bool OpenMapFile(const QString& path);
+    // Ctrl+S: to the open file without a dialog, else through the dialog.
+    bool SaveMap();
+    // "Save" and Ctrl+Shift+S: always through the dialog.
+    bool SaveMapAs();
+    QString OpenFile() const { return openFile; }
+
+    // Unsaved changes and the recovery copy (Unit1Unsaved.cpp).
+    bool Modified() const;
+    // Asks before unsaved changes would be lost; true when the caller may go
+    // on (nothing unsaved, saved now, or the user chose not to save).
+    bool ConfirmDiscard();
+    // After any change to the map's cells.
+    void CellsChanged();
+    QString RecoveryPath() const;
+    // How long after the latest change the recovery copy is written.
+    void SetRecoveryDelay(int milliseconds);
 
     // Figures (Unit1Stats.cpp).
     void SpeedButton_InClick();
@@ -177,6 +198,16 @@ private:
     void BuildShortcuts();
     void ConnectMap();
     void ShowPreview(const QImage& image, const QString& name);
+    bool LoadMapFileUnasked(const QString& path);
+    bool SaveMapTo(const QString& path);
+    void MarkSaved(const QString& path);
+    void UpdateCaption();
+    void SetFiguresStale(bool stale);
+    bool OfferRecovery();
+    void WriteRecovery();
+    void RemoveRecovery();
+    void RecoveryOnClose();
+    QTimer* RecoveryTimer();
 
     QString exeDir;
     QStringList args;
@@ -184,4 +215,10 @@ private:
     bool closed = false;
     bool startupClosed = false;
     bool closingFromOutside = false;
+    UnsavedChanges unsaved;
+    QString openFile;
+    QString lastFolder;
+    QTimer* recoveryTimer = nullptr;
+    // The user put off a recovery copy at start-up: it stays as it is.
+    bool recoveryKept = false;
 };

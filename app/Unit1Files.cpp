@@ -1,6 +1,7 @@
 // Map files and the map size.
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QScrollBar>
 
@@ -15,7 +16,8 @@ const QString NotMapFileText = QStringLiteral("指定されたファイルはISP
 
 // The save and open dialogs share everything but title and mode. Qt's own
 // dialog rather than the desktop's, so it behaves the same everywhere.
-QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
+// `start` is a file to preselect, or a folder to start in.
+QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& start)
 {
     const bool saving = mode == QFileDialog::AcceptSave;
     QFileDialog dialog(parent, saving ? QStringLiteral("Tidemark擬似Map 保存")
@@ -24,10 +26,17 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
     dialog.setAcceptMode(mode);
     // Opening accepts a name that does not exist; nothing happens then.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("kpl"));
-    dialog.selectFile(QStringLiteral("*.kpl"));
+    const QFileInfo startInfo(start);
+    if (!start.isEmpty() && !startInfo.isDir()) {
+        dialog.setDirectory(startInfo.absolutePath());
+        dialog.selectFile(startInfo.fileName());
+    } else {
+        if (!start.isEmpty())
+            dialog.setDirectory(start);
+        dialog.selectFile(QStringLiteral("*.kpl"));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -53,38 +62,71 @@ bool SetUpMapSize(TTileData& doc, TForm2* dialog)
 
 void TForm1::SpeedButton_SaveClick()
 {
-    const QString path = AskMapFile(this, QFileDialog::AcceptSave);
-    if (path.isEmpty())
-        return;
-    if (!TileData->SaveMapFile(path.toStdString()))
+    SaveMapAs();
+}
+
+bool TForm1::SaveMap()
+{
+    return openFile.isEmpty() ? SaveMapAs() : SaveMapTo(openFile);
+}
+
+bool TForm1::SaveMapAs()
+{
+    const QString path = AskMapFile(this, QFileDialog::AcceptSave, openFile.isEmpty() ? lastFolder : openFile);
+    return !path.isEmpty() && SaveMapTo(path);
+}
+
+bool TForm1::SaveMapTo(const QString& path)
+{
+    if (!TileData->SaveMapFile(path.toStdString())) {
         ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    MarkSaved(path);
+    RemoveRecovery();
+    return true;
 }
 
 void TForm1::SpeedButton_LoadClick()
 {
-    const QString path = AskMapFile(this, QFileDialog::AcceptOpen);
+    // Asked before the dialog: cancelling keeps everything as it was.
+    if (!ConfirmDiscard())
+        return;
+    const QString path = AskMapFile(this, QFileDialog::AcceptOpen, lastFolder);
     if (path.isEmpty() || !MapFilePresent(path.toStdString()))
         return;
-    if (!TileData->LoadMapFile(path.toStdString())) {
-        ShowMessage(this, NotMapFileText);
+    lastFolder = QFileInfo(path).absolutePath();
+    if (!LoadMapFileUnasked(path))
         return;
-    }
-    UpdateHistoryButtons();
     if (TileData->Sys.Window)
         FitWindowToMap(TileData->LastY, TileData->LastX);
 }
 
+bool TForm1::OpenMapFile(const QString& path)
+{
+    // A path that names no file does nothing, so there is nothing to ask.
+    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+        return false;
+    return LoadMapFileUnasked(path);
+}
+
+bool TForm1::LoadMapFileUnasked(const QString& path)
+{
+    if (!TileData->LoadMapFile(path.toStdString())) {
+        ShowMessage(this, NotMapFileText);
+        return false;
+    }
+    UpdateHistoryButtons();
+    MarkSaved(path);
+    SetFiguresStale(true);
+    return true;
+}
 
 void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
 {
     // Only the first path counts; a folder or a vanished file does nothing.
-    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()))
-        return;
-    if (!TileData->LoadMapFile(files.constFirst().toStdString())) {
-        ShowMessage(this, NotMapFileText);
-        return;
-    }
-    UpdateHistoryButtons();
+    if (!files.isEmpty())
+        OpenMapFile(files.constFirst());
 }
 
 void TForm1::FileOpenAtStart()
@@ -103,7 +145,9 @@ void TForm1::FileOpenAtStart()
     bool loaded = false;
     if (!candidate.isEmpty()) {
         loaded = doc.LoadMapFile(candidate.toStdString());
-        if (!loaded)
+        if (loaded)
+            MarkSaved(candidate);
+        else
             ShowMessage(this, NotMapFileText);
     }
     if (!loaded && !SetUpMapSize(doc, Dialogs.Form2)) {
@@ -126,6 +170,7 @@ void TForm1::SpeedButton_bClick()
     doc.SetLastY(dialog->ScrollBar1->value() - 1);
     doc.SetLastX(dialog->ScrollBar2->value() - 1);
     doc.RedrawMap();
+    SetFiguresStale(true);
     if (doc.Sys.Window)
         FitWindowToMap(doc.LastY, doc.LastX);
 }

@@ -3,7 +3,8 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-          zlib1g-dev libbenchmark-dev xvfb xauth x11-utils fonts-ipafont-gothic clang)
+          zlib1g-dev libbenchmark-dev xvfb xauth x11-utils xdotool fonts-ipafont-gothic
+          qt6-translations-l10n clang)
 
 ensure_packages() {
     local missing=()
