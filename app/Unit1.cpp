@@ -130,7 +130,7 @@ void TForm1::BuildToolbar()
     CheckBox1->setGeometry(402, 6, 90, 17);
     CheckBox1->setChecked(true);
     // However small the map, the whole toolbar stays in the window.
-    Panel1->setMinimumWidth(CheckBox1->geometry().right() + 4);
+    Panel1->setMinimumWidth(CheckBox1->geometry().right() + 3);
 
     // Undo and redo start disabled, with their hints off.
     SpeedButton1->setEnabled(false);

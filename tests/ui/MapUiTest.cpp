@@ -262,6 +262,7 @@ TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
     };
     for (const Case& c : cases) {
         TestApp app(CatalogueText(3));
+        AnswerBoxes answer("保存しない");
         app.Doc().Selected = 1;
         Press(app, Centre(1, 1));
         app.Doc().SetCell(1, 1, {1, 3, 2});
