@@ -8,6 +8,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QCheckBox>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -19,6 +24,7 @@
 #include "CatalogueText.h"
 #include "TestApp.h"
 #include "app/IniFile.h"
+#include "app/MapPicture.h"
 #include "files/MapFile.h"
 #include "view/MapRenderer.h"
 
@@ -367,9 +373,9 @@ TEST_F(MapFileUi, StartUpMessagesThenTheStoredSize)
 
 TEST_F(MapFileUi, StartUpAsksForTheSizeWhenNotStored)
 {
-    ChooseSize(20, 15, true);
+    ChooseSize(14, 15, true);
     TestApp app(SystemText("MapSize=0\nMapY=25\nMapX=25\nWindow=1\n"));
-    EXPECT_EQ(app.Doc().LastY, 19);
+    EXPECT_EQ(app.Doc().LastY, 13);
     EXPECT_EQ(app.Doc().LastX, 14);
     EXPECT_TRUE(app.Form1().ListsReady);
     ExpectPictureFits(app.Form1());
@@ -523,4 +529,125 @@ TEST_F(MapFileUi, FitFromAWindowShowingScrollBars)
     f.FitWindowToMap(11, 11);
     ExpectPictureFits(f);
     EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(400, 400)) << "no room left over";
+}
+
+TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    const QString base = "ISPLN  Ver 1.00";
+    const auto paint = [&](int x) {
+        const CellRectangle r = TTileData::CellRect(x, 2);
+        QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    };
+    const auto ctrlS = [&] {
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+    };
+    EXPECT_EQ(f.windowTitle(), base);
+    app.Doc().Selected = 2;
+    paint(3);
+    EXPECT_EQ(f.windowTitle(), base + " *");
+    EXPECT_FALSE(f.Edit1->isEnabled()) << "figures are stale";
+    ChooseFile(app.Path("isle"));
+    ctrlS();
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl");
+    paint(4);
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl *");
+    f.SpeedButton1->click();
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl") << "undone to the saved point";
+    f.SpeedButton2->click();
+    QString dialogTitle;
+    ChooseFile(QString(), &dialogTitle);  // would cancel a dialog, had one opened
+    ctrlS();
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl");
+    QTest::qWait(50);
+    EXPECT_TRUE(dialogTitle.isEmpty());
+    MapFileInfo info;
+    QFile saved(app.Path("isle.kpl"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly) && ReadMapBytes(saved.readAll().toStdString(), info));
+    EXPECT_EQ(info.Cells[4][2].Panel, 2);
+    f.SpeedButton_In->click();
+    EXPECT_TRUE(f.Edit1->isEnabled());
+    WriteMap(app.Path("other.kpl"), 13, 13);
+    f.OpenMapFile(app.Path("other.kpl"));
+    EXPECT_EQ(f.windowTitle(), base + " - other.kpl");
+}
+
+TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
+{
+    const std::pair<const char*, std::function<void(TestApp&)>> actions[] = {
+        {"close box", [](TestApp& a) { a.Form1().close(); }},
+        {"Load", [](TestApp& a) { ChooseFile(a.Path("other.kpl")); a.Form1().SpeedButton_Load->click(); }},
+        {"Ctrl+O", [](TestApp& a) {
+             a.Form1().activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&a.Form1()));
+             ChooseFile(a.Path("other.kpl"));
+             QTest::keyClick(&a.Form1(), Qt::Key_O, Qt::ControlModifier);
+         }},
+        {"drop on Drop", [](TestApp& a) { Drop(a.Form1().DragDropPanel, {a.Path("other.kpl")}); }},
+        {"drop on map", [](TestApp& a) { Drop(a.Form1().ScrollBox1->viewport(), {a.Path("other.kpl")}); }},
+        {"Set", [](TestApp& a) {
+             AnswerModal([](QWidget* modal) {
+                 auto* form = qobject_cast<TForm6*>(modal);
+                 form->Memo1->setPlainText("b");
+                 form->SpeedButton2->click();
+                 form->accept();
+             });
+             a.Form1().SpeedButton_d->click();
+         }},
+        {"パネルクリア", [](TestApp& a) { a.Form1().SpeedButton3->click(); }},
+        {"マスククリア", [](TestApp& a) { a.Form1().SpeedButton5->click(); }},
+        {"ALLクリア", [](TestApp& a) { a.Form1().SpeedButton6->click(); }},
+    };
+    const MapCell painted{1, 0, 1};
+    for (const auto& [what, act] : actions)
+        for (const QString answer : {"保存", "保存しない", "キャンセル", "Escape"}) {
+            SCOPED_TRACE(std::string(what) + " " + answer.toStdString());
+            TestApp app(CatalogueText(3));
+            TForm1& f = app.Form1();
+            WriteMap(app.Path("mine.kpl"), 20, 20);
+            WriteMap(app.Path("other.kpl"), 13, 13);
+            ASSERT_TRUE(f.OpenMapFile(app.Path("mine.kpl")));
+            app.Doc().Selected = 1;
+            const CellRectangle r = TTileData::CellRect(2, 2);
+            QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+            app.Doc().SetCell(2, 2, painted);
+            AnswerBoxes answers(answer);
+            act(app);
+            ++answerGeneration;
+            EXPECT_EQ(answers.asked, QStringList{"ISPLN|地図の変更が保存されていません。保存しますか？"});
+            const bool happened = !f.isVisible() || app.Doc().GetCell(2, 2) != painted;
+            const bool cancelled = answer == "キャンセル" || answer == "Escape";
+            EXPECT_EQ(happened, !cancelled);
+            if (cancelled)
+                EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00 - mine.kpl *");
+            MapFileInfo onDisk;
+            QFile mine(app.Path("mine.kpl"));
+            ASSERT_TRUE(mine.open(QIODevice::ReadOnly) && ReadMapBytes(mine.readAll().toStdString(), onDisk));
+            EXPECT_EQ(onDisk.Cells[2][2] == painted, answer == "保存");
+        }
+}
+
+TEST_F(MapFileUi, TheWindowStaysOnTheScreenAndKeepsItsToolbar)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
+    TForm1& f = app.Form1();
+    const QRect area = f.screen()->availableGeometry();
+    ASSERT_EQ(area.size(), QSize(800, 600));
+    WriteMap(app.Path("big.kpl"), 29, 29);
+    ChooseFile(app.Path("big.kpl"));
+    f.SpeedButton_Load->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(f.frameGeometry()));
+    QScrollBar* rows = f.ScrollBox1->verticalScrollBar();
+    EXPECT_TRUE(rows->isVisible());
+    EXPECT_EQ(rows->maximum() + f.ScrollBox1->viewport()->height(), f.Renderer->Picture().height());
+    EXPECT_TRUE(f.rect().contains(f.StatusBar1->geometry()));
+
+    f.FitWindowToMap(1, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.Panel1->rect().contains(f.CheckBox1->geometry()));
+    EXPECT_GE(f.ButtonView->height(), 4 * 32);
 }
