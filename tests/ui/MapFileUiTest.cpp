@@ -564,10 +564,15 @@ TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
     EXPECT_EQ(f.windowTitle(), base + " - isle.kpl");
     QTest::qWait(50);
     EXPECT_TRUE(dialogTitle.isEmpty());
+    ++answerGeneration;
     MapFileInfo info;
     QFile saved(app.Path("isle.kpl"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly) && ReadMapBytes(saved.readAll().toStdString(), info));
     EXPECT_EQ(info.Cells[4][2].Panel, 2);
+    QString typed;
+    ChooseFile(QString(), nullptr, nullptr, nullptr, &typed);
+    f.SpeedButton_Save->click();
+    EXPECT_EQ(typed, "isle.kpl") << "Save always asks, starting at the open file";
     f.SpeedButton_In->click();
     EXPECT_TRUE(f.Edit1->isEnabled());
     WriteMap(app.Path("other.kpl"), 13, 13);
