@@ -350,14 +350,25 @@ void TForm1::FormShow()
 void TForm1::CloseFromOutside()
 {
     closingFromOutside = true;
+    // While the close box's question is up a second close is ignored, so
+    // the question itself (and any save dialog behind it) must give way.
+    if (asking)
+        RejectOpenDialogs();
     close();
+}
+
+void TForm1::RejectOpenDialogs()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+            dialog->reject();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A close from outside never waits for an answer: the recovery copy
-    // keeps the work instead.
-    if (!closed && !closingFromOutside && !ConfirmDiscard()) {
+    // keeps the work instead. It may also arrive while the question is up.
+    if (!closed && !closingFromOutside && !ConfirmDiscard() && !closingFromOutside) {
         event->ignore();
         return;
     }
@@ -369,9 +380,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
     // A close from outside (a signal, the session ending) can arrive while a
     // dialog is open; cancel it so that the program really ends.
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-            dialog->reject();
+    RejectOpenDialogs();
 }
 
 bool TForm1::FormClose()

@@ -208,6 +208,7 @@ private:
     void RemoveRecovery();
     void RecoveryOnClose();
     QTimer* RecoveryTimer();
+    void RejectOpenDialogs();
 
     QString exeDir;
     QStringList args;
@@ -221,4 +222,5 @@ private:
     QTimer* recoveryTimer = nullptr;
     // The user put off a recovery copy at start-up: it stays as it is.
     bool recoveryKept = false;
+    bool asking = false;  // the unsaved-changes question is up
 };

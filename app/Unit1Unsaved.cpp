@@ -93,15 +93,20 @@ bool TForm1::ConfirmDiscard()
 {
     if (!Modified())
         return true;
+    asking = true;
+    bool goOn = false;
     switch (AskSaveChanges(this)) {
     case UnsavedAnswer::Save:
-        return SaveMap();
+        goOn = SaveMap();
+        break;
     case UnsavedAnswer::Discard:
-        return true;
+        goOn = true;
+        break;
     case UnsavedAnswer::Cancel:
         break;
     }
-    return false;
+    asking = false;
+    return goOn;
 }
 
 QString TForm1::RecoveryPath() const

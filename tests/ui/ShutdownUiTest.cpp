@@ -133,3 +133,15 @@ TEST(Shutdown, ARecoveryCopyIsDiscardedKeptOrRemovedWhenJunk)
         EXPECT_EQ(QFile::exists(copy), c.kept);
     }
 }
+
+TEST(Shutdown, ACloseFromOutsideWhileTheCloseBoxAsksStillEndsAndKeepsTheWork)
+{
+    TestApp app(CatalogueText(3));
+    app.Doc().Selected = 1;
+    const CellRectangle r = TTileData::CellRect(2, 2);
+    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTimer::singleShot(50, [&] { app.Form1().CloseFromOutside(); });
+    app.Form1().close();  // the question comes up and is never answered
+    EXPECT_FALSE(app.Form1().isVisible());
+    EXPECT_EQ(CellOnDisk(app.Path("isplan-recovery.kpl"), 2, 2).Panel, 1);
+}
