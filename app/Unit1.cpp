@@ -368,9 +368,12 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     // A close from outside never waits for an answer: the recovery copy
     // keeps the work instead. It may also arrive while the question is up.
-    if (!closed && !closingFromOutside && !ConfirmDiscard() && !closingFromOutside) {
-        event->ignore();
-        return;
+    if (!closed && !closingFromOutside) {
+        const bool goOn = ConfirmDiscard();
+        if (!goOn && !closingFromOutside) {
+            event->ignore();
+            return;
+        }
     }
     if (!closed) {
         closed = true;

@@ -16,8 +16,8 @@ const QString NotMapFileText = QStringLiteral("指定されたファイルはISP
 
 // The save and open dialogs share everything but title and mode. Qt's own
 // dialog rather than the desktop's, so it behaves the same everywhere.
-// `start` is a file to preselect, or a folder to start in.
-QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& start)
+// It starts in `folder` (when given) with `name` typed in (else "*.kpl").
+QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& name = {})
 {
     const bool saving = mode == QFileDialog::AcceptSave;
     QFileDialog dialog(parent, saving ? QStringLiteral("Tidemark擬似Map 保存")
@@ -28,15 +28,9 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("kpl"));
-    const QFileInfo startInfo(start);
-    if (!start.isEmpty() && !startInfo.isDir()) {
-        dialog.setDirectory(startInfo.absolutePath());
-        dialog.selectFile(startInfo.fileName());
-    } else {
-        if (!start.isEmpty())
-            dialog.setDirectory(start);
-        dialog.selectFile(QStringLiteral("*.kpl"));
-    }
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    dialog.selectFile(name.isEmpty() ? QStringLiteral("*.kpl") : name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -72,7 +66,9 @@ bool TForm1::SaveMap()
 
 bool TForm1::SaveMapAs()
 {
-    const QString path = AskMapFile(this, QFileDialog::AcceptSave, openFile.isEmpty() ? lastFolder : openFile);
+    const QFileInfo open(openFile);
+    const QString path = openFile.isEmpty() ? AskMapFile(this, QFileDialog::AcceptSave, lastFolder)
+                                            : AskMapFile(this, QFileDialog::AcceptSave, open.absolutePath(), open.fileName());
     return !path.isEmpty() && SaveMapTo(path);
 }
 
