@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Config.h"
 #include "app/DropDst.h"
@@ -132,6 +134,8 @@ void TForm1::BuildToolbar()
     CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), Panel1);
     CheckBox1->setGeometry(402, 6, 90, 17);
     CheckBox1->setChecked(true);
+    // However small the map, the whole toolbar stays in the window.
+    Panel1->setMinimumWidth(CheckBox1->geometry().right() + 3);
 
     // Undo and redo start disabled, with their hints off.
     SpeedButton1->setEnabled(false);
@@ -157,6 +161,8 @@ void TForm1::BuildSidePanel()
     PageControl1 = new QTabWidget;
     PageControl1->setTabPosition(QTabWidget::East);
     PageControl1->setFixedWidth(94);
+    // Room for the pager, a few palette rows and the preview on a tiny map.
+    PageControl1->setMinimumHeight(300);
     BuildPaletteTab();
     BuildFileTab();
     BuildInfoTab();
@@ -348,7 +354,14 @@ void TForm1::FormShow()
     doc.Stats = IslandStats{};
     ShowStats();
 
-    FileOpenAtStart();
+    // A restored copy takes the place of the usual start-up file.
+    if (OfferRecovery()) {
+        if (doc.Sys.Window)
+            FitWindowToMap(doc.LastY, doc.LastX);
+        doc.RedrawMap();
+    } else {
+        FileOpenAtStart();
+    }
     if (startupClosed || StartupInterrupted())
         return;
     ListsReady = true;
@@ -367,24 +380,43 @@ void TForm1::CloseFromOutside()
 {
     closingFromOutside = true;
     SendMessagesToStandardError();
+    // While the close box's question is up a second close is ignored, so
+    // the question itself (and any save dialog behind it) must give way.
+    if (asking)
+        RejectOpenDialogs();
     close();
     // Ends every event loop, modal ones included; before the main loop runs
     // (start-up) StartupClosed() stops the program instead.
     QCoreApplication::exit(0);
 }
 
+void TForm1::RejectOpenDialogs()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A close from outside never waits for an answer: the recovery copy
+    // keeps the work instead. It may also arrive while the question is up.
+    if (!closed && !closingFromOutside) {
+        const bool goOn = ConfirmDiscard();
+        if (!goOn && !closingFromOutside) {
+            event->ignore();
+            return;
+        }
+    }
     if (!closed) {
         closed = true;
+        RecoveryOnClose();
         FormClose();
     }
     event->accept();
     // A close from outside (a signal, the session ending) can arrive while a
     // dialog is open; cancel it so that the program really ends.
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-            dialog->reject();
+    RejectOpenDialogs();
 }
 
 bool TForm1::FormClose()
@@ -419,7 +451,14 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     const QRect atFullSize(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48);
     const QSize picture = view_zoom::ToView(atFullSize, Zoom->Percent()).size();
     const QSize chrome = size() - ScrollBox1->size();
-    resize(picture + chrome);
+    // Never beyond the screen's free area: the scroll area takes the rest.
+    const QRect area = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize((picture + chrome).boundedTo(area.size() - frame));
+    const QRect outer(frameGeometry().topLeft(), size() + frame);
+    if (!area.contains(outer))
+        move(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
+             std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)

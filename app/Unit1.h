@@ -5,6 +5,7 @@
 
 #include "app/RecentFiles.h"
 #include "document/File1.h"
+#include "document/UnsavedChanges.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,6 +14,7 @@ class QScrollArea;
 class QStackedWidget;
 class QStatusBar;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -160,12 +162,29 @@ public:
     void CopyPicture();
     void DropDst1FileDrop(const QStringList& files, QPoint point);
     void FileOpenAtStart();
-    // Opens a map file that exists, as "Load" does after its dialog;
-    // false (with the message shown) when it is no map file.
-    bool OpenMapFile(const QString& path);
     void NoteRecentFile(const QString& path);
     void RecentListOpen(const QString& path);
     void SpeedButton_bClick();
+    // Opens a map file in place of the map as "Load" does after its dialog,
+    // after asking when the map has unsaved changes. False when nothing was
+    // loaded (a file that is no map file is told).
+    bool OpenMapFile(const QString& path);
+    // Ctrl+S: to the open file without a dialog, else through the dialog.
+    bool SaveMap();
+    // "Save" and Ctrl+Shift+S: always through the dialog.
+    bool SaveMapAs();
+    QString OpenFile() const { return openFile; }
+
+    // Unsaved changes and the recovery copy (Unit1Unsaved.cpp).
+    bool Modified() const;
+    // Asks before unsaved changes would be lost; true when the caller may go
+    // on (nothing unsaved, saved now, or the user chose not to save).
+    bool ConfirmDiscard();
+    // After any change to the map's cells.
+    void CellsChanged();
+    QString RecoveryPath() const;
+    // How long after the latest change the recovery copy is written.
+    void SetRecoveryDelay(int milliseconds);
 
     // Figures (Unit1Stats.cpp).
     void SpeedButton_InClick();
@@ -192,6 +211,17 @@ private:
     void ConnectMap();
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
+    bool LoadMapFileUnasked(const QString& path, bool fitWindow);
+    bool SaveMapTo(const QString& path);
+    void MarkSaved(const QString& path);
+    void UpdateCaption();
+    void SetFiguresStale(bool stale);
+    bool OfferRecovery();
+    void WriteRecovery();
+    void RemoveRecovery();
+    void RecoveryOnClose();
+    QTimer* RecoveryTimer();
+    void RejectOpenDialogs();
 
     QString exeDir;
     QStringList args;
@@ -200,4 +230,11 @@ private:
     bool startupClosed = false;
     bool closingFromOutside = false;
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
+    UnsavedChanges unsaved;
+    QString openFile;
+    QString lastFolder;
+    QTimer* recoveryTimer = nullptr;
+    // The user put off a recovery copy at start-up: it stays as it is.
+    bool recoveryKept = false;
+    bool asking = false;  // the unsaved-changes question is up
 };

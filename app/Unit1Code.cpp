@@ -9,7 +9,14 @@ void TForm1::SpeedButton_dClick()
     TForm6* form = Dialogs.Form6;
     if (!form)
         return;
-    form->Attach(TileData.get(), [this] { UpdateHistoryButtons(); });
+    form->Attach(
+        TileData.get(),
+        [this] {
+            UpdateHistoryButtons();
+            unsaved.Rebuilt();
+            CellsChanged();
+        },
+        [this] { return ConfirmDiscard(); });
     form->Memo1->clear();
     form->exec();
 }

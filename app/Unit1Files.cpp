@@ -1,6 +1,7 @@
 // Map files and the map size.
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QScrollBar>
@@ -19,7 +20,8 @@ const QString MissingFileText = QStringLiteral("指定されたファイルが�
 
 // The save and open dialogs share everything but title and mode. Qt's own
 // dialog rather than the desktop's, so it behaves the same everywhere.
-QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
+// It starts in `folder` (when given) with `name` typed in (else "*.kpl").
+QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& name = {})
 {
     const bool saving = mode == QFileDialog::AcceptSave;
     QFileDialog dialog(parent, saving ? QStringLiteral("Tidemark擬似Map 保存")
@@ -28,10 +30,11 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode)
     dialog.setAcceptMode(mode);
     // Opening accepts a name that does not exist; nothing happens then.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("kpl"));
-    dialog.selectFile(QStringLiteral("*.kpl"));
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    dialog.selectFile(name.isEmpty() ? QStringLiteral("*.kpl") : name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -56,25 +59,55 @@ bool SetUpMapSize(TTileData& doc, TForm2* dialog)
 
 void TForm1::SpeedButton_SaveClick()
 {
-    const QString path = AskMapFile(this, QFileDialog::AcceptSave);
-    if (path.isEmpty())
-        return;
+    SaveMapAs();
+}
+
+bool TForm1::SaveMap()
+{
+    return openFile.isEmpty() ? SaveMapAs() : SaveMapTo(openFile);
+}
+
+bool TForm1::SaveMapAs()
+{
+    const QFileInfo open(openFile);
+    const QString path = openFile.isEmpty() ? AskMapFile(this, QFileDialog::AcceptSave, lastFolder)
+                                            : AskMapFile(this, QFileDialog::AcceptSave, open.absolutePath(), open.fileName());
+    return !path.isEmpty() && SaveMapTo(path);
+}
+
+bool TForm1::SaveMapTo(const QString& path)
+{
     if (!TileData->SaveMapFile(path.toStdString())) {
         ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
-        return;
+        return false;
     }
+    MarkSaved(path);
+    RemoveRecovery();
     NoteRecentFile(path);
+    return true;
 }
 
 void TForm1::SpeedButton_LoadClick()
 {
-    const QString path = AskMapFile(this, QFileDialog::AcceptOpen);
+    // Asked before the dialog: cancelling keeps everything as it was.
+    if (!ConfirmDiscard())
+        return;
+    const QString path = AskMapFile(this, QFileDialog::AcceptOpen, lastFolder);
     if (path.isEmpty())
         return;
-    OpenMapFile(path);
+    lastFolder = QFileInfo(path).absolutePath();
+    LoadMapFileUnasked(path, true);
 }
 
 bool TForm1::OpenMapFile(const QString& path)
+{
+    // A path that names no file does nothing, so there is nothing to ask.
+    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+        return false;
+    return LoadMapFileUnasked(path, true);
+}
+
+bool TForm1::LoadMapFileUnasked(const QString& path, bool fitWindow)
 {
     // Whatever the result, the history hints and the window follow the map.
     const bool present = MapFilePresent(path.toStdString());
@@ -82,9 +115,12 @@ bool TForm1::OpenMapFile(const QString& path)
     if (present && !loaded)
         ShowMessage(this, NotMapFileText);
     UpdateHistoryButtons();
-    if (loaded)
+    if (loaded) {
+        MarkSaved(path);
+        SetFiguresStale(true);
         NoteRecentFile(path);
-    if (TileData->Sys.Window)
+    }
+    if (fitWindow && TileData->Sys.Window)
         FitWindowToMap(TileData->LastY, TileData->LastX);
     return loaded;
 }
@@ -106,18 +142,13 @@ void TForm1::RecentListOpen(const QString& path)
     OpenMapFile(path);
 }
 
-
 void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
 {
     // Only the first path counts; a folder or a vanished file does nothing.
-    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()))
+    // The window keeps its size, as it always has on a drop.
+    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !ConfirmDiscard())
         return;
-    if (!TileData->LoadMapFile(files.constFirst().toStdString())) {
-        ShowMessage(this, NotMapFileText);
-        return;
-    }
-    UpdateHistoryButtons();
-    NoteRecentFile(files.constFirst());
+    LoadMapFileUnasked(files.constFirst(), false);
 }
 
 void TForm1::FileOpenAtStart()
@@ -138,10 +169,12 @@ void TForm1::FileOpenAtStart()
     bool loaded = false;
     if (!candidate.isEmpty()) {
         loaded = doc.LoadMapFile(candidate.toStdString());
-        if (!loaded)
-            ShowMessage(this, NotMapFileText);
-        else
+        if (loaded) {
+            MarkSaved(candidate);
             NoteRecentFile(candidate);
+        } else {
+            ShowMessage(this, NotMapFileText);
+        }
         if (StartupInterrupted())
             return;
     }
@@ -167,6 +200,7 @@ void TForm1::SpeedButton_bClick()
     doc.SetLastY(dialog->ScrollBar1->value() - 1);
     doc.SetLastX(dialog->ScrollBar2->value() - 1);
     doc.RedrawMap();
+    SetFiguresStale(true);
     if (doc.Sys.Window)
         FitWindowToMap(doc.LastY, doc.LastX);
 }

@@ -30,8 +30,14 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
+    const int32_t before = TileData->BufList->GetIndex();
     TileData->EditAt(px, py, ToolButton(button));
+    const int32_t after = TileData->BufList->GetIndex();
     UpdateHistoryEnabled();
+    if (after != before) {
+        unsaved.Edited(before, after);
+        CellsChanged();
+    }
     StatusFromCursor();
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
@@ -101,6 +107,7 @@ void TForm1::SpeedButton1Click()
         return;
     TileData->Undo();
     UpdateHistoryButtons();
+    CellsChanged();
 }
 
 void TForm1::SpeedButton2Click()
@@ -109,31 +116,44 @@ void TForm1::SpeedButton2Click()
         return;
     TileData->Redo();
     UpdateHistoryButtons();
+    CellsChanged();
 }
 
 void TForm1::SpeedButton3Click()
 {
+    if (!ConfirmDiscard())
+        return;
     TileData->ClearPanels();
     TileData->BufList->Clear();
     UpdateHistoryButtons();
     TileData->RedrawMap();
+    unsaved.Rebuilt();
+    CellsChanged();
 }
 
 void TForm1::SpeedButton5Click()
 {
+    if (!ConfirmDiscard())
+        return;
     TileData->ClearMasks();
     TileData->BufList->Clear();
     UpdateHistoryButtons();
     TileData->RedrawMap();
+    unsaved.Rebuilt();
+    CellsChanged();
 }
 
 void TForm1::SpeedButton6Click()
 {
+    if (!ConfirmDiscard())
+        return;
     TileData->ClearPanels();
     TileData->ClearMasks();
     TileData->BufList->Clear();
     UpdateHistoryButtons();
     TileData->RedrawMap();
+    unsaved.Rebuilt();
+    CellsChanged();
 }
 
 void TForm1::SpeedButton4Click()
@@ -164,7 +184,9 @@ void TForm1::BuildShortcuts()
         });
     }
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, &TForm1::SpeedButton_SaveClick);
+    connect(save, &QShortcut::activated, this, &TForm1::SaveMap);
+    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+    connect(saveAs, &QShortcut::activated, this, &TForm1::SaveMapAs);
     auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(load, &QShortcut::activated, this, &TForm1::SpeedButton_LoadClick);
     auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);

@@ -9,6 +9,7 @@ void TForm1::SpeedButton_InClick()
 {
     TileData->ComputeStats();
     ShowStats();
+    SetFiguresStale(false);
 }
 
 void TForm1::SpeedButton_In2Click()

@@ -1,7 +1,9 @@
 #include <QFont>
+#include <QLibraryInfo>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <atomic>
+#include <QTranslator>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -57,6 +59,10 @@ int main(int argc, char* argv[])
                       QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
     font.setPointSize(9);
     QApplication::setFont(font);
+    // Qt's own texts (file dialogs, standard buttons) in the window's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     QStringList args = QApplication::arguments();
     args.removeFirst();

@@ -20,4 +20,5 @@ target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Map.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Stats.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1Unsaved.cpp
 )

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <cstdio>
+#include <QPushButton>
 
 namespace {
 MessageSink& Sink()
@@ -49,4 +50,41 @@ void ShowError(QWidget* parent, const QString& text)
         return;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ISPLN"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+UnsavedAnswer AskSaveChanges(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ISPLN"),
+                    QStringLiteral("地図の変更が保存されていません。保存しますか？"), QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return UnsavedAnswer::Save;
+    if (box.clickedButton() == discard)
+        return UnsavedAnswer::Discard;
+    return UnsavedAnswer::Cancel;
+}
+
+RecoveryAnswer AskRestore(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"),
+                    QStringLiteral("保存されていない地図が残っています。復元しますか？"), QMessageBox::NoButton, parent);
+    QPushButton* restore = box.addButton(QStringLiteral("復元"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
+    // Escape and the close box need a button to stand for them; an unseen
+    // one means "not now", so the copy is kept.
+    QPushButton* keep = box.addButton(QMessageBox::Cancel);
+    keep->hide();
+    box.setDefaultButton(restore);
+    box.setEscapeButton(keep);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RecoveryAnswer::Restore;
+    if (box.clickedButton() == discard)
+        return RecoveryAnswer::Discard;
+    return RecoveryAnswer::Keep;
 }

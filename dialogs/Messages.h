@@ -15,3 +15,12 @@ void SendMessagesToStandardError();
 
 using MessageSink = std::function<void(const QString&)>;
 void SetMessageSink(MessageSink sink);
+
+// The question before unsaved changes would be lost.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+UnsavedAnswer AskSaveChanges(QWidget* parent);
+
+// The question at start-up when a recovery copy was left behind. Keep: the
+// box was closed without an answer.
+enum class RecoveryAnswer { Restore, Discard, Keep };
+RecoveryAnswer AskRestore(QWidget* parent);

@@ -64,10 +64,11 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm6::Attach(TTileData* doc, std::function<void()> afterSet)
+void TForm6::Attach(TTileData* doc, std::function<void()> afterSet, std::function<bool()> beforeSet)
 {
     doc_ = doc;
     afterSet_ = std::move(afterSet);
+    beforeSet_ = std::move(beforeSet);
 }
 
 void TForm6::SpeedButton1Click()
@@ -80,9 +81,9 @@ void TForm6::SpeedButton1Click()
 
 void TForm6::SpeedButton2Click()
 {
-    Memo2->clear();
-    if (!doc_)
+    if (!doc_ || (beforeSet_ && !beforeSet_()))
         return;
+    Memo2->clear();
     std::vector<std::string> trace;
     doc_->ApplyMapCode(Memo1->toPlainText().toStdString(), &trace);
     if (afterSet_)

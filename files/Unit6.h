@@ -15,8 +15,9 @@ class TForm6 : public QDialog {
 public:
     explicit TForm6(QWidget* parent = nullptr);
 
-    // The document to convert, and what the owner refreshes after "Set".
-    void Attach(TTileData* doc, std::function<void()> afterSet);
+    // The document to convert, what the owner refreshes after "Set", and
+    // what it asks before "Set" replaces the map (false: leave it).
+    void Attach(TTileData* doc, std::function<void()> afterSet, std::function<bool()> beforeSet = {});
 
     QLabel* Label1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
@@ -35,4 +36,5 @@ public:
 private:
     TTileData* doc_ = nullptr;
     std::function<void()> afterSet_;
+    std::function<bool()> beforeSet_;
 };

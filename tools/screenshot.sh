@@ -19,3 +19,19 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
     import -window root -crop 600x560+0+0 ../docs/zoom-50.png
     xdotool key ctrl+0                 # the next start is at 100 % again
     sleep 0.3; kill %1; wait"
+
+# The question before unsaved changes are lost: paint a cell, then Ctrl+O.
+DIR="$(mktemp -d)"
+trap 'rm -rf "$DIR"' EXIT
+cp ispln "$DIR/" && cp -r Image isplan.ini "$DIR/"
+export DIR
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$DIR/ispln" & sleep 3
+    win=$(xdotool search --onlyvisible --name "^ISPLN  Ver" | head -1)
+    xdotool mousemove --window "$win" 558 122 click 1   # a palette row
+    xdotool mousemove --window "$win" 112 155 click 1   # a map cell
+    xdotool windowfocus --sync "$win" key ctrl+o; sleep 1
+    box=$(xdotool search --onlyvisible --name "^ISPLN\$" | head -1)
+    import -window "$box" ../docs/unsaved-question.png
+    kill -9 %1; wait || true'
+rm -f "$DIR/isplan-recovery.kpl"

@@ -113,6 +113,7 @@ TEST(MapCodeDialog, OpeningEmptiesTheCodeAndGetWritesTheMap)
 TEST(MapCodeDialog, SetRebuildsTheMapEmptiesTheHistoryAndRedraws)
 {
     TestApp app;
+    AnswerBoxes answer("保存しない");
     TForm1& f1 = app.Form1();
     TTileData& doc = app.Doc();
     doc.Selected = 5;

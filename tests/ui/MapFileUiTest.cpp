@@ -6,7 +6,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QCheckBox>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -20,6 +26,7 @@
 #include "TestApp.h"
 #include "app/IniFile.h"
 #include "app/RecentMapsList.h"
+#include "app/MapPicture.h"
 #include "files/MapFile.h"
 #include "view/MapRenderer.h"
 
@@ -32,13 +39,15 @@ const QString NoSuchFile = QStringLiteral("指定されたファイルがあり�
 // reaches into the next test.
 int answerGeneration = 0;
 
-// Runs `answer` on the next modal dialog as soon as it is up.
+// Runs `answer` on the next modal dialog as soon as it is up; message boxes
+// are left to AnswerBoxes.
 void AnswerModal(std::function<void(QWidget*)> answer, int triesLeft = 300, int generation = answerGeneration)
 {
     QTimer::singleShot(5, [=] {
         if (generation != answerGeneration)
             return;
-        if (QWidget* modal = QApplication::activeModalWidget())
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !qobject_cast<QMessageBox*>(modal))
             answer(modal);
         else if (triesLeft > 0)
             AnswerModal(answer, triesLeft - 1, generation);
@@ -71,6 +80,8 @@ void ChooseFile(const QString& path, QString* title = nullptr, QStringList* filt
         }
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();  // the dialog's own checks still run
+        if (dialog->isVisible())  // it refused the name: give up
+            dialog->reject();
     });
 }
 
@@ -174,12 +185,16 @@ TEST_F(MapFileUi, SaveDialogWritesTheMapWithItsSuffix)
     EXPECT_TRUE(app.messages.isEmpty());
 }
 
-TEST_F(MapFileUi, SaveOverwritesWithoutAskingAndCancelWritesNothing)
+TEST_F(MapFileUi, SaveAsksBeforeReplacingAndCancelWritesNothing)
 {
     TestApp app(CatalogueText(3));
     WriteText(app.Path("old.kpl"), "old");
-    ChooseFile(app.Path("old.kpl"));
-    app.Form1().SpeedButton_Save->click();
+    for (const char* answer : {"No", "Yes"}) {
+        AnswerBoxes replace(answer);
+        ChooseFile(app.Path("old.kpl"));
+        app.Form1().SpeedButton_Save->click();
+        EXPECT_EQ(replace.asked.size(), 1);
+    }
     QFile saved(app.Path("old.kpl"));
     EXPECT_EQ(saved.size(), 2891);
 
@@ -205,6 +220,7 @@ TEST_F(MapFileUi, LoadTakesTheFileEmptiesTheHistoryAndFitsTheWindow)
 {
     TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
     WriteMap(app.Path("big.kpl"), 14, 18);
+    AnswerBoxes answer("保存しない");
     GiveHistory(app);
     QString title;
     ChooseFile(app.Path("big.kpl"), &title);
@@ -225,6 +241,7 @@ TEST_F(MapFileUi, LoadOfMissingOrRefusedFiles)
 {
     TestApp app(CatalogueText(3));
     WriteText(app.Path("short.kpl"), QByteArray("KPL03\0", 6) + QByteArray(1930, '\0'));
+    AnswerBoxes answer("保存しない");
     GiveHistory(app);
     const MapCell before = app.Doc().GetCell(1, 1);
 
@@ -245,6 +262,7 @@ TEST_F(MapFileUi, EveryLoadRefreshesTheHistoryHintsAndFitsTheWindow)
     TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
     WriteText(app.Path("refused.kpl"), "KPL09");
     app.Doc().ChangeCell(1, 1, 1, 2);
+    AnswerBoxes answer("保存しない");
     for (const char* name : {"none.kpl", "refused.kpl"}) {
         app.Form1().SpeedButton1->setToolTip({});  // as after a mouse edit
         app.Form1().resize(200, 150);
@@ -277,6 +295,7 @@ TEST_F(MapFileUi, DropTakesOnlyTheFirstPathAndNeverFits)
     const QString spaced = app.Path(QString(200, QChar('d')) + "/" + QString(90, QChar('e')) + " 島 plan.kpl");
     WriteMap(spaced, 13, 15, 4);
     WriteMap(app.Path("second.kpl"), 20, 20, 9);
+    AnswerBoxes answer("保存しない");
     GiveHistory(app);
     const QSize windowBefore = app.Form1().size();
     Drop(app.Form1().DragDropPanel, {spaced, app.Path("second.kpl"), app.Path("third.kpl")});
@@ -298,6 +317,7 @@ TEST_F(MapFileUi, DroppedFoldersMissingAndRefusedFiles)
     QDir().mkpath(app.Path("folder.kpl"));
     WriteText(app.Path("text.kpl"), QByteArray(3000, 'x'));
     WriteMap(app.Path("good.kpl"), 20, 20);
+    AnswerBoxes answer("保存しない");
     GiveHistory(app);
 
     // Only the first path counts, even when a good file follows.
@@ -371,9 +391,9 @@ TEST_F(MapFileUi, StartUpMessagesThenTheStoredSize)
 
 TEST_F(MapFileUi, StartUpAsksForTheSizeWhenNotStored)
 {
-    ChooseSize(20, 15, true);
+    ChooseSize(14, 15, true);
     TestApp app(SystemText("MapSize=0\nMapY=25\nMapX=25\nWindow=1\n"));
-    EXPECT_EQ(app.Doc().LastY, 19);
+    EXPECT_EQ(app.Doc().LastY, 13);
     EXPECT_EQ(app.Doc().LastX, 14);
     EXPECT_TRUE(app.Form1().ListsReady);
     ExpectPictureFits(app.Form1());
@@ -498,7 +518,7 @@ TEST_F(MapFileUi, SizeButtonFitsTheWindowWhenAsked)
 {
     TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
     ExpectPictureFits(app.Form1());
-    for (auto [rows, columns] : {std::pair{16, 22}, std::pair{12, 12}, std::pair{14, 13}}) {
+    for (auto [rows, columns] : {std::pair{15, 20}, std::pair{12, 12}, std::pair{14, 13}}) {
         ChooseSize(rows, columns, true);
         app.Form1().SpeedButton_b->click();
         SCOPED_TRACE(rows);
@@ -584,4 +604,130 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     doubleClick(1);
     EXPECT_EQ(names(f), QStringList({"saved.kpl", "a.kpl"}));
     EXPECT_EQ(app.messages, QStringList{NoSuchFile});
+}
+
+TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    const QString base = "ISPLN  Ver 1.00";
+    const auto paint = [&](int x) {
+        const CellRectangle r = TTileData::CellRect(x, 2);
+        QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    };
+    const auto ctrlS = [&] {
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+    };
+    EXPECT_EQ(f.windowTitle(), base);
+    app.Doc().Selected = 2;
+    paint(3);
+    EXPECT_EQ(f.windowTitle(), base + " *");
+    EXPECT_FALSE(f.Edit1->isEnabled()) << "figures are stale";
+    ChooseFile(app.Path("isle"));
+    ctrlS();
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl");
+    paint(4);
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl *");
+    f.SpeedButton1->click();
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl") << "undone to the saved point";
+    f.SpeedButton2->click();
+    QString dialogTitle;
+    ChooseFile(QString(), &dialogTitle);  // would cancel a dialog, had one opened
+    ctrlS();
+    EXPECT_EQ(f.windowTitle(), base + " - isle.kpl");
+    QTest::qWait(50);
+    EXPECT_TRUE(dialogTitle.isEmpty());
+    ++answerGeneration;
+    MapFileInfo info;
+    QFile saved(app.Path("isle.kpl"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly) && ReadMapBytes(saved.readAll().toStdString(), info));
+    EXPECT_EQ(info.Cells[4][2].Panel, 2);
+    QString typed;
+    ChooseFile(QString(), nullptr, nullptr, nullptr, &typed);
+    f.SpeedButton_Save->click();
+    EXPECT_EQ(typed, "isle.kpl") << "Save always asks, starting at the open file";
+    f.SpeedButton_In->click();
+    EXPECT_TRUE(f.Edit1->isEnabled());
+    WriteMap(app.Path("other.kpl"), 13, 13);
+    f.OpenMapFile(app.Path("other.kpl"));
+    EXPECT_EQ(f.windowTitle(), base + " - other.kpl");
+}
+
+TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
+{
+    const std::pair<const char*, std::function<void(TestApp&)>> actions[] = {
+        {"close box", [](TestApp& a) { a.Form1().close(); }},
+        {"Load", [](TestApp& a) { ChooseFile(a.Path("other.kpl")); a.Form1().SpeedButton_Load->click(); }},
+        {"Ctrl+O", [](TestApp& a) {
+             a.Form1().activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&a.Form1()));
+             ChooseFile(a.Path("other.kpl"));
+             QTest::keyClick(&a.Form1(), Qt::Key_O, Qt::ControlModifier);
+         }},
+        {"drop on Drop", [](TestApp& a) { Drop(a.Form1().DragDropPanel, {a.Path("other.kpl")}); }},
+        {"drop on map", [](TestApp& a) { Drop(a.Form1().ScrollBox1->viewport(), {a.Path("other.kpl")}); }},
+        {"Set", [](TestApp& a) {
+             AnswerModal([](QWidget* modal) {
+                 auto* form = qobject_cast<TForm6*>(modal);
+                 form->Memo1->setPlainText("b");
+                 form->SpeedButton2->click();
+                 form->accept();
+             });
+             a.Form1().SpeedButton_d->click();
+         }},
+        {"パネルクリア", [](TestApp& a) { a.Form1().SpeedButton3->click(); }},
+        {"マスククリア", [](TestApp& a) { a.Form1().SpeedButton5->click(); }},
+        {"ALLクリア", [](TestApp& a) { a.Form1().SpeedButton6->click(); }},
+    };
+    const MapCell painted{1, 0, 1};
+    for (const auto& [what, act] : actions)
+        for (const QString answer : {"保存", "保存しない", "キャンセル", "Escape"}) {
+            SCOPED_TRACE(std::string(what) + " " + answer.toStdString());
+            TestApp app(CatalogueText(3));
+            TForm1& f = app.Form1();
+            WriteMap(app.Path("mine.kpl"), 20, 20);
+            WriteMap(app.Path("other.kpl"), 13, 13);
+            ASSERT_TRUE(f.OpenMapFile(app.Path("mine.kpl")));
+            app.Doc().Selected = 1;
+            const CellRectangle r = TTileData::CellRect(2, 2);
+            QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+            app.Doc().SetCell(2, 2, painted);
+            AnswerBoxes answers(answer);
+            act(app);
+            ++answerGeneration;
+            EXPECT_EQ(answers.asked, QStringList{"ISPLN|地図の変更が保存されていません。保存しますか？"});
+            const bool happened = !f.isVisible() || app.Doc().GetCell(2, 2) != painted;
+            const bool cancelled = answer == "キャンセル" || answer == "Escape";
+            EXPECT_EQ(happened, !cancelled);
+            if (cancelled)
+                EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00 - mine.kpl *");
+            MapFileInfo onDisk;
+            QFile mine(app.Path("mine.kpl"));
+            ASSERT_TRUE(mine.open(QIODevice::ReadOnly) && ReadMapBytes(mine.readAll().toStdString(), onDisk));
+            EXPECT_EQ(onDisk.Cells[2][2] == painted, answer == "保存");
+        }
+}
+
+TEST_F(MapFileUi, TheWindowStaysOnTheScreenAndKeepsItsToolbar)
+{
+    TestApp app(SystemText("MapSize=1\nMapY=12\nMapX=12\nWindow=1\n"));
+    TForm1& f = app.Form1();
+    const QRect area = f.screen()->availableGeometry();
+    ASSERT_EQ(area.size(), QSize(800, 600));
+    WriteMap(app.Path("big.kpl"), 29, 29);
+    ChooseFile(app.Path("big.kpl"));
+    f.SpeedButton_Load->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(f.frameGeometry()));
+    QScrollBar* rows = f.ScrollBox1->verticalScrollBar();
+    EXPECT_TRUE(rows->isVisible());
+    EXPECT_EQ(rows->maximum() + f.ScrollBox1->viewport()->height(), f.Renderer->Picture().height());
+    EXPECT_TRUE(f.rect().contains(f.StatusBar1->geometry()));
+
+    f.FitWindowToMap(1, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.Panel1->rect().contains(f.CheckBox1->geometry()));
+    EXPECT_GE(f.ButtonView->height(), 4 * 32);
 }

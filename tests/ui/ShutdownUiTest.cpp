@@ -19,6 +19,8 @@
 #include "app/GuardedApplication.h"
 #include "app/IniFile.h"
 #include "dialogs/Unit2.h"
+#include "app/MapPicture.h"
+#include "files/MapFile.h"
 
 TEST(Shutdown, ClosingWritesTheSettingsBack)
 {
@@ -75,6 +77,15 @@ struct Thrower : QObject {
     bool event(QEvent*) override { throw std::runtime_error("壊れたハンドラ"); }
     void Fire() { QEvent e(QEvent::User); QApplication::sendEvent(this, &e); }
 };
+
+MapCell CellOnDisk(const QString& path, int x, int y)
+{
+    QFile file(path);
+    MapFileInfo info;
+    if (!file.open(QIODevice::ReadOnly) || !ReadMapBytes(file.readAll().toStdString(), info))
+        return {255, 255, 255};
+    return info.Cells[x][y];
+}
 
 }  // namespace
 
@@ -191,4 +202,80 @@ TEST(Shutdown, ASignalEndsTheProgramWhateverItWaitsFor)
             EXPECT_TRUE(file.readAll().contains("Food1=200\r\n")) << c.what;
         }
     }
+}
+
+TEST(Shutdown, TheRecoveryCopyOutlivesAnOutsideCloseAndIsRestoredAtTheNextStart)
+{
+    TestApp app(CatalogueText(3));
+    const QString copy = app.Path("isplan-recovery.kpl");
+    app.Form1().SetRecoveryDelay(30);
+    app.Doc().Selected = 1;
+    const CellRectangle r = TTileData::CellRect(2, 2);
+    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    EXPECT_FALSE(QFile::exists(copy));
+    for (int i = 0; i < 200 && !QFile::exists(copy); ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(CellOnDisk(copy, 2, 2).Panel, 1) << "written after the delay";
+
+    app.Doc().SetCell(3, 3, {2, 0, 0});
+    ASSERT_TRUE(app.Doc().SaveMapFile(app.Path("usual.kpl").toStdString()));
+    app.Form1().CloseFromOutside();  // as SIGTERM does: no question
+    EXPECT_FALSE(app.Form1().isVisible());
+    EXPECT_EQ(CellOnDisk(copy, 3, 3).Panel, 2);
+    // That close ended every event loop for good; the next start in this
+    // process needs them back, as a new process would have them.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+
+    {
+        AnswerBoxes answers("復元");
+        app.windows.reset();
+        app.windows = std::make_unique<AppWindows>(app.folder.path(), QStringList{app.Path("usual.kpl")});
+        app.Show();
+        EXPECT_EQ(answers.asked, QStringList{"ISPLN|保存されていない地図が残っています。復元しますか？"});
+    }
+    EXPECT_EQ(app.Doc().GetCell(3, 3).Panel, 2);
+    EXPECT_EQ(app.Form1().windowTitle(), "ISPLN  Ver 1.00 *");
+    EXPECT_TRUE(app.Form1().OpenFile().isEmpty());
+
+    AnswerBoxes dontSave("保存しない");
+    app.Form1().close();
+    EXPECT_FALSE(QFile::exists(copy)) << "nothing is left unsaved";
+}
+
+TEST(Shutdown, ARecoveryCopyIsDiscardedKeptOrRemovedWhenJunk)
+{
+    const struct {
+        const char* answer;
+        bool junk, asked, kept;
+    } cases[] = {{"破棄", false, true, false}, {"Escape", false, true, true}, {"復元", true, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        TestApp app(CatalogueText(3), {}, false);
+        const QString copy = app.Path("isplan-recovery.kpl");
+        app.Doc().SetCell(2, 2, {1, 0, 0});
+        ASSERT_TRUE(app.Doc().SaveMapFile(copy.toStdString()));
+        app.Doc().SetCell(2, 2, {});
+        if (c.junk)
+            QFile(copy).resize(100);
+        AnswerBoxes answers(c.answer);
+        app.Show();
+        EXPECT_EQ(answers.asked.size(), c.asked ? 1 : 0);
+        EXPECT_EQ(app.Doc().GetCell(2, 2), MapCell{});
+        EXPECT_EQ(app.Form1().windowTitle(), "ISPLN  Ver 1.00");
+        app.Form1().close();
+        EXPECT_EQ(QFile::exists(copy), c.kept);
+    }
+}
+
+TEST(Shutdown, ACloseFromOutsideWhileTheCloseBoxAsksStillEndsAndKeepsTheWork)
+{
+    TestApp app(CatalogueText(3));
+    app.Doc().Selected = 1;
+    const CellRectangle r = TTileData::CellRect(2, 2);
+    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTimer::singleShot(50, [&] { app.Form1().CloseFromOutside(); });
+    app.Form1().close();  // the question comes up and is never answered
+    EXPECT_FALSE(app.Form1().isVisible());
+    EXPECT_EQ(CellOnDisk(app.Path("isplan-recovery.kpl"), 2, 2).Panel, 1);
 }

@@ -1,17 +1,47 @@
 #pragma once
 // A whole program run in a temporary folder: its own isplan.ini (the shipped
 // one unless the test gives its own text) and a copy of the shipped Image/.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QStringEncoder>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/AppWindows.h"
 #include "dialogs/Messages.h"
 #include "document/File1.h"
+
+// While it lives, answers every message box that comes up with the button
+// of that text ("Escape" presses Escape) and notes each box's text.
+class AnswerBoxes {
+public:
+    explicit AnswerBoxes(const QString& button)
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            asked << box->windowTitle() + "|" + box->text();
+            if (button == "Escape")
+                return QTest::keyClick(box, Qt::Key_Escape);
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove('&') == button)
+                    return b->click();
+            box->reject();
+        });
+        timer.start(5);
+    }
+    QStringList asked;
+
+private:
+    QTimer timer;
+};
 
 class TestApp {
 public:
