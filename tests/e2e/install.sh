@@ -4,6 +4,7 @@
 # files in ~/.config/ispln/ and writes nothing under the prefix. The
 # desktop entry and the metainfo pass their validators.
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 BUILD="$1"
 SOURCE="$2"
 DIR="$(mktemp -d)"
@@ -24,17 +25,7 @@ export HOME="$DIR/home" P
 mkdir "$HOME"
 unset XDG_CONFIG_HOME QT_QPA_PLATFORM
 "$P/bin/ispln-cli" --version | grep -q '^ispln-cli ' || { echo "ispln-cli --version failed" >&2; exit 1; }
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    cd /
-    "$P/bin/ispln" & pid=$!
-    for i in $(seq 1 100); do
-        if xwininfo -root -tree 2>/dev/null | grep -q "\"ISPLN  Ver 1.00\""; then found=1; break; fi
-        sleep 0.1
-    done
-    if [ -z "${found:-}" ]; then echo "window did not appear" >&2; kill -9 $pid; exit 1; fi
-    kill -TERM $pid
-    wait $pid
-'
+show_then_terminate "$P/bin/ispln"
 HOMEDIR="$HOME/.config/ispln"
 [ -f "$HOMEDIR/isplan.ini" ] && [ -w "$HOMEDIR/isplan.ini" ] || { echo "no writable $HOMEDIR/isplan.ini" >&2; exit 1; }
 [ -f "$HOMEDIR/Image/sea.bmp" ] || { echo "Image/ not copied to $HOMEDIR" >&2; exit 1; }

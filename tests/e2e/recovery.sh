@@ -2,15 +2,11 @@
 # The recovery copy with the real program under a real X server: a painted
 # cell survives SIGTERM and comes back when the next start is answered 復元.
 set -euo pipefail
-EXE="$1"
+source "$(dirname "$0")/lib.sh"
 DATA="$2"
-DIR="$(mktemp -d)"
-trap 'rm -rf "$DIR"' EXIT
-cp "$EXE" "$DIR/ispln"
-cp -r "$DATA/Image" "$DIR/Image"
+make_program_folder "$1" "$DATA"
 cp "$DATA/isplan.ini" "$DIR/isplan.ini"  # a 16 x 16 map, nothing opened
 
-export DIR
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -e
