@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/RecentFiles.h"
+#include "settings/RecentFiles.h"
 
 RecentMapsList::RecentMapsList(QWidget* parent) : QListWidget(parent)
 {

@@ -20,9 +20,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/Config.h"
+#include "settings/Config.h"
 #include "app/DropDst.h"
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 #include "app/MapPicture.h"
 #include "app/MapZoom.h"
 #include "app/RecentMapsList.h"

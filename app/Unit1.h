@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/RecentFiles.h"
+#include "settings/RecentFiles.h"
 #include "document/File1.h"
 #include "document/UnsavedChanges.h"
 

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QScrollBar>
 
-#include "app/Config.h"
+#include "settings/Config.h"
 #include "app/RecentMapsList.h"
 #include "dialogs/Messages.h"
 #include "app/Unit1.h"

@@ -10,7 +10,7 @@
 
 #include "app/AppWindows.h"
 #include "app/GuardedApplication.h"
-#include "app/ProgramFolder.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
 

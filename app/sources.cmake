@@ -1,9 +1,3 @@
-target_sources(ispln_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
-)
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp

@@ -1,7 +1,7 @@
 #pragma once
 // The shipped catalogue loaded into a document, for benchmarks.
-#include "app/Config.h"
-#include "app/IniFile.h"
+#include "settings/Config.h"
+#include "settings/IniFile.h"
 #include "document/File1.h"
 
 inline void LoadShippedCatalogue(TTileData& doc)

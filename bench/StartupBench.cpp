@@ -7,8 +7,8 @@
 
 #include "document/CheckedFile.h"
 
-#include "app/Config.h"
-#include "app/IniFile.h"
+#include "settings/Config.h"
+#include "settings/IniFile.h"
 #include "app/Palette.h"
 #include "document/File1.h"
 

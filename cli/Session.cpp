@@ -9,9 +9,9 @@
 #include <unistd.h>
 #include <sys/stat.h>
 
-#include "app/Config.h"
-#include "app/IniFile.h"
-#include "app/ProgramFolder.h"
+#include "settings/Config.h"
+#include "settings/IniFile.h"
+#include "settings/ProgramFolder.h"
 #include "cli/CommandLine.h"
 #include "document/CheckedFile.h"
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Config.h"
-#include "app/IniFile.h"
+#include "settings/Config.h"
+#include "settings/IniFile.h"
 #include "document/File1.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,11 +1,11 @@
-#include "app/Config.h"
+#include "settings/Config.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "app/RecentFiles.h"
+#include "settings/RecentFiles.h"
 #include "document/File1.h"
 
 namespace {

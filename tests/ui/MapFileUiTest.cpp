@@ -24,7 +24,7 @@
 
 #include "CatalogueText.h"
 #include "TestApp.h"
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 #include "app/RecentMapsList.h"
 #include "app/MapPicture.h"
 #include "files/MapFile.h"

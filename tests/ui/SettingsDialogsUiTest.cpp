@@ -18,9 +18,9 @@
 #include <functional>
 
 #include "TestApp.h"
-#include "app/Config.h"
+#include "settings/Config.h"
 #include "app/MapPicture.h"
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 #include "app/Palette.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"

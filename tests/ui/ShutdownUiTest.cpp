@@ -15,9 +15,9 @@
 
 #include "CatalogueText.h"
 #include "TestApp.h"
-#include "app/Config.h"
+#include "settings/Config.h"
 #include "app/GuardedApplication.h"
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 #include "dialogs/Unit2.h"
 #include "app/MapPicture.h"
 #include "files/MapFile.h"

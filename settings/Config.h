@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 #include "document/TileList.h"
 
 class TTileData;

@@ -1,8 +1,8 @@
-#include "app/RecentFiles.h"
+#include "settings/RecentFiles.h"
 
 #include <algorithm>
 
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 
