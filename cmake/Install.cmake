@@ -52,8 +52,7 @@ set(CPACK_PACKAGE_NAME ispln)
 set(CPACK_PACKAGE_VENDOR "the ISPLN developers")
 set(CPACK_PACKAGE_CONTACT "${ISPLN_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "island planner for Tidemark: tiles, masks and figures")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "island planner for Tidemark: tiles, masks and figures
-ISPLN lays out an island of the island-building game Tidemark on a
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "ISPLN lays out an island of the island-building game Tidemark on a
 staggered grid of square tiles: paint panel kinds from a catalogue, step
 each cell's counter, mark cells or areas with masks, undo and redo, and
 have the island's figures (population, funds, food, industry) computed.
@@ -70,4 +69,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_ISPLN_CHANGELOG ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
+set(CPACK_ISPLN_GZIP_SCRIPT ${CMAKE_SOURCE_DIR}/cmake/Gzip.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/PackageChangelog.cmake)
 include(CPack)
