@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     // A failed start-up has been shown; ending here writes no settings.
     std::unique_ptr<AppWindows> started;
     if (!app.StartUp([&] {
-            const SettingsFolder settings = OpenSettingsFolder(QApplication::applicationDirPath());
+            const SettingsFolder settings = OpenSettingsFolder(QApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
             started = std::make_unique<AppWindows>(settings.Folder, args);
             AppWindows& windows = *started;
             windows.Form1->SettingsProblem = settings.Problem;

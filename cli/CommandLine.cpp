@@ -18,7 +18,7 @@ const char* const ToolSummary = "Pictures, figures and codes of ISPLN map files,
 // Names the file this very program reads without --ini, installed or not.
 std::string CommonOptions()
 {
-    const SettingsFolder where = LocateSettingsFolder(QCoreApplication::applicationDirPath());
+    const SettingsFolder where = LocateSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
     std::string text =
         "  --ini PATH    read the catalogue and rates from PATH, with the Image/ folder\n"
         "                beside it; the file is only read. Without --ini:\n";

@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "BuildInfo.h"
 
 namespace {
 
@@ -138,11 +137,6 @@ SettingsFolder ReadOnly(SettingsFolder f, const QString& folder, const QString& 
 
 }  // namespace
 
-QString DataFromBin()
-{
-    return QStringLiteral(ISPLN_DATA_FROM_BIN);
-}
-
 SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFromBin)
 {
     SettingsFolder f;
@@ -195,9 +189,4 @@ SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFrom
     }
     f.Folder = folder;
     return f;
-}
-
-QString ProgramFolder(const QString& exeDir)
-{
-    return OpenSettingsFolder(exeDir).Folder;
 }

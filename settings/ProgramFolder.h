@@ -19,19 +19,16 @@ struct SettingsFolder {
     bool ReadOnly() const { return !Problem.isEmpty(); }
 };
 
-// From bin/ to the installed data folder, as recorded at configure time.
-QString DataFromBin();
-
+// `dataFromBin` leads from the programs' folder to the installed data
+// folder; each program is built with its install layout's path.
+//
 // Finds the folder and, for an installed program, creates and updates the
 // user's copy (never outside the user's home, except in an existing
-// $XDG_CONFIG_HOME). `dataFromBin` defaults to this build's layout.
-SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin = DataFromBin());
+// $XDG_CONFIG_HOME).
+SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin);
 
 // Only says where the files would be; creates and changes nothing.
-SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFromBin = DataFromBin());
-
-// The folder of OpenSettingsFolder(exeDir).
-QString ProgramFolder(const QString& exeDir);
+SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFromBin);
 
 // The record of what was seeded: "sha256  Image/name" per line.
 inline constexpr const char* SeededManifestName = ".seeded";
