@@ -234,7 +234,8 @@ void TForm1::BuildFileTab()
     auto* below = new QVBoxLayout(TabSheet2);
     below->setContentsMargins(2, 146, 2, 2);
     below->addWidget(RecentList);
-    auto* about = FlatButton(TabSheet2, QStringLiteral("ISPLN について"), QRect());
+    auto* about = FlatButton(TabSheet2, QStringLiteral("About"), QRect());
+    about->setToolTip(QStringLiteral("ISPLN について"));
     below->addWidget(about);
     connect(about, &QToolButton::clicked, this, [this] { ShowAboutBox(this); });
     RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
