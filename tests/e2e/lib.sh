@@ -14,7 +14,9 @@ make_program_folder() {  # EXE DATA
 # uses), waits for its main window, runs the shell code WHILE_SHOWN (if
 # any) against it and ends it with SIGTERM.
 show_then_terminate() {  # PROGRAM [WHILE_SHOWN]
-    PROGRAM="$1" WHILE_SHOWN="${2:-}" env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    # Parallel runs starting from the same display number can collide;
+    # start each from its own.
+    PROGRAM="$1" WHILE_SHOWN="${2:-}" env -u QT_QPA_PLATFORM xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash -c '
         cd /
         "$PROGRAM" & pid=$!
         for i in $(seq 1 100); do
