@@ -20,12 +20,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "BuildInfo.h"
 #include "settings/Config.h"
 #include "app/DropDst.h"
 #include "settings/IniFile.h"
 #include "app/MapPicture.h"
 #include "app/MapZoom.h"
 #include "app/RecentMapsList.h"
+#include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
@@ -75,7 +77,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     TileData = std::make_unique<TTileData>();
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
-    setWindowTitle(QStringLiteral("ISPLN  Ver 1.00"));
+    setWindowTitle(QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION));
     resize(640, 480);
 
     auto* central = new QWidget(this);
@@ -232,6 +234,10 @@ void TForm1::BuildFileTab()
     auto* below = new QVBoxLayout(TabSheet2);
     below->setContentsMargins(2, 146, 2, 2);
     below->addWidget(RecentList);
+    auto* about = FlatButton(TabSheet2, QStringLiteral("About"), QRect());
+    about->setToolTip(QStringLiteral("ISPLN について"));
+    below->addWidget(about);
+    connect(about, &QToolButton::clicked, this, [this] { ShowAboutBox(this); });
     RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
 
     DropDst1 = new TDropDst(this);
@@ -333,6 +339,11 @@ void TForm1::FormShow()
     doc.CursorValid = false;
     doc.LineMode = false;
 
+    if (!SettingsProblem.isEmpty()) {
+        ShowError(this, SettingsProblem);
+        if (StartupInterrupted())
+            return;
+    }
     IniFile ini;
     if (!ini.Load(IniPath().toStdString()) && QFileInfo::exists(IniPath())) {
         // Start with the defaults; the file is not ours to overwrite.
@@ -421,7 +432,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::FormClose()
 {
-    if (iniUnreadable)
+    if (iniUnreadable || !SettingsProblem.isEmpty())
         return true;
     // Rewrite the file we read so that keys we do not own stay as they were;
     // one that can no longer be read is not overwritten.

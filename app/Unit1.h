@@ -50,6 +50,9 @@ public:
     ~TForm1() override;
 
     void SetDialogs(const DialogSet& dialogs) { Dialogs = dialogs; }
+    // Set when the settings folder cannot be written: said once at start,
+    // and nothing is written there.
+    QString SettingsProblem;
 
     // Controls, in the order the window declares them.
     QTabWidget* PageControl1 = nullptr;

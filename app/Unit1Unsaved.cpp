@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "BuildInfo.h"
 #include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "files/MapFile.h"
@@ -39,7 +40,7 @@ bool TForm1::Modified() const
 
 void TForm1::UpdateCaption()
 {
-    QString caption = QStringLiteral("ISPLN  Ver 1.00");
+    QString caption = QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION);
     if (!openFile.isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(openFile).fileName();
     if (Modified())
@@ -117,7 +118,7 @@ QString TForm1::RecoveryPath() const
 void TForm1::WriteRecovery()
 {
     // A map the user opened under this very name is theirs, not a copy.
-    if (recoveryKept || SameFile(openFile, RecoveryPath()))
+    if (recoveryKept || !SettingsProblem.isEmpty() || SameFile(openFile, RecoveryPath()))
         return;
     TileData->SaveMapFile(RecoveryPath().toStdString());
 }

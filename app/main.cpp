@@ -10,6 +10,7 @@
 
 #include "app/AppWindows.h"
 #include "app/GuardedApplication.h"
+#include "app/ProgramInfo.h"
 #include "settings/ProgramFolder.h"
 
 namespace {
@@ -52,8 +53,11 @@ void CloseOnSignals(TForm1* window)
 
 int main(int argc, char* argv[])
 {
+    if (int status = 0; AnswerInfoOptions(argc, argv, status))
+        return status;
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ISPLN"));
+    SetDesktopIdentity();
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                       QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
@@ -66,11 +70,14 @@ int main(int argc, char* argv[])
 
     QStringList args = QApplication::arguments();
     args.removeFirst();
+    args = OpenFurtherFilesApart(args);
     // A failed start-up has been shown; ending here writes no settings.
     std::unique_ptr<AppWindows> started;
     if (!app.StartUp([&] {
-            started = std::make_unique<AppWindows>(ProgramFolder(QApplication::applicationDirPath()), args);
+            const SettingsFolder settings = OpenSettingsFolder(QApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
+            started = std::make_unique<AppWindows>(settings.Folder, args);
             AppWindows& windows = *started;
+            windows.Form1->SettingsProblem = settings.Problem;
             CloseOnSignals(windows.Form1.get());
             // Logging out ends the session: close as through the close box.
             QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),

@@ -1,5 +1,6 @@
 target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp

@@ -3,19 +3,35 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <QCoreApplication>
+#include <QDir>
 #include <algorithm>
 
+#include "BuildInfo.h"
 #include "cli/Commands.h"
+#include "settings/ProgramFolder.h"
 
 namespace {
 
 const char* const ToolSummary = "Pictures, figures and codes of ISPLN map files, without the window.";
 
-const char* const CommonOptions =
-    "  --ini PATH    read the catalogue and rates from PATH, with the Image/ folder\n"
-    "                beside it (default: isplan.ini beside ispln-cli); only read\n"
-    "  -h, --help    show help (after a command: that command's help)\n"
-    "  --version     show the version\n";
+// Names the file this very program reads without --ini, installed or not.
+std::string CommonOptions()
+{
+    const SettingsFolder where = LocateSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
+    std::string text =
+        "  --ini PATH    read the catalogue and rates from PATH, with the Image/ folder\n"
+        "                beside it; the file is only read. Without --ini:\n";
+    if (where.Installed())
+        text += "                $XDG_CONFIG_HOME/ispln/isplan.ini (default ~/.config/ispln/),\n"
+                "                copied from " + QDir::toNativeSeparators(where.Shipped).toStdString() + "/ on first use\n";
+    else
+        text += "                isplan.ini beside ispln-cli (here " +
+                QDir::toNativeSeparators(where.Folder).toStdString() + "/isplan.ini)\n";
+    return text +
+           "  -h, --help    show help (after a command: that command's help)\n"
+           "  --version     show the version\n";
+}
 
 const char* const ExitStatuses =
     "Exit status: 0 success; 1 a map file missing, refused or not written, or no\n"
@@ -48,8 +64,9 @@ public:
         Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists; - for standard output)");
         Switch(c, "--no-masks", "draw no masks, as with \"マスク表示\" unticked");
         Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
+        Optional(c, "--max-size", "N", "scale the picture down to fit N x N pixels (a thumbnail)");
 
-        c = Command("stats", "MAP.kpl", {true, RunStats}, "the ten figures of \"自動入力\"",
+        c = Command("stats", "MAP.kpl", {true, RunStats}, "the ten figures \"自動入力\" fills in on the tab \"情報\"",
                     "Prints one \"label: value\" line per figure, as the boxes of the tab \"情報\"\n"
                     "show them (whole numbers, truncated). With --json: one object with the\n"
                     "fields Population, Area, FundsIncrease, FoodIncrease, Farming, Industry,\n"
@@ -165,6 +182,11 @@ private:
         c->add_option(name)->type_name(valueName)->description(help)->required();
     }
 
+    static void Optional(CLI::App* c, const char* name, const char* valueName, const char* help)
+    {
+        c->add_option(name)->type_name(valueName)->description(help);
+    }
+
     static void Switch(CLI::App* c, const char* name, const char* help)
     {
         c->add_flag(name)->description(help)->disable_flag_override();
@@ -256,7 +278,7 @@ private:
         for (const CLI::App* c : app_.get_subcommands({}))
             text += "  " + Padded(c->get_name(), 11) + c->get_description() + "\n";
         text += "\nOptions:\n";
-        text += CommonOptions;
+        text += CommonOptions();
         text += "\nRun 'ispln-cli COMMAND --help' for a command's arguments.\n";
         text += ExitStatuses;
         return text;
@@ -275,7 +297,7 @@ private:
         if (!options.empty())
             text += "\nOptions:\n" + options;
         text += "\nCommon options:\n";
-        text += CommonOptions;
+        text += CommonOptions();
         text += "\n";
         text += ExitStatuses;
         return text;

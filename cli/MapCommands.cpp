@@ -44,6 +44,13 @@ int WriteOrFail(const std::string& path, const std::string& bytes)
 int RunRender(const Invocation& args, TTileData& doc)
 {
     const std::string& path = args.Operands[0];
+    int maxSize = 0;
+    if (args.Has("--max-size")) {
+        const std::string text = args.Value("--max-size");
+        const auto [end, e] = std::from_chars(text.data(), text.data() + text.size(), maxSize);
+        if (e != std::errc() || end != text.data() + text.size() || maxSize < 1)
+            return UsageFailure("--max-size wants a whole number of pixels above 0, not '" + text + "'", "render");
+    }
     MapRenderer renderer(doc);
     doc.MaskShow = !args.Has("--no-masks");
     doc.LineMode = args.Has("--lines");
@@ -56,7 +63,11 @@ int RunRender(const Invocation& args, TTileData& doc)
     if (!input.Loaded)
         return Fail(path + ": " + input.Problem, ExitFailed);
 
-    return WriteOrFail(args.Value("-o"), EncodePng(renderer.Picture()));
+    QImage picture = renderer.Picture();
+    // Only ever smaller: a thumbnail, never an enlargement.
+    if (maxSize > 0 && (picture.width() > maxSize || picture.height() > maxSize))
+        picture = picture.scaled(maxSize, maxSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return WriteOrFail(args.Value("-o"), EncodePng(picture));
 }
 
 int RunCode(const Invocation& args, TTileData& doc)

@@ -71,7 +71,9 @@ std::string CataloguePath(const Invocation& args)
 {
     if (!args.IniPath.empty())
         return args.IniPath;
-    return (ProgramFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/isplan.ini")).toStdString();
+    const QString folder =
+        OpenSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN)).Folder;
+    return (folder + QStringLiteral("/isplan.ini")).toStdString();
 }
 
 bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error)

@@ -1,10 +1,34 @@
 #pragma once
 #include <QString>
 
-// The folder that holds isplan.ini and Image/ for a program started from
-// `exeDir`. A portable program (any folder but an installed P/bin/) keeps
-// them beside itself: `exeDir` is returned as it is. An installed one —
-// P/bin/ with P/share/ispln/isplan.ini — uses $XDG_CONFIG_HOME/ispln/
-// (default ~/.config/ispln/), seeded from P/share/ispln/ when it holds no
-// isplan.ini yet, so nothing is ever written under the prefix.
-QString ProgramFolder(const QString& exeDir);
+// Where a program started from `exeDir` keeps isplan.ini and Image/.
+//
+// A portable program (no installed data folder at `exeDir`/`dataFromBin`)
+// keeps them beside itself. An installed one — its data folder holds
+// isplan.ini — uses $XDG_CONFIG_HOME/ispln/ (default ~/.config/ispln/),
+// seeded from the data folder on first start, so nothing is ever written
+// under the prefix. Shipped bitmaps the user never changed follow the
+// installed ones on later starts; the user's isplan.ini is never rewritten.
+// When that folder cannot be used (HOME unset, not a folder, not writable)
+// the program reads the shipped files and writes nothing.
+struct SettingsFolder {
+    QString Folder;        // holds isplan.ini and Image/
+    QString Shipped;       // the installed data folder; empty when portable
+    QString Problem;       // "FOLDER に書き込めません: reason"; empty when usable
+    bool Installed() const { return !Shipped.isEmpty(); }
+    bool ReadOnly() const { return !Problem.isEmpty(); }
+};
+
+// `dataFromBin` leads from the programs' folder to the installed data
+// folder; each program is built with its install layout's path.
+//
+// Finds the folder and, for an installed program, creates and updates the
+// user's copy (never outside the user's home, except in an existing
+// $XDG_CONFIG_HOME).
+SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin);
+
+// Only says where the files would be; creates and changes nothing.
+SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFromBin);
+
+// The record of what was seeded: "sha256  Image/name" per line.
+inline constexpr const char* SeededManifestName = ".seeded";

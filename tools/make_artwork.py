@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Generates the shipped catalogue: data/Image/*.bmp and data/isplan.ini,
-and the program's icon (data/icons/ispln.png) from the town tile.
+and the icons: the program's and the map files' (data/icons/), each as
+PNGs of 16 to 256 pixels with transparency and as a scalable SVG.
 
 Standard library only. Every picture is drawn procedurally with a fixed
 hash for its noise, so running the script again reproduces the same bytes.
@@ -770,21 +771,148 @@ def bmp_bytes(c):
     return head + info + bytes(pixels)
 
 
-def png_bytes(c, scale):
-    """An 8-bit RGB PNG of the picture, each pixel scale x scale."""
+# ---------------------------------------------------------------------------
+# Icons: a few flat shapes on a 256 x 256 canvas, written as SVG and drawn
+# into PNGs of every size with 4 x 4 samples a pixel for smooth edges.
+
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+ISLAND = [(112, 152, 62), (160, 134, 50), (150, 182, 40)]
+
+
+def island_shapes(scale, dx, dy):
+    def circles(grow):
+        return [(dx + cx * scale, dy + cy * scale, (r + grow) * scale) for cx, cy, r in ISLAND]
+    shapes = [("circles", circles(11), (232, 212, 150)), ("circles", circles(0), (80, 164, 74))]
+    # Four panels on a staggered grid: town, farm, forest, factory.
+    tiles = [((86, 114), (206, 86, 64)), ((122, 114), (232, 200, 84)),
+             ((104, 150), (42, 116, 54)), ((140, 150), (150, 152, 166))]
+    for (x, y), col in tiles:
+        shapes.append(("rect", (dx + x * scale, dy + y * scale, dx + (x + 34) * scale, dy + (y + 34) * scale),
+                       shade(col, -70)))
+        shapes.append(("rect", (dx + (x + 3) * scale, dy + (y + 3) * scale,
+                                dx + (x + 31) * scale, dy + (y + 31) * scale), col))
+    shapes.append(("rect", (dx + 176 * scale, dy + 58 * scale, dx + 183 * scale, dy + 126 * scale), (70, 56, 44)))
+    shapes.append(("poly", [(dx + 183 * scale, dy + 58 * scale), (dx + 224 * scale, dy + 74 * scale),
+                            (dx + 183 * scale, dy + 90 * scale)], (222, 44, 44)))
+    return shapes
+
+
+def app_icon_shapes():
+    return ([("rrect", (20, 20, 236, 236, 46), (28, 84, 156)),
+             ("rrect", (28, 28, 228, 228, 40), (44, 120, 204))] + island_shapes(1.0, 0, 0))
+
+
+def map_icon_shapes():
+    page = [(44, 12), (174, 12), (216, 54), (216, 244), (44, 244)]
+    inner = [(50, 18), (172, 18), (210, 56), (210, 238), (50, 238)]
+    return ([("poly", page, (120, 120, 120)), ("poly", inner, (252, 252, 252)),
+             ("poly", [(172, 18), (172, 56), (210, 56)], (200, 200, 200)),
+             ("rrect", (64, 74, 196, 222, 10), (44, 120, 204))] + island_shapes(0.56, 62, 68))
+
+
+def inside(shape, x, y):
+    kind, geo = shape[0], shape[1]
+    if kind == "rect":
+        return geo[0] <= x < geo[2] and geo[1] <= y < geo[3]
+    if kind == "rrect":
+        x0, y0, x1, y1, r = geo
+        if not (x0 <= x < x1 and y0 <= y < y1):
+            return False
+        cx = min(max(x, x0 + r), x1 - r)
+        cy = min(max(y, y0 + r), y1 - r)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+    if kind == "circles":
+        return any((x - cx) ** 2 + (y - cy) ** 2 <= r * r for cx, cy, r in geo)
+    hit = False  # polygon, even-odd
+    for i in range(len(geo)):
+        (ax, ay), (bx, by) = geo[i], geo[i - 1]
+        if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
+            hit = not hit
+    return hit
+
+
+def bounds(shape):
+    kind, geo = shape[0], shape[1]
+    if kind in ("rect", "rrect"):
+        return geo[:4]
+    if kind == "circles":
+        return (min(c[0] - c[2] for c in geo), min(c[1] - c[2] for c in geo),
+                max(c[0] + c[2] for c in geo), max(c[1] + c[2] for c in geo))
+    return (min(p[0] for p in geo), min(p[1] for p in geo), max(p[0] for p in geo), max(p[1] for p in geo))
+
+
+def rasterize(shapes, size, samples=4):
+    """Premultiplied RGBA rows of the shapes drawn at size x size."""
+    unit = 256.0 / size
+    rgba = [[[0.0, 0.0, 0.0, 0.0] for _ in range(size)] for _ in range(size)]
+    offsets = [(i + 0.5) / samples for i in range(samples)]
+    for shape in shapes:
+        col = shape[2]
+        bx0, by0, bx1, by1 = bounds(shape)
+        for py in range(max(0, int(by0 / unit) - 1), min(size, int(by1 / unit) + 2)):
+            for px in range(max(0, int(bx0 / unit) - 1), min(size, int(bx1 / unit) + 2)):
+                hits = sum(1 for oy in offsets for ox in offsets
+                           if inside(shape, (px + ox) * unit, (py + oy) * unit))
+                if hits:
+                    a = hits / (samples * samples)
+                    p = rgba[py][px]
+                    for k in range(3):
+                        p[k] = col[k] * a + p[k] * (1 - a)
+                    p[3] = a + p[3] * (1 - a)
+    return rgba
+
+
+def rgba_png_bytes(rgba):
     import zlib
     raw = bytearray()
-    for y in range(c.h * scale):
+    for row in rgba:
         raw.append(0)
-        for x in range(c.w * scale):
-            raw += bytes(c.px[y // scale][x // scale])
+        for r, g, b, a in row:
+            if a <= 0:
+                raw += b"\0\0\0\0"
+            else:
+                raw += bytes((clamp(round(r / a)), clamp(round(g / a)), clamp(round(b / a)), clamp(round(a * 255))))
+    size = len(rgba)
 
     def chunk(kind, body):
         return (struct.pack(">I", len(body)) + kind + body +
                 struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-    head = struct.pack(">IIBBBBB", c.w * scale, c.h * scale, 8, 2, 0, 0, 0)
+    head = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", head) +
             chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def svg_text(shapes):
+    def n(v):
+        return ("%.2f" % v).rstrip("0").rstrip(".")
+    out = ['<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">']
+    for kind, geo, col in shapes:
+        fill = "#%02x%02x%02x" % col
+        if kind == "rect":
+            out.append('<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
+                       % (n(geo[0]), n(geo[1]), n(geo[2] - geo[0]), n(geo[3] - geo[1]), fill))
+        elif kind == "rrect":
+            out.append('<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="%s"/>'
+                       % (n(geo[0]), n(geo[1]), n(geo[2] - geo[0]), n(geo[3] - geo[1]), n(geo[4]), fill))
+        elif kind == "circles":
+            out += ['<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(cx), n(cy), n(r), fill)
+                    for cx, cy, r in geo]
+        else:
+            out.append('<polygon points="%s" fill="%s"/>'
+                       % (" ".join("%s,%s" % (n(x), n(y)) for x, y in geo), fill))
+    return "\n".join(out + ["</svg>"]) + "\n"
+
+
+def write_icons(folder):
+    os.makedirs(folder, exist_ok=True)
+    for stem, shapes in (("org.ispln.ISPLN", app_icon_shapes()),
+                         ("application-x-ispln-map", map_icon_shapes())):
+        with open(os.path.join(folder, stem + ".svg"), "w", encoding="ascii", newline="\n") as f:
+            f.write(svg_text(shapes))
+        for size in ICON_SIZES:
+            with open(os.path.join(folder, "%s-%d.png" % (stem, size)), "wb") as f:
+                f.write(rgba_png_bytes(rasterize(shapes, size)))
+
 
 
 def check_bmp(data, w, h, name):
@@ -852,9 +980,7 @@ def main():
             f.write(data)
     with open(os.path.join(args.out, "isplan.ini"), "wb") as f:
         f.write(text.encode("cp932"))
-    os.makedirs(os.path.join(args.out, "icons"), exist_ok=True)
-    with open(os.path.join(args.out, "icons", "ispln.png"), "wb") as f:
-        f.write(png_bytes(t_town(), 2))
+    write_icons(os.path.join(args.out, "icons"))
     print("wrote %d bitmaps and isplan.ini to %s" % (len(outputs), os.path.normpath(args.out)))
     return 0
 

@@ -239,13 +239,16 @@ TEST_F(CliCommands, RenderedPictureHasTheMapsSize)
 {
     const struct {
         int Columns, Rows;
-    } sizes[] = {{1, 1}, {4, 3}, {31, 31}};
+        QString MaxSize;  // --max-size, scaling down only
+        QSize Expected;   // empty: 32 pixels a cell and the header strip
+    } sizes[] = {{1, 1}, {4, 3}, {31, 31}, {31, 31, "128", {128, 128}}, {4, 3, "64", {64, 49}}, {1, 1, "100"}};
     for (const auto& s : sizes) {
         const QString in = folder.WriteMap("sized.kpl", MapOf(s.Columns, s.Rows));
         const QString out = folder.Path("sized.png");
-        ASSERT_EQ(Cli({"render", in, "-o", out}).Status, 0);
+        const QStringList limit = s.MaxSize.isEmpty() ? QStringList() : QStringList{"--max-size", s.MaxSize};
+        ASSERT_EQ(Cli(QStringList{"render", in, "-o", out} + limit).Status, 0);
         const QImage picture(out);
-        EXPECT_EQ(picture.size(), QSize(32 * s.Columns + 16, 32 * s.Rows + 16));
+        EXPECT_EQ(picture.size(), s.Expected.isEmpty() ? QSize(32 * s.Columns + 16, 32 * s.Rows + 16) : s.Expected);
     }
 }
 

@@ -33,6 +33,7 @@ TEST_F(CliUsage, UsageErrorsExitTwoWithAMessageAndAHint)
         {{"stats", "a.kpl", "b.kpl"}, "unexpected argument 'b.kpl'"},
         {{"render", "MAP"}, "render needs -o OUT.png"},
         {{"render", "MAP", "-o"}, "option -o needs OUT.png"},
+        {{"render", "MAP", "-o", "OUT", "--max-size", "0"}, "--max-size wants a whole number of pixels above 0, not '0'"},
         {{"-o", "x.png", "render", "MAP"}, "option -o must follow the command"},
         {{"stats", "MAP", "--json=yes"}, "option --json takes no value"},
         {{"code", "MAP", "--ini"}, "option --ini needs a path"},

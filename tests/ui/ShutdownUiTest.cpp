@@ -148,6 +148,21 @@ TEST(Shutdown, AnUnreadableSettingsFileIsReportedOnceAndLeftUntouched)
     }
 }
 
+TEST(Shutdown, AnUnusableSettingsFolderIsReportedOnceAndNothingIsWritten)
+{
+    TestApp app({}, {}, false);
+    const QByteArray ini = app.Path("isplan.ini").toLocal8Bit();
+    struct stat before, after;
+    ASSERT_EQ(::lstat(ini.constData(), &before), 0);
+    app.Form1().SettingsProblem = "/nowhere/ispln に書き込めません: Not a directory";
+    app.Show();
+    app.Form1().close();
+    EXPECT_EQ(app.messages, QStringList{"/nowhere/ispln に書き込めません: Not a directory"});
+    ASSERT_EQ(::lstat(ini.constData(), &after), 0);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+
 // The real program, closed by SIGTERM while a start-up message or the size
 // dialog waits for an answer nobody gives.
 TEST(Shutdown, ASignalEndsTheProgramWhateverItWaitsFor)

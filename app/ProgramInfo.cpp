@@ -1,0 +1,60 @@
+#include "app/ProgramInfo.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QProcess>
+#include <cstdio>
+#include <cstring>
+
+#include "BuildInfo.h"
+
+namespace {
+
+const char* const HelpText =
+    "Usage: ispln [MAP.kpl ...]\n"
+    "\n"
+    "ISPLN: plan a Tidemark island on a grid of tiles and see its figures.\n"
+    "The first map file opens in this window, each further one in a window\n"
+    "of its own.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help   show this help and end\n"
+    "  --version    show the version and end\n"
+    "\n"
+    "Settings and tile bitmaps (isplan.ini, Image/): an installed ispln keeps\n"
+    "them in $XDG_CONFIG_HOME/ispln/ (default ~/.config/ispln/), copied from\n"
+    "its share/ispln/ folder on first start; started from any other folder,\n"
+    "it keeps them beside itself. Map files need no window: see ispln-cli.\n";
+
+}  // namespace
+
+bool AnswerInfoOptions(int argc, char* argv[], int& status)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            break;
+        const bool help = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+        if (!help && std::strcmp(argv[i], "--version") != 0)
+            continue;
+        const int written = help ? std::fputs(HelpText, stdout) : std::printf("ispln %s\n", ISPLN_VERSION);
+        status = written < 0 || std::fflush(stdout) != 0 ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+void SetDesktopIdentity()
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ispln.ISPLN"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/org.ispln.ISPLN-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
+
+QStringList OpenFurtherFilesApart(const QStringList& args)
+{
+    for (qsizetype i = 1; i < args.size(); ++i)
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {args[i]});
+    return args.mid(0, 1);
+}
