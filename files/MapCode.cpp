@@ -12,6 +12,9 @@ constexpr char Filler = 'a';
 constexpr char EndMark = '@';
 // Counts are held up to this; anything larger already runs past the map.
 constexpr int64_t CountCap = std::numeric_limits<int32_t>::max();
+// A pasted text may hold millions of steps; the trace keeps the first ones
+// and counts the rest, so its memory does not follow the paste.
+constexpr size_t TraceLimit = 200;
 
 bool IsCodeLetter(char c)
 {
@@ -83,6 +86,15 @@ public:
 
     std::pair<int32_t, int32_t> Decode(const std::string& text)
     {
+        const auto end = DecodeSteps(text);
+        if (trace_ && omitted_ > 0)
+            trace_->push_back("\u2026 and " + std::to_string(omitted_) + " more");
+        return end;
+    }
+
+private:
+    std::pair<int32_t, int32_t> DecodeSteps(const std::string& text)
+    {
         size_t i = 0;
         while (i < text.size() && !out_.Full()) {
             const char c = text[i];
@@ -106,7 +118,6 @@ public:
         return out_.Position();
     }
 
-private:
     size_t ReadNumber(const std::string& text, size_t i)
     {
         int64_t n = 0;
@@ -136,8 +147,12 @@ private:
 
     void Trace(std::string line)
     {
-        if (trace_)
+        if (!trace_)
+            return;
+        if (trace_->size() < TraceLimit)
             trace_->push_back(std::move(line));
+        else
+            ++omitted_;
     }
 
     TTileData& doc_;
@@ -147,6 +162,7 @@ private:
     bool sawNumber_ = false;
     int32_t no_ = -1;
     int64_t count_ = -1;
+    uint64_t omitted_ = 0;
 };
 
 // Letters outside a..z (no entry, or a code such as "@") would not decode,
