@@ -222,6 +222,7 @@ bool IniFile::LoadFromBytes(std::string bytes)
     slots_.clear();
     indexed_ = 0;
     aliases_.clear();
+    lastFound_ = NoSection;
     texts_.clear();
     store_ = std::move(bytes);
     eol_ = "\r\n";
@@ -292,13 +293,19 @@ std::string IniFile::SectionName(size_t index) const
 
 size_t IniFile::FindSectionIndex(const std::string& lower) const
 {
+    // Settings are read and written section by section.
+    if (lastFound_ != NoSection && lower == lastName_) return lastFound_;
     for (const auto& [alias, index] : aliases_)
         if (alias == lower) return index;
     if (slots_.empty()) return NoSection;
     const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
     const size_t mask = slots_.size() - 1;
     for (size_t i = hash & mask; slots_[i].section != 0; i = (i + 1) & mask)
-        if (slots_[i].hash == hash && SectionName(slots_[i].section - 1) == lower) return slots_[i].section - 1;
+        if (slots_[i].hash == hash && SectionName(slots_[i].section - 1) == lower) {
+            lastName_ = lower;
+            lastFound_ = slots_[i].section - 1;
+            return lastFound_;
+        }
     return NoSection;
 }
 

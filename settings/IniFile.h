@@ -110,5 +110,7 @@ private:
     size_t indexed_ = 0;
     // Names a written header does not read back as (Shift-JIS altered them).
     std::vector<std::pair<std::string, size_t>> aliases_;
+    mutable std::string lastName_;  // the latest name found, and where
+    mutable size_t lastFound_ = NoSection;
     std::string eol_ = "\r\n";
 };
