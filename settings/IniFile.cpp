@@ -35,7 +35,30 @@ std::string Lower(std::string s)
     return s;
 }
 
-std::string NormName(const std::string& s) { return Lower(Trim(s)); }
+std::string_view TrimView(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The same name as Lower would make both.
+bool SameFold(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Fold(a[i]) != Fold(b[i])) return false;
+    return true;
+}
+
+std::string NormName(std::string_view s)
+{
+    std::string out(TrimView(s));
+    for (char& c : out) c = Fold(c);
+    return out;
+}
 
 // A line break inside a name or value would split the line on the next
 // load. A lone CR does not break a line, so text read from the file never
@@ -77,7 +100,7 @@ bool IsHexDigit(char c, uint32_t* v)
     return false;
 }
 
-bool ParseInt32(const std::string& s, int32_t* out)
+bool ParseInt32(std::string_view s, int32_t* out)
 {
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
         uint64_t v = 0;
@@ -117,17 +140,7 @@ bool PlainAscii(const std::string& raw)
 
 const char* const LineEnds[] = {"", "\n", "\r\n"};
 
-// text, folded as Lower folds, equals `lower`.
-bool SameLower(std::string_view text, const std::string& lower)
-{
-    if (text.size() != lower.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lower[i]) return false;
-    }
-    return true;
-}
+
 
 // "[name]" -> name; false when the line is not a section header.
 bool HeaderName(std::string_view text, std::string* name)
@@ -147,11 +160,11 @@ std::string_view IniFile::Text(const Line& line) const
     return line.text == NoText ? Raw(line) : std::string_view(texts_[line.text]);
 }
 
-std::string IniFile::Value(const Line& line) const
+std::string_view IniFile::ValueView(const Line& line) const
 {
     std::string_view value = Text(line).substr(line.valueStart, line.valueEnd - line.valueStart);
     while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
-    return std::string(value);
+    return value;
 }
 
 uint8_t IniFile::EolIndex() const
@@ -332,6 +345,7 @@ void IniFile::AddSectionIndex(const std::string& lower, size_t index)
 
 const IniFile::Section* IniFile::FindSection(const std::string& section) const
 {
+    if (lastFound_ != NoSection && SameFold(TrimView(section), lastName_)) return &sections_[lastFound_];
     const size_t index = FindSectionIndex(NormName(section));
     return index == NoSection ? nullptr : &sections_[index];
 }
@@ -340,9 +354,9 @@ const IniFile::Line* IniFile::FindKey(const std::string& section, const std::str
 {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
-    const std::string k = NormName(key);
+    const std::string_view k = TrimView(key);
     for (const Line& line : s->body)
-        if (line.isKey && SameLower(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), k)) return &line;
+        if (line.isKey && SameFold(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), k)) return &line;
     return nullptr;
 }
 
@@ -350,36 +364,39 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& defaultValue) const
 {
     const Line* line = FindKey(section, key);
-    return line ? Value(*line) : defaultValue;
+    return line ? std::string(ValueView(*line)) : defaultValue;
 }
 
 int32_t IniFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
-    return line && ParseInt32(Value(*line), &v) ? v : defaultValue;
+    return line && ParseInt32(ValueView(*line), &v) ? v : defaultValue;
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
-    return line && ParseInt32(Value(*line), &v) ? v != 0 : defaultValue;
+    return line && ParseInt32(ValueView(*line), &v) ? v != 0 : defaultValue;
 }
 
-void IniFile::WriteString(const std::string& sectionName, const std::string& keyName, const std::string& rawValue)
+void IniFile::WriteString(const std::string& sectionName, const std::string& keyName, const std::string& value)
 {
-    const std::string sectionText = Trim(OneLine(sectionName));
-    const std::string key = Trim(OneLine(keyName));
-    const std::string value = OneLine(rawValue);
+    const auto broken = [](const std::string& text) { return text.find('\n') != std::string::npos; };
+    if (broken(sectionName) || broken(keyName) || broken(value))
+        return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
+    const std::string_view sectionText = TrimView(sectionName);
+    const std::string_view key = TrimView(keyName);
 
-    const std::string wanted = Lower(sectionText);
-    size_t index = FindSectionIndex(wanted);
+    size_t index = lastFound_ != NoSection && SameFold(sectionText, lastName_) ? lastFound_ : NoSection;
+    const std::string wanted = index == NoSection ? NormName(sectionText) : std::string();
+    if (index == NoSection) index = FindSectionIndex(wanted);
     if (index == NoSection) {
         Section added;
         added.hasHeader = true;
         std::optional<std::string> name;
-        added.header = MakeLineFromText("[" + sectionText + "]", EolIndex(), &name);
+        added.header = MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), &name);
         index = sections_.size();
         sections_.push_back(std::move(added));
         const std::string read = Lower(name.value_or(std::string()));
@@ -388,23 +405,22 @@ void IniFile::WriteString(const std::string& sectionName, const std::string& key
         // find this section by the name they ask for.
         if (read != wanted) aliases_.emplace_back(wanted, index);
     }
-    const std::string k = Lower(key);
     size_t insertAt = 0;
-    for (size_t i = 0; i < sections_[index].body.size(); ++i) {
-        const Line& line = sections_[index].body[i];
+    std::vector<Line>& body = sections_[index].body;
+    for (size_t i = 0; i < body.size(); ++i) {
+        const Line& line = body[i];
         if (!line.isKey) continue;
-        if (SameLower(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), k)) {
+        if (SameFold(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), key)) {
             // The same text leaves the line's bytes untouched.
-            if (Value(line) == value) return;
+            if (ValueView(line) == value) return;
             const std::string prefix(Text(line).substr(0, line.valueStart));
             const uint8_t eol = line.eol;
-            sections_[index].body[i] = MakeLineFromText(prefix + value, eol);
+            body[i] = MakeLineFromText(prefix + value, eol);
             return;
         }
         insertAt = i + 1;
     }
-    Line added = MakeLineFromText(key + "=" + value, EolIndex());
-    std::vector<Line>& body = sections_[index].body;
+    Line added = MakeLineFromText(std::string(key) + "=" + value, EolIndex());
     body.insert(body.begin() + static_cast<std::ptrdiff_t>(insertAt), added);
 }
 

@@ -83,7 +83,7 @@ private:
     Line MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header = nullptr);
     std::string_view Raw(const Line& line) const { return std::string_view(store_).substr(line.begin, line.size); }
     std::string_view Text(const Line& line) const;
-    std::string Value(const Line& line) const;
+    std::string_view ValueView(const Line& line) const;
     uint8_t EolIndex() const;
     const Section* FindSection(const std::string& section) const;
     const Line* FindKey(const std::string& section, const std::string& key) const;
