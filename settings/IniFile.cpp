@@ -18,15 +18,6 @@ constexpr QStringConverter::Flags kFlags = QStringConverter::Flag::Stateless;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-std::string Trim(const std::string& s)
-{
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
 // Only ASCII letters fold; the bytes of multi-byte UTF-8 are all >= 0x80.
 std::string Lower(std::string s)
 {
@@ -130,7 +121,7 @@ bool ParseInt32(std::string_view s, int32_t* out)
 
 // Bytes that read the same in Shift-JIS and UTF-8 need no converter, which
 // keeps a long file of blank or ASCII lines cheap to read.
-bool PlainAscii(const std::string& raw)
+bool PlainAscii(std::string_view raw)
 {
     for (const char c : raw)
         if (!(c == '\t' || c == '\r' || (c >= 0x20 && c < 0x7E && c != '\\')))
@@ -145,11 +136,11 @@ const char* const LineEnds[] = {"", "\n", "\r\n"};
 // "[name]" -> name; false when the line is not a section header.
 bool HeaderName(std::string_view text, std::string* name)
 {
-    const std::string t = Trim(std::string(text));
+    const std::string_view t = TrimView(text);
     if (t.empty() || t[0] != '[') return false;
     const size_t close = t.find(']');
-    if (close == std::string::npos) return false;
-    *name = Trim(t.substr(1, close - 1));
+    if (close == std::string_view::npos) return false;
+    *name = std::string(TrimView(t.substr(1, close - 1)));
     return true;
 }
 
@@ -180,10 +171,10 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, std::opt
     line.begin = static_cast<uint32_t>(begin);
     line.size = static_cast<uint32_t>(size);
     line.eol = eol;
-    const std::string raw(Raw(line));
+    const std::string_view raw = Raw(line);
     const bool plain = PlainAscii(raw);
-    std::string decoded = plain ? std::string() : Decode(raw);
-    const std::string& text = plain ? raw : decoded;
+    std::string decoded = plain ? std::string() : Decode(std::string(raw));
+    const std::string_view text = plain ? raw : std::string_view(decoded);
     if (std::string name; header && HeaderName(text, &name)) {
         *header = std::move(name);
         return line;
