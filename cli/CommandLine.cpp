@@ -82,13 +82,13 @@ public:
         Command("code", "MAP.kpl", {true, RunCode}, "the pseudo-map code of a map, as \"Get\" writes it",
                 "Prints the pseudo-map code of the map's shown part, ending in \"@\".\n");
 
-        c = Command("decode", "CODE", {true, RunDecode}, "build a map file from a pseudo-map code, as \"Set\" does",
+        c = Command("decode", "CODE", {true, RunDecode, false}, "build a map file from a pseudo-map code, as \"Set\" does",
                     "Writes a KPL03 map file of the given shown size holding the map that\n"
                     "\"Set\" builds from CODE; every other cell is cleared.\n");
         Value(c, "--size", "COLSxROWS", "the shown size, each 1..31 (e.g. 12x12)");
         Value(c, "-o", "OUT.kpl", "the map file to write (replaced when it exists; - for standard output)");
 
-        c = Command("convert", "IN.kpl", {false, RunConvert},
+        c = Command("convert", "IN.kpl", {false, RunConvert, true, true},
                     "rewrite a map file (KPL03 or KPL02) in the current layout",
                     "Reads any map file the window loads and writes it as KPL03. Header bytes\n"
                     "are kept as stored, so the new file loads exactly as the old one did.\n");

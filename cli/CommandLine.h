@@ -17,6 +17,8 @@ struct Invocation;
 struct CommandAction {
     bool NeedsCatalogue = true;  // the document comes with isplan.ini's catalogue
     int (*Run)(const Invocation&, TTileData&) = nullptr;
+    bool OperandsAreFiles = true;   // false: the operand is text (a code)
+    bool MayRewriteOperand = false; // -o may name the operand: an exact rewrite
 };
 
 // Operands, file names included, are the bytes given on the command line:

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 #include <unistd.h>
 #include <sys/stat.h>
 
@@ -44,6 +45,17 @@ std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& re
     const size_t needed = current ? CurrentMapFileSize : OlderMapFileSize;
     return std::string("incomplete map file: a ") + (current ? "KPL03" : "KPL02") + " file needs " +
            std::to_string(needed) + " bytes, this one has " + std::to_string(info.st_size);
+}
+
+bool IsStandardOutput(const std::string& path)
+{
+    return path == "-" || path == "/dev/stdout" || path == "/dev/fd/1" || path == "/proc/self/fd/1";
+}
+
+bool SameFile(const struct stat& a, const std::string& path)
+{
+    struct stat b;
+    return ::stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace
@@ -109,7 +121,7 @@ MapInput ReadMapInput(TTileData& doc, const std::string& path)
 
 bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error)
 {
-    if (path != "-")
+    if (!IsStandardOutput(path))
         return WriteFileChecked(path, bytes, &error);
     // Whatever was printed before must come first.
     if (std::fflush(stdout) != 0) {
@@ -117,4 +129,34 @@ bool WriteOutput(const std::string& path, const std::string& bytes, std::string&
         return false;
     }
     return WriteDescriptorChecked(STDOUT_FILENO, bytes, &error);
+}
+
+std::string InputOverwrittenByOutput(const Invocation& args, const TTileData& doc)
+{
+    if (!args.Has("-o"))
+        return {};
+    const std::string output = args.Value("-o");
+    const bool toStdout = IsStandardOutput(output);
+    // The same file under any name: links, "..", or standard output
+    // redirected onto it.
+    struct stat target;
+    if (toStdout ? ::fstat(STDOUT_FILENO, &target) != 0 || !S_ISREG(target.st_mode)
+                 : ::stat(output.c_str(), &target) != 0)
+        return {};
+    std::vector<std::string> inputs;
+    if (args.Action.OperandsAreFiles)
+        for (const std::string& operand : args.Operands)
+            if (toStdout || !args.Action.MayRewriteOperand || !SameFile(target, operand))
+                inputs.push_back(operand);
+    if (args.Action.NeedsCatalogue) {
+        inputs.push_back(CataloguePath(args));
+        for (int32_t i = 0; i < doc.TileCount; ++i)
+            inputs.push_back(doc.GetTile(i).Bmp);
+        for (int32_t i = 0; i < doc.MaskCount; ++i)
+            inputs.push_back(doc.GetMaskTile(i).Bmp);
+    }
+    for (const std::string& input : inputs)
+        if (!input.empty() && SameFile(target, input))
+            return input;
+    return {};
 }

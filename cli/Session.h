@@ -34,5 +34,9 @@ struct MapInput {
 MapInput ReadMapInput(TTileData& doc, const std::string& path);
 
 // Writes through WriteFileChecked, or to standard output when `path` is
-// "-"; `error` gives the system's reason on failure.
+// "-", /dev/stdout or /dev/fd/1; `error` gives the system's reason on failure.
 bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error);
+
+// The input file (map operand, catalogue or one of its bitmaps) that the
+// output of -o would overwrite, or empty when it overwrites none.
+std::string InputOverwrittenByOutput(const Invocation& args, const TTileData& doc);

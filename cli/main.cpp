@@ -23,6 +23,9 @@ int Run(const ParseResult& parsed)
         if (!LoadCatalogue(doc, CataloguePath(args), error))
             return Fail(error, ExitFailed);
     }
+    // Refused before anything is written: the output would destroy an input.
+    if (const std::string input = InputOverwrittenByOutput(args, doc); !input.empty())
+        return Fail("refusing to write " + args.Value("-o") + ": it is the input file " + input, ExitFailed);
     return args.Action.Run(args, doc);
 }
 

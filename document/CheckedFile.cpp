@@ -116,6 +116,16 @@ bool WriteInPlace(const std::string& target, const std::string& bytes, std::stri
     return Stream(fd, bytes, true, error);
 }
 
+// A file the user may not write is never replaced, not even through a
+// writable folder or by an administrator: a file with no write bit at all
+// was made read-only on purpose.
+bool MayReplace(const std::string& target, const struct stat& st)
+{
+    if ((st.st_mode & 0222) == 0)
+        return false;
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno != EACCES;
+}
+
 }  // namespace
 
 void InjectWriteFault(WriteStep step, int errorNumber)
@@ -154,6 +164,8 @@ bool WriteFileChecked(const std::string& path, const std::string& bytes, std::st
         const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         return fd < 0 ? Failed(error, errno) : Stream(fd, bytes, false, error);
     }
+    if (exists && !MayReplace(target, st))
+        return Failed(error, EACCES);
 
     const mode_t mode = exists ? (st.st_mode & 07777) : 0666;
     std::string temporary;

@@ -14,6 +14,8 @@
 //   be written, it is written in place, every step still checked.
 // - An existing device, FIFO or socket is written into, never replaced; a
 //   folder is refused. Links are written through: their target is replaced.
+// - A file the user may not write (or with no write permission at all) is
+//   refused with EACCES and left as it is, whatever its folder allows.
 bool WriteFileChecked(const std::string& path, const std::string& bytes, std::string* error);
 
 // Writes all of `bytes` to an open descriptor (standard output): every

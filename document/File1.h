@@ -110,7 +110,8 @@ public:
     // Pseudo-map code (files/).
     std::string EncodeMapCode() const;
     // Writes the cells the code describes from (0, 0) on, in reading order,
-    // and returns the first cell not written; trace receives one line per step.
+    // and returns the first cell not written; trace receives one line per step
+    // (the first 200, then one line counting the rest).
     std::pair<int32_t, int32_t> DecodeMapCode(const std::string& text,
                                               std::vector<std::string>* trace = nullptr);
     // Rebuilds the whole grid from code text: everything cleared, history

@@ -12,6 +12,9 @@ constexpr char Filler = 'a';
 constexpr char EndMark = '@';
 // Counts are held up to this; anything larger already runs past the map.
 constexpr int64_t CountCap = std::numeric_limits<int32_t>::max();
+// A pasted text may hold millions of steps; the trace keeps the first ones
+// and counts the rest, so its memory does not follow the paste.
+constexpr size_t TraceLimit = 200;
 
 bool IsCodeLetter(char c)
 {
@@ -79,9 +82,22 @@ public:
     CodeReader(TTileData& doc, std::vector<std::string>* trace)
         : doc_(doc), out_(doc, 0, 0), trace_(trace)
     {
+        // The catalogue does not change while a code is read; a pasted text
+        // may hold millions of letters.
+        for (char c = 'a'; c <= 'z'; ++c)
+            noOfLetter_[c - 'a'] = doc_.NoOfCode(static_cast<uint8_t>(c));
     }
 
     std::pair<int32_t, int32_t> Decode(const std::string& text)
+    {
+        const auto end = DecodeSteps(text);
+        if (trace_ && omitted_ > 0)
+            trace_->push_back("\u2026 and " + std::to_string(omitted_) + " more");
+        return end;
+    }
+
+private:
+    std::pair<int32_t, int32_t> DecodeSteps(const std::string& text)
     {
         size_t i = 0;
         while (i < text.size() && !out_.Full()) {
@@ -91,9 +107,10 @@ public:
             } else if (IsCodeLetter(c)) {
                 WriteRun(true);
                 pending_ = true;
-                no_ = doc_.NoOfCode(static_cast<uint8_t>(c));
+                no_ = noOfLetter_[c - 'a'];
                 count_ = -1;
-                Trace("No1=" + std::to_string(no_) + " " + c);
+                if (Traced())
+                    trace_->push_back("No1=" + std::to_string(no_) + " " + c);
                 ++i;
             } else if (c == EndMark) {
                 WriteRun(false);
@@ -106,19 +123,20 @@ public:
         return out_.Position();
     }
 
-private:
     size_t ReadNumber(const std::string& text, size_t i)
     {
         int64_t n = 0;
         for (; i < text.size() && IsDigit(text[i]); ++i)
             n = std::min(n * 10 + (text[i] - '0'), CountCap);
-        Trace("Count=" + std::to_string(n));
+        if (Traced())
+            trace_->push_back("Count=" + std::to_string(n));
         if (pending_) {
             count_ = n;  // a later number after the same letter wins
         } else if (!sawNumber_) {
             // A number before any letter stands for the leading filler run.
-            Trace("Print Count=" + std::to_string(n) + " No=-1");
-            out_.Write(doc_.NoOfCode(Filler), n + 1);
+            if (Traced())
+                trace_->push_back("Print Count=" + std::to_string(n) + " No=-1");
+            out_.Write(noOfLetter_[Filler - 'a'], n + 1);
         }
         sawNumber_ = true;
         return i;
@@ -128,16 +146,21 @@ private:
     {
         if (!pending_)
             return;
-        if (traced)
-            Trace("Print Count=" + std::to_string(count_) + " No=" + std::to_string(no_));
+        if (traced && Traced())
+            trace_->push_back("Print Count=" + std::to_string(count_) + " No=" + std::to_string(no_));
         out_.Write(no_, count_ < 0 ? 1 : count_ + 2);
         pending_ = false;
     }
 
-    void Trace(std::string line)
+    // Whether the next trace line is kept; past the limit it is only counted.
+    bool Traced()
     {
-        if (trace_)
-            trace_->push_back(std::move(line));
+        if (!trace_)
+            return false;
+        if (trace_->size() < TraceLimit)
+            return true;
+        ++omitted_;
+        return false;
     }
 
     TTileData& doc_;
@@ -147,6 +170,8 @@ private:
     bool sawNumber_ = false;
     int32_t no_ = -1;
     int64_t count_ = -1;
+    uint64_t omitted_ = 0;
+    int32_t noOfLetter_[26] = {};
 };
 
 // Letters outside a..z (no entry, or a code such as "@") would not decode,

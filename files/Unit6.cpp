@@ -3,8 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include "document/File1.h"
@@ -20,9 +22,38 @@ QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
     return button;
 }
 
-QPlainTextEdit* Memo(QWidget* parent, QRect geometry)
+// "Set" joins the lines without separators, so a large paste can be laid
+// out again in lines of a fixed length without changing its meaning: one
+// endless line, or a million short ones, would freeze the box for minutes.
+class CodeBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        constexpr qsizetype Small = 4096, LineLength = 1024;
+        if (!source->hasText() || source->text().size() <= Small) {
+            QPlainTextEdit::insertFromMimeData(source);
+            return;
+        }
+        QString text = source->text();
+        text.removeIf([](QChar c) { return c == u'\n' || c == u'\r'; });
+        QString lines;
+        lines.reserve(text.size() + text.size() / LineLength + 1);
+        for (qsizetype at = 0; at < text.size(); at += LineLength) {
+            if (at > 0)
+                lines += u'\n';
+            lines += QStringView(text).mid(at, LineLength);
+        }
+        text.clear();
+        textCursor().insertText(lines);
+        ensureCursorVisible();
+    }
+};
+
+QPlainTextEdit* Memo(QPlainTextEdit* memo, QRect geometry)
 {
-    auto* memo = new QPlainTextEdit(parent);
     memo->setGeometry(geometry);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // The code has no spaces; long runs must still wrap.
@@ -45,7 +76,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     Label1->adjustSize();
     SpeedButton1 = FlatButton(this, QStringLiteral("Get"), QRect(168, 0, 41, 22));
     SpeedButton2 = FlatButton(this, QStringLiteral("Set"), QRect(212, 0, 41, 22));
-    Memo1 = Memo(this, QRect(0, 22, 254, 99));
+    Memo1 = Memo(new CodeBox(this), QRect(0, 22, 254, 99));
     Label2 = new QLabel(QStringLiteral("暫定バージョン"), this);
     QFont noteFont = Label2->font();
     noteFont.setPixelSize(19);
@@ -56,7 +87,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setGeometry(178, 124, 75, 25);
     Button1->setAutoDefault(false);
-    Memo2 = Memo(this, QRect(0, 152, 254, 133));
+    Memo2 = Memo(new QPlainTextEdit(this), QRect(0, 152, 254, 133));
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm6::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm6::SpeedButton2Click);
@@ -85,7 +116,12 @@ void TForm6::SpeedButton2Click()
         return;
     Memo2->clear();
     std::vector<std::string> trace;
-    doc_->ApplyMapCode(Memo1->toPlainText().toStdString(), &trace);
+    // Line by line: Set drops the breaks anyway, and a large paste is not
+    // copied once more as a whole.
+    std::string code;
+    for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next())
+        code += block.text().remove(QChar::LineSeparator).toStdString();
+    doc_->ApplyMapCode(code, &trace);
     if (afterSet_)
         afterSet_();
     QStringList lines;

@@ -15,19 +15,22 @@ constexpr int32_t kLastMask = MaxMasks - 1;
 
 // Files written on other systems may use '\' between folders. Subfolders
 // of Image/ are fine; a name that leaves it (absolute, or climbing out with
-// "..") names no bitmap at all.
+// "..") is looked for by its last component inside Image/, which keeps that
+// name for the next write, and shows the placeholder when it is not there.
 std::string ImagePath(const std::string& exePath, std::string name)
 {
     std::replace(name.begin(), name.end(), '\\', '/');
-    if (!name.empty() && name[0] == '/')
-        return {};
-    for (size_t start = 0; start <= name.size();) {
+    bool leaves = !name.empty() && name[0] == '/';
+    for (size_t start = 0; start <= name.size() && !leaves;) {
         const size_t end = std::min(name.find('/', start), name.size());
-        if (name.compare(start, end - start, "..") == 0)
-            return {};
+        leaves = name.compare(start, end - start, "..") == 0;
         start = end + 1;
     }
-    return exePath + "Image/" + name;
+    if (!leaves)
+        return exePath + "Image/" + name;
+    const std::string last = LastPathComponent(name);
+    // ".." as the last component would still leave the folder.
+    return exePath + "Image/" + (last == ".." ? std::string() : last);
 }
 
 std::string MaskSection(int32_t i) { return kMask + std::to_string(i); }

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "document/CheckedFile.h"
 #include "dialogs/ShiftJisText.h"
@@ -15,15 +18,6 @@ constexpr QStringConverter::Flags kFlags = QStringConverter::Flag::Stateless;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-std::string Trim(const std::string& s)
-{
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
 // Only ASCII letters fold; the bytes of multi-byte UTF-8 are all >= 0x80.
 std::string Lower(std::string s)
 {
@@ -32,7 +26,30 @@ std::string Lower(std::string s)
     return s;
 }
 
-std::string NormName(const std::string& s) { return Lower(Trim(s)); }
+std::string_view TrimView(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The same name as Lower would make both.
+bool SameFold(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Fold(a[i]) != Fold(b[i])) return false;
+    return true;
+}
+
+std::string NormName(std::string_view s)
+{
+    std::string out(TrimView(s));
+    for (char& c : out) c = Fold(c);
+    return out;
+}
 
 // A line break inside a name or value would split the line on the next
 // load. A lone CR does not break a line, so text read from the file never
@@ -74,7 +91,7 @@ bool IsHexDigit(char c, uint32_t* v)
     return false;
 }
 
-bool ParseInt32(const std::string& s, int32_t* out)
+bool ParseInt32(std::string_view s, int32_t* out)
 {
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
         uint64_t v = 0;
@@ -104,7 +121,7 @@ bool ParseInt32(const std::string& s, int32_t* out)
 
 // Bytes that read the same in Shift-JIS and UTF-8 need no converter, which
 // keeps a long file of blank or ASCII lines cheap to read.
-bool PlainAscii(const std::string& raw)
+bool PlainAscii(std::string_view raw)
 {
     for (const char c : raw)
         if (!(c == '\t' || c == '\r' || (c >= 0x20 && c < 0x7E && c != '\\')))
@@ -112,133 +129,225 @@ bool PlainAscii(const std::string& raw)
     return true;
 }
 
-} // namespace
+const char* const LineEnds[] = {"", "\n", "\r\n"};
 
-IniFile::Line IniFile::MakeLine(std::string raw, std::string eol)
-{
-    Line line;
-    line.text = PlainAscii(raw) ? raw : Decode(raw);
-    line.raw = std::move(raw);
-    line.eol = std::move(eol);
-    // Key lines are recognised here; headers are recognised by the caller,
-    // which knows where sections begin.
-    const std::string trimmed = Trim(line.text);
-    if (trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#' || trimmed[0] == '[') return line;
-    const size_t eq = line.text.find('=');
-    if (eq == std::string::npos) return line;
-    const std::string key = Trim(line.text.substr(0, eq));
-    if (key.empty()) return line;
-    line.isKey = true;
-    line.keyLower = Lower(key);
-    size_t start = eq + 1;
-    while (start < line.text.size() && (line.text[start] == ' ' || line.text[start] == '\t')) ++start;
-    line.valueStart = start;
-    line.value = Trim(line.text.substr(start));
-    return line;
-}
 
-IniFile::Line IniFile::MakeLineFromText(const std::string& text, const std::string& eol)
-{
-    // Re-read from the encoded bytes, so memory holds what the file will.
-    return MakeLine(Encode(text), eol);
-}
-
-namespace {
 
 // "[name]" -> name; false when the line is not a section header.
-bool HeaderName(const std::string& text, std::string* name)
+bool HeaderName(std::string_view text, std::string* name)
 {
-    const std::string t = Trim(text);
+    const std::string_view t = TrimView(text);
     if (t.empty() || t[0] != '[') return false;
     const size_t close = t.find(']');
-    if (close == std::string::npos) return false;
-    *name = Trim(t.substr(1, close - 1));
+    if (close == std::string_view::npos) return false;
+    *name = std::string(TrimView(t.substr(1, close - 1)));
     return true;
 }
 
 } // namespace
 
-bool IniFile::Load(const std::string& path, std::string* error)
+std::string_view IniFile::Text(const Line& line) const
 {
-    sections_.clear();
-    sectionIndex_.clear();
-    eol_ = "\r\n";
-    std::string bytes;
-    if (!ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes, error)) return false;
-    return LoadFromBytes(bytes);
+    return line.text == NoText ? Raw(line) : std::string_view(texts_[line.text]);
 }
 
-bool IniFile::LoadFromBytes(const std::string& bytes)
+std::string_view IniFile::ValueView(const Line& line) const
+{
+    std::string_view value = Text(line).substr(line.valueStart, line.valueEnd - line.valueStart);
+    while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
+    return value;
+}
+
+uint8_t IniFile::EolIndex() const
+{
+    return eol_ == "\n" ? 1 : 2;
+}
+
+// Bytes [begin, begin + size) of store_. Key lines are recognised here, and
+// headers when `header` is given (only the loader knows where sections begin).
+IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header)
+{
+    Line line;
+    line.begin = static_cast<uint32_t>(begin);
+    line.size = static_cast<uint32_t>(size);
+    line.eol = eol;
+    const std::string_view raw = Raw(line);
+    const bool plain = PlainAscii(raw);
+    std::string decoded = plain ? std::string() : Decode(std::string(raw));
+    const std::string_view text = plain ? raw : std::string_view(decoded);
+    if (std::string name; header && HeaderName(text, &name)) {
+        *header = std::move(name);
+        return line;
+    }
+    size_t b = 0;
+    while (b < text.size() && IsBlank(text[b])) ++b;
+    if (b == text.size() || text[b] == ';' || text[b] == '#' || text[b] == '[') return line;
+    const size_t eq = text.find('=');
+    if (eq == std::string::npos) return line;
+    size_t keyEnd = eq;
+    while (keyEnd > b && IsBlank(text[keyEnd - 1])) --keyEnd;
+    if (keyEnd == b) return line;
+    size_t start = eq + 1;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+    size_t end = text.size();
+    while (end > start && IsBlank(text[end - 1])) --end;
+    line.isKey = true;
+    line.keyBegin = static_cast<uint32_t>(b);
+    line.keyEnd = static_cast<uint32_t>(keyEnd);
+    line.valueStart = static_cast<uint32_t>(start);
+    line.valueEnd = static_cast<uint32_t>(end);
+    if (!plain) {
+        line.text = static_cast<uint32_t>(texts_.size());
+        texts_.push_back(std::move(decoded));
+    }
+    return line;
+}
+
+IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header)
+{
+    // Re-read from the encoded bytes, so memory holds what the file will.
+    const std::string bytes = Encode(text);
+    const size_t begin = store_.size();
+    store_ += bytes;
+    return MakeLine(begin, bytes.size(), eol, header);
+}
+
+bool IniFile::Load(const std::string& path, std::string* error)
+{
+    LoadFromBytes({});
+    std::string bytes;
+    if (!ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes, error)) return false;
+    return LoadFromBytes(std::move(bytes));
+}
+
+bool IniFile::LoadFromBytes(std::string bytes)
 {
     sections_.clear();
-    sectionIndex_.clear();
+    slots_.clear();
+    indexed_ = 0;
+    aliases_.clear();
+    lastFound_ = NoSection;
+    texts_.clear();
+    store_ = std::move(bytes);
     eol_ = "\r\n";
-    const size_t firstBreak = bytes.find('\n');
-    if (firstBreak != std::string::npos && (firstBreak == 0 || bytes[firstBreak - 1] != '\r')) eol_ = "\n";
+    // Offsets are 32-bit; the file is capped far below that.
+    if (store_.size() > UINT32_MAX / 2) store_.resize(UINT32_MAX / 2);
+    const size_t firstBreak = store_.find('\n');
+    if (firstBreak != std::string::npos && (firstBreak == 0 || store_[firstBreak - 1] != '\r')) eol_ = "\n";
 
+    bool shadowed = false;  // inside a later section of a name already seen
     // 0x0A is never the second byte of a Shift-JIS character, so splitting
     // the raw bytes on it cannot cut a character in two.
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        const size_t nl = bytes.find('\n', pos);
-        std::string raw;
-        std::string eol;
-        if (nl == std::string::npos) {
-            raw = bytes.substr(pos);
-            pos = bytes.size();
-        } else {
-            raw = bytes.substr(pos, nl - pos);
-            eol = "\n";
-            if (!raw.empty() && raw.back() == '\r') {
-                raw.pop_back();
-                eol = "\r\n";
+    const size_t total = store_.size();
+    for (size_t pos = 0; pos < total;) {
+        const size_t nl = store_.find('\n', pos);
+        size_t size = (nl == std::string::npos ? total : nl) - pos;
+        uint8_t eol = 0;
+        if (nl != std::string::npos) {
+            eol = 1;
+            if (size > 0 && store_[pos + size - 1] == '\r') {
+                --size;
+                eol = 2;
             }
-            pos = nl + 1;
         }
-        Line line = MakeLine(std::move(raw), std::move(eol));
-        std::string name;
-        if (HeaderName(line.text, &name)) {
-            Section section;
-            section.hasHeader = true;
-            section.header = std::move(line);
-            section.nameLower = Lower(name);
-            sectionIndex_.emplace(section.nameLower, sections_.size());
-            sections_.push_back(std::move(section));
-        } else {
-            if (sections_.empty()) sections_.emplace_back();  // lines before any section
-            std::vector<Line>& body = sections_.back().body;
-            if (!line.isKey) {
-                // Only key lines are ever looked up or changed: other lines
-                // are kept as bytes, and a run of them as one entry, so
-                // memory stays close to the file's size.
-                line.text.clear();
-                if (!body.empty() && !body.back().isKey) {
-                    Line& run = body.back();
-                    run.raw += run.eol;
-                    run.raw += line.raw;
-                    run.eol = std::move(line.eol);
-                    continue;
-                }
+        std::optional<std::string> name;
+        Line line = MakeLine(pos, size, eol, &name);
+        pos = nl == std::string::npos ? total : nl + 1;
+        if (name) {
+            const std::string lower = Lower(*name);
+            shadowed = FindSectionIndex(lower) != NoSection;
+            if (!shadowed) {
+                AddSectionIndex(lower, sections_.size());
+                Section section;
+                section.hasHeader = true;
+                section.header = line;
+                sections_.push_back(std::move(section));
+                continue;
             }
-            body.push_back(std::move(line));
         }
+        if (sections_.empty()) sections_.emplace_back();  // lines before any section
+        std::vector<Line>& body = sections_.back().body;
+        if (shadowed || !line.isKey) {
+            // Only key lines of a section's first occurrence are ever looked
+            // up or changed; other lines are kept as bytes, a run of them as
+            // one entry, so memory stays close to the file's size.
+            if (line.text != NoText) texts_.pop_back();
+            line.isKey = false;
+            line.text = NoText;
+            if (!body.empty() && !body.back().isKey) {
+                Line& run = body.back();
+                run.size = line.begin + line.size - run.begin;
+                run.eol = line.eol;
+                continue;
+            }
+        }
+        body.push_back(line);
     }
     return true;
 }
 
+std::string IniFile::SectionName(size_t index) const
+{
+    const Line& header = sections_[index].header;
+    const std::string_view raw = Raw(header);
+    std::string name;
+    HeaderName(PlainAscii(std::string(raw)) ? std::string(raw) : Decode(std::string(raw)), &name);
+    return Lower(name);
+}
+
+size_t IniFile::FindSectionIndex(const std::string& lower) const
+{
+    // Settings are read and written section by section.
+    if (lastFound_ != NoSection && lower == lastName_) return lastFound_;
+    for (const auto& [alias, index] : aliases_)
+        if (alias == lower) return index;
+    if (slots_.empty()) return NoSection;
+    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask; slots_[i].section != 0; i = (i + 1) & mask)
+        if (slots_[i].hash == hash && SectionName(slots_[i].section - 1) == lower) {
+            lastName_ = lower;
+            lastFound_ = slots_[i].section - 1;
+            return lastFound_;
+        }
+    return NoSection;
+}
+
+void IniFile::AddSectionIndex(const std::string& lower, size_t index)
+{
+    if ((indexed_ + 1) * 2 > slots_.size()) {
+        std::vector<Slot> old(std::max<size_t>(16, slots_.size() * 2));
+        old.swap(slots_);
+        const size_t mask = slots_.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.section == 0) continue;
+            size_t i = slot.hash & mask;
+            while (slots_[i].section != 0) i = (i + 1) & mask;
+            slots_[i] = slot;
+        }
+    }
+    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
+    const size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    while (slots_[i].section != 0) i = (i + 1) & mask;
+    slots_[i] = Slot{static_cast<uint32_t>(index + 1), hash};
+    ++indexed_;
+}
+
 const IniFile::Section* IniFile::FindSection(const std::string& section) const
 {
-    const auto it = sectionIndex_.find(NormName(section));
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    if (lastFound_ != NoSection && SameFold(TrimView(section), lastName_)) return &sections_[lastFound_];
+    const size_t index = FindSectionIndex(NormName(section));
+    return index == NoSection ? nullptr : &sections_[index];
 }
 
 const IniFile::Line* IniFile::FindKey(const std::string& section, const std::string& key) const
 {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
-    const std::string k = NormName(key);
+    const std::string_view k = TrimView(key);
     for (const Line& line : s->body)
-        if (line.isKey && line.keyLower == k) return &line;
+        if (line.isKey && SameFold(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), k)) return &line;
     return nullptr;
 }
 
@@ -246,64 +355,64 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& defaultValue) const
 {
     const Line* line = FindKey(section, key);
-    return line ? line->value : defaultValue;
+    return line ? std::string(ValueView(*line)) : defaultValue;
 }
 
 int32_t IniFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
-    return line && ParseInt32(line->value, &v) ? v : defaultValue;
+    return line && ParseInt32(ValueView(*line), &v) ? v : defaultValue;
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
-    return line && ParseInt32(line->value, &v) ? v != 0 : defaultValue;
+    return line && ParseInt32(ValueView(*line), &v) ? v != 0 : defaultValue;
 }
 
-void IniFile::WriteString(const std::string& sectionName, const std::string& keyName, const std::string& rawValue)
+void IniFile::WriteString(const std::string& sectionName, const std::string& keyName, const std::string& value)
 {
-    const std::string sectionText = Trim(OneLine(sectionName));
-    const std::string key = Trim(OneLine(keyName));
-    const std::string value = OneLine(rawValue);
+    const auto broken = [](const std::string& text) { return text.find('\n') != std::string::npos; };
+    if (broken(sectionName) || broken(keyName) || broken(value))
+        return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
+    const std::string_view sectionText = TrimView(sectionName);
+    const std::string_view key = TrimView(keyName);
 
-    const std::string wanted = Lower(sectionText);
-    size_t index = 0;
-    if (const auto it = sectionIndex_.find(wanted); it != sectionIndex_.end()) {
-        index = it->second;
-    } else {
+    size_t index = lastFound_ != NoSection && SameFold(sectionText, lastName_) ? lastFound_ : NoSection;
+    const std::string wanted = index == NoSection ? NormName(sectionText) : std::string();
+    if (index == NoSection) index = FindSectionIndex(wanted);
+    if (index == NoSection) {
         Section added;
         added.hasHeader = true;
-        added.header = MakeLineFromText("[" + sectionText + "]", eol_);
-        std::string name;
-        HeaderName(added.header.text, &name);
-        added.nameLower = Lower(name);
+        std::optional<std::string> name;
+        added.header = MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), &name);
         index = sections_.size();
-        sectionIndex_.emplace(added.nameLower, index);
+        sections_.push_back(std::move(added));
+        const std::string read = Lower(name.value_or(std::string()));
+        if (FindSectionIndex(read) == NoSection) AddSectionIndex(read, index);
         // Encoding may have altered the name; repeated writes must still
         // find this section by the name they ask for.
-        sectionIndex_.emplace(wanted, index);
-        sections_.push_back(std::move(added));
+        if (read != wanted) aliases_.emplace_back(wanted, index);
     }
-    Section& section = sections_[index];
-
-    const std::string k = Lower(key);
     size_t insertAt = 0;
-    for (size_t i = 0; i < section.body.size(); ++i) {
-        Line& line = section.body[i];
+    std::vector<Line>& body = sections_[index].body;
+    for (size_t i = 0; i < body.size(); ++i) {
+        const Line& line = body[i];
         if (!line.isKey) continue;
-        if (line.keyLower == k) {
+        if (SameFold(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), key)) {
             // The same text leaves the line's bytes untouched.
-            if (line.value == value) return;
-            line = MakeLineFromText(line.text.substr(0, line.valueStart) + value, line.eol);
+            if (ValueView(line) == value) return;
+            const std::string prefix(Text(line).substr(0, line.valueStart));
+            const uint8_t eol = line.eol;
+            body[i] = MakeLineFromText(prefix + value, eol);
             return;
         }
         insertAt = i + 1;
     }
-    section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                        MakeLineFromText(key + "=" + value, eol_));
+    Line added = MakeLineFromText(std::string(key) + "=" + value, EolIndex());
+    body.insert(body.begin() + static_cast<std::ptrdiff_t>(insertAt), added);
 }
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value)
@@ -324,12 +433,13 @@ bool IniFile::CanEncode(const std::string& text)
 std::string IniFile::ToBytes() const
 {
     std::string out;
+    out.reserve(store_.size());
     bool needBreak = false;  // the previous line was the old unterminated last line
     const auto put = [&](const Line& line) {
         if (needBreak) out += eol_;
-        out += line.raw;
-        out += line.eol;
-        needBreak = line.eol.empty();
+        out += Raw(line);
+        out += LineEnds[line.eol];
+        needBreak = line.eol == 0;
     };
     for (const Section& section : sections_) {
         if (section.hasHeader) put(section.header);

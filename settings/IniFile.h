@@ -1,8 +1,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <deque>
 #include <vector>
 
 // isplan.ini: Shift-JIS (CP932) on disk, UTF-8 in this interface.
@@ -24,7 +26,7 @@ public:
     // with the reason in `error` when given.
     bool Load(const std::string& path, std::string* error = nullptr);
     // Same as Load, from the file's bytes.
-    bool LoadFromBytes(const std::string& bytes);
+    bool LoadFromBytes(std::string bytes);
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
@@ -55,30 +57,60 @@ public:
     const std::string& LineEnding() const { return eol_; }
 
 private:
+    // A line, or a run of lines nothing looks up, as a slice of store_: a
+    // 4 MiB file of a million short lines stays within a few dozen bytes a
+    // line. Offsets of key and value are into the line's text: its raw bytes
+    // when they read the same in UTF-8, otherwise texts_[text].
+    static constexpr uint32_t NoText = UINT32_MAX;
     struct Line {
-        std::string raw;   // bytes on disk, without the line ending
-        std::string eol;   // "\r\n", "\n", or "" for a last line without one
-        std::string text;  // raw decoded to UTF-8
+        uint32_t begin = 0;
+        uint32_t size = 0;  // without the line ending
+        uint32_t text = NoText;
+        uint32_t keyBegin = 0, keyEnd = 0;  // trimmed key
+        uint32_t valueStart = 0;            // after "=" and the blanks after it
+        uint32_t valueEnd = 0;              // end of the trimmed value
+        uint8_t eol = 0;                    // 0: none (the last line), 1: LF, 2: CRLF
         bool isKey = false;
-        std::string keyLower;
-        std::string value;        // trimmed value (key lines only)
-        size_t valueStart = 0;    // where the value begins in text
     };
     struct Section {
-        bool hasHeader = false;   // false only for lines before the first section
+        bool hasHeader = false;  // false only for lines before the first section
         Line header;
-        std::string nameLower;
         std::vector<Line> body;
     };
 
-    static Line MakeLine(std::string raw, std::string eol);
-    static Line MakeLineFromText(const std::string& text, const std::string& eol);
+    // `header` (when given) receives the name of a section header line.
+    Line MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header = nullptr);
+    Line MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header = nullptr);
+    std::string_view Raw(const Line& line) const { return std::string_view(store_).substr(line.begin, line.size); }
+    std::string_view Text(const Line& line) const;
+    std::string_view ValueView(const Line& line) const;
+    uint8_t EolIndex() const;
     const Section* FindSection(const std::string& section) const;
     const Line* FindKey(const std::string& section, const std::string& key) const;
 
-    std::vector<Section> sections_;
-    // Lower-case name -> index of its first section. Sections are only ever
-    // appended, so the indices stay valid.
-    std::unordered_map<std::string, size_t> sectionIndex_;
+    std::string store_;               // the file's bytes, then every line written since
+    std::vector<std::string> texts_;  // decoded text of key lines that are not plain ASCII
+    // Never moved as a whole: a file of many sections grows without a copy.
+    std::deque<Section> sections_;
+
+    // Lower-case name -> index of its first section, by open addressing: a
+    // slot holds the section's index + 1 and the hash of its name, which is
+    // read again from the header to compare. A later section of the same
+    // name is never read or written, so it is kept as opaque lines of the
+    // section before it. Sections are only ever appended.
+    struct Slot {
+        uint32_t section = 0;
+        uint32_t hash = 0;
+    };
+    static constexpr size_t NoSection = SIZE_MAX;
+    std::string SectionName(size_t index) const;
+    size_t FindSectionIndex(const std::string& lower) const;
+    void AddSectionIndex(const std::string& lower, size_t index);
+    std::vector<Slot> slots_;
+    size_t indexed_ = 0;
+    // Names a written header does not read back as (Shift-JIS altered them).
+    std::vector<std::pair<std::string, size_t>> aliases_;
+    mutable std::string lastName_;  // the latest name found, and where
+    mutable size_t lastFound_ = NoSection;
     std::string eol_ = "\r\n";
 };

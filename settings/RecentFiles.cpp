@@ -30,8 +30,11 @@ void RecentFiles::Write(IniFile& ini) const
 
 void RecentFiles::Add(const std::string& path)
 {
-    // A line break would not survive the file either.
-    if (path.empty() || path.find_first_of("\r\n") != std::string::npos || !IniFile::CanEncode(path))
+    // A line break would not survive the file either, nor blanks at either
+    // end, which reading a value trims: such a name could never be opened.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos || blank(path.front()) ||
+        blank(path.back()) || !IniFile::CanEncode(path))
         return;
     Remove(path);
     paths_.insert(paths_.begin(), path);

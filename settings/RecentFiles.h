@@ -15,8 +15,8 @@ public:
     // Writes every key; those past the list are emptied.
     void Write(IniFile& ini) const;
 
-    // Puts path first. A path the file cannot hold (not Shift-JIS, or with
-    // a line break) is not kept.
+    // Puts path first. A path the file cannot hold (not Shift-JIS, with a
+    // line break, or beginning or ending with a blank) is not kept.
     void Add(const std::string& path);
     void Remove(const std::string& path);
     const std::vector<std::string>& Paths() const { return paths_; }

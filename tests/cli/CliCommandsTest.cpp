@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -206,6 +207,37 @@ TEST_F(CliCommands, AnUnwritableTargetFailsWithExitOne)
         EXPECT_TRUE(run.Err.startsWith("ispln-cli: cannot write " + target + ": ")) << run.Err.toStdString();
     }
     EXPECT_EQ(ReadAll(blocker), "x");
+}
+
+TEST_F(CliCommands, AnOutputThatNamesAnInputIsRefusedBeforeAnythingIsWritten)
+{
+    QDir().mkpath(folder.Path("sub"));
+    QFile::link(map, folder.Path("link.kpl"));
+    const struct {
+        QStringList command;
+        QString overwritten;  // empty: the exact rewrite convert may do
+        bool throughStdout = false;
+    } cases[] = {
+        {{"render", map, "-o", map}, map},
+        {{"render", map, "-o", folder.Path("link.kpl")}, map},
+        {{"render", map, "-o", folder.Path("sub/../island.kpl")}, map},
+        {{"decode", "@", "--size", "2x2", "-o", folder.Ini()}, folder.Ini()},
+        {{"render", map, "-o", folder.Path("Image/mask_mark.bmp")}, folder.Path("Image/mask_mark.bmp")},
+        {{"convert", map, "-o", "/dev/stdout"}, map, true},
+        {{"render", map, "-o", "-"}, map, true},
+        {{"convert", map, "-o", folder.Path("link.kpl")}, {}},
+    };
+    for (const auto& c : cases) {
+        const QByteArray before = ReadAll(c.overwritten.isEmpty() ? map : c.overwritten);
+        QProcess process;
+        if (c.throughStdout)
+            process.setStandardOutputFile(map, QIODevice::Append);
+        process.start(QStringLiteral(ISPLN_CLI), QStringList{"--ini", folder.Ini()} + c.command);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), c.overwritten.isEmpty() ? 0 : 1) << c.command.join(' ').toStdString();
+        EXPECT_EQ(ReadAll(c.overwritten.isEmpty() ? map : c.overwritten), before) << err.toStdString();
+    }
 }
 
 TEST_F(CliCommands, DashWritesToStandardOutputAndADeviceNodeSurvives)

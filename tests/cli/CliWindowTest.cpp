@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "CliHarness.h"
 #include "TestApp.h"
@@ -78,6 +83,65 @@ TEST(CliWindow, RenderEqualsTheWindowsPictureInEveryDisplayMode)
             EXPECT_TRUE(drawn == shown) << mode.Name << " " << map.toStdString();
         }
     }
+}
+
+// Calls `step` on the open modal widget until it says it has answered.
+void Answer(std::function<bool(QWidget*)> step, int triesLeft = 400)
+{
+    QTimer::singleShot(5, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!(modal && step(modal)) && triesLeft > 0)
+            Answer(step, triesLeft - 1);
+    });
+}
+
+// A file made read-only is never replaced, whether or not its folder takes
+// a new file: its bytes stay and the user hears of it. Run as a normal user
+// (scripts/test does); as root a file without any write bit is refused too.
+TEST(ReadOnlyTargets, StayAsTheyWereAndTheWriteIsReported)
+{
+    const char* const targets[] = {"plan.kpl", "isplan.ini", "map.png", "out.kpl"};
+    for (const bool folderWritable : {true, false})
+        for (const QString target : targets) {
+            TestApp app({}, {}, false);
+            const QString path = app.Path(target);
+            if (target != "isplan.ini")
+                WriteAll(path, CurrentBytes(MapOf(12, 12)));
+            // Started on the map, so that Ctrl+S saves to it.
+            app.windows.reset();
+            app.windows = std::make_unique<AppWindows>(app.folder.path(),
+                                                       target == "plan.kpl" ? QStringList{path} : QStringList{});
+            app.Show();
+            const QByteArray before = ReadAll(path);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            if (!folderWritable)
+                QFile::setPermissions(app.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+            const std::string row = target.toStdString() + (folderWritable ? "" : " in a read-only folder");
+            if (target == "out.kpl") {
+                const CliRun run = RunCli({"--ini", app.Path("isplan.ini"), "decode", "b@", "--size", "12x12", "-o", path});
+                EXPECT_EQ(run.Status, 1) << row;
+                EXPECT_TRUE(run.Err.startsWith("ispln-cli: cannot write " + path + ": ")) << row;
+            } else {
+                if (target == "plan.kpl")
+                    EXPECT_FALSE(app.Form1().SaveMap()) << row;
+                if (target == "isplan.ini")
+                    app.Form1().close();
+                if (target == "map.png") {
+                    Answer([&](QWidget* w) {
+                        auto* dialog = qobject_cast<QFileDialog*>(w);
+                        return dialog && (dialog->selectFile(path), static_cast<QDialog*>(dialog)->accept(), true);
+                    });
+                    Answer([](QWidget* w) {
+                        auto* box = qobject_cast<QMessageBox*>(w);
+                        return box && (box->button(QMessageBox::Yes)->click(), true);
+                    });
+                    app.Form1().SpeedButton_Png->click();
+                }
+                EXPECT_EQ(app.messages, QStringList{path + " に書き込めません"}) << row;
+            }
+            EXPECT_EQ(ReadAll(path), before) << row;
+            QFile::setPermissions(app.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
 }
 
 }  // namespace

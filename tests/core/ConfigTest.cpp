@@ -127,18 +127,26 @@ TEST(Config, CodeAndBitmapsRoundTrip)
     }
 }
 
-TEST(Config, BitmapNamesStayInsideTheImageFolder)
+TEST(Config, BitmapNamesStayInsideTheImageFolderAndKeepTheirLastComponent)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"sub\\p3.bmp", kImage + "sub/p3.bmp"}, {"sub/p3.bmp", kImage + "sub/p3.bmp"},
-        {"a..b.bmp", kImage + "a..b.bmp"},        {"../../../../proc/kmsg", ""},
-        {"sub\\..\\..\\x.bmp", ""},             {"/etc/passwd", ""},
-        {"\\x.bmp", ""},                          {"..", ""},
+    const struct {
+        std::string bmp, path, written;
+    } cases[] = {
+        {"sub\\p3.bmp", kImage + "sub/p3.bmp", "p3.bmp"},  {"sub/p3.bmp", kImage + "sub/p3.bmp", "p3.bmp"},
+        {"a..b.bmp", kImage + "a..b.bmp", "a..b.bmp"},      {"../../../../proc/kmsg", kImage + "kmsg", "kmsg"},
+        {"sub\\..\\..\\x.bmp", kImage + "x.bmp", "x.bmp"}, {"/etc/passwd", kImage + "passwd", "passwd"},
+        {"\\x.bmp", kImage + "x.bmp", "x.bmp"},             {"..", kImage, ""},
+        {"../Image/sea.bmp", kImage + "sea.bmp", "sea.bmp"}, {"..\\farm.bmp", kImage + "farm.bmp", "farm.bmp"},
     };
-    for (const auto& [bmp, path] : cases) {
-        const ConfigData d = ReadConfig(FromBytes("[Mask]\nMax=0\n[Mask0]\nBmp=" + bmp + "\n"), kExe);
+    for (const auto& c : cases) {
+        IniFile ini = FromBytes("[Mask]\nMax=0\n[Mask0]\nBmp=" + c.bmp + "\n");
+        const ConfigData d = ReadConfig(ini, kExe);
         ASSERT_EQ(d.Masks.size(), 1u);
-        EXPECT_EQ(d.Masks[0].Bmp, path) << bmp;
+        EXPECT_EQ(d.Masks[0].Bmp, c.path) << c.bmp;
+        TTileData doc;
+        LoadInto(doc, d);
+        WriteConfig(ini, doc);
+        EXPECT_EQ(ini.ReadString("Mask0", "Bmp", "?"), c.written) << c.bmp;
     }
 }
 
@@ -295,6 +303,7 @@ TEST(Config, ZoomAndRecentFiles)
         recent.Add("/m/" + std::to_string(i));
     recent.Add("/m/\xF0\x9F\x8F\x9D.kpl");  // Shift-JIS cannot hold it
     recent.Add("/m/two\nlines.kpl");
+    recent.Add("/m/blank at the end.kpl ");  // reading back would trim it
     recent.Add("/m/5");
     EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "/m/8", "/m/7", "/m/6", "/m/4", "/m/3", "/m/2", "/m/1"}));
     recent.Remove("/m/8");

@@ -244,7 +244,13 @@ TEST(MapCode, SetTracesEachStep)
         std::string code;
         std::vector<std::string> trace;
     };
+    std::vector<std::string> manyUnknown = {"No1=-1 z"};
+    while (manyUnknown.size() < 200)
+        manyUnknown.insert(manyUnknown.end(), {"Print Count=-1 No=-1", "No1=-1 z"});
+    manyUnknown.resize(200);
+    manyUnknown.push_back("\u2026 and 999799 more");  // a pasted megabyte stays small
     const Case cases[] = {
+        {std::string(500000, 'z'), manyUnknown},
         {"1b0@", {"Count=1", "Print Count=1 No=-1", "No1=1 b", "Count=0"}},
         {"bc2z@", {"No1=1 b", "Print Count=-1 No=1", "No1=2 c", "Count=2", "Print Count=2 No=2", "No1=-1 z"}},
         {"b3 4c", {"No1=1 b", "Count=3", "Count=4", "Print Count=4 No=1", "No1=2 c"}},
