@@ -1,10 +1,8 @@
 // The map's mouse handling, the history buttons and the clear buttons.
 #include <QCheckBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QToolButton>
 
 #include "app/MapPicture.h"
@@ -30,14 +28,8 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
-    const int32_t before = TileData->BufList->GetIndex();
-    TileData->EditAt(px, py, ToolButton(button));
-    const int32_t after = TileData->BufList->GetIndex();
+    Session->EditAt(px, py, ToolButton(button));
     UpdateHistoryEnabled();
-    if (after != before) {
-        unsaved.Edited(before, after);
-        CellsChanged();
-    }
     StatusFromCursor();
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
@@ -90,8 +82,8 @@ void TForm1::StatusFromCursor()
 
 void TForm1::UpdateHistoryEnabled()
 {
-    SpeedButton1->setEnabled(TileData->CanUndo());
-    SpeedButton2->setEnabled(TileData->CanRedo());
+    Actions.Undo->setEnabled(TileData->CanUndo());
+    Actions.Redo->setEnabled(TileData->CanRedo());
 }
 
 void TForm1::UpdateHistoryButtons()
@@ -105,55 +97,39 @@ void TForm1::SpeedButton1Click()
 {
     if (!TileData->CanUndo())
         return;
-    TileData->Undo();
+    Session->Undo();
     UpdateHistoryButtons();
-    CellsChanged();
 }
 
 void TForm1::SpeedButton2Click()
 {
     if (!TileData->CanRedo())
         return;
-    TileData->Redo();
+    Session->Redo();
     UpdateHistoryButtons();
-    CellsChanged();
+}
+
+void TForm1::ClearMap(void (MapSession::*clear)())
+{
+    if (!ConfirmDiscard())
+        return;
+    (Session->*clear)();
+    UpdateHistoryButtons();
 }
 
 void TForm1::SpeedButton3Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearPanels();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearPanels);
 }
 
 void TForm1::SpeedButton5Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearMasks();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearMasks);
 }
 
 void TForm1::SpeedButton6Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearPanels();
-    TileData->ClearMasks();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearAll);
 }
 
 void TForm1::SpeedButton4Click()
@@ -166,29 +142,4 @@ void TForm1::CheckBox1Click()
 {
     TileData->MaskShow = CheckBox1->isChecked();
     TileData->DrawShownCells();
-}
-
-void TForm1::BuildShortcuts()
-{
-    // Undo and redo from the keyboard follow the buttons' enabled state.
-    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-    connect(undo, &QShortcut::activated, this, [this] {
-        if (SpeedButton1->isEnabled())
-            SpeedButton1Click();
-    });
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        auto* redo = new QShortcut(keys, this);
-        connect(redo, &QShortcut::activated, this, [this] {
-            if (SpeedButton2->isEnabled())
-                SpeedButton2Click();
-        });
-    }
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, &TForm1::SaveMap);
-    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    connect(saveAs, &QShortcut::activated, this, &TForm1::SaveMapAs);
-    auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(load, &QShortcut::activated, this, &TForm1::SpeedButton_LoadClick);
-    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    connect(copy, &QShortcut::activated, this, &TForm1::CopyPicture);
 }

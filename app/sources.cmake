@@ -1,8 +1,10 @@
-target_sources(ispln_ui PRIVATE
+list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentMapsList.cpp

@@ -23,7 +23,12 @@ void BM_PasteAndSetLargeCode(benchmark::State& state)
     QApplication::clipboard()->setText(text);
     for (auto _ : state) {
         TForm6 form;
-        form.Attach(&doc, {});
+        form.Attach(&doc);
+        QObject::connect(&form, &TForm6::setRequested, [&](const QString& code) {
+            std::vector<std::string> trace;
+            doc.ApplyMapCode(code.toStdString(), &trace);
+            form.ShowTrace(trace);
+        });
         form.show();
         form.Memo1->paste();
         QApplication::processEvents();

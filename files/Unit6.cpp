@@ -10,17 +10,9 @@
 #include <QToolButton>
 
 #include "document/File1.h"
+#include "dialogs/FlatButton.h"
 
 namespace {
-
-QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
 
 // "Set" joins the lines without separators, so a large paste can be laid
 // out again in lines of a fixed length without changing its meaning: one
@@ -95,12 +87,6 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm6::Attach(TTileData* doc, std::function<void()> afterSet, std::function<bool()> beforeSet)
-{
-    doc_ = doc;
-    afterSet_ = std::move(afterSet);
-    beforeSet_ = std::move(beforeSet);
-}
 
 void TForm6::SpeedButton1Click()
 {
@@ -112,18 +98,16 @@ void TForm6::SpeedButton1Click()
 
 void TForm6::SpeedButton2Click()
 {
-    if (!doc_ || (beforeSet_ && !beforeSet_()))
-        return;
-    Memo2->clear();
-    std::vector<std::string> trace;
     // Line by line: Set drops the breaks anyway, and a large paste is not
     // copied once more as a whole.
-    std::string code;
+    QString code;
     for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next())
-        code += block.text().remove(QChar::LineSeparator).toStdString();
-    doc_->ApplyMapCode(code, &trace);
-    if (afterSet_)
-        afterSet_();
+        code += block.text().remove(QChar::LineSeparator);
+    emit setRequested(code);
+}
+
+void TForm6::ShowTrace(const std::vector<std::string>& trace)
+{
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(trace.size()));
     for (const std::string& line : trace)

@@ -212,12 +212,13 @@ IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, st
     return MakeLine(begin, bytes.size(), eol, header);
 }
 
-bool IniFile::Load(const std::string& path, std::string* error)
+Result IniFile::Load(const std::string& path)
 {
     LoadFromBytes({});
     std::string bytes;
-    if (!ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes, error)) return false;
-    return LoadFromBytes(std::move(bytes));
+    if (Result read = ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes); !read) return read;
+    LoadFromBytes(std::move(bytes));  // any bytes are some ini text
+    return Result::Success();
 }
 
 bool IniFile::LoadFromBytes(std::string bytes)
@@ -448,7 +449,7 @@ std::string IniFile::ToBytes() const
     return out;
 }
 
-bool IniFile::Save(const std::string& path, std::string* error) const
+Result IniFile::Save(const std::string& path) const
 {
-    return WriteFileChecked(path, ToBytes(), error);
+    return WriteFileChecked(path, ToBytes());
 }

@@ -1,4 +1,4 @@
-#include "cli/Session.h"
+#include "cli/CliCommon.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,33 +19,6 @@
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// Why the window's Load turned the file down, in words.
-std::string RefusalReason(const std::string& path, MapFileInfo& stored, bool& readable)
-{
-    readable = false;
-    // By the name's bytes, as given: it need not be UTF-8.
-    struct stat info;
-    if (::stat(path.c_str(), &info) != 0)
-        return "no such file";
-    if (!MapFilePresent(path))
-        return "not a regular file";
-    // Load looks at no byte past the current layout's length.
-    std::string bytes, error;
-    if (!ReadRegularFile(path, CurrentMapFileSize, OverLimit::Truncate, bytes, &error))
-        return "cannot be read (" + error + ")";
-    MapFileFault fault = MapFileFault::None;
-    if (ReadMapBytes(bytes, stored, &fault)) {
-        readable = true;
-        return {};
-    }
-    if (fault == MapFileFault::UnknownIdentifier)
-        return "not a map file: it does not begin with \"KPL03\" or \"KPL02\" and a zero byte";
-    const bool current = bytes.compare(0, 5, "KPL03") == 0;
-    const size_t needed = current ? CurrentMapFileSize : OlderMapFileSize;
-    return std::string("incomplete map file: a ") + (current ? "KPL03" : "KPL02") + " file needs " +
-           std::to_string(needed) + " bytes, this one has " + std::to_string(info.st_size);
-}
 
 bool IsStandardOutput(const std::string& path)
 {
@@ -88,47 +61,35 @@ std::string CataloguePath(const Invocation& args)
     return (folder + QStringLiteral("/isplan.ini")).toStdString();
 }
 
-bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error)
+Result LoadCatalogue(TTileData& doc, const std::string& iniPath)
 {
     const QFileInfo file(Q(iniPath));
     IniFile ini;
-    std::string why;
-    if (!ini.Load(iniPath, &why)) {
-        error = "cannot read the catalogue " + iniPath + ": " + (file.exists() ? why : "no such file");
-        return false;
-    }
+    if (const Result read = ini.Load(iniPath); !read)
+        return Result::Failure("cannot read the catalogue " + iniPath + ": " +
+                               (file.exists() ? read.Reason : "no such file"));
     doc.ExePath = file.absolutePath().toStdString() + "/";
     ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
     doc.Selected = 0;
-    return true;
+    return Result::Success();
 }
 
-MapInput ReadMapInput(TTileData& doc, const std::string& path)
+MapRead ReadMapInput(TTileData& doc, const std::string& path)
 {
-    MapInput input;
-    // The verdict is the window's own; the second read only describes it.
-    input.Loaded = doc.LoadMapFile(path);
-    bool readable = false;
-    const std::string reason = RefusalReason(path, input.Stored, readable);
-    if (input.Loaded && !readable) {
-        input.Loaded = false;
-        input.Problem = "changed while being read (" + reason + ")";
-    } else if (!input.Loaded) {
-        input.Problem = readable ? "refused" : reason;
-    }
+    MapRead input = ReadMapFile(path);
+    if (input.Status)
+        doc.TakeMap(input.Map);
     return input;
 }
 
-bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error)
+Result WriteOutput(const std::string& path, const std::string& bytes)
 {
     if (!IsStandardOutput(path))
-        return WriteFileChecked(path, bytes, &error);
+        return WriteFileChecked(path, bytes);
     // Whatever was printed before must come first.
-    if (std::fflush(stdout) != 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    return WriteDescriptorChecked(STDOUT_FILENO, bytes, &error);
+    if (std::fflush(stdout) != 0)
+        return Result::Failure(std::strerror(errno));
+    return WriteDescriptorChecked(STDOUT_FILENO, bytes);
 }
 
 std::string InputOverwrittenByOutput(const Invocation& args, const TTileData& doc)
