@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "settings/Config.h"
 #include "settings/IniFile.h"
@@ -12,9 +13,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     IniFile ini;
-    ini.LoadFromBytes(bytes);
+    ini.LoadFromBytes(std::string(bytes));
     // Lines nobody wrote must come back exactly as read.
     if (ini.ToBytes() != bytes) std::abort();
 
@@ -22,12 +23,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The window's start-up: entries through AddTile, the stored size, and
     // the figures of a map painted with every entry.
+    // Built once (it is large); entries a previous input left beyond this
+    // one's are cleared below, so every input starts from the same state.
     static TTileData started;
+    const int32_t previousTiles = started.TileCount;
+    const int32_t previousMasks = started.MaskCount;
     started.TileCount = 0;
     started.MaskCount = 0;
     started.SetLastX(0);
     started.SetLastY(0);
     ApplyConfig(config, started);
+    for (int32_t i = started.TileCount; i < previousTiles; ++i) started.Tile[i] = TTileList{};
+    for (int32_t i = started.MaskCount; i < previousMasks; ++i) started.Mask[i] = TMaskTileList{};
     ApplyStoredMapSize(started);
     if (started.LastX < 0 || started.LastX >= GridSize || started.LastY < 0 || started.LastY >= GridSize)
         std::abort();

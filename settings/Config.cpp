@@ -57,6 +57,7 @@ ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
     c.Gold = ini.ReadInteger(kSystem, "Gold", 1);
 
     const int32_t lastTile = std::min(ini.ReadInteger(kTile, "Max", -1), kLastTile);
+    c.Tiles.reserve(static_cast<size_t>(std::max(lastTile + 1, 0)));
     for (int32_t i = 0; i <= lastTile; ++i) {
         const std::string s = std::to_string(i);
         TTileList t;

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -16,7 +17,23 @@ namespace {
 constexpr const char* kCodec = "Shift_JIS";
 constexpr QStringConverter::Flags kFlags = QStringConverter::Flag::Stateless;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+// Byte classes by table: every name and line passes through these.
+struct ByteClasses {
+    std::array<bool, 256> blank{};
+    std::array<char, 256> fold{};
+    std::array<bool, 256> plain{};  // reads the same in Shift-JIS and UTF-8
+    constexpr ByteClasses()
+    {
+        blank[' '] = blank['\t'] = blank['\r'] = true;
+        for (int c = 0; c < 256; ++c)
+            fold[static_cast<size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        for (int c = 0x20; c < 0x7E; ++c) plain[static_cast<size_t>(c)] = c != '\\';
+        plain['\t'] = plain['\r'] = true;
+    }
+};
+constexpr ByteClasses kBytes;
+
+bool IsBlank(char c) { return kBytes.blank[static_cast<unsigned char>(c)]; }
 
 // Only ASCII letters fold; the bytes of multi-byte UTF-8 are all >= 0x80.
 std::string Lower(std::string s)
@@ -33,7 +50,7 @@ std::string_view TrimView(std::string_view s)
     return s;
 }
 
-char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Fold(char c) { return kBytes.fold[static_cast<unsigned char>(c)]; }
 
 // The same name as Lower would make both.
 bool SameFold(std::string_view a, std::string_view b)
@@ -124,7 +141,7 @@ bool ParseInt32(std::string_view s, int32_t* out)
 bool PlainAscii(std::string_view raw)
 {
     for (const char c : raw)
-        if (!(c == '\t' || c == '\r' || (c >= 0x20 && c < 0x7E && c != '\\')))
+        if (!kBytes.plain[static_cast<unsigned char>(c)])
             return false;
     return true;
 }
@@ -151,9 +168,14 @@ std::string_view IniFile::Text(const Line& line) const
     return line.text == NoText ? Raw(line) : std::string_view(texts_[line.text]);
 }
 
+std::string_view IniFile::KeyView(const Line& line) const
+{
+    return std::string_view(Text(line).data() + line.keyBegin, line.keyEnd - line.keyBegin);
+}
+
 std::string_view IniFile::ValueView(const Line& line) const
 {
-    std::string_view value = Text(line).substr(line.valueStart, line.valueEnd - line.valueStart);
+    std::string_view value(Text(line).data() + line.valueStart, line.valueEnd - line.valueStart);
     while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
     return value;
 }
@@ -348,7 +370,7 @@ const IniFile::Line* IniFile::FindKey(const std::string& section, const std::str
     if (!s) return nullptr;
     const std::string_view k = TrimView(key);
     for (const Line& line : s->body)
-        if (line.isKey && SameFold(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), k)) return &line;
+        if (line.isKey && line.keyEnd - line.keyBegin == k.size() && SameFold(KeyView(line), k)) return &line;
     return nullptr;
 }
 
@@ -402,7 +424,7 @@ void IniFile::WriteString(const std::string& sectionName, const std::string& key
     for (size_t i = 0; i < body.size(); ++i) {
         const Line& line = body[i];
         if (!line.isKey) continue;
-        if (SameFold(Text(line).substr(line.keyBegin, line.keyEnd - line.keyBegin), key)) {
+        if (line.keyEnd - line.keyBegin == key.size() && SameFold(KeyView(line), key)) {
             // The same text leaves the line's bytes untouched.
             if (ValueView(line) == value) return;
             const std::string prefix(Text(line).substr(0, line.valueStart));

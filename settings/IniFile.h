@@ -82,8 +82,9 @@ private:
     // `header` (when given) receives the name of a section header line.
     Line MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header = nullptr);
     Line MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header = nullptr);
-    std::string_view Raw(const Line& line) const { return std::string_view(store_).substr(line.begin, line.size); }
+    std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
     std::string_view Text(const Line& line) const;
+    std::string_view KeyView(const Line& line) const;
     std::string_view ValueView(const Line& line) const;
     uint8_t EolIndex() const;
     const Section* FindSection(const std::string& section) const;

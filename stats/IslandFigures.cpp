@@ -56,19 +56,28 @@ void TTileData::ComputeStats()
 {
     Stats = IslandStats{};
 
+    // IndexOfNo per panel number, built once rather than scanned per cell:
+    // the lowest index carrying a number wins.
+    int32_t indexOfNo[256] = {};
+    for (int32_t i = MaxTiles - 1; i >= 0; --i)
+        if (Tile[i].No >= 0 && Tile[i].No < 256)
+            indexOfNo[Tile[i].No] = i;
+
     Totals t;
     const int32_t lastX = std::min(LastX, GridSize - 1);
     const int32_t lastY = std::min(LastY, GridSize - 1);
     for (int32_t x = 0; x <= lastX; ++x)
         for (int32_t y = 0; y <= lastY; ++y) {
-            const TTileList& entry = Tile[IndexOfNo(Map[x][y].Panel)];
+            const int32_t index = indexOfNo[Map[x][y].Panel];
+            const TTileList& entry = Tile[index];
             if (entry.Land)
                 ++t.Area;
+            const auto value = [&] { return EntryValue(index, Map[x][y].Counter); };
             switch (entry.Type) {
-            case TypePopulation: t.Population += CellValue(x, y); break;
-            case TypeFarming: t.Farming += CellValue(x, y); break;
-            case TypeIndustry: t.Industry += CellValue(x, y); break;
-            case TypeMilitary: t.Military += CellValue(x, y); break;
+            case TypePopulation: t.Population += value(); break;
+            case TypeFarming: t.Farming += value(); break;
+            case TypeIndustry: t.Industry += value(); break;
+            case TypeMilitary: t.Military += value(); break;
             default: break;  // terrain, funds and unknown kinds add only to the area
             }
         }
