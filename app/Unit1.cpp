@@ -341,8 +341,10 @@ void TForm1::FormShow()
         if (StartupInterrupted())
             return;
     }
-    ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
-    Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
+    startConfig = ReadConfig(ini, doc.ExePath);
+    ApplyConfig(startConfig, doc);
+    startZoom = ReadZoom(ini);
+    Zoom->SetAround(startZoom, QPointF(0, 0));  // the view starts at the top left
     Recent.Read(ini);
     RecentList->Show(Recent);
 
@@ -429,8 +431,15 @@ bool TForm1::FormClose()
     IniFile ini;
     std::string error;
     if (ini.Load(path, &error) || !QFileInfo::exists(IniPath())) {
-        WriteConfig(ini, *TileData);
-        WriteZoom(ini, Zoom->Percent());
+        // Another window may have written the file since this one read it.
+        const std::string exePath = TileData->ExePath;
+        if (WriteConfigChanges(ini, startConfig, *TileData, exePath, false).Any() && AskOverwriteCatalogue(this))
+            WriteConfigChanges(ini, startConfig, *TileData, exePath, true);
+        if (Zoom->Percent() != startZoom || ini.ReadString("System", "Zoom", "\n") == "\n")
+            WriteZoom(ini, Zoom->Percent());
+        RecentFiles onDisk;
+        onDisk.Read(ini);
+        Recent.MergeSession(onDisk);
         Recent.Write(ini);
         if (ini.Save(path, &error))
             return true;

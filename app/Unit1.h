@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "settings/Config.h"
 #include "settings/RecentFiles.h"
 #include "document/File1.h"
 #include "document/UnsavedChanges.h"
@@ -230,6 +231,10 @@ private:
     bool startupClosed = false;
     bool closingFromOutside = false;
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
+    // isplan.ini as this window read it: on close only its own changes are
+    // written, so another window's stay.
+    ConfigData startConfig;
+    int startZoom = 100;
     UnsavedChanges unsaved;
     QString openFile;
     QString lastFolder;

@@ -88,3 +88,14 @@ RecoveryAnswer AskRestore(QWidget* parent)
         return RecoveryAnswer::Discard;
     return RecoveryAnswer::Keep;
 }
+
+bool AskOverwriteCatalogue(QWidget* parent)
+{
+    const QString text = QStringLiteral("isplan.ini のパネル設定は別のウィンドウでも変更されています。"
+                                        "このウィンドウの設定で上書きしますか？");
+    if (Divert(text + QStringLiteral(" (上書きしません)")))
+        return false;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

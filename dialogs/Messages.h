@@ -24,3 +24,8 @@ UnsavedAnswer AskSaveChanges(QWidget* parent);
 // box was closed without an answer.
 enum class RecoveryAnswer { Restore, Discard, Keep };
 RecoveryAnswer AskRestore(QWidget* parent);
+
+// Asked on close when another window sharing isplan.ini changed a catalogue
+// this window changed too: true to write this window's. Where nobody can
+// answer, the other window's stays and the text says so.
+bool AskOverwriteCatalogue(QWidget* parent);

@@ -199,7 +199,9 @@ TEST(Shutdown, ASignalEndsTheProgramWhateverItWaitsFor)
         if (!c.system.isEmpty()) {
             QFile file(ini);
             file.open(QIODevice::ReadOnly);
-            EXPECT_TRUE(file.readAll().contains("Food1=200\r\n")) << c.what;
+            // Written: the keys it lacked are there; the unchanged one is as it was.
+            const QByteArray bytes = file.readAll();
+            EXPECT_TRUE(bytes.contains("MapX=12\r\n") && bytes.contains("Food1=0xC8\r\n")) << c.what;
         }
     }
 }
