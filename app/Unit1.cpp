@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "settings/Config.h"
 #include "app/DropDst.h"
@@ -134,8 +135,6 @@ void TForm1::BuildToolbar()
     CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), Panel1);
     CheckBox1->setGeometry(402, 6, 90, 17);
     CheckBox1->setChecked(true);
-    // However small the map, the whole toolbar stays in the window.
-    Panel1->setMinimumWidth(CheckBox1->geometry().right() + 3);
 
     // Undo and redo start disabled, with their hints off.
     SpeedButton1->setEnabled(false);
@@ -161,8 +160,6 @@ void TForm1::BuildSidePanel()
     PageControl1 = new QTabWidget;
     PageControl1->setTabPosition(QTabWidget::East);
     PageControl1->setFixedWidth(94);
-    // Room for the pager, a few palette rows and the preview on a tiny map.
-    PageControl1->setMinimumHeight(300);
     BuildPaletteTab();
     BuildFileTab();
     BuildInfoTab();
@@ -227,11 +224,11 @@ void TForm1::BuildFileTab()
     DragDropPanel->setFrameShape(QFrame::Panel);
     DragDropPanel->setFrameShadow(QFrame::Sunken);
     SpeedButton_Png = FlatButton(TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
-    // The recent files take the rest of the tab, below the buttons.
-    RecentList = new RecentMapsList;
-    auto* below = new QVBoxLayout(TabSheet2);
-    below->setContentsMargins(2, 146, 2, 2);
-    below->addWidget(RecentList);
+    // The recent files take the rest of the tab, below the buttons, and
+    // the drop-down of "Load".
+    RecentList = new RecentMapsList(TabSheet2, 146);
+    SpeedButton_Load->setMenu(RecentList->Menu());
+    SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
     RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
 
     DropDst1 = new TDropDst(this);
@@ -460,14 +457,35 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     const QRect atFullSize(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48);
     const QSize picture = view_zoom::ToView(atFullSize, Zoom->Percent()).size();
     const QSize chrome = size() - ScrollBox1->size();
-    // Never beyond the screen's free area: the scroll area takes the rest.
+    resize(picture + chrome);
+    KeepOnScreen();
+    // A window manager frames a new window only after it is shown: until
+    // then the frame is unknown, so look again once it is there.
+    if (!framed)
+        fitWhenFramed = true;
+}
+
+void TForm1::KeepOnScreen()
+{
+    // Never beyond the screen's free area, frame included: the scroll area
+    // takes the rest.
     const QRect area = screen()->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    resize((picture + chrome).boundedTo(area.size() - frame));
+    resize(size().boundedTo(area.size() - frame));
     const QRect outer(frameGeometry().topLeft(), size() + frame);
     if (!area.contains(outer))
         move(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
              std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (framed || frameGeometry().size() == size())
+        return;
+    framed = true;
+    if (std::exchange(fitWhenFramed, false))
+        KeepOnScreen();
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)

@@ -200,8 +200,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void KeepOnScreen();
     void BuildToolbar();
     void BuildSidePanel();
     void BuildPaletteTab();
@@ -230,6 +232,8 @@ private:
     bool closed = false;
     bool startupClosed = false;
     bool closingFromOutside = false;
+    bool framed = false;        // the window manager's frame is known
+    bool fitWhenFramed = false;  // a fit waits for that frame
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
     // isplan.ini as this window read it: on close only its own changes are
     // written, so another window's stay.
