@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "settings/Config.h"
@@ -30,10 +32,13 @@
 #include "dialogs/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
+#include "session/RecoveryCopy.h"
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
 
 namespace {
+
+const QString RecoveryFailureText = QStringLiteral("復元用ファイルを書き込めません: ");
 
 QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
 {
@@ -72,8 +77,10 @@ QTreeWidget* PaletteView(const QString& heading)
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     : QMainWindow(parent), exeDir(exeDir), args(args)
 {
-    // FormCreate: the window owns its one document.
-    TileData = std::make_unique<TTileData>();
+    // FormCreate: the window shows one map session.
+    Session = new MapSession(this);
+    TileData = &Session->Doc();
+    Session->Recovery().SetFolder(QFileInfo(IniPath()).absolutePath());
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
     setWindowTitle(QStringLiteral("ISPLN  Ver 1.00"));
@@ -104,6 +111,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     BuildShortcuts();
     ConnectMap();
+    ConnectSession();
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
     TileData->Palette = Palettes.get();
@@ -224,9 +232,10 @@ void TForm1::BuildFileTab()
     DragDropPanel->setFrameShape(QFrame::Panel);
     DragDropPanel->setFrameShadow(QFrame::Sunken);
     SpeedButton_Png = FlatButton(TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
+    SpeedButton_New = FlatButton(TabSheet2, QStringLiteral("新規"), QRect(2, 144, 64, 22));
     // The recent files take the rest of the tab, below the buttons, and
     // the drop-down of "Load".
-    RecentList = new RecentMapsList(TabSheet2, 146);
+    RecentList = new RecentMapsList(TabSheet2, 170);
     SpeedButton_Load->setMenu(RecentList->Menu());
     SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
     RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
@@ -303,6 +312,29 @@ void TForm1::ConnectMap()
     Image1->onMouseUp = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
 }
 
+void TForm1::ConnectSession()
+{
+    connect(Session, &MapSession::modifiedChanged, this, &TForm1::UpdateCaption);
+    connect(Session, &MapSession::fileChanged, this, [this](const QString& path) {
+        if (!path.isEmpty())
+            lastFolder = QFileInfo(path).absolutePath();
+        restoredOverFile = false;
+        UpdateCaption();
+    });
+    connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
+    connect(Session, &MapSession::cellsChanged, this, [this] { SetFiguresStale(true); });
+    connect(Session, &MapSession::mapReplaced, this, [this] { SetFiguresStale(true); });
+    connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
+    connect(Session, &MapSession::recoveryWriteFailed, this, [this](const QString& reason) {
+        StatusBar1->showMessage(RecoveryFailureText + reason);
+    });
+    // The failure line stays until a copy is written again.
+    connect(&Session->Recovery(), &RecoveryCopy::written, this, [this] {
+        if (StatusBar1->currentMessage().startsWith(RecoveryFailureText))
+            StatusBar1->clearMessage();
+    });
+}
+
 QString TForm1::IniPath() const
 {
     return exeDir + QStringLiteral("/isplan.ini");
@@ -342,8 +374,8 @@ void TForm1::FormShow()
     ApplyConfig(startConfig, doc);
     startZoom = ReadZoom(ini);
     Zoom->SetAround(startZoom, QPointF(0, 0));  // the view starts at the top left
-    Recent.Read(ini);
-    RecentList->Show(Recent);
+    Session->Recent().Read(ini);
+    RecentList->Show(Session->Recent());
 
     // The first panel is active.
     doc.Selected = 0;
@@ -386,7 +418,7 @@ void TForm1::CloseFromOutside()
     close();
     // Ends every event loop, modal ones included; before the main loop runs
     // (start-up) StartupClosed() stops the program instead.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitStatus);
 }
 
 void TForm1::RejectOpenDialogs()
@@ -409,7 +441,13 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     if (!closed) {
         closed = true;
-        RecoveryOnClose();
+        const Result kept = Session->Recovery().OnClose(closingFromOutside);
+        if (!kept && closingFromOutside) {
+            // Nobody is left to read the status bar.
+            std::fprintf(stderr, "ispln: %s: %s\n", QFile::encodeName(Session->Recovery().Path()).constData(),
+                         kept.Reason.c_str());
+            exitStatus = 1;
+        }
         FormClose();
     }
     event->accept();
@@ -426,8 +464,8 @@ bool TForm1::FormClose()
     // one that can no longer be read is not overwritten.
     const std::string path = IniPath().toStdString();
     IniFile ini;
-    std::string error;
-    if (ini.Load(path, &error) || !QFileInfo::exists(IniPath())) {
+    Result done = ini.Load(path);
+    if (done || !QFileInfo::exists(IniPath())) {
         // Another window may have written the file since this one read it.
         const std::string exePath = TileData->ExePath;
         if (WriteConfigChanges(ini, startConfig, *TileData, exePath, false).Any() && AskOverwriteCatalogue(this))
@@ -436,14 +474,15 @@ bool TForm1::FormClose()
             WriteZoom(ini, Zoom->Percent());
         RecentFiles onDisk;
         onDisk.Read(ini);
-        Recent.MergeSession(onDisk);
-        Recent.Write(ini);
-        if (ini.Save(path, &error))
+        Session->Recent().MergeSession(onDisk);
+        Session->Recent().Write(ini);
+        done = ini.Save(path);
+        if (done)
             return true;
     }
     // The user is never trapped in a window that cannot close: tell, then end.
     ShowError(this, QStringLiteral("%1 に書き込めません").arg(IniPath()) +
-                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(error.c_str()) : QString()));
+                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
     return false;
 }
 

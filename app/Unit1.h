@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "settings/Config.h"
-#include "settings/RecentFiles.h"
 #include "document/File1.h"
-#include "document/UnsavedChanges.h"
+#include "session/MapSession.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -62,6 +62,7 @@ public:
     QToolButton* SpeedButton_Save = nullptr;
     QToolButton* SpeedButton_Load = nullptr;
     QToolButton* SpeedButton_Png = nullptr;  // "画像保存"
+    QToolButton* SpeedButton_New = nullptr;  // "新規"
     QWidget* TabSheet3 = nullptr;
     QToolButton* SpeedButton_In = nullptr;
     QLabel* Label1 = nullptr;
@@ -115,11 +116,12 @@ public:
     bool ListsReady = false;
     bool Panning = false;
     int PanStartX = 0, PanStartY = 0, PanStartH = 0, PanStartV = 0;
-    std::unique_ptr<TTileData> TileData;
+    // The map being edited; the window shows it and keeps none of its state.
+    MapSession* Session = nullptr;
+    TTileData* TileData = nullptr;  // Session's document
     std::unique_ptr<MapRenderer> Renderer;
     std::unique_ptr<Palette> Palettes;
     DialogSet Dialogs;
-    RecentFiles Recent;
 
     // Start-up, shut-down and the window size (Unit1.cpp).
     void FormShow();
@@ -127,6 +129,8 @@ public:
     void FitWindowToMap(int lastRow, int lastColumn);
     QString IniPath() const;
     bool StartupClosed() const { return startupClosed; }
+    // 1 when a close from outside could not keep the unsaved work.
+    int ExitStatus() const { return exitStatus; }
     // A close asked for from outside (SIGTERM, SIGINT, logout): never asks
     // the user anything and always ends the program.
     void CloseFromOutside();
@@ -163,9 +167,12 @@ public:
     void CopyPicture();
     void DropDst1FileDrop(const QStringList& files, QPoint point);
     void FileOpenAtStart();
-    void NoteRecentFile(const QString& path);
     void RecentListOpen(const QString& path);
     void SpeedButton_bClick();
+    // "新規" (Ctrl+N): after the unsaved question, an empty map of the size
+    // the size dialog gives, with no file and no history.
+    void NewMap();
+    QAction* NewAction = nullptr;
     // Opens a map file in place of the map as "Load" does after its dialog,
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
@@ -174,15 +181,13 @@ public:
     bool SaveMap();
     // "Save" and Ctrl+Shift+S: always through the dialog.
     bool SaveMapAs();
-    QString OpenFile() const { return openFile; }
+    QString OpenFile() const { return Session->FilePath(); }
 
     // Unsaved changes and the recovery copy (Unit1Unsaved.cpp).
-    bool Modified() const;
+    bool Modified() const { return Session->Modified(); }
     // Asks before unsaved changes would be lost; true when the caller may go
     // on (nothing unsaved, saved now, or the user chose not to save).
     bool ConfirmDiscard();
-    // After any change to the map's cells.
-    void CellsChanged();
     QString RecoveryPath() const;
     // How long after the latest change the recovery copy is written.
     void SetRecoveryDelay(int milliseconds);
@@ -212,18 +217,17 @@ private:
     void BuildStatusBar();
     void BuildShortcuts();
     void ConnectMap();
+    void ConnectSession();
+    // The three clear buttons: ask, clear, refresh the history buttons.
+    void ClearMap(void (MapSession::*clear)());
+    void ApplyCode(const QString& text);
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
     bool LoadMapFileUnasked(const QString& path, bool fitWindow);
     bool SaveMapTo(const QString& path);
-    void MarkSaved(const QString& path);
     void UpdateCaption();
     void SetFiguresStale(bool stale);
     bool OfferRecovery();
-    void WriteRecovery();
-    void RemoveRecovery();
-    void RecoveryOnClose();
-    QTimer* RecoveryTimer();
     void RejectOpenDialogs();
 
     QString exeDir;
@@ -232,6 +236,7 @@ private:
     bool closed = false;
     bool startupClosed = false;
     bool closingFromOutside = false;
+    int exitStatus = 0;
     bool framed = false;        // the window manager's frame is known
     bool fitWhenFramed = false;  // a fit waits for that frame
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
@@ -239,11 +244,8 @@ private:
     // written, so another window's stay.
     ConfigData startConfig;
     int startZoom = 100;
-    UnsavedChanges unsaved;
-    QString openFile;
-    QString lastFolder;
-    QTimer* recoveryTimer = nullptr;
-    // The user put off a recovery copy at start-up: it stays as it is.
-    bool recoveryKept = false;
+    QString lastFolder;  // where the file dialogs start
+    // The map was restored from a copy of an open file: the next save asks.
+    bool restoredOverFile = false;
     bool asking = false;  // the unsaved-changes question is up
 };

@@ -1,5 +1,6 @@
 // The map's mouse handling, the history buttons and the clear buttons.
 #include <QCheckBox>
+#include <QAction>
 #include <QKeySequence>
 #include <QLabel>
 #include <QScrollArea>
@@ -30,14 +31,8 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
-    const int32_t before = TileData->BufList->GetIndex();
-    TileData->EditAt(px, py, ToolButton(button));
-    const int32_t after = TileData->BufList->GetIndex();
+    Session->EditAt(px, py, ToolButton(button));
     UpdateHistoryEnabled();
-    if (after != before) {
-        unsaved.Edited(before, after);
-        CellsChanged();
-    }
     StatusFromCursor();
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
@@ -105,55 +100,39 @@ void TForm1::SpeedButton1Click()
 {
     if (!TileData->CanUndo())
         return;
-    TileData->Undo();
+    Session->Undo();
     UpdateHistoryButtons();
-    CellsChanged();
 }
 
 void TForm1::SpeedButton2Click()
 {
     if (!TileData->CanRedo())
         return;
-    TileData->Redo();
+    Session->Redo();
     UpdateHistoryButtons();
-    CellsChanged();
+}
+
+void TForm1::ClearMap(void (MapSession::*clear)())
+{
+    if (!ConfirmDiscard())
+        return;
+    (Session->*clear)();
+    UpdateHistoryButtons();
 }
 
 void TForm1::SpeedButton3Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearPanels();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearPanels);
 }
 
 void TForm1::SpeedButton5Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearMasks();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearMasks);
 }
 
 void TForm1::SpeedButton6Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearPanels();
-    TileData->ClearMasks();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearAll);
 }
 
 void TForm1::SpeedButton4Click()
@@ -191,4 +170,9 @@ void TForm1::BuildShortcuts()
     connect(load, &QShortcut::activated, this, &TForm1::SpeedButton_LoadClick);
     auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copy, &QShortcut::activated, this, &TForm1::CopyPicture);
+    NewAction = new QAction(QStringLiteral("新規"), this);
+    NewAction->setShortcut(QKeySequence::New);
+    addAction(NewAction);
+    connect(NewAction, &QAction::triggered, this, &TForm1::NewMap);
+    connect(SpeedButton_New, &QToolButton::clicked, NewAction, &QAction::trigger);
 }

@@ -127,7 +127,9 @@ void InjectWriteFault(WriteStep step, int errorNumber)
     faultErrno = errorNumber;
 }
 
-bool WriteDescriptorChecked(int fd, const std::string& bytes, std::string* error)
+namespace {
+
+bool WriteDescriptor(int fd, const std::string& bytes, std::string* error)
 {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -143,7 +145,7 @@ bool WriteDescriptorChecked(int fd, const std::string& bytes, std::string* error
     return true;
 }
 
-bool WriteFileChecked(const std::string& path, const std::string& bytes, std::string* error)
+bool WriteFile(const std::string& path, const std::string& bytes, std::string* error)
 {
     if (path.empty())
         return Failed(error, ENOENT);
@@ -190,7 +192,7 @@ bool WriteFileChecked(const std::string& path, const std::string& bytes, std::st
     return true;
 }
 
-bool ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes, std::string* error)
+bool ReadFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes, std::string* error)
 {
     bytes.clear();
     // Non-blocking, so a FIFO or a device cannot hold the caller up.
@@ -242,7 +244,7 @@ bool ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std:
     return true;
 }
 
-bool WriteOwnFileChecked(const std::string& path, const std::string& bytes, std::string* error)
+bool WriteOwnFile(const std::string& path, const std::string& bytes, std::string* error)
 {
     if (path.empty())
         return Failed(error, ENOENT);
@@ -285,6 +287,38 @@ bool WriteOwnFileChecked(const std::string& path, const std::string& bytes, std:
         ::close(dir);
     }
     return true;
+}
+
+// The answer in one value: true, or false with the reason.
+Result Answer(bool done, const std::string& reason)
+{
+    return done ? Result::Success() : Result::Failure(reason);
+}
+
+}  // namespace
+
+Result WriteDescriptorChecked(int fd, const std::string& bytes)
+{
+    std::string reason;
+    return Answer(WriteDescriptor(fd, bytes, &reason), reason);
+}
+
+Result WriteFileChecked(const std::string& path, const std::string& bytes)
+{
+    std::string reason;
+    return Answer(WriteFile(path, bytes, &reason), reason);
+}
+
+Result ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes)
+{
+    std::string reason;
+    return Answer(ReadFile(path, limit, over, bytes, &reason), reason);
+}
+
+Result WriteOwnFileChecked(const std::string& path, const std::string& bytes)
+{
+    std::string reason;
+    return Answer(WriteOwnFile(path, bytes, &reason), reason);
 }
 
 int RemoveStaleTemporaries(const std::string& folder)

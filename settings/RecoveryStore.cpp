@@ -50,7 +50,7 @@ std::unique_ptr<QLockFile> TryLock(const QString& copy)
 }
 
 // The source and time after the map; a copy of an older build has none.
-void ReadTrailer(const std::string& bytes, RecoveryCopy& copy)
+void ReadTrailer(const std::string& bytes, OrphanCopy& copy)
 {
     if (bytes.size() < CurrentMapFileSize + Marker.size() ||
         bytes.compare(CurrentMapFileSize, Marker.size(), Marker) != 0)
@@ -99,14 +99,14 @@ bool RecoveryStore::ClaimOwnSlot()
     return false;
 }
 
-QList<RecoveryCopy> RecoveryStore::ClaimOrphans(QStringList* problems)
+QList<OrphanCopy> RecoveryStore::ClaimOrphans(QStringList* problems)
 {
     RemoveStaleTemporaries(QFile::encodeName(folder).toStdString());
     const auto tell = [problems](const QString& path, const QString& why) {
         if (problems)
             problems->append(path + QStringLiteral(": ") + why);
     };
-    QList<RecoveryCopy> found;
+    QList<OrphanCopy> found;
     const QStringList names = QDir(folder).entryList({BaseName + QStringLiteral("*.kpl")},
                                                      QDir::AllEntries | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
@@ -121,7 +121,7 @@ QList<RecoveryCopy> RecoveryStore::ClaimOrphans(QStringList* problems)
         auto lock = TryLock(path);
         if (!lock)
             continue;  // a live window's copy
-        RecoveryCopy copy{path, QString(), QFileInfo(path).lastModified()};
+        OrphanCopy copy{path, QString(), QFileInfo(path).lastModified()};
         MapFileInfo map;
         QString reason;
         claimed[path] = std::move(lock);
@@ -132,24 +132,24 @@ QList<RecoveryCopy> RecoveryStore::ClaimOrphans(QStringList* problems)
             continue;
         }
         std::string bytes;
-        ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCopyBytes, OverLimit::Refuse, bytes, nullptr);
-        ReadTrailer(bytes, copy);
+        if (ReadRegularFile(QFile::encodeName(path).toStdString(), MaxCopyBytes, OverLimit::Refuse, bytes))
+            ReadTrailer(bytes, copy);
         found.append(copy);
     }
     std::stable_sort(found.begin(), found.end(),
-                     [](const RecoveryCopy& a, const RecoveryCopy& b) { return a.Written > b.Written; });
+                     [](const OrphanCopy& a, const OrphanCopy& b) { return a.Written > b.Written; });
     if (!ownLock)
         ClaimOwnSlot();
     return found;
 }
 
-bool RecoveryStore::ReadCopy(const RecoveryCopy& copy, MapFileInfo& map, QString* reason) const
+bool RecoveryStore::ReadCopy(const OrphanCopy& copy, MapFileInfo& map, QString* reason) const
 {
     std::string bytes;
-    std::string error;
-    if (!ReadRegularFile(QFile::encodeName(copy.Path).toStdString(), MaxCopyBytes, OverLimit::Refuse, bytes, &error)) {
+    const Result read = ReadRegularFile(QFile::encodeName(copy.Path).toStdString(), MaxCopyBytes, OverLimit::Refuse, bytes);
+    if (!read) {
         if (reason)
-            *reason = Reason(error);
+            *reason = Reason(read.Reason);
         return false;
     }
     if (!ReadMapBytes(bytes, map)) {
@@ -160,7 +160,7 @@ bool RecoveryStore::ReadCopy(const RecoveryCopy& copy, MapFileInfo& map, QString
     return true;
 }
 
-void RecoveryStore::Adopt(const RecoveryCopy& copy)
+void RecoveryStore::Adopt(const OrphanCopy& copy)
 {
     auto it = claimed.find(copy.Path);
     if (it == claimed.end())
@@ -171,7 +171,7 @@ void RecoveryStore::Adopt(const RecoveryCopy& copy)
     claimed.erase(it);
 }
 
-bool RecoveryStore::Discard(const RecoveryCopy& copy)
+bool RecoveryStore::Discard(const OrphanCopy& copy)
 {
     auto it = claimed.find(copy.Path);
     if (it == claimed.end())
@@ -247,11 +247,10 @@ bool RecoveryStore::Perform(const Job& job, QString* reason)
             ::unlink(QFile::encodeName(ownPath).constData());
         return true;
     }
-    std::string error;
-    if (WriteOwnFileChecked(QFile::encodeName(ownPath).toStdString(), job.bytes, &error))
-        return true;
-    *reason = Reason(error);
-    return false;
+    const Result written = WriteOwnFileChecked(QFile::encodeName(ownPath).toStdString(), job.bytes);
+    if (!written)
+        *reason = Reason(written.Reason);
+    return written.Ok;
 }
 
 bool RecoveryStore::WriteNow(const std::string& mapBytes, const QString& source, QString* reason)

@@ -15,7 +15,7 @@
 #include "files/MapFile.h"
 
 // A recovery copy another window left behind.
-struct RecoveryCopy {
+struct OrphanCopy {
     QString Path;
     QString Source;  // the map file it was edited from; empty: untitled
     QDateTime Written;
@@ -41,13 +41,13 @@ public:
     // locks and returns every copy whose window is gone, newest first.
     // Names that hold no readable copy (a link, a FIFO, a folder, a copy
     // that cannot be read) are left alone and told once in `problems`.
-    QList<RecoveryCopy> ClaimOrphans(QStringList* problems = nullptr);
+    QList<OrphanCopy> ClaimOrphans(QStringList* problems = nullptr);
     // Reads a claimed copy's map.
-    bool ReadCopy(const RecoveryCopy& copy, MapFileInfo& map, QString* reason = nullptr) const;
+    bool ReadCopy(const OrphanCopy& copy, MapFileInfo& map, QString* reason = nullptr) const;
     // The restored copy becomes this window's own copy.
-    void Adopt(const RecoveryCopy& copy);
+    void Adopt(const OrphanCopy& copy);
     // Removes a claimed copy (the user chose 破棄).
-    bool Discard(const RecoveryCopy& copy);
+    bool Discard(const OrphanCopy& copy);
     // Unlocks the claimed copies that are left, for a later start.
     void ReleaseOrphans();
 

@@ -15,6 +15,8 @@
 #include <unistd.h>
 
 #include "document/CheckedFile.h"
+#include "session/MapSession.h"
+#include "session/RecoveryCopy.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ std::string Map(uint8_t panel)
     return MapFileBytes(info);
 }
 
-uint8_t PanelOf(RecoveryStore& store, const RecoveryCopy& copy)
+uint8_t PanelOf(RecoveryStore& store, const OrphanCopy& copy)
 {
     MapFileInfo info;
     return store.ReadCopy(copy, info) ? info.Cells[3][3].Panel : 0;
@@ -69,7 +71,7 @@ TEST(RecoveryStore, LifeCycle)
                  QThread::msleep(5);
              }
              RecoveryStore first(dir), second(dir);
-             QList<RecoveryCopy> offered = first.ClaimOrphans();
+             QList<OrphanCopy> offered = first.ClaimOrphans();
              ASSERT_EQ(offered.size(), 2);
              EXPECT_EQ(PanelOf(first, offered[0]), 2);
              EXPECT_EQ(offered[0].Source, QString());
@@ -114,9 +116,8 @@ TEST(RecoveryStore, LifeCycle)
              QStringList problems;
              EXPECT_TRUE(store.ClaimOrphans(&problems).isEmpty());
              EXPECT_EQ(problems.size(), 3);
-             std::string error;
-             EXPECT_FALSE(WriteOwnFileChecked(QFile::encodeName(link).toStdString(), Map(1), &error));
-             EXPECT_FALSE(WriteOwnFileChecked(QFile::encodeName(fifo).toStdString(), Map(1), &error));
+             EXPECT_FALSE(WriteOwnFileChecked(QFile::encodeName(link).toStdString(), Map(1)));
+             EXPECT_FALSE(WriteOwnFileChecked(QFile::encodeName(fifo).toStdString(), Map(1)));
              EXPECT_TRUE(store.WriteNow(Map(1), QString(), nullptr));
              EXPECT_EQ(store.OwnPath(), dir + "/isplan-recovery-4.kpl");
              store.RemoveNow();
@@ -137,6 +138,41 @@ TEST(RecoveryStore, LifeCycle)
              RecoveryStore(dir).ClaimOrphans();
              EXPECT_FALSE(QFileInfo::exists(dead));
              EXPECT_TRUE(QFileInfo::exists(live));
+         }},
+        {"sessions: a saved one removes only its own copy; a restored copy is modified, keeps its file "
+         "and becomes the window's own; an outside close during the question removes nothing",
+         [](const QString& dir) {
+             {
+                 MapSession gone, other;
+                 gone.Recovery().SetFolder(dir);
+                 other.Recovery().SetFolder(dir);
+                 ASSERT_TRUE(gone.Save(dir + "/a.kpl"));
+                 gone.ClearAll();
+                 other.ClearAll();
+                 ASSERT_TRUE(gone.Recovery().WriteNow() && other.Recovery().WriteNow());
+                 ASSERT_TRUE(other.Save(dir + "/b.kpl"));
+                 EXPECT_TRUE(other.Recovery().OnClose(false));
+                 EXPECT_FALSE(QFileInfo::exists(other.Recovery().Path()));
+             }  // `gone` crashed, in effect: its copy stays
+             {
+                 MapSession asking;
+                 asking.Recovery().SetFolder(dir);
+                 EXPECT_EQ(asking.Recovery().Offered().size(), 1);
+                 EXPECT_TRUE(asking.Recovery().OnClose(true));  // SIGTERM at the question
+             }
+             MapSession restoring;
+             restoring.Recovery().SetFolder(dir);
+             const QList<OrphanCopy> offered = restoring.Recovery().Offered();
+             ASSERT_EQ(offered.size(), 1);
+             ASSERT_TRUE(restoring.Recovery().Restore(offered[0]));
+             EXPECT_TRUE(restoring.Modified());
+             EXPECT_EQ(restoring.FilePath(), dir + "/a.kpl");
+             EXPECT_EQ(restoring.Recovery().Path(), offered[0].Path);
+             InjectWriteFault(WriteStep::Rename, EROFS);
+             const Result failed = restoring.Recovery().OnClose(true);
+             InjectWriteFault(WriteStep::None, 0);
+             EXPECT_EQ(failed.Reason, std::strerror(EROFS));
+             EXPECT_TRUE(QFileInfo::exists(offered[0].Path)) << "the copy before stays whole";
          }},
     };
     for (const Case& c : cases) {

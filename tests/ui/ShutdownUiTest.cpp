@@ -52,7 +52,7 @@ TEST(Shutdown, ACloseFromOutsideCancelsAnOpenDialog)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(app.Form1().isVisible());
     IniFile ini;
-    ini.Load(app.Path("isplan.ini").toStdString());
+    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
     EXPECT_EQ(ReadConfig(ini, "/x/").Gold, 77);
     EXPECT_NE(ini.ToBytes(), before.toStdString());
 }
@@ -245,12 +245,12 @@ TEST(Shutdown, TheRecoveryCopyOutlivesAnOutsideCloseAndIsRestoredAtTheNextStart)
     EXPECT_FALSE(QFile::exists(copy)) << "nothing is left unsaved";
 }
 
-TEST(Shutdown, ARecoveryCopyIsDiscardedKeptOrRemovedWhenJunk)
+TEST(Shutdown, ARecoveryCopyIsDiscardedOrKeptAndJunkIsLeftAlone)
 {
     const struct {
         const char* answer;
         bool junk, asked, kept;
-    } cases[] = {{"破棄", false, true, false}, {"Escape", false, true, true}, {"復元", true, false, false}};
+    } cases[] = {{"破棄", false, true, false}, {"Escape", false, true, true}, {"復元", true, false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer);
         TestApp app(CatalogueText(3), {}, false);

@@ -1,0 +1,130 @@
+#include "session/RecoveryCopy.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "files/MapFile.h"
+#include "session/MapSession.h"
+
+namespace {
+
+// Written off the GUI thread, so it can follow the work closely.
+constexpr int RecoveryDelayMs = 2 * 1000;
+
+bool SameFile(const QString& a, const QString& b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+}  // namespace
+
+RecoveryCopy::RecoveryCopy(MapSession& session) : session(session)
+{
+    timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setInterval(RecoveryDelayMs);
+    connect(timer, &QTimer::timeout, this, &RecoveryCopy::WriteLater);
+}
+
+RecoveryCopy::~RecoveryCopy() = default;
+
+void RecoveryCopy::SetFolder(const QString& folder)
+{
+    store = std::make_unique<RecoveryStore>(folder);
+    connect(store.get(), &RecoveryStore::Finished, this, [this](bool write, bool ok, const QString& reason) {
+        if (!ok)
+            emit writeFailed(reason);
+        else if (write)
+            emit written();
+    });
+}
+
+QString RecoveryCopy::Path() const
+{
+    return store ? store->OwnPath() : QString();
+}
+
+void RecoveryCopy::SetDelay(int milliseconds)
+{
+    timer->setInterval(milliseconds);
+}
+
+QList<OrphanCopy> RecoveryCopy::Offered(QStringList* problems)
+{
+    return store ? store->ClaimOrphans(problems) : QList<OrphanCopy>();
+}
+
+Result RecoveryCopy::Restore(const OrphanCopy& copy)
+{
+    MapFileInfo map;
+    QString reason;
+    if (!store || !store->ReadCopy(copy, map, &reason))
+        return Result::Failure(reason.toStdString());
+    store->Adopt(copy);
+    session.Restore(map, copy.Source);
+    return Result::Success();
+}
+
+void RecoveryCopy::Discard(const OrphanCopy& copy)
+{
+    if (store)
+        store->Discard(copy);
+}
+
+void RecoveryCopy::Keep()
+{
+    if (store)
+        store->ReleaseOrphans();
+}
+
+bool RecoveryCopy::Untouchable() const
+{
+    // A map the user opened under this very name is theirs, not a copy.
+    return !store || SameFile(session.FilePath(), store->OwnPath());
+}
+
+void RecoveryCopy::NoteChanged()
+{
+    timer->start();
+}
+
+void RecoveryCopy::WriteLater()
+{
+    if (Untouchable())
+        return;
+    // A snapshot: the worker never sees the document.
+    if (session.Modified())
+        store->Write(MapFileBytes(session.Doc()), session.FilePath());
+    else
+        store->Remove();
+}
+
+Result RecoveryCopy::WriteNow()
+{
+    if (Untouchable())
+        return Result::Success();
+    QString reason;
+    if (store->WriteNow(MapFileBytes(session.Doc()), session.FilePath(), &reason))
+        return Result::Success();
+    emit writeFailed(reason);
+    return Result::Failure(reason.toStdString());
+}
+
+void RecoveryCopy::Remove()
+{
+    timer->stop();
+    if (!Untouchable())
+        store->Remove();
+}
+
+Result RecoveryCopy::OnClose(bool fromOutside)
+{
+    timer->stop();
+    if (fromOutside && session.Modified())
+        return WriteNow();
+    if (!Untouchable())
+        store->RemoveNow();
+    return Result::Success();
+}
