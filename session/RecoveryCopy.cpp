@@ -43,7 +43,10 @@ void RecoveryCopy::SetFolder(const QString& folder)
 
 QString RecoveryCopy::Path() const
 {
-    return store ? store->OwnPath() : QString();
+    if (!store)
+        return QString();
+    // Where the copy would be, for a message when no name could be had.
+    return store->OwnPath().isEmpty() ? store->Folder() + QStringLiteral("/isplan-recovery.kpl") : store->OwnPath();
 }
 
 void RecoveryCopy::SetDelay(int milliseconds)

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,14 +41,18 @@ Kind KindOf(const QString& path)
 // Locked for as long as the window runs: a live owner is never taken for
 // gone, however old its lock file. A lock name that is no regular file
 // (a hostile FIFO would block the reader of a lock) is never touched.
-std::unique_ptr<QLockFile> TryLock(const QString& copy)
+std::unique_ptr<QLockFile> TryLock(const QString& copy, QLockFile::LockError* why = nullptr)
 {
     const Kind lockKind = KindOf(LockPath(copy));
     if (lockKind != Kind::Absent && lockKind != Kind::Regular)
         return nullptr;
     auto lock = std::make_unique<QLockFile>(LockPath(copy));
     lock->setStaleLockTime(0);
-    return lock->tryLock(0) ? std::move(lock) : nullptr;
+    if (lock->tryLock(0))
+        return lock;
+    if (why)
+        *why = lock->error();
+    return nullptr;
 }
 
 // The source and time after the map; a copy of an older build has none.
@@ -87,7 +93,10 @@ bool RecoveryStore::ClaimOwnSlot()
         // A name in use holds an orphan to offer later, or something else.
         if (KindOf(path) != Kind::Absent)
             continue;
-        auto lock = TryLock(path);
+        QLockFile::LockError why = QLockFile::NoError;
+        auto lock = TryLock(path, &why);
+        if (why == QLockFile::PermissionError)
+            claimFailure = QString::fromLocal8Bit(std::strerror(EACCES));
         if (!lock)
             continue;
         if (KindOf(path) != Kind::Absent)
@@ -192,26 +201,32 @@ std::string RecoveryStore::CopyBytes(const std::string& mapBytes, const QString&
            source.toUtf8().toPercentEncoding("/ ").toStdString() + "\n";
 }
 
-void RecoveryStore::Write(const std::string& mapBytes, const QString& source)
+RecoveryStore::Job RecoveryStore::MakeJob(bool write, std::string bytes)
 {
     if (!ownLock)
         ClaimOwnSlot();
+    return Job{write, std::move(bytes), ownPath, claimFailure};
+}
+
+void RecoveryStore::Queue(Job job)
+{
     QMutexLocker locked(&mutex);
-    pending = Job{true, CopyBytes(mapBytes, source)};
+    pending = std::move(job);
     if (!draining) {
         draining = true;
         worker.start([this] { Drain(); });
     }
 }
 
+void RecoveryStore::Write(const std::string& mapBytes, const QString& source)
+{
+    Queue(MakeJob(true, CopyBytes(mapBytes, source)));
+}
+
 void RecoveryStore::Remove()
 {
-    QMutexLocker locked(&mutex);
-    pending = Job{};
-    if (!draining) {
-        draining = true;
-        worker.start([this] { Drain(); });
-    }
+    if (ownLock)
+        Queue(Job{false, {}, ownPath, {}});
 }
 
 void RecoveryStore::Drain()
@@ -237,17 +252,17 @@ void RecoveryStore::Drain()
 
 bool RecoveryStore::Perform(const Job& job, QString* reason)
 {
-    if (ownPath.isEmpty()) {
-        *reason = QStringLiteral("no free name for a recovery copy in %1").arg(folder);
+    if (job.path.isEmpty()) {
+        *reason = job.failure.isEmpty() ? QStringLiteral("no free name for a recovery copy") : job.failure;
         return !job.write;
     }
     if (!job.write) {
         // Only a regular file of ours: whatever else took the name stays.
-        if (KindOf(ownPath) == Kind::Regular)
-            ::unlink(QFile::encodeName(ownPath).constData());
+        if (KindOf(job.path) == Kind::Regular)
+            ::unlink(QFile::encodeName(job.path).constData());
         return true;
     }
-    const Result written = WriteOwnFileChecked(QFile::encodeName(ownPath).toStdString(), job.bytes);
+    const Result written = WriteOwnFileChecked(QFile::encodeName(job.path).toStdString(), job.bytes);
     if (!written)
         *reason = Reason(written.Reason);
     return written.Ok;
@@ -256,10 +271,8 @@ bool RecoveryStore::Perform(const Job& job, QString* reason)
 bool RecoveryStore::WriteNow(const std::string& mapBytes, const QString& source, QString* reason)
 {
     Wait();
-    if (!ownLock)
-        ClaimOwnSlot();
     QString why;
-    const bool ok = Perform(Job{true, CopyBytes(mapBytes, source)}, &why);
+    const bool ok = Perform(MakeJob(true, CopyBytes(mapBytes, source)), &why);
     if (reason)
         *reason = why;
     return ok;
@@ -269,7 +282,8 @@ void RecoveryStore::RemoveNow()
 {
     Wait();
     QString unused;
-    Perform(Job{}, &unused);
+    if (ownLock)
+        Perform(Job{false, {}, ownPath, {}}, &unused);
 }
 
 void RecoveryStore::Wait()

@@ -62,6 +62,7 @@ public:
     // Waits until every request so far is done.
     void Wait();
 
+    // Empty while no name could be locked (a read-only folder).
     QString OwnPath() const { return ownPath; }
     QString Folder() const { return folder; }
 
@@ -70,17 +71,23 @@ signals:
     void Finished(bool written, bool ok, const QString& reason);
 
 private:
+    // Everything the worker needs, so it shares nothing with this thread.
     struct Job {
         bool write = false;
         std::string bytes;
+        QString path;     // empty: no name could be locked
+        QString failure;  // why, then
     };
+    Job MakeJob(bool write, std::string bytes);
+    void Queue(Job job);
     bool ClaimOwnSlot();
     void Drain();
-    bool Perform(const Job& job, QString* reason);
+    static bool Perform(const Job& job, QString* reason);
     static std::string CopyBytes(const std::string& mapBytes, const QString& source);
 
     QString folder;
     QString ownPath;
+    QString claimFailure;  // why no name could be locked (GUI thread only)
     std::unique_ptr<QLockFile> ownLock;
     std::map<QString, std::unique_ptr<QLockFile>> claimed;  // by copy path
 
