@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -580,6 +581,10 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     };
     EXPECT_EQ(names(app.Form1()), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
     EXPECT_EQ(app.Form1().RecentList->item(1)->toolTip(), QDir::toNativeSeparators(app.Path("b.kpl")));
+    // Load's drop-down: the whole name first, whatever the folder's length.
+    const QList<QAction*> dropDown = app.Form1().SpeedButton_Load->menu()->actions();
+    ASSERT_EQ(dropDown.size(), 3);
+    EXPECT_TRUE(dropDown[1]->text().startsWith("b.kpl ")) << dropDown[1]->text().toStdString();
     app.Form1().close();
 
     AppWindows next(app.folder.path(), {});
