@@ -19,8 +19,7 @@ RecentMapsList::RecentMapsList(QWidget* tab, int top) : QListWidget(tab), top(to
     menu->setToolTipsVisible(true);
     tab->installEventFilter(this);
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (onOpen)
-            onOpen(item->data(Qt::UserRole).toString());
+        emit openRequested(item->data(Qt::UserRole).toString());
     });
 }
 
@@ -47,10 +46,7 @@ void RecentMapsList::Show(const RecentFiles& files)
         const QString folder = fontMetrics().elidedText(QDir::toNativeSeparators(info.path()), Qt::ElideLeft, FolderWidth);
         QAction* action = menu->addAction(info.fileName() + QStringLiteral("    ") + folder);
         action->setToolTip(QDir::toNativeSeparators(full));
-        connect(action, &QAction::triggered, this, [this, full] {
-            if (onOpen)
-                onOpen(full);
-        });
+        connect(action, &QAction::triggered, this, [this, full] { emit openRequested(full); });
     }
     menu->setEnabled(!files.Paths().empty());
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QListWidget>
-#include <functional>
 
 class QMenu;
 class RecentFiles;
@@ -19,7 +18,8 @@ public:
     QString PathAt(int row) const;
     QMenu* Menu() const { return menu; }
 
-    std::function<void(const QString& path)> onOpen;
+signals:
+    void openRequested(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -12,7 +13,6 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -25,6 +25,7 @@
 
 #include "settings/Config.h"
 #include "app/DropDst.h"
+#include "app/MainActions.h"
 #include "settings/IniFile.h"
 #include "app/MapPicture.h"
 #include "app/MapZoom.h"
@@ -84,6 +85,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
     setWindowTitle(QStringLiteral("ISPLN  Ver 1.00"));
+    Actions = CreateMainActions(this);
     resize(640, 480);
 
     auto* central = new QWidget(this);
@@ -109,7 +111,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
 
     BuildStatusBar();
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
-    BuildShortcuts();
+    ConnectActions();
     ConnectMap();
     ConnectSession();
 
@@ -144,18 +146,15 @@ void TForm1::BuildToolbar()
     CheckBox1->setGeometry(402, 6, 90, 17);
     CheckBox1->setChecked(true);
 
-    // Undo and redo start disabled, with their hints off.
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(false);
+    // Undo and redo start disabled (as their actions), with their hints off.
     SpeedButton1->setToolTip(QString());
     SpeedButton2->setToolTip(QString());
-
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    ShowAction(SpeedButton1, Actions.Undo);
+    ShowAction(SpeedButton2, Actions.Redo);
+    ShowAction(SpeedButton3, Actions.ClearPanels);
+    ShowAction(SpeedButton5, Actions.ClearMasks);
+    ShowAction(SpeedButton6, Actions.ClearAll);
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
     connect(SpeedButton_a, &QToolButton::clicked, this, &TForm1::SpeedButton_aClick);
     connect(SpeedButton_b, &QToolButton::clicked, this, &TForm1::SpeedButton_bClick);
     connect(SpeedButton_c, &QToolButton::clicked, this, &TForm1::SpeedButton_cClick);
@@ -238,17 +237,18 @@ void TForm1::BuildFileTab()
     RecentList = new RecentMapsList(TabSheet2, 170);
     SpeedButton_Load->setMenu(RecentList->Menu());
     SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
-    RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
+    connect(RecentList, &RecentMapsList::openRequested, this, &TForm1::RecentListOpen);
 
     DropDst1 = new TDropDst(this);
     DropDst1->Attach(DragDropPanel);
     // Users expect the map itself to take a dropped file too.
     DropDst1->Attach(ScrollBox1->viewport());
     DropDst1->Attach(Image1);
-    DropDst1->OnFileDrop = [this](const QStringList& files, QPoint point) { DropDst1FileDrop(files, point); };
+    connect(DropDst1, &TDropDst::fileDropped, this, &TForm1::DropDst1FileDrop);
 
-    connect(SpeedButton_Save, &QToolButton::clicked, this, &TForm1::SpeedButton_SaveClick);
-    connect(SpeedButton_Load, &QToolButton::clicked, this, &TForm1::SpeedButton_LoadClick);
+    ShowAction(SpeedButton_Save, Actions.SaveAs);
+    ShowAction(SpeedButton_Load, Actions.Open);
+    ShowAction(SpeedButton_New, Actions.New);
     connect(SpeedButton_Png, &QToolButton::clicked, this, &TForm1::SpeedButton_PngClick);
 }
 
@@ -305,11 +305,30 @@ void TForm1::BuildStatusBar()
 
 void TForm1::ConnectMap()
 {
-    Renderer->onChanged = [this](const QRect& r) { Image1->UpdatePicture(r); };
-    Renderer->onResized = [this] { Image1->FitToPicture(); };
-    Image1->onMouseDown = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
-    Image1->onMouseMove = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
-    Image1->onMouseUp = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
+    connect(Renderer.get(), &MapRenderer::changed, Image1, &MapPicture::UpdatePicture);
+    connect(Renderer.get(), &MapRenderer::resized, Image1, &MapPicture::FitToPicture);
+    // A click becomes an edit: MapPicture -> Image1MouseDown -> MapSession::EditAt.
+    connect(Image1, &MapPicture::mouseDown, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
+    connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
+    connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
+}
+
+void TForm1::ConnectActions()
+{
+    const std::pair<QAction*, void (TForm1::*)()> commands[] = {
+        {Actions.Undo, &TForm1::SpeedButton1Click},        {Actions.Redo, &TForm1::SpeedButton2Click},
+        {Actions.ClearPanels, &TForm1::SpeedButton3Click}, {Actions.ClearMasks, &TForm1::SpeedButton5Click},
+        {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.SaveAs, &TForm1::SpeedButton_SaveClick},
+        {Actions.Open, &TForm1::SpeedButton_LoadClick},    {Actions.CopyPicture, &TForm1::CopyPicture},
+        {Actions.New, &TForm1::NewMap},
+    };
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
+    // Ctrl+S answers whether it saved; the action has no use for it.
+    connect(Actions.Save, &QAction::triggered, this, [this] { SaveMap(); });
+    connect(Actions.ZoomIn, &QAction::triggered, Zoom, &MapZoom::ZoomIn);
+    connect(Actions.ZoomOut, &QAction::triggered, Zoom, &MapZoom::ZoomOut);
+    connect(Actions.ZoomReset, &QAction::triggered, Zoom, &MapZoom::ZoomReset);
 }
 
 void TForm1::ConnectSession()

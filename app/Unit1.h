@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/MainActions.h"
 #include "settings/Config.h"
 #include "document/File1.h"
 #include "session/MapSession.h"
@@ -112,6 +113,7 @@ public:
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
+    MainActions Actions;                     // every command with a key or a button
 
     bool ListsReady = false;
     bool Panning = false;
@@ -172,7 +174,6 @@ public:
     // "新規" (Ctrl+N): after the unsaved question, an empty map of the size
     // the size dialog gives, with no file and no history.
     void NewMap();
-    QAction* NewAction = nullptr;
     // Opens a map file in place of the map as "Load" does after its dialog,
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
@@ -215,7 +216,7 @@ private:
     void BuildFileTab();
     void BuildInfoTab();
     void BuildStatusBar();
-    void BuildShortcuts();
+    void ConnectActions();
     void ConnectMap();
     void ConnectSession();
     // The three clear buttons: ask, clear, refresh the history buttons.

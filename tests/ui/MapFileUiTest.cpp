@@ -751,7 +751,7 @@ TEST_F(MapFileUi, NewGivesAnEmptyMapOfTheAskedSizeWithNoFile)
     ASSERT_TRUE(f.OpenMapFile(app.Path("mine.kpl")));
     app.Doc().SetCell(2, 2, {1, 0, 0});
     AnswerModal([](QWidget* modal) { modal->close(); });
-    f.NewAction->trigger();
+    f.Actions.New->trigger();
     ++answerGeneration;
     EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00 - mine.kpl") << "a cancelled size abandons New";
     AnswerModal([](QWidget* modal) {
