@@ -18,10 +18,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
-#include <utility>
 
 #include "settings/Config.h"
 #include "app/DropDst.h"
@@ -517,10 +518,17 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     const QSize chrome = size() - ScrollBox1->size();
     resize(picture + chrome);
     KeepOnScreen();
-    // A window manager frames a new window only after it is shown: until
-    // then the frame is unknown, so look again once it is there.
-    if (!framed)
-        fitWhenFramed = true;
+    // A window manager frames a new window only after it is shown, and
+    // tells the frame's size later still: look again until it is known.
+    if (FrameMargins().isNull())
+        WatchForFrame();
+}
+
+QMargins TForm1::FrameMargins() const
+{
+    // Asked of the window system each time: a widget's own idea of its
+    // frame is only brought up to date by later events.
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
 void TForm1::KeepOnScreen()
@@ -528,22 +536,37 @@ void TForm1::KeepOnScreen()
     // Never beyond the screen's free area, frame included: the scroll area
     // takes the rest.
     const QRect area = screen()->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    resize(size().boundedTo(area.size() - frame));
-    const QRect outer(frameGeometry().topLeft(), size() + frame);
-    if (!area.contains(outer))
-        move(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
-             std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    const QMargins frame = FrameMargins();
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    resize(size().boundedTo(area.size() - frameSize));
+    const QRect outer = QRect(geometry().topLeft(), size()).marginsAdded(frame);
+    if (area.contains(outer))
+        return;
+    const QPoint inside(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
+                        std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    // The frame's corner, told to the window system directly: move() would
+    // compare it with a frame it has not heard of yet and do nothing.
+    if (windowHandle())
+        windowHandle()->setFramePosition(inside);
+    else
+        move(inside);
 }
 
-void TForm1::moveEvent(QMoveEvent* event)
+void TForm1::WatchForFrame()
 {
-    QMainWindow::moveEvent(event);
-    if (framed || frameGeometry().size() == size())
-        return;
-    framed = true;
-    if (std::exchange(fitWhenFramed, false))
-        KeepOnScreen();
+    constexpr int EveryMs = 50, Tries = 60;
+    if (!frameWatch) {
+        frameWatch = new QTimer(this);
+        frameWatch->setInterval(EveryMs);
+        connect(frameWatch, &QTimer::timeout, this, [this] {
+            if (FrameMargins().isNull() && ++frameChecks < Tries)
+                return;
+            frameWatch->stop();
+            KeepOnScreen();
+        });
+    }
+    frameChecks = 0;
+    frameWatch->start();
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)

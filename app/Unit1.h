@@ -206,10 +206,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void KeepOnScreen();
+    QMargins FrameMargins() const;
+    void WatchForFrame();
     void BuildToolbar();
     void BuildSidePanel();
     void BuildPaletteTab();
@@ -238,8 +239,8 @@ private:
     bool startupClosed = false;
     bool closingFromOutside = false;
     int exitStatus = 0;
-    bool framed = false;        // the window manager's frame is known
-    bool fitWhenFramed = false;  // a fit waits for that frame
+    QTimer* frameWatch = nullptr;  // a fit waits for the frame to be known
+    int frameChecks = 0;
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
     // isplan.ini as this window read it: on close only its own changes are
     // written, so another window's stay.

@@ -14,12 +14,13 @@ xvfb-run -a -s "-screen 0 1024x600x24" bash -c '
     set -e
     openbox >/dev/null 2>&1 & wm=$!
     for i in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+    sleep 1  # the window manager also manages new windows by now
     "$DIR/ispln" "$DIR/island.kpl" & pid=$!
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do  # a busy machine starts slowly
         id=$(xdotool search --onlyvisible --name "^ISPLN  Ver 1.00 - island.kpl\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
         sleep 0.1
     done
-    [ -n "${id:-}" ] || { echo "window did not appear" >&2; kill -9 $pid $wm; exit 1; }
+    [ -n "${id:-}" ] || { xwininfo -root -tree | grep -i ispln >&2; echo "window did not appear" >&2; kill -9 $pid $wm; exit 1; }
     sleep 1.5  # framed and fitted, even on a busy machine
     read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed "s/.*= //; s/,/ /g")
     x=$(xwininfo -id "$id" | awk "/Absolute upper-left X/{print \$4}")
