@@ -46,6 +46,7 @@ MainActions CreateMainActions(QWidget* window)
     a.ZoomOut = Command(window, QStringLiteral("zoomOut"), Keys(QKeySequence::ZoomOut, {Qt::CTRL | Qt::Key_Minus}));
     a.ZoomReset = Command(window, QStringLiteral("zoomReset"), {Qt::CTRL | Qt::Key_0});
     a.CopyPicture = Command(window, QStringLiteral("copyPicture"), {Qt::CTRL | Qt::SHIFT | Qt::Key_C});
+    a.New = Command(window, QStringLiteral("new"), Keys(QKeySequence::New, {Qt::CTRL | Qt::Key_N}));
     // Undo and redo start with nothing to step over.
     a.Undo->setEnabled(false);
     a.Redo->setEnabled(false);

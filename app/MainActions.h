@@ -21,6 +21,7 @@ struct MainActions {
     QAction* ZoomOut = nullptr;
     QAction* ZoomReset = nullptr;
     QAction* CopyPicture = nullptr;
+    QAction* New = nullptr;  // an empty map with no file
     // A new command: one member here, one line in CreateMainActions.
 };
 

@@ -72,8 +72,6 @@ void BuildToolbar(TForm1& w)
     w.CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), w.Panel1);
     w.CheckBox1->setGeometry(402, 6, 90, 17);
     w.CheckBox1->setChecked(true);
-    // However small the map, the whole toolbar stays in the window.
-    w.Panel1->setMinimumWidth(w.CheckBox1->geometry().right() + 3);
 
     // Undo and redo start disabled (as their actions), with their hints off.
     w.SpeedButton1->setToolTip(QString());
@@ -96,8 +94,6 @@ void BuildSidePanel(TForm1& w)
     w.PageControl1 = new QTabWidget;
     w.PageControl1->setTabPosition(QTabWidget::East);
     w.PageControl1->setFixedWidth(94);
-    // Room for the pager, a few palette rows and the preview on a tiny map.
-    w.PageControl1->setMinimumHeight(300);
     BuildPaletteTab(w);
     BuildFileTab(w);
     BuildInfoTab(w);
@@ -162,15 +158,15 @@ void BuildFileTab(TForm1& w)
     w.DragDropPanel->setFrameShape(QFrame::Panel);
     w.DragDropPanel->setFrameShadow(QFrame::Sunken);
     w.SpeedButton_Png = FlatButton(w.TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
-    // The recent files take the rest of the tab, below the buttons.
-    w.RecentList = new RecentMapsList;
-    auto* below = new QVBoxLayout(w.TabSheet2);
-    below->setContentsMargins(2, 146, 2, 2);
-    below->addWidget(w.RecentList);
-    auto* about = FlatButton(w.TabSheet2, QStringLiteral("About"), QRect());
+    w.SpeedButton_New = FlatButton(w.TabSheet2, QStringLiteral("新規"), QRect(2, 144, 64, 22));
+    auto* about = FlatButton(w.TabSheet2, QStringLiteral("About"), QRect(2, 168, 64, 22));
     about->setToolTip(QStringLiteral("ISPLN について"));
-    below->addWidget(about);
     QObject::connect(about, &QToolButton::clicked, &w, [&w] { ShowAboutBox(&w); });
+    // The recent files take the rest of the tab, below the buttons, and
+    // the drop-down of "Load".
+    w.RecentList = new RecentMapsList(w.TabSheet2, 194);
+    w.SpeedButton_Load->setMenu(w.RecentList->Menu());
+    w.SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
     QObject::connect(w.RecentList, &RecentMapsList::openRequested, &w, &TForm1::RecentListOpen);
 
     w.DropDst1 = new TDropDst(&w);
@@ -182,6 +178,7 @@ void BuildFileTab(TForm1& w)
 
     ShowAction(w.SpeedButton_Save, w.Actions.SaveAs);
     ShowAction(w.SpeedButton_Load, w.Actions.Open);
+    ShowAction(w.SpeedButton_New, w.Actions.New);
     QObject::connect(w.SpeedButton_Png, &QToolButton::clicked, &w, &TForm1::SpeedButton_PngClick);
 }
 

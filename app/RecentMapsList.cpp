@@ -1,28 +1,54 @@
 #include "app/RecentMapsList.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QMenu>
 
 #include "settings/RecentFiles.h"
 
-RecentMapsList::RecentMapsList(QWidget* parent) : QListWidget(parent)
+namespace {
+// How much of the folder a drop-down entry shows after the name.
+constexpr int FolderWidth = 240;
+}  // namespace
+
+RecentMapsList::RecentMapsList(QWidget* tab, int top) : QListWidget(tab), top(top), menu(new QMenu(this))
 {
     setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    menu->setToolTipsVisible(true);
+    tab->installEventFilter(this);
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         emit openRequested(item->data(Qt::UserRole).toString());
     });
 }
 
+bool RecentMapsList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == parent()) {
+        const QSize tab = parentWidget()->size();
+        setGeometry(2, top, tab.width() - 4, std::max(0, tab.height() - top - 2));
+    }
+    return QListWidget::eventFilter(watched, event);
+}
+
 void RecentMapsList::Show(const RecentFiles& files)
 {
     clear();
+    menu->clear();
     for (const std::string& path : files.Paths()) {
         const QString full = QString::fromStdString(path);
-        auto* item = new QListWidgetItem(QFileInfo(full).fileName(), this);
+        const QFileInfo info(full);
+        auto* item = new QListWidgetItem(info.fileName(), this);
         item->setToolTip(QDir::toNativeSeparators(full));
         item->setData(Qt::UserRole, full);
+        // The whole name first; only the folder is shortened.
+        const QString folder = fontMetrics().elidedText(QDir::toNativeSeparators(info.path()), Qt::ElideLeft, FolderWidth);
+        QAction* action = menu->addAction(info.fileName() + QStringLiteral("    ") + folder);
+        action->setToolTip(QDir::toNativeSeparators(full));
+        connect(action, &QAction::triggered, this, [this, full] { emit openRequested(full); });
     }
+    menu->setEnabled(!files.Paths().empty());
 }
 
 QString RecentMapsList::PathAt(int row) const

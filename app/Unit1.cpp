@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,10 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <cstdio>
 
 #include "BuildInfo.h"
 #include "settings/Config.h"
@@ -30,6 +34,11 @@
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
 
+namespace {
+
+const QString RecoveryFailureText = QStringLiteral("復元用ファイルを書き込めません: ");
+
+}  // namespace
 
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     : QMainWindow(parent), exeDir(exeDir), args(args)
@@ -80,6 +89,7 @@ void TForm1::ConnectActions()
         {Actions.ClearPanels, &TForm1::SpeedButton3Click}, {Actions.ClearMasks, &TForm1::SpeedButton5Click},
         {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.SaveAs, &TForm1::SpeedButton_SaveClick},
         {Actions.Open, &TForm1::SpeedButton_LoadClick},    {Actions.CopyPicture, &TForm1::CopyPicture},
+        {Actions.New, &TForm1::NewMap},
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
@@ -96,6 +106,7 @@ void TForm1::ConnectSession()
     connect(Session, &MapSession::fileChanged, this, [this](const QString& path) {
         if (!path.isEmpty())
             lastFolder = QFileInfo(path).absolutePath();
+        restoredOverFile = false;
         UpdateCaption();
     });
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
@@ -103,7 +114,12 @@ void TForm1::ConnectSession()
     connect(Session, &MapSession::mapReplaced, this, [this] { SetFiguresStale(true); });
     connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
     connect(Session, &MapSession::recoveryWriteFailed, this, [this](const QString& reason) {
-        StatusBar1->showMessage(QStringLiteral("復元用ファイルを書き込めません: ") + reason);
+        StatusBar1->showMessage(RecoveryFailureText + reason);
+    });
+    // The failure line stays until a copy is written again.
+    connect(&Session->Recovery(), &RecoveryCopy::written, this, [this] {
+        if (StatusBar1->currentMessage().startsWith(RecoveryFailureText))
+            StatusBar1->clearMessage();
     });
 }
 
@@ -135,6 +151,7 @@ void TForm1::FormShow()
     doc.LineMode = false;
 
     if (!SettingsProblem.isEmpty()) {
+        Session->Recovery().Disable();
         ShowError(this, SettingsProblem);
         if (StartupInterrupted())
             return;
@@ -147,8 +164,10 @@ void TForm1::FormShow()
         if (StartupInterrupted())
             return;
     }
-    ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
-    Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
+    startConfig = ReadConfig(ini, doc.ExePath);
+    ApplyConfig(startConfig, doc);
+    startZoom = ReadZoom(ini);
+    Zoom->SetAround(startZoom, QPointF(0, 0));  // the view starts at the top left
     Session->Recent().Read(ini);
     RecentList->Show(Session->Recent());
 
@@ -193,7 +212,7 @@ void TForm1::CloseFromOutside()
     close();
     // Ends every event loop, modal ones included; before the main loop runs
     // (start-up) StartupClosed() stops the program instead.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitStatus);
 }
 
 void TForm1::RejectOpenDialogs()
@@ -216,7 +235,13 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     if (!closed) {
         closed = true;
-        Session->Recovery().OnClose(closingFromOutside);
+        const Result kept = Session->Recovery().OnClose(closingFromOutside);
+        if (!kept && closingFromOutside) {
+            // Nobody is left to read the status bar.
+            std::fprintf(stderr, "ispln: %s: %s\n", QFile::encodeName(Session->Recovery().Path()).constData(),
+                         kept.Reason.c_str());
+            exitStatus = 1;
+        }
         FormClose();
     }
     event->accept();
@@ -235,8 +260,15 @@ bool TForm1::FormClose()
     IniFile ini;
     Result done = ini.Load(path);
     if (done || !QFileInfo::exists(IniPath())) {
-        WriteConfig(ini, *TileData);
-        WriteZoom(ini, Zoom->Percent());
+        // Another window may have written the file since this one read it.
+        const std::string exePath = TileData->ExePath;
+        if (WriteConfigChanges(ini, startConfig, *TileData, exePath, false).Any() && AskOverwriteCatalogue(this))
+            WriteConfigChanges(ini, startConfig, *TileData, exePath, true);
+        if (Zoom->Percent() != startZoom || ini.ReadString("System", "Zoom", "\n") == "\n")
+            WriteZoom(ini, Zoom->Percent());
+        RecentFiles onDisk;
+        onDisk.Read(ini);
+        Session->Recent().MergeSession(onDisk);
         Session->Recent().Write(ini);
         done = ini.Save(path);
         if (done)
@@ -258,14 +290,57 @@ void TForm1::FitWindowToMap(int lastRow, int lastColumn)
     const QRect atFullSize(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48);
     const QSize picture = view_zoom::ToView(atFullSize, Zoom->Percent()).size();
     const QSize chrome = size() - ScrollBox1->size();
-    // Never beyond the screen's free area: the scroll area takes the rest.
+    resize(picture + chrome);
+    KeepOnScreen();
+    // A window manager frames a new window only after it is shown, and
+    // tells the frame's size later still: look again until it is known.
+    if (FrameMargins().isNull())
+        WatchForFrame();
+}
+
+QMargins TForm1::FrameMargins() const
+{
+    // Asked of the window system each time: a widget's own idea of its
+    // frame is only brought up to date by later events.
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+void TForm1::KeepOnScreen()
+{
+    // Never beyond the screen's free area, frame included: the scroll area
+    // takes the rest.
     const QRect area = screen()->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    resize((picture + chrome).boundedTo(area.size() - frame));
-    const QRect outer(frameGeometry().topLeft(), size() + frame);
-    if (!area.contains(outer))
-        move(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
-             std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    const QMargins frame = FrameMargins();
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    resize(size().boundedTo(area.size() - frameSize));
+    const QRect outer = QRect(geometry().topLeft(), size()).marginsAdded(frame);
+    if (area.contains(outer))
+        return;
+    const QPoint inside(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
+                        std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    // The frame's corner, told to the window system directly: move() would
+    // compare it with a frame it has not heard of yet and do nothing.
+    if (windowHandle())
+        windowHandle()->setFramePosition(inside);
+    else
+        move(inside);
+}
+
+void TForm1::WatchForFrame()
+{
+    constexpr int EveryMs = 50, Tries = 60;
+    if (!frameWatch) {
+        frameWatch = new QTimer(this);
+        frameWatch->setInterval(EveryMs);
+        connect(frameWatch, &QTimer::timeout, this, [this] {
+            if (FrameMargins().isNull() && ++frameChecks < Tries)
+                return;
+            frameWatch->stop();
+            KeepOnScreen();
+        });
+    }
+    frameChecks = 0;
+    frameWatch->start();
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)

@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "app/MainActions.h"
+#include "settings/Config.h"
 #include "document/File1.h"
 #include "session/MapSession.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -64,6 +66,7 @@ public:
     QToolButton* SpeedButton_Save = nullptr;
     QToolButton* SpeedButton_Load = nullptr;
     QToolButton* SpeedButton_Png = nullptr;  // "画像保存"
+    QToolButton* SpeedButton_New = nullptr;  // "新規"
     QWidget* TabSheet3 = nullptr;
     QToolButton* SpeedButton_In = nullptr;
     QLabel* Label1 = nullptr;
@@ -131,6 +134,8 @@ public:
     void FitWindowToMap(int lastRow, int lastColumn);
     QString IniPath() const;
     bool StartupClosed() const { return startupClosed; }
+    // 1 when a close from outside could not keep the unsaved work.
+    int ExitStatus() const { return exitStatus; }
     // A close asked for from outside (SIGTERM, SIGINT, logout): never asks
     // the user anything and always ends the program.
     void CloseFromOutside();
@@ -169,6 +174,9 @@ public:
     void FileOpenAtStart();
     void RecentListOpen(const QString& path);
     void SpeedButton_bClick();
+    // "新規" (Ctrl+N): after the unsaved question, an empty map of the size
+    // the size dialog gives, with no file and no history.
+    void NewMap();
     // Opens a map file in place of the map as "Load" does after its dialog,
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
@@ -203,6 +211,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void KeepOnScreen();
+    QMargins FrameMargins() const;
+    void WatchForFrame();
     void ConnectActions();
     void ConnectMap();
     void ConnectSession();
@@ -224,7 +235,16 @@ private:
     bool closed = false;
     bool startupClosed = false;
     bool closingFromOutside = false;
+    int exitStatus = 0;
+    QTimer* frameWatch = nullptr;  // a fit waits for the frame to be known
+    int frameChecks = 0;
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
+    // isplan.ini as this window read it: on close only its own changes are
+    // written, so another window's stay.
+    ConfigData startConfig;
+    int startZoom = 100;
     QString lastFolder;  // where the file dialogs start
+    // The map was restored from a copy of an open file: the next save asks.
+    bool restoredOverFile = false;
     bool asking = false;  // the unsaved-changes question is up
 };

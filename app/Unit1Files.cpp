@@ -57,7 +57,7 @@ void TForm1::SpeedButton_SaveClick()
 
 bool TForm1::SaveMap()
 {
-    return OpenFile().isEmpty() ? SaveMapAs() : SaveMapTo(OpenFile());
+    return OpenFile().isEmpty() || restoredOverFile ? SaveMapAs() : SaveMapTo(OpenFile());
 }
 
 bool TForm1::SaveMapAs()
@@ -74,6 +74,7 @@ bool TForm1::SaveMapTo(const QString& path)
         ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
         return false;
     }
+    restoredOverFile = false;
     return true;
 }
 
@@ -171,6 +172,17 @@ void TForm1::FileOpenAtStart()
     if (doc.Sys.Window)
         FitWindowToMap(doc.LastY, doc.LastX);
     doc.RedrawMap();
+}
+
+void TForm1::NewMap()
+{
+    // A blank map tied to no file: Ctrl+S can never write it over one.
+    int lastRow = 0, lastColumn = 0;
+    if (!ConfirmDiscard() || !AskMapSize(Dialogs.Form2, lastRow, lastColumn))
+        return;
+    Session->NewMap(lastRow, lastColumn);
+    if (TileData->Sys.Window)
+        FitWindowToMap(TileData->LastY, TileData->LastX);
 }
 
 void TForm1::SpeedButton_bClick()

@@ -2,6 +2,7 @@
 // restore question for a recovery copy an earlier run left.
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "BuildInfo.h"
 #include "dialogs/Messages.h"
@@ -57,20 +58,34 @@ QString TForm1::RecoveryPath() const
 
 bool TForm1::OfferRecovery()
 {
-    RecoveryCopy& copy = Session->Recovery();
-    const MapRead offered = copy.Offered();
-    if (!offered.Status)
-        return false;
-    switch (AskRestore(this)) {
-    case RecoveryAnswer::Restore:
-        Session->Restore(offered.Map);
-        return true;
-    case RecoveryAnswer::Discard:
-        copy.Remove();
-        return false;
-    case RecoveryAnswer::Keep:
-        copy.Keep();
-        return false;
+    RecoveryCopy& recovery = Session->Recovery();
+    QStringList problems;
+    QList<OrphanCopy> copies = recovery.Offered(&problems);
+    if (!problems.isEmpty())
+        StatusBar1->showMessage(QStringLiteral("復元用ファイルを読み込めません: ") + problems.join(QStringLiteral("; ")));
+    bool restored = false;
+    while (!copies.isEmpty()) {
+        QStringList lines;
+        for (const OrphanCopy& copy : copies)
+            lines << (copy.Source.isEmpty() ? QStringLiteral("無題") : QFileInfo(copy.Source).fileName()) +
+                         QStringLiteral("  ") + copy.Written.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+        const RecoveryAnswer answer = AskRestore(this, lines);
+        // Closed from outside meanwhile: nothing of this run to lose, and
+        // every copy stays for the next start.
+        if (closed || answer == RecoveryAnswer::Keep)
+            break;
+        if (answer == RecoveryAnswer::Discard) {
+            recovery.Discard(copies.takeFirst());
+            continue;
+        }
+        const Result taken = recovery.Restore(copies.constFirst());
+        if (!taken)
+            ShowError(this, QStringLiteral("復元できませんでした: ") + QString::fromLocal8Bit(taken.Reason.c_str()));
+        restored = taken.Ok;
+        // Ctrl+S asks before writing over a file that may have changed since.
+        restoredOverFile = restored && !OpenFile().isEmpty();
+        break;
     }
-    return false;
+    recovery.Keep();
+    return restored;
 }

@@ -29,7 +29,7 @@ void OnSignal(int number)
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
 }
 
-// SIGTERM and SIGINT close the window as its close box does, so the
+// SIGTERM, SIGINT and SIGHUP close the window as its close box does, so the
 // settings are written; the handler itself only wakes the event loop.
 void CloseOnSignals(TForm1* window)
 {
@@ -45,8 +45,9 @@ void CloseOnSignals(TForm1* window)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    // A closed terminal (SIGHUP) ends the program as SIGTERM does.
+    for (const int number : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(number, &action, nullptr);
 }
 
 }  // namespace
@@ -86,6 +87,6 @@ int main(int argc, char* argv[])
         }))
         return 1;
     if (started->Form1->StartupClosed())
-        return 0;
+        return started->Form1->ExitStatus();
     return app.exec();
 }

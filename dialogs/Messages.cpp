@@ -69,10 +69,16 @@ UnsavedAnswer AskSaveChanges(QWidget* parent)
     return UnsavedAnswer::Cancel;
 }
 
-RecoveryAnswer AskRestore(QWidget* parent)
+RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"),
                     QStringLiteral("保存されていない地図が残っています。復元しますか？"), QMessageBox::NoButton, parent);
+    QStringList lines;
+    for (const QString& copy : copies)
+        lines << (lines.isEmpty() ? QStringLiteral("▶ ") : QStringLiteral("　 ")) + copy;
+    if (copies.size() > 1)
+        lines << QStringLiteral("(復元・破棄は ▶ の地図について)");
+    box.setInformativeText(lines.join(QLatin1Char('\n')));
     QPushButton* restore = box.addButton(QStringLiteral("復元"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
     // Escape and the close box need a button to stand for them; an unseen
@@ -87,4 +93,15 @@ RecoveryAnswer AskRestore(QWidget* parent)
     if (box.clickedButton() == discard)
         return RecoveryAnswer::Discard;
     return RecoveryAnswer::Keep;
+}
+
+bool AskOverwriteCatalogue(QWidget* parent)
+{
+    const QString text = QStringLiteral("isplan.ini のパネル設定は別のウィンドウでも変更されています。"
+                                        "このウィンドウの設定で上書きしますか？");
+    if (Divert(text + QStringLiteral(" (上書きしません)")))
+        return false;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }

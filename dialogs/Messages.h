@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -20,7 +21,13 @@ void SetMessageSink(MessageSink sink);
 enum class UnsavedAnswer { Save, Discard, Cancel };
 UnsavedAnswer AskSaveChanges(QWidget* parent);
 
-// The question at start-up when a recovery copy was left behind. Keep: the
-// box was closed without an answer.
+// The question at start-up when recovery copies were left behind, one line
+// each (its file and time), newest first; the answer is about the first.
+// Keep: the box was closed without an answer.
 enum class RecoveryAnswer { Restore, Discard, Keep };
-RecoveryAnswer AskRestore(QWidget* parent);
+RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies = {});
+
+// Asked on close when another window sharing isplan.ini changed a catalogue
+// this window changed too: true to write this window's. Where nobody can
+// answer, the other window's stays and the text says so.
+bool AskOverwriteCatalogue(QWidget* parent);

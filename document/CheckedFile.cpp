@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
+#include <signal.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -12,13 +14,14 @@
 
 namespace {
 
-WriteStep faultStep = WriteStep::None;
-int faultErrno = 0;
+// Recovery copies are written on a worker thread.
+std::atomic<WriteStep> faultStep = WriteStep::None;
+std::atomic<int> faultErrno = 0;
 
 // The errno a test wants this step to fail with, or 0.
 int Injected(WriteStep step)
 {
-    return step != WriteStep::None && step == faultStep ? faultErrno : 0;
+    return step != WriteStep::None && step == faultStep.load() ? faultErrno.load() : 0;
 }
 
 bool Failed(std::string* error, int number)
@@ -253,6 +256,51 @@ bool ReadFile(const std::string& path, size_t limit, OverLimit over, std::string
     return true;
 }
 
+bool WriteOwnFile(const std::string& path, const std::string& bytes, std::string* error)
+{
+    if (path.empty())
+        return Failed(error, ENOENT);
+    const int probe = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (probe < 0 && errno == ELOOP) {
+        if (error)
+            *error = "is a symbolic link";
+        return false;
+    }
+    if (probe < 0 && errno != ENOENT)
+        return Failed(error, errno);
+    if (probe >= 0) {
+        struct stat st;
+        const bool regular = ::fstat(probe, &st) == 0 && S_ISREG(st.st_mode);
+        ::close(probe);
+        if (!regular) {
+            if (error)
+                *error = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "is not a regular file";
+            return false;
+        }
+    }
+    std::string temporary;
+    const int injected = Injected(WriteStep::Open);
+    const int fd = injected ? -1 : CreateTemporary(Folder(path), 0666, temporary);
+    if (fd < 0)
+        return Failed(error, injected ? injected : errno);
+    if (!Stream(fd, bytes, true, error)) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    int e = Injected(WriteStep::Rename);
+    if (!e && ::rename(temporary.c_str(), path.c_str()) != 0)
+        e = errno;
+    if (e) {
+        ::unlink(temporary.c_str());
+        return Failed(error, e);
+    }
+    if (const int dir = ::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
 // The answer in one value: true, or false with the reason.
 Result Answer(bool done, const std::string& reason)
 {
@@ -277,4 +325,35 @@ Result ReadRegularFile(const std::string& path, size_t limit, OverLimit over, st
 {
     std::string reason;
     return Answer(ReadFile(path, limit, over, bytes, &reason), reason);
+}
+
+Result WriteOwnFileChecked(const std::string& path, const std::string& bytes)
+{
+    std::string reason;
+    return Answer(WriteOwnFile(path, bytes, &reason), reason);
+}
+
+int RemoveStaleTemporaries(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        // ".ispln-PID-N.tmp", as CreateTemporary names them.
+        long pid = 0;
+        unsigned long n = 0;
+        int end = 0;
+        if (std::sscanf(entry->d_name, ".ispln-%ld-%lu.tmp%n", &pid, &n, &end) != 2 ||
+            entry->d_name[end] != '\0' || pid <= 0 || pid == ::getpid())
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;  // its writer may still be at work
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat st;
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }

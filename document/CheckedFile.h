@@ -38,3 +38,15 @@ Result ReadRegularFile(const std::string& path, size_t limit, OverLimit over, st
 // (Open is the creation of the temporary file) until reset with None.
 enum class WriteStep { None, Open, Write, Flush, Sync, Close, Rename };
 void InjectWriteFault(WriteStep step, int errorNumber);
+
+// For files the program names itself (the recovery copies): written only
+// when `path` is a regular file or absent. A link, FIFO, device or folder
+// there is left alone and refused; the check opens with O_NOFOLLOW and
+// O_NONBLOCK, so nothing can block or lead elsewhere. Atomic and checked
+// as WriteFileChecked.
+Result WriteOwnFileChecked(const std::string& path, const std::string& bytes);
+
+// Removes the temporary files of writers of this program that died before
+// renaming them (".ispln-PID-N.tmp" in `folder`, PID no longer running).
+// Returns how many were removed.
+int RemoveStaleTemporaries(const std::string& folder);

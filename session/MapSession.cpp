@@ -147,10 +147,23 @@ Result MapSession::Save(const QString& path)
     return written;
 }
 
-void MapSession::Restore(const MapFileInfo& map)
+void MapSession::Restore(const MapFileInfo& map, const QString& file)
 {
     doc->TakeMap(map);
     doc->BufList->ResetClean();
+    emit mapReplaced();
+    SetFilePath(file);
+    Announce();
+}
+
+void MapSession::NewMap(int lastRow, int lastColumn)
+{
+    MapFileInfo empty;
+    empty.LastY = static_cast<uint8_t>(lastRow);
+    empty.LastX = static_cast<uint8_t>(lastColumn);
+    doc->TakeMap(empty);
+    doc->BufList->SetClean();
+    recovery->Remove();
     emit mapReplaced();
     SetFilePath(QString());
     Announce();

@@ -51,8 +51,11 @@ public:
     Result Load(const QString& path);
     // Writes the map; on success it is the open file and nothing is unsaved.
     Result Save(const QString& path);
-    // Takes a map as unsaved work with no file (a recovery copy).
-    void Restore(const MapFileInfo& map);
+    // Takes a map as unsaved work (a recovery copy), remembering the file
+    // it was edited from (empty: none).
+    void Restore(const MapFileInfo& map, const QString& file = QString());
+    // An empty map of the given size with no file and no history.
+    void NewMap(int lastRow, int lastColumn);
 
     const RecentFiles& Recent() const { return recent; }
     RecentFiles& Recent() { return recent; }

@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "files/MapFile.h"
 #include "session/MapSession.h"
 
 namespace {
 
-constexpr int RecoveryDelayMs = 30 * 1000;
+// Written off the GUI thread, so it can follow the work closely.
+constexpr int RecoveryDelayMs = 2 * 1000;
 
 bool SameFile(const QString& a, const QString& b)
 {
@@ -23,22 +25,28 @@ RecoveryCopy::RecoveryCopy(MapSession& session) : session(session)
     timer = new QTimer(this);
     timer->setSingleShot(true);
     timer->setInterval(RecoveryDelayMs);
-    connect(timer, &QTimer::timeout, this, [this] {
-        if (this->session.Modified())
-            (void)WriteNow();  // a failure is signalled
-        else
-            Remove();
-    });
+    connect(timer, &QTimer::timeout, this, &RecoveryCopy::WriteLater);
 }
+
+RecoveryCopy::~RecoveryCopy() = default;
 
 void RecoveryCopy::SetFolder(const QString& folder)
 {
-    this->folder = folder;
+    store = std::make_unique<RecoveryStore>(folder);
+    connect(store.get(), &RecoveryStore::Finished, this, [this](bool write, bool ok, const QString& reason) {
+        if (!ok)
+            emit writeFailed(reason);
+        else if (write)
+            emit written();
+    });
 }
 
 QString RecoveryCopy::Path() const
 {
-    return folder + QStringLiteral("/isplan-recovery.kpl");
+    if (!store)
+        return QString();
+    // Where the copy would be, for a message when no name could be had.
+    return store->OwnPath().isEmpty() ? store->Folder() + QStringLiteral("/isplan-recovery.kpl") : store->OwnPath();
 }
 
 void RecoveryCopy::SetDelay(int milliseconds)
@@ -46,20 +54,38 @@ void RecoveryCopy::SetDelay(int milliseconds)
     timer->setInterval(milliseconds);
 }
 
-MapRead RecoveryCopy::Offered()
+QList<OrphanCopy> RecoveryCopy::Offered(QStringList* problems)
 {
-    MapRead read = ReadMapFile(QFile::encodeName(Path()).toStdString());
-    // Not a map: nothing in it can be restored. One that cannot be read now
-    // may still hold work; it is left alone.
-    if (read.Fault == MapFileFault::UnknownIdentifier || read.Fault == MapFileFault::TooShort)
-        QFile::remove(Path());
-    return read;
+    return store ? store->ClaimOrphans(problems) : QList<OrphanCopy>();
+}
+
+Result RecoveryCopy::Restore(const OrphanCopy& copy)
+{
+    MapFileInfo map;
+    QString reason;
+    if (!store || !store->ReadCopy(copy, map, &reason))
+        return Result::Failure(reason.toStdString());
+    store->Adopt(copy);
+    session.Restore(map, copy.Source);
+    return Result::Success();
+}
+
+void RecoveryCopy::Discard(const OrphanCopy& copy)
+{
+    if (store)
+        store->Discard(copy);
+}
+
+void RecoveryCopy::Keep()
+{
+    if (store)
+        store->ReleaseOrphans();
 }
 
 bool RecoveryCopy::Untouchable() const
 {
     // A map the user opened under this very name is theirs, not a copy.
-    return kept || folder.isEmpty() || SameFile(session.FilePath(), Path());
+    return !store || SameFile(session.FilePath(), store->OwnPath());
 }
 
 void RecoveryCopy::NoteChanged()
@@ -67,27 +93,41 @@ void RecoveryCopy::NoteChanged()
     timer->start();
 }
 
+void RecoveryCopy::WriteLater()
+{
+    if (Untouchable())
+        return;
+    // A snapshot: the worker never sees the document.
+    if (session.Modified())
+        store->Write(MapFileBytes(session.Doc()), session.FilePath());
+    else
+        store->Remove();
+}
+
 Result RecoveryCopy::WriteNow()
 {
     if (Untouchable())
         return Result::Success();
-    Result written = session.Doc().SaveMapFile(QFile::encodeName(Path()).toStdString());
-    if (!written)
-        emit writeFailed(QString::fromLocal8Bit(written.Reason.c_str()));
-    return written;
+    QString reason;
+    if (store->WriteNow(MapFileBytes(session.Doc()), session.FilePath(), &reason))
+        return Result::Success();
+    emit writeFailed(reason);
+    return Result::Failure(reason.toStdString());
 }
 
 void RecoveryCopy::Remove()
 {
+    timer->stop();
     if (!Untouchable())
-        QFile::remove(Path());
+        store->Remove();
 }
 
-void RecoveryCopy::OnClose(bool fromOutside)
+Result RecoveryCopy::OnClose(bool fromOutside)
 {
     timer->stop();
     if (fromOutside && session.Modified())
-        (void)WriteNow();  // a failure is signalled
-    else
-        Remove();
+        return WriteNow();
+    if (!Untouchable())
+        store->RemoveNow();
+    return Result::Success();
 }

@@ -1,12 +1,16 @@
 #pragma once
-// The copy of unsaved work that outlives a crash: isplan-recovery.kpl
-// beside isplan.ini, written a while after the latest change and when the
-// program is ended from outside, removed when nothing is unsaved.
+// The copy of unsaved work that outlives a crash, one per window beside
+// isplan.ini (see RecoveryStore): written from the first change on, a
+// moment after the latest one and when the program is ended from outside,
+// removed when nothing is unsaved.
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <memory>
 
 #include "document/Result.h"
-#include "files/MapFile.h"
+#include "settings/RecoveryStore.h"
 
 class MapSession;
 class QTimer;
@@ -15,36 +19,49 @@ class RecoveryCopy : public QObject {
     Q_OBJECT
 public:
     explicit RecoveryCopy(MapSession& session);
+    ~RecoveryCopy() override;
 
-    // The folder of isplan.ini, where the copy lives.
+    // The folder of isplan.ini, where the copies live.
     void SetFolder(const QString& folder);
+    // No copy at all: the folder is not ours to write (an unusable settings
+    // folder falls back to the shipped, read-only files).
+    void Disable() { store.reset(); }
+    // This window's copy (empty until it has a name).
     QString Path() const;
     // How long after the latest change the copy is written.
     void SetDelay(int milliseconds);
 
-    // What an earlier run left: the map in it, or why there is none (a
-    // copy that is no map file is removed; Missing when there is none).
-    MapRead Offered();
-    // The user put the offered copy off: it stays as it is for this run.
-    void Keep() { kept = true; }
+    // What windows that are gone left, newest first, held for this window
+    // until answered; names that hold no readable copy are told in
+    // `problems` and left alone.
+    QList<OrphanCopy> Offered(QStringList* problems = nullptr);
+    // 復元: the session takes the copy's map, modified, with its file name;
+    // the copy becomes this window's own.
+    Result Restore(const OrphanCopy& copy);
+    // 破棄
+    void Discard(const OrphanCopy& copy);
+    // The rest are put off for a later start.
+    void Keep();
 
     // The map changed: the copy follows after the delay.
     void NoteChanged();
-    // Writes the map now; a failure is also signalled.
+    // Writes the map now, on this thread; a failure is also signalled.
     Result WriteNow();
+    // Nothing is unsaved: the own copy goes (after any write under way).
     void Remove();
     // The window closes: from outside with unsaved work the copy is
-    // written, otherwise removed.
-    void OnClose(bool fromOutside);
+    // written (the result says whether it could be), otherwise removed.
+    Result OnClose(bool fromOutside);
 
 signals:
     void writeFailed(const QString& reason);
+    void written();
 
 private:
     bool Untouchable() const;
+    void WriteLater();
 
     MapSession& session;
-    QString folder;
+    std::unique_ptr<RecoveryStore> store;
     QTimer* timer = nullptr;
-    bool kept = false;
 };

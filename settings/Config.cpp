@@ -1,6 +1,8 @@
 #include "settings/Config.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "document/File1.h"
 #include "view/ViewZoom.h"
@@ -157,4 +159,82 @@ void ApplyStoredMapSize(TTileData& doc)
     const auto last = [](int32_t size) { return size >= 1 && size <= GridSize ? size - 1 : -1; };
     doc.SetLastY(last(doc.Sys.MapY));
     doc.SetLastX(last(doc.Sys.MapX));
+}
+
+namespace {
+
+bool Lacks(const IniFile& ini, const std::string& section, const std::string& key)
+{
+    // No value read from a file can hold a line break.
+    return ini.ReadString(section, key, "\n") == "\n";
+}
+
+void CopyKey(const IniFile& from, IniFile& to, const std::string& section, const std::string& key)
+{
+    to.WriteString(section, key, from.ReadString(section, key, ""));
+}
+
+std::vector<TTileList> TilesOf(const TTileData& doc)
+{
+    std::vector<TTileList> tiles;
+    for (int32_t i = 0; i < std::clamp(doc.TileCount, 0, MaxTiles); ++i)
+        tiles.push_back(doc.GetTile(i));
+    return tiles;
+}
+
+std::vector<TMaskTileList> MasksOf(const TTileData& doc)
+{
+    std::vector<TMaskTileList> masks;
+    for (int32_t i = 0; i < std::clamp(doc.MaskCount, 0, MaxMasks); ++i)
+        masks.push_back(doc.GetMaskTile(i));
+    return masks;
+}
+
+// Copies a whole catalogue as `mine` holds it: the count, then each entry.
+void CopyCatalogue(const IniFile& mine, IniFile& to, const char* countSection, int32_t count,
+                   std::string (*sectionOf)(int32_t), std::initializer_list<const char*> keys)
+{
+    CopyKey(mine, to, countSection, "Max");
+    for (int32_t i = 0; i < count; ++i)
+        for (const char* key : keys)
+            CopyKey(mine, to, sectionOf(i), key);
+}
+
+std::string TileSection(int32_t i) { return std::to_string(i); }
+
+} // namespace
+
+CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, const TTileData& doc,
+                                  const std::string& exePath, bool overwriteClashes)
+{
+    IniFile mine;
+    WriteConfig(mine, doc);
+    const std::pair<const char*, bool> system[] = {
+        {"MapSize", doc.Sys.MapSize != start.Sys.MapSize}, {"MapY", doc.Sys.MapY != start.Sys.MapY},
+        {"MapX", doc.Sys.MapX != start.Sys.MapX},          {"Window", doc.Sys.Window != start.Sys.Window},
+        {"Load", doc.Sys.Load != start.Sys.Load},          {"LoadFile", doc.Sys.LoadFile != start.Sys.LoadFile},
+        {"Food1", doc.Food1 != start.Food1},               {"Food2", doc.Food2 != start.Food2},
+        {"Gold", doc.Gold != start.Gold},
+    };
+    for (const auto& [key, changed] : system)
+        if (changed || Lacks(onDisk, kSystem, key))
+            CopyKey(mine, onDisk, kSystem, key);
+
+    const ConfigData now = ReadConfig(onDisk, exePath);
+    CatalogueClash clash;
+    const std::vector<TTileList> tiles = TilesOf(doc);
+    if (tiles != start.Tiles || Lacks(onDisk, kTile, "Max")) {
+        clash.Panels = tiles != start.Tiles && now.Tiles != start.Tiles && !Lacks(onDisk, kTile, "Max");
+        if (!clash.Panels || overwriteClashes)
+            CopyCatalogue(mine, onDisk, kTile, static_cast<int32_t>(tiles.size()), TileSection,
+                          {"No", "Name", "Bmp", "Type", "Min", "Count", "Max", "Ext", "Land", "Code"});
+    }
+    const std::vector<TMaskTileList> masks = MasksOf(doc);
+    if (masks != start.Masks || Lacks(onDisk, kMask, "Max")) {
+        clash.Masks = masks != start.Masks && now.Masks != start.Masks && !Lacks(onDisk, kMask, "Max");
+        if (!clash.Masks || overwriteClashes)
+            CopyCatalogue(mine, onDisk, kMask, static_cast<int32_t>(masks.size()), MaskSection,
+                          {"No", "Name", "Bmp", "Type"});
+    }
+    return clash;
 }

@@ -33,3 +33,19 @@ int32_t ReadZoom(const IniFile& ini);
 void WriteZoom(IniFile& ini, int32_t percent);
 // What follows the last '\', '/' or ':'.
 std::string LastPathComponent(const std::string& path);
+
+// Catalogues that this window and another one sharing the file both
+// changed since this window read it.
+struct CatalogueClash {
+    bool Panels = false;
+    bool Masks = false;
+    bool Any() const { return Panels || Masks; }
+};
+// For a file two windows may share: writes into `onDisk` (the file as it is
+// now) only the settings, rates and catalogues the document changed since
+// `start` (what this window read), and any key the file lacks. Keys this
+// window did not change keep what the file holds now. A catalogue is
+// written whole; one the file also changed since `start` is written only
+// when `overwriteClashes`, and is named in the result either way.
+CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, const TTileData& doc,
+                                  const std::string& exePath, bool overwriteClashes);

@@ -37,7 +37,9 @@ void RecentFiles::Add(const std::string& path)
         blank(path.back()) || !IniFile::CanEncode(path))
         return;
     Remove(path);
+    std::erase(removed_, path);
     paths_.insert(paths_.begin(), path);
+    added_.insert(added_.begin(), path);
     if (paths_.size() > static_cast<size_t>(Capacity))
         paths_.resize(Capacity);
 }
@@ -45,4 +47,18 @@ void RecentFiles::Add(const std::string& path)
 void RecentFiles::Remove(const std::string& path)
 {
     paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
+    std::erase(added_, path);
+    removed_.push_back(path);
+}
+
+void RecentFiles::MergeSession(const RecentFiles& onDisk)
+{
+    std::vector<std::string> merged = added_;
+    for (const std::string& path : onDisk.paths_)
+        if (std::find(merged.begin(), merged.end(), path) == merged.end() &&
+            std::find(removed_.begin(), removed_.end(), path) == removed_.end())
+            merged.push_back(path);
+    if (merged.size() > static_cast<size_t>(Capacity))
+        merged.resize(Capacity);
+    paths_ = std::move(merged);
 }

@@ -21,6 +21,13 @@ public:
     void Remove(const std::string& path);
     const std::vector<std::string>& Paths() const { return paths_; }
 
+    // Another window may have written its own list since this one read the
+    // file: the list becomes the entries added here, newest first, then
+    // those of `onDisk`, without the ones this window found gone.
+    void MergeSession(const RecentFiles& onDisk);
+
 private:
     std::vector<std::string> paths_;
+    std::vector<std::string> added_;    // this session's, newest first
+    std::vector<std::string> removed_;  // this session's
 };

@@ -313,3 +313,53 @@ TEST(Config, ZoomAndRecentFiles)
     EXPECT_EQ(back.Paths(), recent.Paths());
     EXPECT_EQ(ini.ReadString("Recent", "File7", "?"), "");
 }
+
+TEST(Config, TwoWindowsShareTheFile)
+{
+    const std::string start = "[System]\r\nFood1=200\r\nGold=1\r\n[Tile]\r\nMax=0\r\n[0]\r\nNo=0\r\nName=Sea\r\n";
+    const std::string theirs = "[System]\r\nFood1=200\r\nGold=7\r\n[Tile]\r\nMax=0\r\n[0]\r\nNo=0\r\nName=Ocean\r\n";
+    struct Case {
+        const char* name;
+        std::string onDisk;     // when this window closes
+        bool food, rename;      // what this window changed
+        bool overwrite;
+        int gold;
+        const char* tile;
+        bool clash;
+    };
+    const Case cases[] = {
+        {"only what changed here is written", theirs, true, false, false, 7, "Ocean", false},
+        {"a catalogue changed here alone is written", start, false, true, false, 1, "Isle", false},
+        {"both changed the catalogue: told, theirs kept", theirs, false, true, false, 7, "Ocean", true},
+        {"both changed the catalogue: ours when asked", theirs, false, true, true, 7, "Isle", true},
+        {"a file gone meanwhile gets every key", "", false, false, false, 1, "Sea", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ConfigData read = ReadConfig(FromBytes(start), kExe);
+        TTileData doc;
+        LoadInto(doc, read);
+        doc.Food1 = c.food ? 300 : 200;
+        if (c.rename)
+            doc.Tile[0].Name = "Isle";
+        IniFile disk = FromBytes(c.onDisk);
+        EXPECT_EQ(WriteConfigChanges(disk, read, doc, kExe, c.overwrite).Panels, c.clash);
+        const ConfigData after = ReadConfig(disk, kExe);
+        EXPECT_EQ(after.Food1, c.food ? 300 : 200);
+        EXPECT_EQ(after.Gold, c.gold);
+        ASSERT_EQ(after.Tiles.size(), 1u);
+        EXPECT_EQ(after.Tiles[0].Name, c.tile);
+        EXPECT_EQ(disk.ReadInteger("System", "MapX", -9), 12);
+    }
+
+    // Recent maps: this window's entries first, then the other's, without
+    // those found gone here.
+    RecentFiles mine;
+    mine.Read(FromBytes("[Recent]\r\nFile0=/m/a\r\nFile1=/m/gone\r\n"));
+    mine.Add("/m/new");
+    mine.Remove("/m/gone");
+    RecentFiles other;
+    other.Read(FromBytes("[Recent]\r\nFile0=/m/b\r\nFile1=/m/a\r\nFile2=/m/gone\r\n"));
+    mine.MergeSession(other);
+    EXPECT_EQ(mine.Paths(), (std::vector<std::string>{"/m/new", "/m/b", "/m/a"}));
+}

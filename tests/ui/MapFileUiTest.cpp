@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -580,6 +581,10 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     };
     EXPECT_EQ(names(app.Form1()), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
     EXPECT_EQ(app.Form1().RecentList->item(1)->toolTip(), QDir::toNativeSeparators(app.Path("b.kpl")));
+    // Load's drop-down: the whole name first, whatever the folder's length.
+    const QList<QAction*> dropDown = app.Form1().SpeedButton_Load->menu()->actions();
+    ASSERT_EQ(dropDown.size(), 3);
+    EXPECT_TRUE(dropDown[1]->text().startsWith("b.kpl ")) << dropDown[1]->text().toStdString();
     app.Form1().close();
 
     AppWindows next(app.folder.path(), {});
@@ -680,6 +685,10 @@ TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
         {"パネルクリア", [](TestApp& a) { a.Form1().SpeedButton3->click(); }},
         {"マスククリア", [](TestApp& a) { a.Form1().SpeedButton5->click(); }},
         {"ALLクリア", [](TestApp& a) { a.Form1().SpeedButton6->click(); }},
+        {"新規", [](TestApp& a) {
+             AnswerModal([](QWidget* modal) { qobject_cast<TForm2*>(modal)->Button1->click(); });
+             a.Form1().SpeedButton_New->click();
+         }},
     };
     const MapCell painted{1, 0, 1};
     for (const auto& [what, act] : actions)
@@ -726,8 +735,38 @@ TEST_F(MapFileUi, TheWindowStaysOnTheScreenAndKeepsItsToolbar)
     EXPECT_EQ(rows->maximum() + f.ScrollBox1->viewport()->height(), f.Renderer->Picture().height());
     EXPECT_TRUE(f.rect().contains(f.StatusBar1->geometry()));
 
-    f.FitWindowToMap(1, 1);
+    // A 4 x 1 map: no grey space beside the picture, a window hardly
+    // higher than the side panel needs.
+    f.FitWindowToMap(0, 3);
     QApplication::processEvents();
-    EXPECT_TRUE(f.Panel1->rect().contains(f.CheckBox1->geometry()));
-    EXPECT_GE(f.ButtonView->height(), 4 * 32);
+    EXPECT_EQ(f.ScrollBox1->width(), 32 * 3 + 48);
+    EXPECT_LE(f.height(), 210);
+}
+
+TEST_F(MapFileUi, NewGivesAnEmptyMapOfTheAskedSizeWithNoFile)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    WriteMap(app.Path("mine.kpl"), 20, 20);
+    ASSERT_TRUE(f.OpenMapFile(app.Path("mine.kpl")));
+    app.Doc().SetCell(2, 2, {1, 0, 0});
+    AnswerModal([](QWidget* modal) { modal->close(); });
+    f.Actions.New->trigger();
+    ++answerGeneration;
+    EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00 - mine.kpl") << "a cancelled size abandons New";
+    AnswerModal([](QWidget* modal) {
+        auto* size = qobject_cast<TForm2*>(modal);
+        size->ScrollBar1->setValue(14);
+        size->ScrollBar2->setValue(15);
+        size->Button1->click();
+    });
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+    ++answerGeneration;
+    EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00");
+    EXPECT_TRUE(f.OpenFile().isEmpty());
+    EXPECT_EQ(std::pair(app.Doc().LastY, app.Doc().LastX), std::pair(13, 14));
+    EXPECT_EQ(app.Doc().GetCell(2, 2), MapCell{});
+    EXPECT_FALSE(f.SpeedButton1->isEnabled());
 }

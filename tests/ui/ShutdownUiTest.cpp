@@ -214,7 +214,9 @@ TEST(Shutdown, ASignalEndsTheProgramWhateverItWaitsFor)
         if (!c.system.isEmpty()) {
             QFile file(ini);
             file.open(QIODevice::ReadOnly);
-            EXPECT_TRUE(file.readAll().contains("Food1=200\r\n")) << c.what;
+            // Written: the keys it lacked are there; the unchanged one is as it was.
+            const QByteArray bytes = file.readAll();
+            EXPECT_TRUE(bytes.contains("MapX=12\r\n") && bytes.contains("Food1=0xC8\r\n")) << c.what;
         }
     }
 }
@@ -258,12 +260,12 @@ TEST(Shutdown, TheRecoveryCopyOutlivesAnOutsideCloseAndIsRestoredAtTheNextStart)
     EXPECT_FALSE(QFile::exists(copy)) << "nothing is left unsaved";
 }
 
-TEST(Shutdown, ARecoveryCopyIsDiscardedKeptOrRemovedWhenJunk)
+TEST(Shutdown, ARecoveryCopyIsDiscardedOrKeptAndJunkIsLeftAlone)
 {
     const struct {
         const char* answer;
         bool junk, asked, kept;
-    } cases[] = {{"破棄", false, true, false}, {"Escape", false, true, true}, {"復元", true, false, false}};
+    } cases[] = {{"破棄", false, true, false}, {"Escape", false, true, true}, {"復元", true, false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer);
         TestApp app(CatalogueText(3), {}, false);
