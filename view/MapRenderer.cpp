@@ -46,7 +46,10 @@ void MapRenderer::EndRedraw()
 {
     batch_ = false;
     cache_.EndBatch();
-    Changed(picture_.rect());
+    // Only the cells drawn: a tool's operation of a few cells repaints those.
+    if (!dirty_.isNull())
+        Changed(dirty_);
+    dirty_ = QRect();
 }
 
 const MapRenderer::MaskFrames& MapRenderer::FramesOf(const QImage& strip)
@@ -91,7 +94,9 @@ void MapRenderer::DrawCell(int x, int y)
 
     if (doc_.LineMode)
         Frame(picture_, target, qRgb(255, 255, 255));
-    if (!batch_)
+    if (batch_)
+        dirty_ |= target;
+    else
         Changed(target);
 }
 

@@ -43,6 +43,7 @@ private:
     QImage placeholder_;
     std::vector<QImage> ruler_;
     BitmapCache cache_;
-    bool batch_ = false;  // inside a full redraw: one change notice at its end
+    bool batch_ = false;  // inside a batch: one change notice at its end
+    QRect dirty_;         // what the batch drew so far
     std::unordered_map<qint64, MaskFrames> frames_;
 };
