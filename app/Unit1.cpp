@@ -24,6 +24,7 @@
 #include "app/DropDst.h"
 #include "settings/IniFile.h"
 #include "app/MapPicture.h"
+#include "app/MapTools.h"
 #include "app/MapZoom.h"
 #include "app/RecentMapsList.h"
 #include "dialogs/Messages.h"
@@ -100,6 +101,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     setCentralWidget(central);
 
     BuildStatusBar();
+    Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, this);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     BuildShortcuts();
     ConnectMap();
@@ -304,6 +306,8 @@ void TForm1::ConnectMap()
     Image1->onMouseDown = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
     Image1->onMouseMove = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
     Image1->onMouseUp = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
+    connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
+    connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
 }
 
 QString TForm1::IniPath() const

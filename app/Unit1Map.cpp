@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/MapPicture.h"
+#include "app/MapTools.h"
 #include "app/Unit1.h"
 
 namespace {
@@ -30,14 +31,8 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
-    const int32_t before = TileData->BufList->GetIndex();
-    TileData->EditAt(px, py, ToolButton(button));
-    const int32_t after = TileData->BufList->GetIndex();
-    UpdateHistoryEnabled();
-    if (after != before) {
-        unsaved.Edited(before, after);
-        CellsChanged();
-    }
+    if (!Tools->MouseDown(button, px, py))
+        ClickAt(button, px, py);
     StatusFromCursor();
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
@@ -50,9 +45,32 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
     }
 }
 
+void TForm1::ClickAt(Qt::MouseButton button, int px, int py)
+{
+    const int32_t before = TileData->BufList->GetIndex();
+    TileData->EditAt(px, py, ToolButton(button));
+    const int32_t after = TileData->BufList->GetIndex();
+    UpdateHistoryEnabled();
+    if (after != before) {
+        unsaved.Edited(before, after);
+        CellsChanged();
+    }
+}
+
+void TForm1::ApplyToolEdits(const std::vector<CellEdit>& edits, bool continues)
+{
+    const int32_t before = TileData->BufList->GetIndex();
+    if (TileData->ApplyEdits(edits, continues) == 0)
+        return;
+    UpdateHistoryButtons();
+    unsaved.Edited(before, TileData->BufList->GetIndex());
+    CellsChanged();
+}
+
 void TForm1::Image1MouseMove(int px, int py)
 {
     TileData->PixelToCell(px, py);
+    Tools->MouseMove(px, py);
     StatusFromCursor();
     if (Panning) {
         // Picture coordinates move with the scroll position, so each event
@@ -64,8 +82,9 @@ void TForm1::Image1MouseMove(int px, int py)
     }
 }
 
-void TForm1::Image1MouseUp(Qt::MouseButton button, int, int)
+void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
 {
+    Tools->MouseUp(button, px, py);
     if (button != Qt::MiddleButton)
         return;
     Image1->unsetCursor();

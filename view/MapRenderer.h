@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "document/MapCell.h"
 #include "document/MapView.h"
 #include "view/BitmapCache.h"
 
@@ -23,6 +24,8 @@ public:
     void EndRedraw() override;
 
     const QImage& Picture() const { return picture_; }
+    // One cell as the map would show it holding `cell` (for previews).
+    QImage CellImage(MapCell cell);
     BitmapCache& Cache() { return cache_; }
 
     // Told about every changed area of the picture, or a resize.
@@ -35,6 +38,7 @@ private:
         QImage marker;      // frame 1: the marker on white
     };
     const MaskFrames& FramesOf(const QImage& strip);
+    void Compose(QImage& target, int left, int top, MapCell cell);
     void Changed(const QRect& r);
 
     const TTileData& doc_;
