@@ -30,6 +30,7 @@
 #include "dialogs/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
+#include "session/RecoveryCopy.h"
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
 
@@ -72,8 +73,10 @@ QTreeWidget* PaletteView(const QString& heading)
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     : QMainWindow(parent), exeDir(exeDir), args(args)
 {
-    // FormCreate: the window owns its one document.
-    TileData = std::make_unique<TTileData>();
+    // FormCreate: the window shows one map session.
+    Session = new MapSession(this);
+    TileData = &Session->Doc();
+    Session->Recovery().SetFolder(QFileInfo(IniPath()).absolutePath());
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
     setWindowTitle(QStringLiteral("ISPLN  Ver 1.00"));
@@ -105,6 +108,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     BuildShortcuts();
     ConnectMap();
+    ConnectSession();
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
     TileData->Palette = Palettes.get();
@@ -310,6 +314,23 @@ void TForm1::ConnectMap()
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
 }
 
+void TForm1::ConnectSession()
+{
+    connect(Session, &MapSession::modifiedChanged, this, &TForm1::UpdateCaption);
+    connect(Session, &MapSession::fileChanged, this, [this](const QString& path) {
+        if (!path.isEmpty())
+            lastFolder = QFileInfo(path).absolutePath();
+        UpdateCaption();
+    });
+    connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
+    connect(Session, &MapSession::cellsChanged, this, [this] { SetFiguresStale(true); });
+    connect(Session, &MapSession::mapReplaced, this, [this] { SetFiguresStale(true); });
+    connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
+    connect(Session, &MapSession::recoveryWriteFailed, this, [this](const QString& reason) {
+        StatusBar1->showMessage(QStringLiteral("復元用ファイルを書き込めません: ") + reason);
+    });
+}
+
 QString TForm1::IniPath() const
 {
     return exeDir + QStringLiteral("/isplan.ini");
@@ -347,8 +368,8 @@ void TForm1::FormShow()
     }
     ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
     Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
-    Recent.Read(ini);
-    RecentList->Show(Recent);
+    Session->Recent().Read(ini);
+    RecentList->Show(Session->Recent());
 
     // The first panel is active.
     doc.Selected = 0;
@@ -414,7 +435,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     if (!closed) {
         closed = true;
-        RecoveryOnClose();
+        Session->Recovery().OnClose(closingFromOutside);
         FormClose();
     }
     event->accept();
@@ -431,17 +452,18 @@ bool TForm1::FormClose()
     // one that can no longer be read is not overwritten.
     const std::string path = IniPath().toStdString();
     IniFile ini;
-    std::string error;
-    if (ini.Load(path, &error) || !QFileInfo::exists(IniPath())) {
+    Result done = ini.Load(path);
+    if (done || !QFileInfo::exists(IniPath())) {
         WriteConfig(ini, *TileData);
         WriteZoom(ini, Zoom->Percent());
-        Recent.Write(ini);
-        if (ini.Save(path, &error))
+        Session->Recent().Write(ini);
+        done = ini.Save(path);
+        if (done)
             return true;
     }
     // The user is never trapped in a window that cannot close: tell, then end.
     ShowError(this, QStringLiteral("%1 に書き込めません").arg(IniPath()) +
-                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(error.c_str()) : QString()));
+                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
     return false;
 }
 

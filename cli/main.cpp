@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "cli/Session.h"
+#include "cli/CliCommon.h"
 
 namespace {
 
@@ -19,9 +19,8 @@ int Run(const ParseResult& parsed)
 
     TTileData doc;
     if (args.Action.NeedsCatalogue) {
-        std::string error;
-        if (!LoadCatalogue(doc, CataloguePath(args), error))
-            return Fail(error, ExitFailed);
+        if (const Result loaded = LoadCatalogue(doc, CataloguePath(args)); !loaded)
+            return Fail(loaded.Reason, ExitFailed);
     }
     return args.Action.Run(args, doc);
 }

@@ -8,8 +8,10 @@
 #include "document/BufList.h"
 #include "document/IslandStats.h"
 #include "document/MapCell.h"
+#include "document/Result.h"
 #include "document/TileList.h"
 
+struct MapFileInfo;
 class MapView;
 class PaletteSink;
 
@@ -109,10 +111,12 @@ public:
     // stroke arrives cell by cell). Returns the number of entries recorded.
     int32_t ApplyEdits(const std::vector<CellEdit>& edits, bool continues = false);
 
-    // Map files (files/). SaveMapFile reports whether the file was written
-    // (through WriteFileChecked; `error` gets the system's reason).
-    bool SaveMapFile(const std::string& fileName, std::string* error = nullptr);
-    bool LoadMapFile(const std::string& fileName);
+    // Map files (files/), through WriteFileChecked and ReadMapFile.
+    Result SaveMapFile(const std::string& fileName) const;
+    Result LoadMapFile(const std::string& fileName);
+    // Takes a map read from a file: cells, shown size, a fresh picture and
+    // an empty history.
+    void TakeMap(const MapFileInfo& info);
 
     // Pseudo-map code (files/).
     std::string EncodeMapCode() const;
