@@ -233,12 +233,14 @@ struct Gesture {
     std::optional<Cell> pasteAt;  // select from..to, then copy and paste there
     bool move = false;            // or drag the selection from `from` to pasteAt
     std::map<std::pair<int, int>, MapCell> changed;
+    MouseButton button = MouseButton::Left;
+    int selected = 1;
 };
 
 std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
 {
     Doc doc;
-    doc.Selected = 1;
+    doc.Selected = g.selected;
     for (const CellEdit& e : g.before)
         doc.SetCell(e.X, e.Y, e.Cell);
     doc.SetCell(20, 5, {30, 1, 1});  // outside the shown size: never touched
@@ -247,9 +249,9 @@ std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
     PaintTools tools(doc);
     tools.SetTool(g.tool);
     const auto apply = [&](const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); };
-    apply(tools.Press(g.from, true, MouseButton::Left));
+    apply(tools.Press(g.from, true, g.button));
     apply(tools.Move(g.to, true));
-    apply(tools.Release(g.to, MouseButton::Left));
+    apply(tools.Release(g.to, g.button));
     if (g.move) {
         apply(tools.Press(g.from, true, MouseButton::Left));
         apply(tools.Move(*g.pasteAt, true));
@@ -281,6 +283,10 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
           {{2, 3}, p10}, {{3, 3}, p10}, {{4, 3}, p10}}},
         {"rectangle dragged past the edge stops at it", PaintTool::Rect, {}, {11, 10}, {15, 40}, {}, false,
          {{{11, 10}, p10}, {{11, 11}, p10}}},
+        {"the right button erases to entry 0 and keeps masks", PaintTool::Rect, {{2, 2, {20, 3, 1}}, {3, 2, p10}},
+         {2, 2}, {3, 2}, {}, false, {{{2, 2}, {0, 0, 1}}, {{3, 2}, {0, 0, 0}}}, MouseButton::Right},
+        {"an area mask on a line marks each cell alone", PaintTool::Line, {}, {2, 2}, {4, 2}, {}, false,
+         {{{2, 2}, {0, 0, 2}}, {{3, 2}, {0, 0, 2}}, {{4, 2}, {0, 0, 2}}}, MouseButton::Left, MaxTiles + 1},
         {"fill from an even row", PaintTool::Fill, {{5, 4, b}, {6, 3, b}, {4, 3, b}}, {5, 4}, {5, 4}, {}, false,
          {{{5, 4}, p10}, {{6, 3}, p10}}},
         {"fill from an odd row", PaintTool::Fill, {{5, 3, b}, {4, 4, b}, {6, 4, b}}, {5, 3}, {5, 3}, {}, false,
