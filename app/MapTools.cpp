@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "app/MainActions.h"
 #include "app/ToolbarIcons.h"
 #include "files/BlockClipboard.h"
 
@@ -23,16 +23,15 @@ struct ToolInfo {
     PaintTool tool;
     const char* hint;
     QIcon (*icon)();
-    Qt::Key key;
 };
 
 const ToolInfo Tools[] = {
-    {PaintTool::Click, "クリック", toolbar_icons::ClickTool, Qt::Key_Escape},
-    {PaintTool::Brush, "ブラシ", toolbar_icons::BrushTool, Qt::Key_B},
-    {PaintTool::Line, "直線", toolbar_icons::LineTool, Qt::Key_L},
-    {PaintTool::Rect, "矩形", toolbar_icons::RectTool, Qt::Key_R},
-    {PaintTool::Fill, "塗りつぶし", toolbar_icons::FillTool, Qt::Key_F},
-    {PaintTool::Select, "範囲選択", toolbar_icons::SelectTool, Qt::Key_S},
+    {PaintTool::Click, "クリック", toolbar_icons::ClickTool},
+    {PaintTool::Brush, "ブラシ", toolbar_icons::BrushTool},
+    {PaintTool::Line, "直線", toolbar_icons::LineTool},
+    {PaintTool::Rect, "矩形", toolbar_icons::RectTool},
+    {PaintTool::Fill, "塗りつぶし", toolbar_icons::FillTool},
+    {PaintTool::Select, "範囲選択", toolbar_icons::SelectTool},
 };
 
 MouseButton FromQt(Qt::MouseButton button)
@@ -42,32 +41,20 @@ MouseButton FromQt(Qt::MouseButton button)
                                        : MouseButton::Middle;
 }
 
-// The map's keys give way to whatever a text box does with them.
-bool TextBoxHasFocus()
-{
-    const QWidget* w = QApplication::focusWidget();
-    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
-           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
-}
-
 }  // namespace
 
 MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
-                   QStatusBar* bar, QWidget* window)
-    : QObject(window), doc_(doc), picture_(picture), tools_(doc), preview_(renderer)
+                   QStatusBar* bar, const MainActions& actions)
+    : QObject(toolbar), doc_(doc), picture_(picture), tools_(doc), preview_(renderer)
 {
     auto* group = new QActionGroup(this);
     for (int i = 0; i < 6; ++i) {
-        const ToolInfo& info = Tools[i];
-        auto* action = new QAction(info.icon(), QString::fromUtf8(info.hint), group);
+        QAction* action = actions.Tool[i];
+        action->setIcon(Tools[i].icon());
+        action->setText(QString::fromUtf8(Tools[i].hint));
         action->setCheckable(true);
-        action->setChecked(info.tool == PaintTool::Click);
-        connect(action, &QAction::triggered, this, [this, tool = info.tool] {
-            if (tool == PaintTool::Click)
-                Escape();
-            else
-                SetTool(tool);
-        });
+        action->setChecked(Tools[i].tool == PaintTool::Click);
+        group->addAction(action);
         toolActions_[i] = action;
         Buttons[i] = new QToolButton(toolbar);
         Buttons[i]->setDefaultAction(action);
@@ -80,34 +67,38 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
     StatusTool->setFrameShadow(QFrame::Sunken);
     bar->addWidget(StatusTool);
     picture_->SetOverlay(this);
-    BuildKeys(window);
+    ConnectActions(actions);
     Refresh();
 }
 
-void MapTools::BuildKeys(QWidget* window)
+void MapTools::ConnectActions(const MainActions& actions)
 {
-    const auto key = [this, window](QKeySequence keys, void (MapTools::*run)()) {
-        auto* shortcut = new QShortcut(keys, window);
-        connect(shortcut, &QShortcut::activated, this, [this, run] {
-            if (!TextBoxHasFocus())
-                (this->*run)();
-        });
-    };
-    for (const ToolInfo& info : Tools) {
-        auto* shortcut = new QShortcut(QKeySequence(info.key), window);
-        connect(shortcut, &QShortcut::activated, this, [this, tool = info.tool] {
-            if (TextBoxHasFocus())
-                return;
+    for (int i = 0; i < 6; ++i)
+        connect(actions.Tool[i], &QAction::triggered, this, [this, tool = Tools[i].tool] {
             if (tool == PaintTool::Click)
                 Escape();
             else
                 SetTool(tool);
         });
-    }
-    key(QKeySequence(Qt::CTRL | Qt::Key_C), &MapTools::CopySelection);
-    key(QKeySequence(Qt::CTRL | Qt::Key_X), &MapTools::CutSelection);
-    key(QKeySequence(Qt::Key_Delete), &MapTools::DeleteSelection);
-    key(QKeySequence(Qt::CTRL | Qt::Key_V), &MapTools::PasteBlock);
+    connect(actions.CopyBlock, &QAction::triggered, this, &MapTools::CopySelection);
+    connect(actions.CutBlock, &QAction::triggered, this, &MapTools::CutSelection);
+    connect(actions.DeleteBlock, &QAction::triggered, this, &MapTools::DeleteSelection);
+    connect(actions.PasteBlock, &QAction::triggered, this, &MapTools::PasteBlock);
+    for (QAction* a : actions.Tool)
+        keys_.emplace_back(a, a->shortcuts());
+    for (QAction* a : {actions.CopyBlock, actions.CutBlock, actions.DeleteBlock, actions.PasteBlock})
+        keys_.emplace_back(a, a->shortcuts());
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { KeysFollowFocus(now); });
+}
+
+// The map's keys give way to whatever a text box does with them, read-only
+// boxes included.
+void MapTools::KeysFollowFocus(QWidget* focus)
+{
+    const bool text = qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) ||
+                      qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
+    for (auto& [action, keys] : keys_)
+        action->setShortcuts(text ? QList<QKeySequence>{} : keys);
 }
 
 void MapTools::SetTool(PaintTool tool)

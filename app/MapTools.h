@@ -1,4 +1,6 @@
 #pragma once
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <vector>
 
@@ -8,6 +10,7 @@
 
 class QAction;
 class QLabel;
+struct MainActions;
 class QStatusBar;
 class QToolButton;
 
@@ -18,9 +21,10 @@ class QToolButton;
 class MapTools : public QObject, public MapOverlay {
     Q_OBJECT
 public:
-    // The buttons go into `toolbar` from x = `left` on.
+    // The buttons go into `toolbar` from x = `left` on; the actions carry
+    // the keys.
     MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
-             QStatusBar* bar, QWidget* window);
+             QStatusBar* bar, const MainActions& actions);
 
     PaintTool Tool() const { return tools_.Tool(); }
     void SetTool(PaintTool tool);
@@ -53,7 +57,8 @@ signals:
 private:
     void Act(const PaintTools::Action& action, Qt::MouseButton button, int px, int py);
     void Refresh();
-    void BuildKeys(QWidget* window);
+    void ConnectActions(const MainActions& actions);
+    void KeysFollowFocus(QWidget* focus);
     PaintTools::Cell CellAt(int px, int py, bool& valid);
 
     TTileData& doc_;
@@ -61,4 +66,5 @@ private:
     PaintTools tools_;
     ToolPreview preview_;
     QAction* toolActions_[6] = {};
+    std::vector<std::pair<QAction*, QList<QKeySequence>>> keys_;  // given up while a text box has focus
 };

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/MainActions.h"
 #include "document/File1.h"
 #include "session/MapSession.h"
 
@@ -111,6 +112,7 @@ public:
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
+    MainActions Actions;                     // every command with a key or a button
 
     bool ListsReady = false;
     bool Panning = false;
@@ -210,7 +212,7 @@ private:
     void BuildFileTab();
     void BuildInfoTab();
     void BuildStatusBar();
-    void BuildShortcuts();
+    void ConnectActions();
     void ConnectMap();
     void ConnectSession();
     // The three clear buttons: ask, clear, refresh the history buttons.

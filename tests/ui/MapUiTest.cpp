@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QWheelEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include "CatalogueText.h"
@@ -434,6 +436,12 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
         QTest::keyClick(&f, Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(panels(panel), after);
     };
+
+    f.PageControl1->setCurrentWidget(f.TabSheet3);
+    f.Edit1->setFocus();  // a text box keeps its keys
+    QTest::keyClick(f.Edit1, Qt::Key_B);
+    EXPECT_EQ(f.Tools->Tool(), PaintTool::Click);
+    f.PageControl1->setCurrentWidget(f.TabSheet1);
 
     // A brush stroke: a fast move that skips a cell still paints it.
     QTest::keyClick(&f, Qt::Key_B);
