@@ -30,7 +30,7 @@ struct PaintFixture {
             for (int y = 0; y < GridSize; ++y)
                 doc.SetCell(x, y, {static_cast<uint8_t>(doc.Tile[0].No), 0, static_cast<uint8_t>(1 + (x + y) % 3)});
         doc.RedrawMap();  // warm the cache
-        renderer.onChanged = [this](const QRect& r) { changed |= r; };
+        QObject::connect(&renderer, &MapRenderer::changed, [this](const QRect& r) { changed |= r; });
     }
 
     void Apply(const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); }
