@@ -20,6 +20,7 @@
 #include "app/RecentMapsList.h"
 #include "app/ToolbarIcons.h"
 #include "app/Unit1.h"
+#include "dialogs/FlatButton.h"
 
 namespace {
 
@@ -29,15 +30,6 @@ void BuildPaletteTab(TForm1& w);
 void BuildFileTab(TForm1& w);
 void BuildInfoTab(TForm1& w);
 void BuildStatusBar(TForm1& w);
-
-QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QToolButton* IconButton(QWidget* parent, const QIcon& icon, const QString& hint, int x)
 {

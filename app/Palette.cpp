@@ -2,11 +2,8 @@
 
 #include <QFileInfo>
 #include <QIcon>
-#include <QPainter>
 #include <QTreeWidget>
 
-#include "view/BitmapCache.h"
-#include "view/MapArtwork.h"
 
 namespace {
 constexpr int NameRole = Qt::UserRole;
@@ -15,25 +12,6 @@ constexpr int NameRole = Qt::UserRole;
 Palette::Palette(QTreeWidget* buttonView, QTreeWidget* maskView)
     : ButtonView(buttonView), MaskView(maskView)
 {
-}
-
-QImage Palette::PrepareImage(const std::string& path)
-{
-    const QString file = QString::fromStdString(path);
-    const QImage source = ReadBitmapPart(file, QSize(32, 32));
-    if (source.isNull())
-        return artwork::PlaceholderTile().convertToFormat(QImage::Format_ARGB32);
-    // Silver is the palette's transparent colour; only frame 0 is kept.
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter(&image).drawImage(0, 0, source.convertToFormat(QImage::Format_RGB32), 0, 0, 32, 32);
-    for (int y = 0; y < 32; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < 32; ++x)
-            if ((line[x] & 0xFFFFFF) == 0xC0C0C0)
-                line[x] = 0;
-    }
-    return image;
 }
 
 int Palette::Append(QTreeWidget* view, QList<QImage>& images, const std::string& name,

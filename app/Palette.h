@@ -3,6 +3,7 @@
 #include <QList>
 
 #include "document/PaletteSink.h"
+#include "view/PaletteImage.h"
 
 class QTreeWidget;
 
@@ -25,7 +26,7 @@ public:
     static QString ItemName(QTreeWidget* view, int index);
 
     // The 32 x 32 palette picture of a bitmap file: its top-left frame.
-    static QImage PrepareImage(const std::string& path);
+    static QImage PrepareImage(const std::string& path) { return PaletteTileImage(path); }
 
 private:
     static int Append(QTreeWidget* view, QList<QImage>& images, const std::string& name,

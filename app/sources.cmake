@@ -1,4 +1,4 @@
-target_sources(ispln_ui PRIVATE
+list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp

@@ -1,11 +1,11 @@
-target_sources(ispln_ui PRIVATE
+list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Unit2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit3.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit4.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp
 )
-target_sources(ispln_core PRIVATE
+list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CatalogueEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
 )

@@ -1,4 +1,4 @@
-target_sources(ispln_core PRIVATE
+list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BufList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CheckedFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/File1.cpp

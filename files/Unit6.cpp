@@ -8,17 +8,9 @@
 #include <QToolButton>
 
 #include "document/File1.h"
+#include "dialogs/FlatButton.h"
 
 namespace {
-
-QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QPlainTextEdit* Memo(QWidget* parent, QRect geometry)
 {

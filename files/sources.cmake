@@ -1,8 +1,8 @@
-target_sources(ispln_core PRIVATE
+list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MapFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapCode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BlockClipboard.cpp
 )
-target_sources(ispln_ui PRIVATE
+list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Unit6.cpp
 )

@@ -1,4 +1,4 @@
-target_sources(ispln_core PRIVATE
+list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MapSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecoveryCopy.cpp
 )

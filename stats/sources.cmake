@@ -1,7 +1,7 @@
-target_sources(ispln_core PRIVATE
+list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IslandFigures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Breakdown.cpp
 )
-target_sources(ispln_ui PRIVATE
+list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Unit5.cpp
 )
