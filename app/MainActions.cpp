@@ -47,6 +47,17 @@ MainActions CreateMainActions(QWidget* window)
     a.ZoomReset = Command(window, QStringLiteral("zoomReset"), {Qt::CTRL | Qt::Key_0});
     a.CopyPicture = Command(window, QStringLiteral("copyPicture"), {Qt::CTRL | Qt::SHIFT | Qt::Key_C});
     a.New = Command(window, QStringLiteral("new"), Keys(QKeySequence::New, {Qt::CTRL | Qt::Key_N}));
+    const struct {
+        const char* name;
+        Qt::Key key;
+    } tools[] = {{"clickTool", Qt::Key_Escape}, {"brushTool", Qt::Key_B}, {"lineTool", Qt::Key_L},
+                 {"rectTool", Qt::Key_R},       {"fillTool", Qt::Key_F},  {"selectTool", Qt::Key_S}};
+    for (int i = 0; i < 6; ++i)
+        a.Tool[i] = Command(window, QString::fromLatin1(tools[i].name), {QKeySequence(tools[i].key)});
+    a.CopyBlock = Command(window, QStringLiteral("copyBlock"), Keys(QKeySequence::Copy, {Qt::CTRL | Qt::Key_C}));
+    a.CutBlock = Command(window, QStringLiteral("cutBlock"), Keys(QKeySequence::Cut, {Qt::CTRL | Qt::Key_X}));
+    a.DeleteBlock = Command(window, QStringLiteral("deleteBlock"), Keys(QKeySequence::Delete, {Qt::Key_Delete}));
+    a.PasteBlock = Command(window, QStringLiteral("pasteBlock"), Keys(QKeySequence::Paste, {Qt::CTRL | Qt::Key_V}));
     // Undo and redo start with nothing to step over.
     a.Undo->setEnabled(false);
     a.Redo->setEnabled(false);

@@ -22,6 +22,13 @@ struct MainActions {
     QAction* ZoomReset = nullptr;
     QAction* CopyPicture = nullptr;
     QAction* New = nullptr;  // an empty map with no file
+    // The painting tools, in the order of PaintTool (Escape: the click tool),
+    // and the select tool's block commands. MapTools gives them their look.
+    QAction* Tool[6] = {};
+    QAction* CopyBlock = nullptr;
+    QAction* CutBlock = nullptr;
+    QAction* DeleteBlock = nullptr;
+    QAction* PasteBlock = nullptr;
     // A new command: one member here, one line in CreateMainActions.
 };
 

@@ -47,6 +47,8 @@ void MapPicture::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_);
+    if (overlay_)
+        overlay_->PaintOverlay(p, event->rect(), zoom_);
 }
 
 void MapPicture::mousePressEvent(QMouseEvent* event)

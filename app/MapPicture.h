@@ -1,7 +1,16 @@
 #pragma once
 #include <QWidget>
 
+class QPainter;
+
 class MapRenderer;
+
+// Drawn over the map picture (the painting tools' preview).
+class MapOverlay {
+public:
+    virtual ~MapOverlay() = default;
+    virtual void PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom) = 0;
+};
 
 // The picture control of the map: shows the renderer's picture at the view
 // zoom and reports mouse events in picture coordinates.
@@ -13,6 +22,7 @@ public:
 
     int Zoom() const { return zoom_; }
     void SetZoom(int percent);
+    void SetOverlay(MapOverlay* overlay) { overlay_ = overlay; }
     // A changed picture area, repainted where it shows.
     void UpdatePicture(const QRect& pictureRect);
     // The picture pixel under a point of this widget.
@@ -32,4 +42,5 @@ protected:
 private:
     MapRenderer& renderer_;
     int zoom_ = 100;
+    MapOverlay* overlay_ = nullptr;
 };

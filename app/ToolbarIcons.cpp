@@ -82,4 +82,63 @@ QIcon Lines()
     });
 }
 
+QIcon ClickTool()
+{
+    return Draw([](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        const QPoint pointer[] = {{3, 1}, {3, 13}, {6, 10}, {9, 15}, {11, 14}, {8, 9}, {12, 9}};
+        p.drawPolygon(pointer, 7);
+    });
+}
+
+QIcon BrushTool()
+{
+    return Draw([](QPainter& p) {
+        p.setPen(QPen(QColor(140, 90, 40), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(14, 2, 7, 9);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 150, 70));
+        p.drawEllipse(2, 9, 7, 6);
+    });
+}
+
+QIcon LineTool()
+{
+    return Draw([](QPainter& p) {
+        p.setPen(QPen(QColor(60, 150, 70), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(2, 14, 14, 2);
+    });
+}
+
+QIcon RectTool()
+{
+    return Draw([](QPainter& p) {
+        p.fillRect(2, 3, 12, 10, QColor(60, 150, 70));
+        p.setPen(QPen(QColor(30, 90, 40), 1));
+        p.drawRect(2, 3, 12, 10);
+    });
+}
+
+QIcon FillTool()
+{
+    return Draw([](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(220, 220, 220));
+        const QPoint bucket[] = {{2, 7}, {8, 1}, {14, 7}, {8, 13}};
+        p.drawPolygon(bucket, 4);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 200));
+        p.drawEllipse(11, 10, 4, 5);
+    });
+}
+
+QIcon SelectTool()
+{
+    return Draw([](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawRect(2, 2, 12, 12);
+    });
+}
+
 }  // namespace toolbar_icons

@@ -9,4 +9,11 @@ QIcon ClearPanels();
 QIcon ClearMasks();
 QIcon ClearAll();
 QIcon Lines();
+// The painting tools.
+QIcon ClickTool();
+QIcon BrushTool();
+QIcon LineTool();
+QIcon RectTool();
+QIcon FillTool();
+QIcon SelectTool();
 }  // namespace toolbar_icons

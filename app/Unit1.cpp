@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QCloseEvent>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include "app/MainLayout.h"
 #include "settings/IniFile.h"
 #include "app/MapPicture.h"
+#include "app/MapTools.h"
 #include "app/MapZoom.h"
 #include "app/RecentMapsList.h"
 #include "dialogs/Messages.h"
@@ -54,6 +56,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     resize(640, 480);
 
     BuildMainLayout(*this);
+    Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     ConnectActions();
     ConnectMap();
@@ -80,6 +83,8 @@ void TForm1::ConnectMap()
     connect(Image1, &MapPicture::mouseDown, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
+    connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
+    connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
 }
 
 void TForm1::ConnectActions()

@@ -22,6 +22,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class MapPicture;
+class MapTools;
 class MapZoom;
 class RecentMapsList;
 class MapRenderer;
@@ -116,6 +117,7 @@ public:
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
+    MapTools* Tools = nullptr;               // the painting tools beside the click tool
     MainActions Actions;                     // every command with a key or a button
 
     bool ListsReady = false;
@@ -162,6 +164,10 @@ public:
     void UpdateHistoryButtons();
     void UpdateHistoryEnabled();
     void StatusFromCursor();
+    // The click tool's edit at a picture pixel, as a press on the map makes it.
+    void ClickAt(Qt::MouseButton button, int px, int py);
+    // A painting tool's operation, recorded as one undo step.
+    void ApplyToolEdits(const std::vector<CellEdit>& edits, bool continues);
 
     // Map files and size (Unit1Files.cpp).
     void SpeedButton_SaveClick();

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "app/MapPicture.h"
+#include "app/MapTools.h"
 #include "app/Unit1.h"
 
 namespace {
@@ -28,8 +29,8 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
-    Session->EditAt(px, py, ToolButton(button));
-    UpdateHistoryEnabled();
+    if (!Tools->MouseDown(button, px, py))
+        ClickAt(button, px, py);
     StatusFromCursor();
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
@@ -42,9 +43,22 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
     }
 }
 
+void TForm1::ClickAt(Qt::MouseButton button, int px, int py)
+{
+    Session->EditAt(px, py, ToolButton(button));
+    UpdateHistoryEnabled();
+}
+
+void TForm1::ApplyToolEdits(const std::vector<CellEdit>& edits, bool continues)
+{
+    Session->ApplyEdits(edits, continues);
+    UpdateHistoryButtons();
+}
+
 void TForm1::Image1MouseMove(int px, int py)
 {
     TileData->PixelToCell(px, py);
+    Tools->MouseMove(px, py);
     StatusFromCursor();
     if (Panning) {
         // Picture coordinates move with the scroll position, so each event
@@ -56,8 +70,9 @@ void TForm1::Image1MouseMove(int px, int py)
     }
 }
 
-void TForm1::Image1MouseUp(Qt::MouseButton button, int, int)
+void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
 {
+    Tools->MouseUp(button, px, py);
     if (button != Qt::MiddleButton)
         return;
     Image1->unsetCursor();

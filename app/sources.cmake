@@ -6,6 +6,7 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MapTools.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentMapsList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp

@@ -54,6 +54,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent)
     PageControl1->setGeometry(0, 0, 269, 184);
     BuildSettingsTab();
     BuildRatesTab();
+    BuildEditTab();
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setGeometry(112, 189, 75, 23);
@@ -106,6 +107,14 @@ void TForm4::BuildRatesTab()
     connect(ScrollBar2_3, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_3Change);
 }
 
+void TForm4::BuildEditTab()
+{
+    TabSheet3 = new QWidget;
+    PageControl1->addTab(TabSheet3, QStringLiteral("編集"));
+    CheckBox3_1 = Check(TabSheet3, QStringLiteral("操作単位で元に戻す"), QRect(8, 6, 240, 18));
+    CheckBox3_1->setToolTip(QStringLiteral("クリックで置いた範囲マスクを1回の「戻る」で取り消します"));
+}
+
 QString TForm4::PercentText(int tenths)
 {
     // At most two decimals, no trailing zeros, no point for a whole number.
@@ -154,6 +163,7 @@ void TForm4::Fill(const TTileData& doc)
     ScrollBar1_2->setValue(doc.Sys.MapX);
     CheckBox1_2->setChecked(doc.Sys.Window);
     CheckBox1_3->setChecked(doc.Sys.Load);
+    CheckBox3_1->setChecked(doc.UndoByOperation);
     Edit1_1->setText(QString::fromStdString(doc.Sys.LoadFile));
     const QFileInfo loadFile(Edit1_1->text());
     browseFolder = !Edit1_1->text().isEmpty() && loadFile.absoluteDir().exists()
@@ -171,6 +181,7 @@ void TForm4::CopyBack(TTileData& doc) const
     doc.Sys.MapX = ScrollBar1_2->value();
     doc.Sys.Window = CheckBox1_2->isChecked();
     doc.Sys.Load = CheckBox1_3->isChecked();
+    doc.UndoByOperation = CheckBox3_1->isChecked();
     doc.Sys.LoadFile = Edit1_1->text().toStdString();
 }
 

@@ -27,6 +27,7 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;  // 設定
     QWidget* TabSheet2 = nullptr;  // 情報設定
+    QWidget* TabSheet3 = nullptr;  // 編集
     QCheckBox* CheckBox1_1 = nullptr;
     QLabel* Label1_1 = nullptr;
     QScrollBar* ScrollBar1_1 = nullptr;
@@ -42,6 +43,7 @@ public:
     QScrollBar* ScrollBar2_2 = nullptr;
     QLabel* Label2_3 = nullptr;
     QScrollBar* ScrollBar2_3 = nullptr;
+    QCheckBox* CheckBox3_1 = nullptr;  // 操作単位で元に戻す
     QPushButton* Button1 = nullptr;  // OK
     QPushButton* Button2 = nullptr;  // Cancel
 
@@ -55,6 +57,7 @@ public:
 private:
     void BuildSettingsTab();
     void BuildRatesTab();
+    void BuildEditTab();
     QString ChooseMapFile();
 
     QString browseFolder;

@@ -38,3 +38,29 @@ void TBufList::Clear()
     Index = -1;
     CleanReachable = false;
 }
+
+int32_t TBufList::OperationFirst(int32_t position) const
+{
+    if (position < 0 || position >= GetCount())
+        return position;
+    while (position > 0 && List[static_cast<size_t>(position)]->Continues)
+        --position;
+    return position;
+}
+
+int32_t TBufList::OperationLast(int32_t position) const
+{
+    if (position < 0 || position >= GetCount())
+        return position;
+    while (position + 1 < GetCount() && List[static_cast<size_t>(position) + 1]->Continues)
+        ++position;
+    return position;
+}
+
+void TBufList::JoinOperation(int32_t first)
+{
+    if (first < 0)
+        return;
+    for (int32_t p = first + 1; p <= Index; ++p)
+        List[static_cast<size_t>(p)]->Continues = true;
+}

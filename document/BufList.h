@@ -14,6 +14,9 @@ struct HistoryEntry {
     uint8_t NewPanel = 0;
     uint8_t NewCounter = 0;
     uint8_t NewMask = 0;
+    // Undone and redone together with the entry before it: the entries of
+    // one tool operation form one step.
+    bool Continues = false;
 };
 
 // Linear undo list with the position of the last applied entry.
@@ -33,6 +36,12 @@ public:
     HistoryEntry& Add();
     void Delete(int32_t position);
     void Clear();
+
+    // First and last position of the operation that holds `position`.
+    int32_t OperationFirst(int32_t position) const;
+    int32_t OperationLast(int32_t position) const;
+    // Makes the entries after `first` up to the current one continue it.
+    void JoinOperation(int32_t first);
 
     // The clean position, as an undo stack's clean index: the position at
     // the last save or load. Undoing or redoing back to it makes the map

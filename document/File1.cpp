@@ -165,20 +165,47 @@ void TTileData::Undo()
 {
     if (!CanUndo())
         return;
-    const HistoryEntry& e = BufList->GetItem(BufList->GetIndex());
-    SetCell(e.X, e.Y, MapCell{e.OldPanel, e.OldCounter, e.OldMask});
-    DrawCell(e.X, e.Y);
-    BufList->SetIndex(BufList->GetIndex() - 1);
+    // A tool operation is one step: all its entries go, newest first.
+    const int32_t last = BufList->GetIndex();
+    const int32_t first = BufList->OperationFirst(last);
+    BeginCellBatch(last - first + 1);
+    for (int32_t p = last; p >= first; --p) {
+        const HistoryEntry& e = BufList->GetItem(p);
+        SetCell(e.X, e.Y, MapCell{e.OldPanel, e.OldCounter, e.OldMask});
+        DrawCell(e.X, e.Y);
+    }
+    EndCellBatch(last - first + 1);
+    BufList->SetIndex(first - 1);
 }
 
 void TTileData::Redo()
 {
     if (!CanRedo())
         return;
-    BufList->SetIndex(BufList->GetIndex() + 1);
-    const HistoryEntry& e = BufList->GetItem(BufList->GetIndex());
-    SetCell(e.X, e.Y, MapCell{e.NewPanel, e.NewCounter, e.NewMask});
-    DrawCell(e.X, e.Y);
+    const int32_t first = BufList->GetIndex() + 1;
+    const int32_t last = BufList->OperationLast(first);
+    BeginCellBatch(last - first + 1);
+    for (int32_t p = first; p <= last; ++p) {
+        const HistoryEntry& e = BufList->GetItem(p);
+        SetCell(e.X, e.Y, MapCell{e.NewPanel, e.NewCounter, e.NewMask});
+        DrawCell(e.X, e.Y);
+    }
+    EndCellBatch(last - first + 1);
+    BufList->SetIndex(last);
+}
+
+// Many cells at once are drawn as one batch: each bitmap file is checked
+// once, and the picture is told about the changes at the end.
+void TTileData::BeginCellBatch(int32_t cells)
+{
+    if (View && cells > 1)
+        View->BeginRedraw();
+}
+
+void TTileData::EndCellBatch(int32_t cells)
+{
+    if (View && cells > 1)
+        View->EndRedraw();
 }
 
 bool TTileData::CanUndo() const

@@ -56,6 +56,8 @@ public:
     int32_t Food2 = 0;
     int32_t Gold = 0;
     TSysList Sys;
+    // A click's area mask is one undo step instead of one per cell.
+    bool UndoByOperation = false;
 
     // Screen links, borrowed from the main window (may stay null).
     MapView* View = nullptr;
@@ -105,6 +107,11 @@ public:
     void EditAt(int32_t px, int32_t py, MouseButton button);
     void ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value);
     void ChangeMask(int32_t x, int32_t y, int32_t m);
+    // Records and applies a tool's cell changes as one undo step, one entry
+    // per cell that changes (cells outside the shown map are skipped);
+    // `continues` joins them to the operation of the newest entry (a brush
+    // stroke arrives cell by cell). Returns the number of entries recorded.
+    int32_t ApplyEdits(const std::vector<CellEdit>& edits, bool continues = false);
 
     // Map files (files/), through WriteFileChecked and ReadMapFile.
     Result SaveMapFile(const std::string& fileName) const;
@@ -129,4 +136,6 @@ public:
 
 private:
     void ResizePicture();
+    void BeginCellBatch(int32_t cells);
+    void EndCellBatch(int32_t cells);
 };

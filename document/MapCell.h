@@ -9,3 +9,12 @@ struct MapCell {
 
     friend bool operator==(const MapCell&, const MapCell&) = default;
 };
+
+// A cell and what it is to hold after an edit.
+struct CellEdit {
+    int32_t X = 0;
+    int32_t Y = 0;
+    MapCell Cell;
+
+    friend bool operator==(const CellEdit&, const CellEdit&) = default;
+};

@@ -46,24 +46,38 @@ void MapSession::EditAt(int px, int py, MouseButton button)
 {
     const int32_t before = doc->BufList->GetIndex();
     doc->EditAt(px, py, button);
-    const int32_t after = doc->BufList->GetIndex();
-    if (after == before)
+    if (doc->BufList->GetIndex() == before)
         return;
-    QList<QPoint> cells;
-    for (int32_t i = before + 1; i <= after; ++i)
-        cells << QPoint(doc->BufList->GetItem(i).X, doc->BufList->GetItem(i).Y);
-    emit cellsChanged(cells);
+    EmitCells(before + 1, doc->BufList->GetIndex());
     Changed();
 }
 
+void MapSession::ApplyEdits(const std::vector<CellEdit>& edits, bool continues)
+{
+    const int32_t before = doc->BufList->GetIndex();
+    if (doc->ApplyEdits(edits, continues) == 0)
+        return;
+    EmitCells(before + 1, doc->BufList->GetIndex());
+    Changed();
+}
+
+void MapSession::EmitCells(int32_t first, int32_t last)
+{
+    QList<QPoint> cells;
+    for (int32_t i = first; i <= last; ++i)
+        cells << QPoint(doc->BufList->GetItem(i).X, doc->BufList->GetItem(i).Y);
+    emit cellsChanged(cells);
+}
+
+// Undo and redo move a whole operation of the tools at once.
 void MapSession::Undo()
 {
     if (!CanUndo())
         return;
-    const HistoryEntry& e = doc->BufList->GetItem(doc->BufList->GetIndex());
-    const QPoint cell(e.X, e.Y);
+    const int32_t last = doc->BufList->GetIndex();
+    const int32_t first = doc->BufList->OperationFirst(last);
     doc->Undo();
-    emit cellsChanged({cell});
+    EmitCells(first, last);
     Changed();
 }
 
@@ -72,8 +86,8 @@ void MapSession::Redo()
     if (!CanRedo())
         return;
     doc->Redo();
-    const HistoryEntry& e = doc->BufList->GetItem(doc->BufList->GetIndex());
-    emit cellsChanged({QPoint(e.X, e.Y)});
+    const int32_t last = doc->BufList->GetIndex();
+    EmitCells(doc->BufList->OperationFirst(last), last);
     Changed();
 }
 

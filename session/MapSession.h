@@ -36,6 +36,9 @@ public:
 
     // A click becomes an edit: one press at picture pixel (px, py).
     void EditAt(int px, int py, MouseButton button);
+    // A painting tool's operation: one undo step however many cells change;
+    // `continues` joins a stroke's later cells to the step it began.
+    void ApplyEdits(const std::vector<CellEdit>& edits, bool continues = false);
     void Undo();
     void Redo();
     void ClearPanels();
@@ -77,6 +80,8 @@ signals:
 private:
     // After any change a save would write.
     void Changed();
+    // The cells of history entries first..last changed.
+    void EmitCells(int32_t first, int32_t last);
     void ReplacedWithoutHistory();
     void SetFilePath(const QString& path);
     void Announce();

@@ -57,6 +57,7 @@ ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
     c.Food1 = ini.ReadInteger(kSystem, "Food1", 200);
     c.Food2 = ini.ReadInteger(kSystem, "Food2", 1000);
     c.Gold = ini.ReadInteger(kSystem, "Gold", 1);
+    c.UndoByOperation = ini.ReadBool(kSystem, "UndoByOperation", false);
 
     const int32_t lastTile = std::min(ini.ReadInteger(kTile, "Max", -1), kLastTile);
     c.Tiles.reserve(static_cast<size_t>(std::max(lastTile + 1, 0)));
@@ -100,6 +101,9 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
     ini.WriteInteger(kSystem, "Food1", doc.Food1);
     ini.WriteInteger(kSystem, "Food2", doc.Food2);
     ini.WriteInteger(kSystem, "Gold", doc.Gold);
+    // Written once turned on, so a file of the start-up defaults stays as it was.
+    if (doc.UndoByOperation || ini.ReadString(kSystem, "UndoByOperation", "\n") != "\n")
+        ini.WriteBool(kSystem, "UndoByOperation", doc.UndoByOperation);
 
     const int32_t tiles = std::clamp(doc.TileCount, 0, MaxTiles);
     ini.WriteInteger(kTile, "Max", tiles - 1);
@@ -147,6 +151,7 @@ void ApplyConfig(const ConfigData& config, TTileData& doc)
     doc.Food1 = config.Food1;
     doc.Food2 = config.Food2;
     doc.Gold = config.Gold;
+    doc.UndoByOperation = config.UndoByOperation;
     for (const TTileList& entry : config.Tiles)
         doc.AddTile(entry);
     for (const TMaskTileList& entry : config.Masks)

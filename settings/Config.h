@@ -12,6 +12,7 @@ class TTileData;
 struct ConfigData {
     TSysList Sys;
     int32_t Food1 = 200, Food2 = 1000, Gold = 1;
+    bool UndoByOperation = false;
     std::vector<TTileList> Tiles;
     std::vector<TMaskTileList> Masks;
 };

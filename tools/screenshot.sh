@@ -35,3 +35,25 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     import -window "$box" ../docs/unsaved-question.png
     kill -9 %1; wait || true'
 rm -f "$DIR/isplan-recovery.kpl"
+
+# The painting tools: a brush stroke across an empty 16 x 16 sea (plains),
+# then a fill of the side below it (forest).
+sed -e 's/^MapSize=.*/MapSize=1/' -e 's/^MapX=.*/MapX=16/' -e 's/^MapY=.*/MapY=16/' isplan.ini > "$DIR/isplan.ini"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$DIR/ispln" & sleep 3
+    win=$(xdotool search --onlyvisible --name "^ISPLN  Ver" | head -1)
+    xdotool windowfocus --sync "$win"
+    centre() { echo $((32 * $1 + ($2 % 2 ? 16 : 32))) $((32 * $2 + 59)); }  # cell -> window pixel
+    xdotool mousemove --window "$win" 550 190 click 1   # 平地
+    xdotool key b mousemove --window "$win" $(centre 0 0) mousedown 1
+    for y in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15; do
+        x=$((y < 8 ? y / 2 + 1 : y - 4)); [ $x -gt 15 ] && x=15
+        xdotool mousemove --window "$win" $(centre $x $y); sleep 0.05
+    done
+    xdotool mouseup 1
+    xdotool mousemove --window "$win" 550 225 click 1   # 森
+    xdotool key f mousemove --window "$win" $(centre 1 12) click 1
+    xdotool mousemove --window "$win" $(centre 12 3); sleep 0.5
+    import -window "$win" ../docs/tools-stroke-fill.png
+    kill -9 %1; wait || true'
+rm -f "$DIR/isplan-recovery.kpl"

@@ -102,6 +102,7 @@ void TTileData::EditAt(int32_t px, int32_t py, MouseButton button)
     // Rows further than two from the centre get no cells, so only a few
     // rows are visited even for a huge Type.
     const int R = static_cast<int>(std::min<int64_t>(int64_t{t} + 1, 64));
+    const int32_t first = BufList->GetIndex() + 1;
     for (int dy = -2; dy <= 2; ++dy) {
         if (dy < -R + 1 || dy > R - 1)
             continue;
@@ -111,6 +112,8 @@ void TTileData::EditAt(int32_t px, int32_t py, MouseButton button)
         for (int dx = from; dx <= to; ++dx)
             ChangeMask(x + dx, y + dy, m);
     }
+    if (UndoByOperation && BufList->GetIndex() >= first)
+        BufList->JoinOperation(first);
 }
 
 void TTileData::ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value)

@@ -45,7 +45,10 @@ void MapRenderer::EndRedraw()
 {
     batch_ = false;
     cache_.EndBatch();
-    Changed(picture_.rect());
+    // Only the cells drawn: a tool's operation of a few cells repaints those.
+    if (!dirty_.isNull())
+        Changed(dirty_);
+    dirty_ = QRect();
 }
 
 const MapRenderer::MaskFrames& MapRenderer::FramesOf(const QImage& strip)
@@ -70,28 +73,41 @@ void MapRenderer::DrawCell(int x, int y)
         return;
     const CellRectangle r = TTileData::CellRect(x, y);
     const QRect target(r.Left, r.Top, TileSize, TileSize);
-    const MapCell c = doc_.Map[x][y];
-    const TTileList& e = doc_.Tile[doc_.IndexOfNo(c.Panel)];
+    Compose(picture_, r.Left, r.Top, doc_.Map[x][y]);
+    if (batch_)
+        dirty_ |= target;
+    else
+        Changed(target);
+}
 
+QImage MapRenderer::CellImage(MapCell cell)
+{
+    QImage image(TileSize, TileSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Compose(image, 0, 0, cell);
+    return image;
+}
+
+void MapRenderer::Compose(QImage& target, int left, int top, MapCell c)
+{
+    const TTileList& e = doc_.Tile[doc_.IndexOfNo(c.Panel)];
     const QImage* tile = cache_.Get(e.Bmp);
     if (tile && (tile->width() < TileSize || tile->height() < TileSize))
-        Blit(picture_, r.Left, r.Top, placeholder_, 0, 0, TileSize, TileSize, Op::Copy);  // no stale pixels
-    Blit(picture_, r.Left, r.Top, tile ? *tile : placeholder_, 0, 0, TileSize, TileSize, Op::Copy);
+        Blit(target, left, top, placeholder_, 0, 0, TileSize, TileSize, Op::Copy);  // no stale pixels
+    Blit(target, left, top, tile ? *tile : placeholder_, 0, 0, TileSize, TileSize, Op::Copy);
 
     // Overlay only for a loaded mask entry; foreign numbers draw nothing.
     const int m = c.Mask;
     if (m >= 1 && m <= doc_.MaskCount && m <= MaxMasks && doc_.MaskShow) {
         if (const QImage* strip = cache_.Get(doc_.Mask[m - 1].Bmp)) {
             const MaskFrames& frames = FramesOf(*strip);
-            Blit(picture_, r.Left, r.Top, frames.silhouette, 0, 0, TileSize, TileSize, Op::Or);
-            Blit(picture_, r.Left, r.Top, frames.marker, 0, 0, TileSize, TileSize, Op::And);
+            Blit(target, left, top, frames.silhouette, 0, 0, TileSize, TileSize, Op::Or);
+            Blit(target, left, top, frames.marker, 0, 0, TileSize, TileSize, Op::And);
         }
     }
 
     if (doc_.LineMode)
-        Frame(picture_, target, qRgb(255, 255, 255));
-    if (!batch_)
-        Changed(target);
+        Frame(target, QRect(left, top, TileSize, TileSize), qRgb(255, 255, 255));
 }
 
 void MapRenderer::DrawRuler()

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "document/MapCell.h"
 #include "document/MapView.h"
 #include "view/BitmapCache.h"
 
@@ -24,6 +25,8 @@ public:
     void EndRedraw() override;
 
     const QImage& Picture() const { return picture_; }
+    // One cell as the map would show it holding `cell` (for previews).
+    QImage CellImage(MapCell cell);
     BitmapCache& Cache() { return cache_; }
 
 signals:
@@ -37,6 +40,7 @@ private:
         QImage marker;      // frame 1: the marker on white
     };
     const MaskFrames& FramesOf(const QImage& strip);
+    void Compose(QImage& target, int left, int top, MapCell cell);
     void Changed(const QRect& r);
 
     const TTileData& doc_;
@@ -45,6 +49,7 @@ private:
     QImage placeholder_;
     std::vector<QImage> ruler_;
     BitmapCache cache_;
-    bool batch_ = false;  // inside a full redraw: one change notice at its end
+    bool batch_ = false;  // inside a batch: one change notice at its end
+    QRect dirty_;         // what the batch drew so far
     std::unordered_map<qint64, MaskFrames> frames_;
 };

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
 #include <set>
 
 #include "document/File1.h"
+#include "view/PaintTools.h"
 
 namespace {
 
@@ -213,4 +217,107 @@ TEST(EditTool, UndoOfAnAreaRestoresOneCellPerStep)
     EXPECT_EQ(doc.GetCell(5, 4), (MapCell{30, 2, 0}));
     doc.Redo();
     EXPECT_EQ(doc.GetCell(doc.BufList->GetItem(0).X, doc.BufList->GetItem(0).Y).Mask, 2);
+}
+
+namespace {
+
+using map_shapes::Cell;
+
+// One tool gesture on a fresh 12 x 12 map of panel 0 with panel No 10 active;
+// the cells it changes and what they hold.
+struct Gesture {
+    const char* name;
+    PaintTool tool;
+    std::vector<CellEdit> before;  // set up first
+    Cell from, to;
+    std::optional<Cell> pasteAt;  // select from..to, then copy and paste there
+    bool move = false;            // or drag the selection from `from` to pasteAt
+    std::map<std::pair<int, int>, MapCell> changed;
+    MouseButton button = MouseButton::Left;
+    int selected = 1;
+};
+
+std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
+{
+    Doc doc;
+    doc.Selected = g.selected;
+    for (const CellEdit& e : g.before)
+        doc.SetCell(e.X, e.Y, e.Cell);
+    doc.SetCell(20, 5, {30, 1, 1});  // outside the shown size: never touched
+    const auto was = std::make_unique<TTileData>();
+    std::copy(&doc.Map[0][0], &doc.Map[0][0] + GridSize * GridSize, &was->Map[0][0]);
+    PaintTools tools(doc);
+    tools.SetTool(g.tool);
+    const auto apply = [&](const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); };
+    apply(tools.Press(g.from, true, g.button));
+    apply(tools.Move(g.to, true));
+    apply(tools.Release(g.to, g.button));
+    if (g.move) {
+        apply(tools.Press(g.from, true, MouseButton::Left));
+        apply(tools.Move(*g.pasteAt, true));
+        apply(tools.Release(*g.pasteAt, MouseButton::Left));
+    } else if (g.pasteAt) {
+        tools.Paste(tools.Copy());
+        apply(tools.Press(*g.pasteAt, true, MouseButton::Left));
+    }
+    std::map<std::pair<int, int>, MapCell> changed;
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            if (doc.Map[x][y] != was->Map[x][y])
+                changed[{x, y}] = doc.Map[x][y];
+    return changed;
+}
+
+}  // namespace
+
+TEST(PaintTools, ShapesOnTheStaggeredGrid)
+{
+    const MapCell p10{10, 0, 0}, a{10, 1, 0}, b{20, 2, 0}, c{30, 3, 1}, d{0, 4, 2};
+    const std::vector<CellEdit> block{{2, 2, a}, {3, 2, b}, {2, 3, c}, {3, 3, d}};
+    const Gesture gestures[] = {
+        {"line along a row", PaintTool::Line, {}, {2, 2}, {5, 2}, {}, false, {{{2, 2}, p10}, {{3, 2}, p10}, {{4, 2}, p10}, {{5, 2}, p10}}},
+        {"line down-right from an even row", PaintTool::Line, {}, {2, 2}, {3, 4}, {}, false,
+         {{{2, 2}, p10}, {{3, 3}, p10}, {{3, 4}, p10}}},
+        {"rectangle of columns by rows", PaintTool::Rect, {}, {4, 3}, {2, 1}, {}, false,
+         {{{2, 1}, p10}, {{3, 1}, p10}, {{4, 1}, p10}, {{2, 2}, p10}, {{3, 2}, p10}, {{4, 2}, p10},
+          {{2, 3}, p10}, {{3, 3}, p10}, {{4, 3}, p10}}},
+        {"rectangle dragged past the edge stops at it", PaintTool::Rect, {}, {11, 10}, {15, 40}, {}, false,
+         {{{11, 10}, p10}, {{11, 11}, p10}}},
+        {"the right button erases to entry 0 and keeps masks", PaintTool::Rect, {{2, 2, {20, 3, 1}}, {3, 2, p10}},
+         {2, 2}, {3, 2}, {}, false, {{{2, 2}, {0, 0, 1}}, {{3, 2}, {0, 0, 0}}}, MouseButton::Right},
+        {"an area mask on a line marks each cell alone", PaintTool::Line, {}, {2, 2}, {4, 2}, {}, false,
+         {{{2, 2}, {0, 0, 2}}, {{3, 2}, {0, 0, 2}}, {{4, 2}, {0, 0, 2}}}, MouseButton::Left, MaxTiles + 1},
+        {"fill from an even row", PaintTool::Fill, {{5, 4, b}, {6, 3, b}, {4, 3, b}}, {5, 4}, {5, 4}, {}, false,
+         {{{5, 4}, p10}, {{6, 3}, p10}}},
+        {"fill from an odd row", PaintTool::Fill, {{5, 3, b}, {4, 4, b}, {6, 4, b}}, {5, 3}, {5, 3}, {}, false,
+         {{{5, 3}, p10}, {{4, 4}, p10}}},
+        {"paste at an even row offset", PaintTool::Select, block, {2, 2}, {3, 3}, Cell{6, 6}, false,
+         {{{6, 6}, a}, {{7, 6}, b}, {{6, 7}, c}, {{7, 7}, d}}},
+        {"paste at an odd row offset shifts by half a tile", PaintTool::Select, block, {2, 2}, {3, 3},
+         Cell{6, 7}, false, {{{6, 7}, a}, {{7, 7}, b}, {{5, 8}, c}, {{6, 8}, d}}},
+        {"paste at the corner keeps inside the map", PaintTool::Select, block, {2, 2}, {3, 3}, Cell{11, 11}, false,
+         {{{11, 11}, a}}},
+        {"move by dragging inside the selection", PaintTool::Select, block, {2, 2}, {3, 3}, Cell{6, 7}, true,
+         {{{2, 2}, {}}, {{3, 2}, {}}, {{2, 3}, {}}, {{3, 3}, {}}, {{6, 7}, a}, {{7, 7}, b}, {{5, 8}, c}, {{6, 8}, d}}},
+    };
+    for (const Gesture& g : gestures)
+        EXPECT_EQ(Perform(g), g.changed) << g.name;
+
+    // A fill of a uniform map changes every shown cell and nothing beyond.
+    EXPECT_EQ(Perform({"whole map", PaintTool::Fill, {}, {7, 7}, {7, 7}, {}, false, {}}).size(), 144u);
+
+    // Between any two cells, the line is a chain of neighbours of the
+    // shortest length.
+    for (int i = 0; i < 12 * 12; ++i)
+        for (int j = 0; j < 12 * 12; j += 7) {
+            const Cell from{i % 12, i / 12}, to{j % 12, j / 12};
+            const std::vector<Cell> line = map_shapes::HexLine(from, to);
+            ASSERT_EQ(static_cast<int>(line.size()), map_shapes::Distance(from, to) + 1);
+            EXPECT_EQ(line.front(), from);
+            EXPECT_EQ(line.back(), to);
+            for (size_t k = 1; k < line.size(); ++k) {
+                const auto n = map_shapes::Neighbours(line[k - 1]);
+                EXPECT_NE(std::find(n.begin(), n.end(), line[k]), n.end()) << i << " " << j;
+            }
+        }
 }

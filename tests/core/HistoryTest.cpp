@@ -81,3 +81,57 @@ TEST(History, UndoReachesCellsOutsideTheShownMap)
     doc.Redo();
     EXPECT_EQ(doc.GetCell(18, 18).Panel, 6);
 }
+
+TEST(History, ToolOperationsAreOneStepEach)
+{
+    TTileData doc;
+    doc.LastX = doc.LastY = 11;
+    const MapCell p7{7, 0, 0};
+    doc.ChangeCell(1, 1, 1, 5);                                  // a click: its own step
+    EXPECT_EQ(doc.ApplyEdits({{2, 2, p7}, {3, 2, p7}, {4, 2, p7}}), 3);  // a stroke...
+    EXPECT_EQ(doc.ApplyEdits({{5, 2, p7}}, true), 1);            // ...going on
+    EXPECT_EQ(doc.ApplyEdits({{5, 2, p7}}, true), 0);            // a cell holding it already
+    EXPECT_EQ(doc.ApplyEdits({{1, 1, {5, 0, 0}}, {6, 6, p7}, {12, 0, p7}}), 1);  // unchanged and unshown skipped
+    ASSERT_EQ(doc.BufList->GetCount(), 6);
+
+    const auto painted = [&] {
+        int n = 0;
+        for (int x = 0; x < GridSize; ++x)
+            for (int y = 0; y < GridSize; ++y)
+                n += doc.GetCell(x, y) == p7;
+        return n;
+    };
+    const int afterEachUndo[] = {4, 0, 0};
+    for (int expected : afterEachUndo) {
+        doc.Undo();
+        EXPECT_EQ(painted(), expected);
+    }
+    EXPECT_EQ(doc.GetCell(1, 1).Panel, 0);
+    EXPECT_FALSE(doc.CanUndo());
+    const int afterEachRedo[] = {0, 4, 5};
+    for (int expected : afterEachRedo) {
+        doc.Redo();
+        EXPECT_EQ(painted(), expected);
+    }
+    EXPECT_FALSE(doc.CanRedo());
+
+    // After an undo a stroke cannot join the step before: it starts its own.
+    doc.Undo();
+    doc.ApplyEdits({{9, 9, p7}}, true);
+    doc.Undo();
+    EXPECT_EQ(painted(), 4);
+
+    // A click's area mask: one step per cell, or one step with UndoByOperation.
+    for (const bool byOperation : {false, true}) {
+        TTileData area;
+        area.LastX = area.LastY = 11;
+        area.Mask[0].Type = 1;
+        area.MaskCount = 1;
+        area.Selected = MaxTiles;
+        area.UndoByOperation = byOperation;
+        area.EditAt(TTileData::CellRect(5, 4).Left + 8, TTileData::CellRect(5, 4).Top + 8, MouseButton::Left);
+        ASSERT_EQ(area.BufList->GetCount(), 7);
+        area.Undo();
+        EXPECT_EQ(area.BufList->GetIndex(), byOperation ? -1 : 5) << byOperation;
+    }
+}

@@ -9,6 +9,7 @@
 
 #include "document/File1.h"
 #include "document/MapView.h"
+#include "files/BlockClipboard.h"
 
 namespace {
 
@@ -304,4 +305,21 @@ TEST(MapCode, GetThenSetRestoresEveryPanelOfTheShownMap)
                 ASSERT_EQ(doc->Map[x][y].Panel, before[x][y].Panel)
                     << "round " << round << " cell " << x << "," << y << " code " << code;
     }
+}
+
+TEST(MapCode, BlocksOnTheClipboard)
+{
+    auto doc = MakeDoc(Abc, 12, 12);
+    const map_shapes::Block block{3, 2, true, {{1, 4, 2}, {1, 0, 0}, {2, 0, 0}, {0, 0, 0}, {2, 9, 1}, {2, 0, 0}}};
+    const std::string text = block_clipboard::ToText(*doc, block);
+    EXPECT_EQ(text, "3x2 b0cac0@");
+    // Text carries panels only; the private bytes carry whole cells and the row parity.
+    const std::vector<MapCell> panels{{1, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 0, 0}, {2, 0, 0}, {2, 0, 0}};
+    EXPECT_EQ(block_clipboard::FromText(*doc, " " + text)->Cells, panels);
+    EXPECT_EQ(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->Cells, block.Cells);
+    EXPECT_TRUE(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->OriginOdd);
+    for (const char* refused : {"", "b@", "0x3 a@", "3x32 a@", "3-2 a@", "x2 a@", "99999999999x1"})
+        EXPECT_FALSE(block_clipboard::FromText(*doc, refused)) << refused;
+    for (const std::string& bytes : {std::string(), std::string("\x02\x01\x00", 3), std::string("\x20\x01\x00", 3) + std::string(96, 'a')})
+        EXPECT_FALSE(block_clipboard::FromBytes(bytes));
 }

@@ -40,6 +40,10 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
     const auto undo = [](MapSession& s, const QString&) { s.Undo(); };
     const auto redo = [](MapSession& s, const QString&) { s.Redo(); };
     const auto size = [](int last) { return [last](MapSession& s, const QString&) { s.SetSize(last, last); }; };
+    const auto stroke = [](MapSession& s, const QString&) {
+        s.ApplyEdits({{3, 2, {1, 0, 0}}, {4, 2, {1, 0, 0}}});
+        s.ApplyEdits({{5, 3, {1, 0, 0}}}, true);
+    };
     const std::vector<std::vector<Step>> cases = {
         {{"edit", paint(3), true, ""}, {"undo to the start", undo, false, ""}, {"redo", redo, true, ""}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
@@ -60,6 +64,8 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           false, "a.kpl"}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
+        {{"a tool's stroke", stroke, true, ""}, {"one undo takes all of it", undo, false, ""},
+         {"redo", redo, true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"the same size", size(11), false, ""}, {"another size", size(14), true, ""},
          {"save", save("b.kpl"), false, "b.kpl"}},
     };

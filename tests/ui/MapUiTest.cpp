@@ -4,16 +4,20 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QWheelEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include "CatalogueText.h"
 #include "TestApp.h"
 #include "app/MapPicture.h"
+#include "app/MapTools.h"
 #include "app/MapZoom.h"
 #include "view/MapArtwork.h"
 #include "view/MapRenderer.h"
@@ -413,4 +417,71 @@ TEST(MapZoom, FittingTheWindowFitsTheZoomedPicture)
     f.FitWindowToMap(17, 17);  // wider than the toolbar needs
     QApplication::processEvents();
     EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(444, 444));
+}
+
+TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
+{
+    TestApp app(CatalogueText(3));
+    TForm1& f = app.Form1();
+    const auto panels = [&](uint8_t panel) {
+        int n = 0;
+        for (int x = 0; x < 12; ++x)
+            for (int y = 0; y < 12; ++y)
+                n += app.Doc().GetCell(x, y).Panel == panel;
+        return n;
+    };
+    const auto undoRedo = [&](int before, int after, uint8_t panel) {
+        QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(panels(panel), before);
+        QTest::keyClick(&f, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(panels(panel), after);
+    };
+
+    f.PageControl1->setCurrentWidget(f.TabSheet3);
+    f.Edit1->setFocus();  // a text box keeps its keys
+    QTest::keyClick(f.Edit1, Qt::Key_B);
+    EXPECT_EQ(f.Tools->Tool(), PaintTool::Click);
+    f.PageControl1->setCurrentWidget(f.TabSheet1);
+
+    // A brush stroke: a fast move that skips a cell still paints it.
+    QTest::keyClick(&f, Qt::Key_B);
+    EXPECT_TRUE(f.Tools->Buttons[1]->isChecked());
+    app.Doc().Selected = 1;
+    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(2, 2));
+    QTest::mouseMove(f.Image1, Centre(3, 2));
+    QTest::mouseMove(f.Image1, Centre(5, 2));
+    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(5, 2));
+    EXPECT_EQ(panels(1), 4);
+    EXPECT_EQ(CellPixels(app, 4, 2), Bitmap(app, "plains.bmp"));
+    undoRedo(0, 4, 1);
+
+    // A fill of the sea around it, one step too.
+    QTest::keyClick(&f, Qt::Key_F);
+    app.Doc().Selected = 2;
+    Press(app, Centre(8, 8));
+    EXPECT_EQ(panels(2), 140);
+    EXPECT_EQ(CellPixels(app, 8, 8), Bitmap(app, "town.bmp"));
+    undoRedo(0, 140, 2);
+
+    // Select two by two, copy, paste at another cell, and back to clicking.
+    QTest::keyClick(&f, Qt::Key_S);
+    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(4, 1));
+    QTest::mouseMove(f.Image1, Centre(5, 2));
+    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(5, 2));
+    EXPECT_EQ(f.Tools->StatusTool->text(), "範囲選択  2 × 2");
+    QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("2x2 "));
+    QTest::mouseMove(f.Image1, Centre(8, 6));
+    QTest::keyClick(&f, Qt::Key_V, Qt::ControlModifier);
+    Press(app, Centre(8, 6));
+    // From odd row 1 to even row 6: the lower row lands half a tile right, as copied.
+    EXPECT_EQ(app.Doc().GetCell(8, 7).Panel, 2);
+    EXPECT_EQ(app.Doc().GetCell(9, 7).Panel, 1);
+    EXPECT_EQ(app.Doc().GetCell(10, 7).Panel, 1);
+    undoRedo(140, 138, 2);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_EQ(f.Tools->StatusTool->text(), "クリック");
+    Press(app, Centre(0, 0));  // the click tool again: one cell, one step
+    EXPECT_EQ(app.Doc().GetCell(0, 0).Panel, 2);
+    EXPECT_TRUE(f.Modified());
 }

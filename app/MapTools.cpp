@@ -1,0 +1,226 @@
+#include "app/MapTools.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "app/MainActions.h"
+#include "app/ToolbarIcons.h"
+#include "files/BlockClipboard.h"
+
+namespace {
+
+struct ToolInfo {
+    PaintTool tool;
+    const char* hint;
+    QIcon (*icon)();
+};
+
+const ToolInfo Tools[] = {
+    {PaintTool::Click, "クリック", toolbar_icons::ClickTool},
+    {PaintTool::Brush, "ブラシ", toolbar_icons::BrushTool},
+    {PaintTool::Line, "直線", toolbar_icons::LineTool},
+    {PaintTool::Rect, "矩形", toolbar_icons::RectTool},
+    {PaintTool::Fill, "塗りつぶし", toolbar_icons::FillTool},
+    {PaintTool::Select, "範囲選択", toolbar_icons::SelectTool},
+};
+
+MouseButton FromQt(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton ? MouseButton::Left
+           : button == Qt::RightButton ? MouseButton::Right
+                                       : MouseButton::Middle;
+}
+
+}  // namespace
+
+MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
+                   QStatusBar* bar, const MainActions& actions)
+    : QObject(toolbar), doc_(doc), picture_(picture), tools_(doc), preview_(renderer)
+{
+    auto* group = new QActionGroup(this);
+    for (int i = 0; i < 6; ++i) {
+        QAction* action = actions.Tool[i];
+        action->setIcon(Tools[i].icon());
+        action->setText(QString::fromUtf8(Tools[i].hint));
+        action->setCheckable(true);
+        action->setChecked(Tools[i].tool == PaintTool::Click);
+        group->addAction(action);
+        toolActions_[i] = action;
+        Buttons[i] = new QToolButton(toolbar);
+        Buttons[i]->setDefaultAction(action);
+        Buttons[i]->setAutoRaise(true);
+        Buttons[i]->setGeometry(left + 21 * i, 2, 22, 22);
+    }
+    StatusTool = new QLabel;
+    StatusTool->setFixedWidth(110);
+    StatusTool->setFrameShape(QFrame::Panel);
+    StatusTool->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(StatusTool);
+    picture_->SetOverlay(this);
+    ConnectActions(actions);
+    Refresh();
+}
+
+void MapTools::ConnectActions(const MainActions& actions)
+{
+    for (int i = 0; i < 6; ++i)
+        connect(actions.Tool[i], &QAction::triggered, this, [this, tool = Tools[i].tool] {
+            if (tool == PaintTool::Click)
+                Escape();
+            else
+                SetTool(tool);
+        });
+    connect(actions.CopyBlock, &QAction::triggered, this, &MapTools::CopySelection);
+    connect(actions.CutBlock, &QAction::triggered, this, &MapTools::CutSelection);
+    connect(actions.DeleteBlock, &QAction::triggered, this, &MapTools::DeleteSelection);
+    connect(actions.PasteBlock, &QAction::triggered, this, &MapTools::PasteBlock);
+    for (QAction* a : actions.Tool)
+        keys_.emplace_back(a, a->shortcuts());
+    for (QAction* a : {actions.CopyBlock, actions.CutBlock, actions.DeleteBlock, actions.PasteBlock})
+        keys_.emplace_back(a, a->shortcuts());
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { KeysFollowFocus(now); });
+}
+
+// The map's keys give way to whatever a text box does with them, read-only
+// boxes included.
+void MapTools::KeysFollowFocus(QWidget* focus)
+{
+    const bool text = qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) ||
+                      qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
+    for (auto& [action, keys] : keys_)
+        action->setShortcuts(text ? QList<QKeySequence>{} : keys);
+}
+
+void MapTools::SetTool(PaintTool tool)
+{
+    tools_.SetTool(tool);
+    Refresh();
+}
+
+PaintTools::Cell MapTools::CellAt(int px, int py, bool& valid)
+{
+    doc_.PixelToCell(px, py);
+    valid = doc_.CursorValid;
+    return {doc_.CursorX, doc_.CursorY};
+}
+
+bool MapTools::MouseDown(Qt::MouseButton button, int px, int py)
+{
+    if (tools_.Tool() == PaintTool::Click || button == Qt::MiddleButton)
+        return false;
+    bool valid = false;
+    const PaintTools::Cell cell = CellAt(px, py, valid);
+    Act(tools_.Press(cell, valid, FromQt(button)), button, px, py);
+    Refresh();
+    return true;
+}
+
+void MapTools::MouseMove(int px, int py)
+{
+    if (tools_.Tool() == PaintTool::Click)
+        return;
+    bool valid = false;
+    const PaintTools::Cell cell = CellAt(px, py, valid);
+    Act(tools_.Move(cell, valid), Qt::NoButton, px, py);
+    Refresh();
+}
+
+void MapTools::MouseUp(Qt::MouseButton button, int px, int py)
+{
+    if (tools_.Tool() == PaintTool::Click)
+        return;
+    bool valid = false;
+    const PaintTools::Cell cell = CellAt(px, py, valid);
+    Act(tools_.Release(cell, FromQt(button)), button, px, py);
+    Refresh();
+}
+
+void MapTools::Act(const PaintTools::Action& action, Qt::MouseButton button, int px, int py)
+{
+    if (action.click)
+        emit clickRequested(button, px, py);
+    else if (!action.edits.empty())
+        emit editsReady(action.edits, action.continues);
+}
+
+void MapTools::Escape()
+{
+    tools_.Escape();
+    Refresh();
+}
+
+void MapTools::CopySelection()
+{
+    const map_shapes::Block block = tools_.Copy();
+    if (block.Empty())
+        return;
+    auto* data = new QMimeData;
+    const std::string bytes = block_clipboard::ToBytes(block);
+    data->setData(QString::fromLatin1(block_clipboard::MimeType), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    data->setText(QString::fromStdString(block_clipboard::ToText(doc_, block)));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void MapTools::CutSelection()
+{
+    if (!tools_.HasSelection())
+        return;
+    CopySelection();
+    DeleteSelection();
+}
+
+void MapTools::DeleteSelection()
+{
+    const std::vector<CellEdit> cleared = tools_.ClearSelection();
+    if (!cleared.empty())
+        emit editsReady(cleared, false);
+    Refresh();
+}
+
+void MapTools::PasteBlock()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QString format = QString::fromLatin1(block_clipboard::MimeType);
+    std::optional<map_shapes::Block> block;
+    if (data->hasFormat(format))
+        block = block_clipboard::FromBytes(data->data(format).toStdString());
+    else if (data->hasText())
+        block = block_clipboard::FromText(doc_, data->text().toStdString());
+    if (!block)
+        return;
+    tools_.Paste(*block);
+    Refresh();
+}
+
+void MapTools::Refresh()
+{
+    const int current = static_cast<int>(tools_.Tool());
+    if (!toolActions_[current]->isChecked())
+        toolActions_[current]->setChecked(true);
+    QString status = toolActions_[current]->text();
+    if (tools_.HasSelection()) {
+        const auto [columns, rows] = tools_.SelectionSize();
+        status += QStringLiteral("  %1 × %2").arg(columns).arg(rows);
+    }
+    StatusTool->setText(status);
+    const QRect changed = preview_.Set(tools_.Preview(), tools_.SelectionCells());
+    if (!changed.isNull())
+        picture_->UpdatePicture(changed);
+}
+
+void MapTools::PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom)
+{
+    preview_.Paint(painter, viewRect, zoom);
+}

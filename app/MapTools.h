@@ -1,0 +1,70 @@
+#pragma once
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <vector>
+
+#include "app/MapPicture.h"
+#include "view/PaintTools.h"
+#include "view/ToolPreview.h"
+
+class QAction;
+class QLabel;
+struct MainActions;
+class QStatusBar;
+class QToolButton;
+
+// The painting tools in the window: their toolbar buttons and keys, the
+// mouse on the map while a tool other than the click tool is chosen, the
+// preview over the map, the block clipboard and the tool's status panel.
+// Changes to the map leave as signals; the owner records them.
+class MapTools : public QObject, public MapOverlay {
+    Q_OBJECT
+public:
+    // The buttons go into `toolbar` from x = `left` on; the actions carry
+    // the keys.
+    MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
+             QStatusBar* bar, const MainActions& actions);
+
+    PaintTool Tool() const { return tools_.Tool(); }
+    void SetTool(PaintTool tool);
+
+    // Mouse events on the map at picture pixels; false when the click tool
+    // (or the middle button) is the one to handle the press.
+    bool MouseDown(Qt::MouseButton button, int px, int py);
+    void MouseMove(int px, int py);
+    void MouseUp(Qt::MouseButton button, int px, int py);
+
+    // The keys' actions.
+    void Escape();
+    void CopySelection();
+    void CutSelection();
+    void DeleteSelection();
+    void PasteBlock();
+
+    void PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom) override;
+
+    QToolButton* Buttons[6] = {};  // in the order of PaintTool
+    QLabel* StatusTool = nullptr;
+
+signals:
+    // One operation's changes, to be recorded as one undo step; `continues`
+    // joins them to the step the running stroke began.
+    void editsReady(const std::vector<CellEdit>& edits, bool continues);
+    // A brush press and release on one cell: the click tool's edit there.
+    void clickRequested(Qt::MouseButton button, int px, int py);
+
+private:
+    void Act(const PaintTools::Action& action, Qt::MouseButton button, int px, int py);
+    void Refresh();
+    void ConnectActions(const MainActions& actions);
+    void KeysFollowFocus(QWidget* focus);
+    PaintTools::Cell CellAt(int px, int py, bool& valid);
+
+    TTileData& doc_;
+    MapPicture* picture_;
+    PaintTools tools_;
+    ToolPreview preview_;
+    QAction* toolActions_[6] = {};
+    std::vector<std::pair<QAction*, QList<QKeySequence>>> keys_;  // given up while a text box has focus
+};

@@ -1,0 +1,119 @@
+// The painting tools on a 31 x 31 map with the shipped artwork: a fill of
+// the whole map and its undo (goal: < 1 ms each), one cell of a brush stroke
+// changed, drawn and repainted at each zoom (goal: < 1 ms), and the paste
+// preview following the pointer.
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+
+#include "BenchCatalogue.h"
+#include "view/MapRenderer.h"
+#include "view/PaintTools.h"
+#include "view/ViewZoom.h"
+
+namespace {
+
+struct PaintFixture {
+    TTileData doc;
+    MapRenderer renderer{doc};
+    PaintTools tools{doc};
+    QRect changed;  // what the picture reported since the last look
+
+    PaintFixture()
+    {
+        LoadShippedCatalogue(doc);
+        doc.View = &renderer;
+        doc.SetLastX(30);
+        doc.SetLastY(30);
+        doc.MaskShow = true;
+        for (int x = 0; x < GridSize; ++x)
+            for (int y = 0; y < GridSize; ++y)
+                doc.SetCell(x, y, {static_cast<uint8_t>(doc.Tile[0].No), 0, static_cast<uint8_t>(1 + (x + y) % 3)});
+        doc.RedrawMap();  // warm the cache
+        QObject::connect(&renderer, &MapRenderer::changed, [this](const QRect& r) { changed |= r; });
+    }
+
+    void Apply(const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); }
+};
+
+// draw:0 measures the change and its history alone, draw:1 adds drawing
+// every cell into the picture.
+void BM_FillWholeMap(benchmark::State& state)
+{
+    PaintFixture f;
+    if (state.range(0) == 0)
+        f.doc.View = nullptr;
+    f.tools.SetTool(PaintTool::Fill);
+    int i = 0;
+    for (auto _ : state) {
+        f.doc.Selected = 1 + (i++ % 2);  // alternate, so every fill changes all 961 cells
+        f.Apply(f.tools.Press({15, 15}, true, MouseButton::Left));
+    }
+    state.counters["cells"] = f.doc.BufList->GetIndex() - f.doc.BufList->OperationFirst(f.doc.BufList->GetIndex()) + 1;
+}
+BENCHMARK(BM_FillWholeMap)->Arg(0)->Arg(1)->ArgName("draw")->Unit(benchmark::kMillisecond);
+
+void BM_UndoWholeMapFill(benchmark::State& state)
+{
+    PaintFixture f;
+    if (state.range(0) == 0)
+        f.doc.View = nullptr;
+    f.tools.SetTool(PaintTool::Fill);
+    f.doc.Selected = 1;
+    f.Apply(f.tools.Press({15, 15}, true, MouseButton::Left));
+    for (auto _ : state) {
+        f.doc.Undo();
+        state.PauseTiming();
+        f.doc.Redo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoWholeMapFill)->Arg(0)->Arg(1)->ArgName("draw")->Unit(benchmark::kMillisecond);
+
+// One cell a stroke enters: the change, its drawing into the picture, and
+// the repaint of what changed on a screen at the zoom.
+void BM_StrokeCell(benchmark::State& state)
+{
+    PaintFixture f;
+    const int zoom = static_cast<int>(state.range(0));
+    QImage screen(view_zoom::ToView(f.renderer.Picture().rect(), zoom).size(), QImage::Format_RGB32);
+    f.tools.SetTool(PaintTool::Brush);
+    f.doc.Selected = 1;
+    f.Apply(f.tools.Press({0, 15}, true, MouseButton::Left));
+    int x = 0, direction = 1;
+    for (auto _ : state) {
+        if (x + direction < 0 || x + direction > 30) {
+            // Back along the row with the other panel, so every cell changes.
+            direction = -direction;
+            f.doc.Selected = 3 - f.doc.Selected;
+        }
+        x += direction;
+        f.changed = QRect();
+        f.Apply(f.tools.Move({x, 15}, true));
+        QPainter p(&screen);
+        view_zoom::Paint(p, f.renderer.Picture(), view_zoom::ToView(f.changed, zoom), zoom);
+    }
+    state.counters["history"] = f.doc.BufList->GetCount();
+}
+BENCHMARK(BM_StrokeCell)->Arg(50)->Arg(100)->Arg(200)->ArgName("zoom")->Unit(benchmark::kMicrosecond);
+
+// The paste preview for one pointer move: the block as it would land.
+void BM_PastePreview(benchmark::State& state)
+{
+    PaintFixture f;
+    f.tools.SetTool(PaintTool::Select);
+    f.tools.Press({0, 0}, true, MouseButton::Left);
+    f.tools.Release({9, 9}, MouseButton::Left);
+    f.tools.Paste(f.tools.Copy());
+    int i = 0;
+    size_t cells = 0;
+    for (auto _ : state) {
+        f.tools.Move({i % 20, (i / 20) % 20}, true);
+        cells += f.tools.Preview().size();
+        ++i;
+    }
+    benchmark::DoNotOptimize(cells);
+}
+BENCHMARK(BM_PastePreview)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include "view/MapShapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "document/File1.h"
+
+namespace map_shapes {
+
+namespace {
+
+// Axial coordinates: q runs along a row, r down the rows, and a step to any
+// of the six neighbours changes (q, r) by one of six fixed vectors.
+struct Axial {
+    int q = 0;
+    int r = 0;
+};
+
+// Even rows sit half a tile right, so moving down from an odd row to an
+// even one keeps the column's left half.
+Axial ToAxial(Cell c)
+{
+    return {c.X - (c.Y + (c.Y & 1)) / 2, c.Y};
+}
+
+Cell FromAxial(Axial a)
+{
+    return {a.q + (a.r + (a.r & 1)) / 2, a.r};
+}
+
+Cell Rounded(double q, double r)
+{
+    const double s = -q - r;
+    double rq = std::round(q), rr = std::round(r);
+    const double rs = std::round(s);
+    const double dq = std::abs(rq - q), dr = std::abs(rr - r), ds = std::abs(rs - s);
+    if (dq > dr && dq > ds)
+        rq = -rr - rs;
+    else if (dr > ds)
+        rr = -rq - rs;
+    return FromAxial({static_cast<int>(rq), static_cast<int>(rr)});
+}
+
+}  // namespace
+
+bool Shown(const TTileData& doc, Cell c)
+{
+    return c.X >= 0 && c.X <= doc.LastX && c.X < GridSize && c.Y >= 0 && c.Y <= doc.LastY && c.Y < GridSize;
+}
+
+Cell ClampToShown(const TTileData& doc, Cell c)
+{
+    return {std::clamp(c.X, 0, std::clamp(doc.LastX, 0, GridSize - 1)),
+            std::clamp(c.Y, 0, std::clamp(doc.LastY, 0, GridSize - 1))};
+}
+
+std::vector<Cell> Neighbours(Cell c)
+{
+    const Axial a = ToAxial(c);
+    static constexpr Axial steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, -1}, {-1, 1}};
+    std::vector<Cell> out;
+    for (const Axial& s : steps)
+        out.push_back(FromAxial({a.q + s.q, a.r + s.r}));
+    return out;
+}
+
+int Distance(Cell a, Cell b)
+{
+    const Axial p = ToAxial(a), q = ToAxial(b);
+    const int dq = p.q - q.q, dr = p.r - q.r;
+    return (std::abs(dq) + std::abs(dr) + std::abs(dq + dr)) / 2;
+}
+
+std::vector<Cell> HexLine(Cell a, Cell b)
+{
+    const int n = Distance(a, b);
+    const Axial p = ToAxial(a), q = ToAxial(b);
+    // A tiny nudge keeps points on a cell edge from rounding both ways.
+    const double nq = 1e-6, nr = 2e-6;
+    std::vector<Cell> out;
+    out.reserve(static_cast<size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const double t = n == 0 ? 0.0 : static_cast<double>(i) / n;
+        out.push_back(Rounded(p.q + (q.q - p.q) * t + nq, p.r + (q.r - p.r) * t + nr));
+    }
+    return out;
+}
+
+std::vector<Cell> RectCells(Cell a, Cell b)
+{
+    std::vector<Cell> out;
+    for (int y = std::min(a.Y, b.Y); y <= std::max(a.Y, b.Y); ++y)
+        for (int x = std::min(a.X, b.X); x <= std::max(a.X, b.X); ++x)
+            out.push_back({x, y});
+    return out;
+}
+
+std::vector<Cell> FillRegion(const TTileData& doc, Cell start)
+{
+    if (!Shown(doc, start))
+        return {};
+    const uint8_t panel = doc.Map[start.X][start.Y].Panel;
+    bool seen[GridSize][GridSize] = {};
+    std::vector<Cell> region{start};
+    seen[start.X][start.Y] = true;
+    for (size_t i = 0; i < region.size(); ++i)
+        for (const Cell& n : Neighbours(region[i])) {
+            if (!Shown(doc, n) || seen[n.X][n.Y] || doc.Map[n.X][n.Y].Panel != panel)
+                continue;
+            seen[n.X][n.Y] = true;
+            region.push_back(n);
+        }
+    return region;
+}
+
+Cell Translate(Cell c, Cell from, Cell to)
+{
+    const Axial a = ToAxial(c), f = ToAxial(from), t = ToAxial(to);
+    return FromAxial({a.q + t.q - f.q, a.r + t.r - f.r});
+}
+
+Block CopyBlock(const TTileData& doc, Cell a, Cell b)
+{
+    a = ClampToShown(doc, a);
+    b = ClampToShown(doc, b);
+    Block block;
+    block.Columns = std::abs(a.X - b.X) + 1;
+    block.Rows = std::abs(a.Y - b.Y) + 1;
+    block.OriginOdd = std::min(a.Y, b.Y) % 2 != 0;
+    for (const Cell& c : RectCells(a, b))
+        block.Cells.push_back(doc.Map[c.X][c.Y]);
+    return block;
+}
+
+std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell anchor)
+{
+    std::vector<CellEdit> out;
+    if (block.Empty() || block.Cells.size() != static_cast<size_t>(block.Columns) * block.Rows)
+        return out;
+    // The block's own cells, on a row of the parity it was copied from.
+    const Cell origin{0, block.OriginOdd ? 1 : 0};
+    for (int row = 0; row < block.Rows; ++row)
+        for (int column = 0; column < block.Columns; ++column) {
+            const Cell target = Translate({column, origin.Y + row}, origin, anchor);
+            if (Shown(doc, target))
+                out.push_back({target.X, target.Y, block.At(column, row)});
+        }
+    return out;
+}
+
+}  // namespace map_shapes

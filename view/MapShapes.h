@@ -1,0 +1,58 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "document/MapCell.h"
+
+class TTileData;
+
+// Cell shapes on the staggered grid, where every even row is shifted right
+// by half a tile so that each cell has six neighbours. Pure arithmetic on
+// cell coordinates; nothing here draws or records.
+namespace map_shapes {
+
+struct Cell {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// Whether the cell lies inside the shown map (columns 0..LastX, rows 0..LastY).
+bool Shown(const TTileData& doc, Cell c);
+// The nearest shown cell.
+Cell ClampToShown(const TTileData& doc, Cell c);
+
+// The six neighbours (some may lie outside the map).
+std::vector<Cell> Neighbours(Cell c);
+// Steps between two cells.
+int Distance(Cell a, Cell b);
+// The straight line of cells from a to b, both included, each next to the one
+// before it.
+std::vector<Cell> HexLine(Cell a, Cell b);
+// Every cell of columns min..max by rows min..max of the two corners.
+std::vector<Cell> RectCells(Cell a, Cell b);
+// The connected shown cells holding the same panel number as `start`.
+std::vector<Cell> FillRegion(const TTileData& doc, Cell start);
+// Moves c as the grid's shape moves `from` onto `to`: a shift by an odd
+// number of rows moves every row by half a tile, so the shape stays the same.
+Cell Translate(Cell c, Cell from, Cell to);
+
+// A copied block of cells with their offsets. The parity of the row it was
+// copied from matters: placing it keeps its shape.
+struct Block {
+    int Columns = 0;
+    int Rows = 0;
+    bool OriginOdd = false;      // its top row was an odd row
+    std::vector<MapCell> Cells;  // row by row
+
+    bool Empty() const { return Columns <= 0 || Rows <= 0; }
+    MapCell At(int column, int row) const { return Cells[static_cast<size_t>(row * Columns + column)]; }
+};
+
+// The cells of the rectangle spanned by two corners, clipped to the shown map.
+Block CopyBlock(const TTileData& doc, Cell a, Cell b);
+// The shown cells the block covers when its top-left cell is put on `anchor`,
+// with what they would hold.
+std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell anchor);
+
+}  // namespace map_shapes

@@ -1,0 +1,268 @@
+#include "view/PaintTools.h"
+
+#include <algorithm>
+
+using namespace map_shapes;
+
+void PaintTools::SetTool(PaintTool tool)
+{
+    EndDrag();
+    if (tool != tool_) {
+        selection_.reset();
+        floating_.reset();
+    }
+    tool_ = tool;
+}
+
+void PaintTools::EndDrag()
+{
+    drag_ = Drag::None;
+}
+
+PaintTools::Action PaintTools::Press(Cell cell, bool valid, MouseButton button)
+{
+    if (valid)
+        pointer_ = cell;
+    if (tool_ == PaintTool::Click)
+        return Action::Click();
+    // A second button during a drag, and the middle button (the pan), do nothing here.
+    if (Dragging() || button == MouseButton::Middle)
+        return {};
+    if (tool_ == PaintTool::Select)
+        return button == MouseButton::Left ? PressSelect(cell, valid) : Action{};
+    if (!valid)
+        return {};
+    const bool erase = button == MouseButton::Right;
+    if (tool_ == PaintTool::Fill)
+        return Action::Edits(PaintCells(FillRegion(doc_, cell), erase));
+    button_ = button;
+    start_ = current_ = cell;
+    if (tool_ == PaintTool::Brush) {
+        drag_ = Drag::Stroke;
+        last_ = cell;
+        moved_ = recorded_ = false;
+    } else {
+        drag_ = Drag::Shape;
+    }
+    return {};
+}
+
+PaintTools::Action PaintTools::PressSelect(Cell cell, bool valid)
+{
+    if (!valid) {
+        if (!floating_)
+            selection_.reset();
+        return {};
+    }
+    if (floating_) {
+        Action placed = Action::Edits(PlaceBlock(doc_, *floating_, cell));
+        selection_ = {cell, ClampToShown(doc_, {cell.X + floating_->Columns - 1, cell.Y + floating_->Rows - 1})};
+        floating_.reset();
+        return placed;
+    }
+    button_ = MouseButton::Left;
+    start_ = current_ = cell;
+    const std::vector<Cell> selected = SelectionCells();
+    if (std::find(selected.begin(), selected.end(), cell) != selected.end()) {
+        drag_ = Drag::Move;
+    } else {
+        drag_ = Drag::Select;
+        selection_ = {cell, cell};
+    }
+    return {};
+}
+
+PaintTools::Action PaintTools::Move(Cell cell, bool valid)
+{
+    if (valid)
+        pointer_ = cell;
+    switch (drag_) {
+    case Drag::Stroke:
+        return StrokeTo(cell, valid);
+    case Drag::Select:
+        current_ = ClampToShown(doc_, cell);
+        selection_ = {start_, current_};
+        return {};
+    case Drag::Shape:
+    case Drag::Move:
+        current_ = ClampToShown(doc_, cell);
+        return {};
+    case Drag::None:
+        return {};
+    }
+    return {};
+}
+
+PaintTools::Action PaintTools::StrokeTo(Cell cell, bool valid)
+{
+    if (valid && last_ && cell == *last_)
+        return {};
+    // Every cell the pointer enters, also those a fast move skipped over.
+    std::vector<Cell> cells;
+    if (!moved_) {
+        moved_ = true;
+        cells.push_back(start_);
+    }
+    if (valid) {
+        if (last_) {
+            const std::vector<Cell> path = HexLine(*last_, cell);
+            cells.insert(cells.end(), path.begin() + 1, path.end());
+        } else {
+            cells.push_back(cell);
+        }
+        last_ = cell;
+    } else {
+        last_.reset();  // off the map: coming back starts where it enters
+    }
+    Action a = Action::Edits(PaintCells(cells, button_ == MouseButton::Right), recorded_);
+    recorded_ = recorded_ || !a.edits.empty();
+    return a;
+}
+
+PaintTools::Action PaintTools::Release(Cell cell, MouseButton button)
+{
+    if (!Dragging() || button != button_)
+        return {};
+    const Drag drag = drag_;
+    drag_ = Drag::None;
+    if (drag == Drag::Stroke)
+        return moved_ ? Action{} : Action::Click();
+    current_ = ClampToShown(doc_, cell);
+    switch (drag) {
+    case Drag::Shape:
+        return Action::Edits(PaintCells(ShapeCells(), button == MouseButton::Right));
+    case Drag::Select:
+        selection_ = {start_, current_};
+        return {};
+    case Drag::Move: {
+        Action moved = Action::Edits(MoveEdits());
+        const auto [columns, rows] = SelectionSize();
+        const Cell to = Translate(TopLeft(), start_, current_);
+        selection_ = {ClampToShown(doc_, to), ClampToShown(doc_, {to.X + columns - 1, to.Y + rows - 1})};
+        return moved;
+    }
+    default:
+        return {};
+    }
+}
+
+std::optional<MapCell> PaintTools::Painted(Cell c, bool erase) const
+{
+    if (!Shown(doc_, c))
+        return std::nullopt;
+    const MapCell now = doc_.Map[c.X][c.Y];
+    if (doc_.Selected < MaxTiles) {
+        const auto panel = static_cast<uint8_t>(doc_.GetTile(erase ? 0 : doc_.Selected).No & 0xFF);
+        if (now.Panel == panel)
+            return std::nullopt;  // no counting with a tool
+        return MapCell{panel, 0, now.Mask};
+    }
+    const auto mask = static_cast<uint8_t>(erase ? 0 : (doc_.Selected - MaxTiles + 1) & 0xFF);
+    if (now.Mask == mask)
+        return std::nullopt;
+    return MapCell{now.Panel, now.Counter, mask};
+}
+
+std::vector<CellEdit> PaintTools::PaintCells(const std::vector<Cell>& cells, bool erase) const
+{
+    std::vector<CellEdit> edits;
+    for (const Cell& c : cells)
+        if (const auto painted = Painted(c, erase))
+            edits.push_back({c.X, c.Y, *painted});
+    return edits;
+}
+
+std::vector<PaintTools::Cell> PaintTools::ShapeCells() const
+{
+    return tool_ == PaintTool::Line ? HexLine(start_, current_) : RectCells(start_, current_);
+}
+
+MapCell PaintTools::Cleared() const
+{
+    return MapCell{static_cast<uint8_t>(doc_.GetTile(0).No & 0xFF), 0, 0};
+}
+
+std::vector<CellEdit> PaintTools::MoveEdits() const
+{
+    if (!selection_ || current_ == start_)
+        return {};
+    const Block block = Copy();
+    const std::vector<CellEdit> placed = PlaceBlock(doc_, block, Translate(TopLeft(), start_, current_));
+    // One change per cell: where the block lands, it wins over the clearing.
+    bool lands[GridSize][GridSize] = {};
+    for (const CellEdit& e : placed)
+        lands[e.X][e.Y] = true;
+    std::vector<CellEdit> edits;
+    for (const CellEdit& e : ClearSelection())
+        if (!lands[e.X][e.Y])
+            edits.push_back(e);
+    edits.insert(edits.end(), placed.begin(), placed.end());
+    return edits;
+}
+
+PaintTools::Cell PaintTools::TopLeft() const
+{
+    return {std::min(selection_->first.X, selection_->second.X), std::min(selection_->first.Y, selection_->second.Y)};
+}
+
+std::pair<int, int> PaintTools::SelectionSize() const
+{
+    if (!selection_)
+        return {0, 0};
+    return {std::abs(selection_->first.X - selection_->second.X) + 1,
+            std::abs(selection_->first.Y - selection_->second.Y) + 1};
+}
+
+PaintTools::Block PaintTools::Copy() const
+{
+    return selection_ ? CopyBlock(doc_, selection_->first, selection_->second) : Block{};
+}
+
+std::vector<CellEdit> PaintTools::ClearSelection() const
+{
+    std::vector<CellEdit> edits;
+    for (const Cell& c : SelectionCells())
+        edits.push_back({c.X, c.Y, Cleared()});
+    return edits;
+}
+
+void PaintTools::Paste(const Block& block)
+{
+    if (block.Empty())
+        return;
+    SetTool(PaintTool::Select);
+    floating_ = block;
+}
+
+void PaintTools::Escape()
+{
+    SetTool(PaintTool::Click);
+    selection_.reset();
+    floating_.reset();
+}
+
+std::vector<CellEdit> PaintTools::Preview() const
+{
+    if (floating_)
+        return PlaceBlock(doc_, *floating_, pointer_);
+    if (drag_ == Drag::Move) {
+        return PlaceBlock(doc_, Copy(), Translate(TopLeft(), start_, current_));
+    }
+    if (drag_ != Drag::Shape)
+        return {};
+    std::vector<CellEdit> cells;
+    for (const Cell& c : ShapeCells())
+        if (Shown(doc_, c))
+            cells.push_back({c.X, c.Y, Painted(c, button_ == MouseButton::Right).value_or(doc_.Map[c.X][c.Y])});
+    return cells;
+}
+
+std::vector<PaintTools::Cell> PaintTools::SelectionCells() const
+{
+    std::vector<Cell> cells;
+    if (selection_)
+        for (const Cell& c : RectCells(selection_->first, selection_->second))
+            if (Shown(doc_, c))
+                cells.push_back(c);
+    return cells;
+}

@@ -1,0 +1,91 @@
+#pragma once
+#include <optional>
+#include <vector>
+
+#include "document/File1.h"
+#include "view/MapShapes.h"
+
+// The painting tools beside the click tool. Mouse events come in as cells;
+// out come the cell changes of one operation, which the caller records as
+// one undo step. Nothing here changes the document itself.
+enum class PaintTool { Click, Brush, Line, Rect, Fill, Select };
+
+class PaintTools {
+public:
+    using Cell = map_shapes::Cell;
+    using Block = map_shapes::Block;
+
+    // What a mouse event asks of the map.
+    struct Action {
+        bool click = false;  // run the click tool at this event's pixel instead
+        std::vector<CellEdit> edits;
+        bool continues = false;  // the edits join the operation the stroke began
+
+        static Action Click() { return {true, {}, false}; }
+        static Action Edits(std::vector<CellEdit> edits, bool continues = false)
+        {
+            return {false, std::move(edits), continues};
+        }
+    };
+
+    explicit PaintTools(const TTileData& doc) : doc_(doc) {}
+
+    PaintTool Tool() const { return tool_; }
+    // Any drag in progress ends; the selection and a floating block go.
+    void SetTool(PaintTool tool);
+
+    // `valid` is false for a pointer off the shown map; the cell is then where
+    // the pointer would be, for dragging beyond the edge.
+    Action Press(Cell cell, bool valid, MouseButton button);
+    Action Move(Cell cell, bool valid);
+    Action Release(Cell cell, MouseButton button);
+    // A drag ends where it is (an undo during a stroke ends the stroke).
+    void EndDrag();
+    bool Dragging() const { return drag_ != Drag::None; }
+
+    // Select tool.
+    bool HasSelection() const { return selection_.has_value(); }
+    // Columns and rows of the selection.
+    std::pair<int, int> SelectionSize() const;
+    Block Copy() const;
+    // The selected cells cleared to entry 0 (for Delete and cut).
+    std::vector<CellEdit> ClearSelection() const;
+    // Shows the block under the pointer until a left click places it.
+    void Paste(const Block& block);
+    bool Floating() const { return floating_.has_value(); }
+    // Drops the floating block and the selection; back to the click tool.
+    void Escape();
+
+    // Cells the preview shows with what they will hold: the line or rectangle
+    // being dragged, a block being moved or pasted, exactly as it would land.
+    std::vector<CellEdit> Preview() const;
+    // Cells of the selection, to be outlined.
+    std::vector<Cell> SelectionCells() const;
+
+private:
+    enum class Drag { None, Stroke, Shape, Select, Move };
+
+    // What one cell holds after the tool paints it (or erases it); nothing
+    // when it holds that already.
+    std::optional<MapCell> Painted(Cell c, bool erase) const;
+    std::vector<CellEdit> PaintCells(const std::vector<Cell>& cells, bool erase) const;
+    std::vector<Cell> ShapeCells() const;
+    std::vector<CellEdit> MoveEdits() const;
+    Action StrokeTo(Cell cell, bool valid);
+    Action PressSelect(Cell cell, bool valid);
+    MapCell Cleared() const;
+    Cell TopLeft() const;  // of the selection
+
+    const TTileData& doc_;
+    PaintTool tool_ = PaintTool::Click;
+    Drag drag_ = Drag::None;
+    MouseButton button_ = MouseButton::Left;
+    Cell start_;              // the press
+    Cell current_;            // where the drag is now
+    std::optional<Cell> last_;  // the stroke's last cell on the map
+    bool moved_ = false;      // the stroke left its first cell
+    bool recorded_ = false;   // the stroke has changed a cell
+    Cell pointer_;            // last cell under the pointer
+    std::optional<std::pair<Cell, Cell>> selection_;  // corners
+    std::optional<Block> floating_;
+};
