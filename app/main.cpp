@@ -11,6 +11,7 @@
 #include "app/AppWindows.h"
 #include "app/GuardedApplication.h"
 #include "settings/ProgramFolder.h"
+#include "view/ProgramFont.h"
 
 namespace {
 
@@ -55,8 +56,7 @@ int main(int argc, char* argv[])
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ISPLN"));
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(ProgramFontFamilies());
     font.setPointSize(9);
     QApplication::setFont(font);
     // Qt's own texts (file dialogs, standard buttons) in the window's language.

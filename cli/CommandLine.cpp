@@ -19,7 +19,7 @@ const char* const CommonOptions =
 
 const char* const ExitStatuses =
     "Exit status: 0 success; 1 a map file missing, refused or not written, or no\n"
-    "catalogue; 2 a usage error.\n";
+    "catalogue; 2 a usage error; 3 diff --exit-code found a difference.\n";
 
 bool IsSwitch(const CLI::Option& o) { return o.get_expected_max() == 0; }
 
@@ -48,6 +48,7 @@ public:
         Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists; - for standard output)");
         Switch(c, "--no-masks", "draw no masks, as with \"マスク表示\" unticked");
         Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
+        Switch(c, "--figures", "add a band with the ten figures of \"情報\" under the map");
 
         c = Command("stats", "MAP.kpl", {true, RunStats}, "the ten figures of \"自動入力\"",
                     "Prints one \"label: value\" line per figure, as the boxes of the tab \"情報\"\n"
@@ -81,6 +82,19 @@ public:
                 "Prints the layout (KPL03 or KPL02) and the size (columns x rows) of a\n"
                 "file the window loads, or why it refuses it. Exit status 0 when it\n"
                 "loads, 1 when not.\n");
+
+        c = Command("diff", "A.kpl", {true, RunDiff}, "compare two maps: their figures and the cells that differ",
+                    "Prints the ten figures of A and B side by side with B - A, then the number\n"
+                    "of cells that differ in panel, counter or mask over the whole 31 x 31 grid\n"
+                    "the files hold, and the shown sizes when they differ. With --json: one\n"
+                    "object {\"a\", \"b\", \"delta\", \"cells\", \"size\"} whose figure objects have the\n"
+                    "fields of stats --json; with --cells also \"changed\": [{x, y, a, b}], each\n"
+                    "side as [panel, counter, mask]. Exit status 0 when both maps were read,\n"
+                    "different or not; with --exit-code 3 when they differ.\n");
+        c->add_option("B.kpl")->required();
+        Switch(c, "--cells", "list the cells that differ: \"x,y: A's panel(counter) → B's panel(counter)\"");
+        Switch(c, "--json", "print JSON instead of text");
+        Switch(c, "--exit-code", "exit with status 3 when the maps differ");
     }
 
     ParseResult Parse(int argc, const char* const* argv)

@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Session.h"
+#include "view/FigureBand.h"
 #include "view/MapRenderer.h"
 #include "view/PngEncoder.h"
 
@@ -56,7 +57,10 @@ int RunRender(const Invocation& args, TTileData& doc)
     if (!input.Loaded)
         return Fail(path + ": " + input.Problem, ExitFailed);
 
-    return WriteOrFail(args.Value("-o"), EncodePng(renderer.Picture()));
+    if (!args.Has("--figures"))
+        return WriteOrFail(args.Value("-o"), EncodePng(renderer.Picture()));
+    doc.ComputeStats();
+    return WriteOrFail(args.Value("-o"), EncodePng(PictureWithFigures(renderer.Picture(), doc.Stats)));
 }
 
 int RunCode(const Invocation& args, TTileData& doc)

@@ -120,10 +120,14 @@ uint8_t TTileData::CodeOfNo(int32_t no) const
 int32_t TTileData::CellValue(int32_t x, int32_t y) const
 {
     const MapCell c = GetCell(x, y);
-    const int32_t i = IndexOfNo(c.Panel);
-    if (i == 0 || Tile[i].Type < 0)
+    return EntryValue(IndexOfNo(c.Panel), c.Counter);
+}
+
+int32_t TTileData::EntryValue(int32_t index, uint8_t counter) const
+{
+    if (index <= 0 || index >= MaxTiles || Tile[index].Type < 0)
         return 0;
-    return CappedValue(Tile[i], c.Counter);
+    return CappedValue(Tile[index], counter);
 }
 
 std::string TTileData::ValueText(int32_t x, int32_t y) const

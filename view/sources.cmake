@@ -1,5 +1,7 @@
 target_sources(ispln_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EditTool.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FigureBand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BitmapCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapArtwork.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapRenderer.cpp

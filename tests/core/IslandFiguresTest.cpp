@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "document/File1.h"
+#include "stats/FigureDelta.h"
 #include "stats/IslandFigures.h"
 
 namespace {
@@ -265,4 +266,20 @@ TEST(IslandFigures, FigureTextTruncatesTowardZero)
     };
     for (const auto& [figure, text] : cases)
         EXPECT_EQ(FigureText(figure), text) << figure;
+}
+
+TEST(IslandFigures, DeltaTextNamesTheLargestShownChangesFirst)
+{
+    const struct {
+        IslandStats After;
+        const char* Text;
+    } cases[] = {
+        {{}, ""},
+        {{.FoodIncrease = -0.4}, ""},  // the box still shows 0
+        {{.Population = 1200, .FoodIncrease = -300}, "人口 +1,200  食料増加量 −300"},
+        {{.Population = 5, .Area = 1, .FundsIncrease = -1000000, .Farming = 20, .Military = 5},
+         "資金増加量 −1,000,000  農業 +20  人口 +5  ミサイル数 +5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FigureDeltaText(IslandStats{}, c.After), c.Text);
 }
