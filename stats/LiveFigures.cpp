@@ -1,0 +1,37 @@
+#include "stats/LiveFigures.h"
+
+#include "document/File1.h"
+#include "stats/FigureDelta.h"
+
+LiveFigures::LiveFigures(TTileData& doc, QObject* parent) : QObject(parent), doc(doc) {}
+
+void LiveFigures::SetEnabled(bool on)
+{
+    enabled = on;
+    inOperation = false;
+    if (!on) {
+        emit operationChanged(QString());
+        return;
+    }
+    doc.ComputeStats();
+    emit figuresChanged();
+}
+
+void LiveFigures::Changed()
+{
+    if (!enabled)
+        return;
+    if (!inOperation) {
+        before = doc.Stats;
+        inOperation = true;
+        QMetaObject::invokeMethod(this, &LiveFigures::Settle, Qt::QueuedConnection);
+    }
+    doc.ComputeStats();
+    emit figuresChanged();
+    emit operationChanged(QString::fromStdString(FigureDeltaText(before, doc.Stats)));
+}
+
+void LiveFigures::Settle()
+{
+    inOperation = false;
+}
