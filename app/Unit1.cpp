@@ -29,6 +29,7 @@
 #include "dialogs/Messages.h"
 #include "app/Palette.h"
 #include "app/ToolbarIcons.h"
+#include "session/RecoveryCopy.h"
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
 
@@ -71,8 +72,10 @@ QTreeWidget* PaletteView(const QString& heading)
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     : QMainWindow(parent), exeDir(exeDir), args(args)
 {
-    // FormCreate: the window owns its one document.
-    TileData = std::make_unique<TTileData>();
+    // FormCreate: the window shows one map session.
+    Session = new MapSession(this);
+    TileData = &Session->Doc();
+    Session->Recovery().SetFolder(QFileInfo(IniPath()).absolutePath());
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
     setWindowTitle(QStringLiteral("ISPLN  Ver 1.00"));
@@ -103,6 +106,8 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     BuildShortcuts();
     ConnectMap();
+    ConnectSession();
+    ConnectLiveFigures();
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
     TileData->Palette = Palettes.get();
@@ -277,6 +282,9 @@ void TForm1::BuildInfoTab()
         (*p.edit)->setReadOnly(true);
     }
     SpeedButton_In2 = FlatButton(TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
+    // Below the tab's own controls, so none of them moves.
+    CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), TabSheet3);
+    CheckBox_Live->setGeometry(0, 372, 70, 18);
     connect(SpeedButton_In, &QToolButton::clicked, this, &TForm1::SpeedButton_InClick);
     connect(SpeedButton_In2, &QToolButton::clicked, this, &TForm1::SpeedButton_In2Click);
 }
@@ -295,6 +303,9 @@ void TForm1::BuildStatusBar()
             StatusPanel[i]->setAlignment(Qt::AlignCenter);
         StatusBar1->addWidget(StatusPanel[i]);
     }
+    // After the cell panels, which keep their places.
+    StatusFigures = new QLabel;
+    StatusBar1->addWidget(StatusFigures, 1);
 }
 
 void TForm1::ConnectMap()
@@ -304,6 +315,23 @@ void TForm1::ConnectMap()
     Image1->onMouseDown = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
     Image1->onMouseMove = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
     Image1->onMouseUp = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
+}
+
+void TForm1::ConnectSession()
+{
+    connect(Session, &MapSession::modifiedChanged, this, &TForm1::UpdateCaption);
+    connect(Session, &MapSession::fileChanged, this, [this](const QString& path) {
+        if (!path.isEmpty())
+            lastFolder = QFileInfo(path).absolutePath();
+        UpdateCaption();
+    });
+    connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
+    connect(Session, &MapSession::cellsChanged, this, &TForm1::FiguresChanged);
+    connect(Session, &MapSession::mapReplaced, this, &TForm1::FiguresChanged);
+    connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
+    connect(Session, &MapSession::recoveryWriteFailed, this, [this](const QString& reason) {
+        StatusBar1->showMessage(QStringLiteral("復元用ファイルを書き込めません: ") + reason);
+    });
 }
 
 QString TForm1::IniPath() const
@@ -343,8 +371,9 @@ void TForm1::FormShow()
     }
     ApplyConfig(ReadConfig(ini, doc.ExePath), doc);
     Zoom->SetAround(ReadZoom(ini), QPointF(0, 0));  // the view starts at the top left
-    Recent.Read(ini);
-    RecentList->Show(Recent);
+    CheckBox_Live->setChecked(ReadLiveFigures(ini));
+    Session->Recent().Read(ini);
+    RecentList->Show(Session->Recent());
 
     // The first panel is active.
     doc.Selected = 0;
@@ -410,7 +439,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     if (!closed) {
         closed = true;
-        RecoveryOnClose();
+        Session->Recovery().OnClose(closingFromOutside);
         FormClose();
     }
     event->accept();
@@ -427,17 +456,19 @@ bool TForm1::FormClose()
     // one that can no longer be read is not overwritten.
     const std::string path = IniPath().toStdString();
     IniFile ini;
-    std::string error;
-    if (ini.Load(path, &error) || !QFileInfo::exists(IniPath())) {
+    Result done = ini.Load(path);
+    if (done || !QFileInfo::exists(IniPath())) {
         WriteConfig(ini, *TileData);
         WriteZoom(ini, Zoom->Percent());
-        Recent.Write(ini);
-        if (ini.Save(path, &error))
+        WriteLiveFigures(ini, CheckBox_Live->isChecked());
+        Session->Recent().Write(ini);
+        done = ini.Save(path);
+        if (done)
             return true;
     }
     // The user is never trapped in a window that cannot close: tell, then end.
     ShowError(this, QStringLiteral("%1 に書き込めません").arg(IniPath()) +
-                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(error.c_str()) : QString()));
+                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
     return false;
 }
 

@@ -3,9 +3,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "settings/RecentFiles.h"
 #include "document/File1.h"
-#include "document/UnsavedChanges.h"
+#include "session/MapSession.h"
 
 class QCheckBox;
 class QLabel;
@@ -29,6 +28,7 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class LiveFigures;
 class TForm6;
 
 // The dialogs the main window opens; program entry creates them.
@@ -110,15 +110,19 @@ public:
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
+    QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
+    QLabel* StatusFigures = nullptr;         // what the last operation changed
+    LiveFigures* Live = nullptr;             // the figures following the map
 
     bool ListsReady = false;
     bool Panning = false;
     int PanStartX = 0, PanStartY = 0, PanStartH = 0, PanStartV = 0;
-    std::unique_ptr<TTileData> TileData;
+    // The map being edited; the window shows it and keeps none of its state.
+    MapSession* Session = nullptr;
+    TTileData* TileData = nullptr;  // Session's document
     std::unique_ptr<MapRenderer> Renderer;
     std::unique_ptr<Palette> Palettes;
     DialogSet Dialogs;
-    RecentFiles Recent;
 
     // Start-up, shut-down and the window size (Unit1.cpp).
     void FormShow();
@@ -162,7 +166,6 @@ public:
     void CopyPicture();
     void DropDst1FileDrop(const QStringList& files, QPoint point);
     void FileOpenAtStart();
-    void NoteRecentFile(const QString& path);
     void RecentListOpen(const QString& path);
     void SpeedButton_bClick();
     // Opens a map file in place of the map as "Load" does after its dialog,
@@ -173,15 +176,13 @@ public:
     bool SaveMap();
     // "Save" and Ctrl+Shift+S: always through the dialog.
     bool SaveMapAs();
-    QString OpenFile() const { return openFile; }
+    QString OpenFile() const { return Session->FilePath(); }
 
     // Unsaved changes and the recovery copy (Unit1Unsaved.cpp).
-    bool Modified() const;
+    bool Modified() const { return Session->Modified(); }
     // Asks before unsaved changes would be lost; true when the caller may go
     // on (nothing unsaved, saved now, or the user chose not to save).
     bool ConfirmDiscard();
-    // After any change to the map's cells.
-    void CellsChanged();
     QString RecoveryPath() const;
     // How long after the latest change the recovery copy is written.
     void SetRecoveryDelay(int milliseconds);
@@ -209,18 +210,20 @@ private:
     void BuildStatusBar();
     void BuildShortcuts();
     void ConnectMap();
+    void ConnectSession();
+    // The three clear buttons: ask, clear, refresh the history buttons.
+    void ClearMap(void (MapSession::*clear)());
+    void ApplyCode(const QString& text);
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
     bool LoadMapFileUnasked(const QString& path, bool fitWindow);
     bool SaveMapTo(const QString& path);
-    void MarkSaved(const QString& path);
     void UpdateCaption();
     void SetFiguresStale(bool stale);
+    // The map changed: unless they follow it, the figures are stale.
+    void FiguresChanged();
+    void ConnectLiveFigures();
     bool OfferRecovery();
-    void WriteRecovery();
-    void RemoveRecovery();
-    void RecoveryOnClose();
-    QTimer* RecoveryTimer();
     void RejectOpenDialogs();
 
     QString exeDir;
@@ -230,11 +233,6 @@ private:
     bool startupClosed = false;
     bool closingFromOutside = false;
     bool iniUnreadable = false;  // isplan.ini is left untouched on close
-    UnsavedChanges unsaved;
-    QString openFile;
-    QString lastFolder;
-    QTimer* recoveryTimer = nullptr;
-    // The user put off a recovery copy at start-up: it stays as it is.
-    bool recoveryKept = false;
+    QString lastFolder;  // where the file dialogs start
     bool asking = false;  // the unsaved-changes question is up
 };

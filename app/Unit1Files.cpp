@@ -1,7 +1,5 @@
 // Map files and the map size.
 #include <QDir>
-#include <QEvent>
-#include <QFileInfo>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QScrollBar>
@@ -40,18 +38,13 @@ QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
     return dialog.selectedFiles().constFirst();
 }
 
-// The map size when no file gave one: the stored size, or the size dialog.
-// False when the dialog was cancelled.
-bool SetUpMapSize(TTileData& doc, TForm2* dialog)
+// Asks the size dialog; false when it was cancelled.
+bool AskMapSize(TForm2* dialog, int& lastRow, int& lastColumn)
 {
-    if (doc.Sys.MapSize || !dialog) {
-        ApplyStoredMapSize(doc);
-        return true;
-    }
-    if (dialog->exec() != QDialog::Accepted)
+    if (!dialog || dialog->exec() != QDialog::Accepted)
         return false;
-    doc.SetLastY(dialog->ScrollBar1->value() - 1);
-    doc.SetLastX(dialog->ScrollBar2->value() - 1);
+    lastRow = dialog->ScrollBar1->value() - 1;
+    lastColumn = dialog->ScrollBar2->value() - 1;
     return true;
 }
 
@@ -64,26 +57,23 @@ void TForm1::SpeedButton_SaveClick()
 
 bool TForm1::SaveMap()
 {
-    return openFile.isEmpty() ? SaveMapAs() : SaveMapTo(openFile);
+    return OpenFile().isEmpty() ? SaveMapAs() : SaveMapTo(OpenFile());
 }
 
 bool TForm1::SaveMapAs()
 {
-    const QFileInfo open(openFile);
-    const QString path = openFile.isEmpty() ? AskMapFile(this, QFileDialog::AcceptSave, lastFolder)
+    const QFileInfo open(OpenFile());
+    const QString path = OpenFile().isEmpty() ? AskMapFile(this, QFileDialog::AcceptSave, lastFolder)
                                             : AskMapFile(this, QFileDialog::AcceptSave, open.absolutePath(), open.fileName());
     return !path.isEmpty() && SaveMapTo(path);
 }
 
 bool TForm1::SaveMapTo(const QString& path)
 {
-    if (!TileData->SaveMapFile(path.toStdString())) {
+    if (!Session->Save(path)) {
         ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    MarkSaved(path);
-    RemoveRecovery();
-    NoteRecentFile(path);
     return true;
 }
 
@@ -111,32 +101,20 @@ bool TForm1::LoadMapFileUnasked(const QString& path, bool fitWindow)
 {
     // Whatever the result, the history hints and the window follow the map.
     const bool present = MapFilePresent(path.toStdString());
-    const bool loaded = present && TileData->LoadMapFile(path.toStdString());
+    const bool loaded = present && Session->Load(path).Ok;
     if (present && !loaded)
         ShowMessage(this, NotMapFileText);
     UpdateHistoryButtons();
-    if (loaded) {
-        MarkSaved(path);
-        SetFiguresStale(true);
-        NoteRecentFile(path);
-    }
     if (fitWindow && TileData->Sys.Window)
         FitWindowToMap(TileData->LastY, TileData->LastX);
     return loaded;
-}
-
-void TForm1::NoteRecentFile(const QString& path)
-{
-    Recent.Add(QFileInfo(path).absoluteFilePath().toStdString());
-    RecentList->Show(Recent);
 }
 
 void TForm1::RecentListOpen(const QString& path)
 {
     if (!MapFilePresent(path.toStdString())) {
         ShowMessage(this, MissingFileText);
-        Recent.Remove(path.toStdString());
-        RecentList->Show(Recent);
+        Session->ForgetRecent(path);
         return;
     }
     OpenMapFile(path);
@@ -168,17 +146,21 @@ void TForm1::FileOpenAtStart()
 
     bool loaded = false;
     if (!candidate.isEmpty()) {
-        loaded = doc.LoadMapFile(candidate.toStdString());
-        if (loaded) {
-            MarkSaved(candidate);
-            NoteRecentFile(candidate);
-        } else {
+        loaded = Session->Load(candidate).Ok;
+        if (!loaded)
             ShowMessage(this, NotMapFileText);
-        }
         if (StartupInterrupted())
             return;
     }
-    if (!loaded && !SetUpMapSize(doc, Dialogs.Form2)) {
+    // No file gave the size: the stored size, or the size dialog.
+    int lastRow = 0, lastColumn = 0;
+    if (loaded || doc.Sys.MapSize || !Dialogs.Form2) {
+        if (!loaded)
+            ApplyStoredMapSize(doc);
+    } else if (AskMapSize(Dialogs.Form2, lastRow, lastColumn)) {
+        doc.SetLastY(lastRow);
+        doc.SetLastX(lastColumn);
+    } else {
         if (StartupInterrupted())
             return;
         // Cancelling the size ends the program.
@@ -193,14 +175,10 @@ void TForm1::FileOpenAtStart()
 
 void TForm1::SpeedButton_bClick()
 {
-    TForm2* dialog = Dialogs.Form2;
-    if (!dialog || dialog->exec() != QDialog::Accepted)
+    int lastRow = 0, lastColumn = 0;
+    if (!AskMapSize(Dialogs.Form2, lastRow, lastColumn))
         return;
-    TTileData& doc = *TileData;
-    doc.SetLastY(dialog->ScrollBar1->value() - 1);
-    doc.SetLastX(dialog->ScrollBar2->value() - 1);
-    doc.RedrawMap();
-    SetFiguresStale(true);
-    if (doc.Sys.Window)
-        FitWindowToMap(doc.LastY, doc.LastX);
+    Session->SetSize(lastRow, lastColumn);
+    if (TileData->Sys.Window)
+        FitWindowToMap(TileData->LastY, TileData->LastX);
 }

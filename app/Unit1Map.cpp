@@ -30,14 +30,8 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
-    const int32_t before = TileData->BufList->GetIndex();
-    TileData->EditAt(px, py, ToolButton(button));
-    const int32_t after = TileData->BufList->GetIndex();
+    Session->EditAt(px, py, ToolButton(button));
     UpdateHistoryEnabled();
-    if (after != before) {
-        unsaved.Edited(before, after);
-        CellsChanged();
-    }
     StatusFromCursor();
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
@@ -105,55 +99,39 @@ void TForm1::SpeedButton1Click()
 {
     if (!TileData->CanUndo())
         return;
-    TileData->Undo();
+    Session->Undo();
     UpdateHistoryButtons();
-    CellsChanged();
 }
 
 void TForm1::SpeedButton2Click()
 {
     if (!TileData->CanRedo())
         return;
-    TileData->Redo();
+    Session->Redo();
     UpdateHistoryButtons();
-    CellsChanged();
+}
+
+void TForm1::ClearMap(void (MapSession::*clear)())
+{
+    if (!ConfirmDiscard())
+        return;
+    (Session->*clear)();
+    UpdateHistoryButtons();
 }
 
 void TForm1::SpeedButton3Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearPanels();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearPanels);
 }
 
 void TForm1::SpeedButton5Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearMasks();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearMasks);
 }
 
 void TForm1::SpeedButton6Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    TileData->ClearPanels();
-    TileData->ClearMasks();
-    TileData->BufList->Clear();
-    UpdateHistoryButtons();
-    TileData->RedrawMap();
-    unsaved.Rebuilt();
-    CellsChanged();
+    ClearMap(&MapSession::ClearAll);
 }
 
 void TForm1::SpeedButton4Click()

@@ -1,86 +1,26 @@
 // Unsaved changes: the caption, the question before they are lost, and the
-// recovery copy that outlives a crash.
-#include <QFile>
+// restore question for a recovery copy an earlier run left.
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QTimer>
 
 #include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "files/MapFile.h"
-
-namespace {
-
-constexpr int RecoveryDelayMs = 30 * 1000;
-
-// A recovery copy is never larger than the current layout.
-bool IsMapFile(const QString& path)
-{
-    QFile file(path);
-    if (!MapFilePresent(path.toStdString()) || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(static_cast<qint64>(CurrentMapFileSize));
-    MapFileInfo info;
-    return ReadMapBytes(std::string(head.constData(), static_cast<size_t>(head.size())), info);
-}
-
-bool SameFile(const QString& a, const QString& b)
-{
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
-
-}  // namespace
-
-bool TForm1::Modified() const
-{
-    return unsaved.Modified(TileData->BufList->GetIndex());
-}
+#include "session/RecoveryCopy.h"
 
 void TForm1::UpdateCaption()
 {
     QString caption = QStringLiteral("ISPLN  Ver 1.00");
-    if (!openFile.isEmpty())
-        caption += QStringLiteral(" - ") + QFileInfo(openFile).fileName();
+    if (!OpenFile().isEmpty())
+        caption += QStringLiteral(" - ") + QFileInfo(OpenFile()).fileName();
     if (Modified())
         caption += QStringLiteral(" *");
     setWindowTitle(caption);
 }
 
-void TForm1::CellsChanged()
-{
-    UpdateCaption();
-    SetFiguresStale(true);
-    RecoveryTimer()->start();
-}
-
-QTimer* TForm1::RecoveryTimer()
-{
-    if (!recoveryTimer) {
-        recoveryTimer = new QTimer(this);
-        recoveryTimer->setSingleShot(true);
-        recoveryTimer->setInterval(RecoveryDelayMs);
-        connect(recoveryTimer, &QTimer::timeout, this, [this] {
-            if (Modified())
-                WriteRecovery();
-            else
-                RemoveRecovery();
-        });
-    }
-    return recoveryTimer;
-}
-
 void TForm1::SetRecoveryDelay(int milliseconds)
 {
-    RecoveryTimer()->setInterval(milliseconds);
-}
-
-void TForm1::MarkSaved(const QString& path)
-{
-    openFile = path;
-    lastFolder = QFileInfo(path).absolutePath();
-    unsaved.MarkSaved(TileData->BufList->GetIndex());
-    UpdateCaption();
+    Session->Recovery().SetDelay(milliseconds);
 }
 
 void TForm1::SetFiguresStale(bool stale)
@@ -111,59 +51,25 @@ bool TForm1::ConfirmDiscard()
 
 QString TForm1::RecoveryPath() const
 {
-    return QFileInfo(IniPath()).absolutePath() + QStringLiteral("/isplan-recovery.kpl");
-}
-
-void TForm1::WriteRecovery()
-{
-    // A map the user opened under this very name is theirs, not a copy.
-    if (recoveryKept || SameFile(openFile, RecoveryPath()))
-        return;
-    TileData->SaveMapFile(RecoveryPath().toStdString());
-}
-
-void TForm1::RemoveRecovery()
-{
-    if (recoveryKept || SameFile(openFile, RecoveryPath()))
-        return;
-    QFile::remove(RecoveryPath());
-}
-
-void TForm1::RecoveryOnClose()
-{
-    if (recoveryTimer)
-        recoveryTimer->stop();
-    if (closingFromOutside && Modified())
-        WriteRecovery();
-    else
-        RemoveRecovery();
+    return Session->Recovery().Path();
 }
 
 bool TForm1::OfferRecovery()
 {
-    const QString path = RecoveryPath();
-    if (!QFileInfo::exists(path))
+    RecoveryCopy& copy = Session->Recovery();
+    const MapRead offered = copy.Offered();
+    if (!offered.Status)
         return false;
-    if (!IsMapFile(path)) {
-        // Not a map: nothing in it can be restored.
-        if (QFileInfo(path).isFile())
-            QFile::remove(path);
-        return false;
-    }
     switch (AskRestore(this)) {
     case RecoveryAnswer::Restore:
-        break;
+        Session->Restore(offered.Map);
+        return true;
     case RecoveryAnswer::Discard:
-        QFile::remove(path);
+        copy.Remove();
         return false;
     case RecoveryAnswer::Keep:
-        recoveryKept = true;
+        copy.Keep();
         return false;
     }
-    if (!TileData->LoadMapFile(path.toStdString()))
-        return false;
-    openFile.clear();
-    unsaved.Rebuilt();
-    UpdateCaption();
-    return true;
+    return false;
 }

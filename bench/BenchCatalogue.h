@@ -4,9 +4,12 @@
 #include "settings/IniFile.h"
 #include "document/File1.h"
 
+#include <cstdlib>
+
 inline void LoadShippedCatalogue(TTileData& doc)
 {
     IniFile ini;
-    ini.Load(ISPLN_DATA_DIR "/isplan.ini");
+    if (!ini.Load(ISPLN_DATA_DIR "/isplan.ini"))
+        std::abort();  // every figure would measure the wrong thing
     ApplyConfig(ReadConfig(ini, ISPLN_DATA_DIR "/"), doc);
 }

@@ -25,7 +25,8 @@ struct MapFileFixture {
                                    static_cast<uint8_t>((x * y) % (doc.MaskCount + 1))});
         doc.SetLastX(30);
         doc.SetLastY(30);
-        doc.SaveMapFile(path);
+        if (!doc.SaveMapFile(path))
+            std::abort();  // nothing to load
     }
 };
 

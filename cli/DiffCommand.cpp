@@ -3,19 +3,19 @@
 
 #include "cli/Commands.h"
 #include "cli/FigureJson.h"
-#include "cli/Session.h"
+#include "cli/CliCommon.h"
 #include "stats/FigureDelta.h"
 
 namespace {
 
 struct MapSide {
     TTileData& Doc;
-    MapInput Input;
+    MapRead Input;
     std::array<ShownFigureEntry, FigureCount> Figures{};
 
     int Columns() const { return Doc.LastX + 1; }
     int Rows() const { return Doc.LastY + 1; }
-    const MapCell& Cell(int x, int y) const { return Input.Stored.Cells[x][y]; }
+    const MapCell& Cell(int x, int y) const { return Input.Map.Cells[x][y]; }
 };
 
 struct ChangedCell {
@@ -91,16 +91,15 @@ int RunDiff(const Invocation& args, TTileData& docA)
 {
     // B gets a document of its own with the same catalogue.
     TTileData docB;
-    std::string error;
-    if (!LoadCatalogue(docB, CataloguePath(args), error))
-        return Fail(error, ExitFailed);
+    if (const Result loaded = LoadCatalogue(docB, CataloguePath(args)); !loaded)
+        return Fail(loaded.Reason, ExitFailed);
     MapSide sides[2] = {{docA, {}, {}}, {docB, {}, {}}};
     for (int i = 0; i < 2; ++i) {
         MapSide& side = sides[i];
         const std::string& path = args.Operands[static_cast<size_t>(i)];
         side.Input = ReadMapInput(side.Doc, path);
-        if (!side.Input.Loaded)
-            return Fail(path + ": " + side.Input.Problem, ExitFailed);
+        if (!side.Input.Status)
+            return Fail(path + ": " + side.Input.Status.Reason, ExitFailed);
         side.Doc.ComputeStats();
         side.Figures = ShownFigures(side.Doc.Stats);
     }

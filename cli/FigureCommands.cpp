@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "cli/Commands.h"
-#include "cli/Session.h"
+#include "cli/CliCommon.h"
 #include "stats/Breakdown.h"
 #include "cli/FigureJson.h"
 
@@ -43,9 +43,9 @@ QJsonObject FiguresJson(const std::array<ShownFigureEntry, FigureCount>& figures
 int RunStats(const Invocation& args, TTileData& doc)
 {
     const std::string& path = args.Operands[0];
-    const MapInput input = ReadMapInput(doc, path);
-    if (!input.Loaded)
-        return Fail(path + ": " + input.Problem, ExitFailed);
+    const MapRead input = ReadMapInput(doc, path);
+    if (!input.Status)
+        return Fail(path + ": " + input.Status.Reason, ExitFailed);
     doc.ComputeStats();
 
     std::string out;
@@ -62,9 +62,9 @@ int RunStats(const Invocation& args, TTileData& doc)
 int RunBreakdown(const Invocation& args, TTileData& doc)
 {
     const std::string& path = args.Operands[0];
-    const MapInput input = ReadMapInput(doc, path);
-    if (!input.Loaded)
-        return Fail(path + ": " + input.Problem, ExitFailed);
+    const MapRead input = ReadMapInput(doc, path);
+    if (!input.Status)
+        return Fail(path + ": " + input.Status.Reason, ExitFailed);
 
     const std::vector<BreakdownRow> rows = BuildBreakdown(doc);
     std::string out;

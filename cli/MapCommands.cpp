@@ -2,7 +2,7 @@
 #include <charconv>
 
 #include "cli/Commands.h"
-#include "cli/Session.h"
+#include "cli/CliCommon.h"
 #include "view/FigureBand.h"
 #include "view/MapRenderer.h"
 #include "view/PngEncoder.h"
@@ -34,9 +34,8 @@ std::string HeaderNote(const char* what, uint8_t stored, const char* unit)
 
 int WriteOrFail(const std::string& path, const std::string& bytes)
 {
-    std::string error;
-    if (!WriteOutput(path, bytes, error))
-        return Fail("cannot write " + path + ": " + error, ExitFailed);
+    if (const Result written = WriteOutput(path, bytes); !written)
+        return Fail("cannot write " + path + ": " + written.Reason, ExitFailed);
     return ExitOk;
 }
 
@@ -52,10 +51,10 @@ int RunRender(const Invocation& args, TTileData& doc)
     // As at the window's start-up, before the file is opened.
     doc.SetLastX(0);
     doc.SetLastY(0);
-    const MapInput input = ReadMapInput(doc, path);
+    const MapRead input = ReadMapInput(doc, path);
     doc.View = nullptr;
-    if (!input.Loaded)
-        return Fail(path + ": " + input.Problem, ExitFailed);
+    if (!input.Status)
+        return Fail(path + ": " + input.Status.Reason, ExitFailed);
 
     if (!args.Has("--figures"))
         return WriteOrFail(args.Value("-o"), EncodePng(renderer.Picture()));
@@ -66,9 +65,9 @@ int RunRender(const Invocation& args, TTileData& doc)
 int RunCode(const Invocation& args, TTileData& doc)
 {
     const std::string& path = args.Operands[0];
-    const MapInput input = ReadMapInput(doc, path);
-    if (!input.Loaded)
-        return Fail(path + ": " + input.Problem, ExitFailed);
+    const MapRead input = ReadMapInput(doc, path);
+    if (!input.Status)
+        return Fail(path + ": " + input.Status.Reason, ExitFailed);
     PrintOut(doc.EncodeMapCode() + "\n");
     return ExitOk;
 }
@@ -88,21 +87,21 @@ int RunDecode(const Invocation& args, TTileData& doc)
 int RunConvert(const Invocation& args, TTileData& doc)
 {
     const std::string& path = args.Operands[0];
-    const MapInput input = ReadMapInput(doc, path);
-    if (!input.Loaded)
-        return Fail(path + ": " + input.Problem, ExitFailed);
-    return WriteOrFail(args.Value("-o"), MapFileBytes(input.Stored));
+    const MapRead input = ReadMapInput(doc, path);
+    if (!input.Status)
+        return Fail(path + ": " + input.Status.Reason, ExitFailed);
+    return WriteOrFail(args.Value("-o"), MapFileBytes(input.Map));
 }
 
 int RunCheck(const Invocation& args, TTileData& doc)
 {
     const std::string& path = args.Operands[0];
-    const MapInput input = ReadMapInput(doc, path);
-    if (!input.Loaded) {
-        PrintOut(path + ": refused: " + input.Problem + "\n");
+    const MapRead input = ReadMapInput(doc, path);
+    if (!input.Status) {
+        PrintOut(path + ": refused: " + input.Status.Reason + "\n");
         return ExitFailed;
     }
-    const MapFileInfo& stored = input.Stored;
+    const MapFileInfo& stored = input.Map;
     const bool older = stored.Layout == MapLayout::Older;
     PrintOut(path + ": loads as " + (older ? "KPL02 (older layout, no masks)" : "KPL03") + ", " +
              std::to_string(doc.LastX + 1) + " columns × " + std::to_string(doc.LastY + 1) + " rows\n" +

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
-#include "cli/Session.h"
+#include "cli/CliCommon.h"
 
 namespace {
 
@@ -20,9 +20,8 @@ int Run(const ParseResult& parsed)
 
     TTileData doc;
     if (args.Action.NeedsCatalogue) {
-        std::string error;
-        if (!LoadCatalogue(doc, CataloguePath(args), error))
-            return Fail(error, ExitFailed);
+        if (const Result loaded = LoadCatalogue(doc, CataloguePath(args)); !loaded)
+            return Fail(loaded.Reason, ExitFailed);
     }
     return args.Action.Run(args, doc);
 }

@@ -13,6 +13,8 @@ void TBufList::SetIndex(int32_t v)
 HistoryEntry& TBufList::Add()
 {
     // A new change discards everything that was undone.
+    if (CleanIndex > Index)
+        CleanReachable = false;
     while (GetCount() > Index + 1)
         List.pop_back();
     List.push_back(std::make_unique<HistoryEntry>());
@@ -25,6 +27,8 @@ void TBufList::Delete(int32_t position)
     if (position < 0 || position >= GetCount())
         return;
     List.erase(List.begin() + position);
+    if (position <= CleanIndex)
+        CleanReachable = false;
     SetIndex(Index);
 }
 
@@ -32,4 +36,5 @@ void TBufList::Clear()
 {
     List.clear();
     Index = -1;
+    CleanReachable = false;
 }

@@ -34,7 +34,18 @@ public:
     void Delete(int32_t position);
     void Clear();
 
+    // The clean position, as an undo stack's clean index: the position at
+    // the last save or load. Undoing or redoing back to it makes the map
+    // unchanged again, unless it was discarded (an edit after undoing past
+    // it, Clear, Delete before it) or reset (a change the history does not
+    // record).
+    void SetClean() { CleanIndex = Index, CleanReachable = true; }
+    void ResetClean() { CleanReachable = false; }
+    bool IsClean() const { return CleanReachable && Index == CleanIndex; }
+
 private:
     std::vector<std::unique_ptr<HistoryEntry>> List;
     int32_t Index = -1;
+    int32_t CleanIndex = -1;
+    bool CleanReachable = true;
 };

@@ -124,7 +124,9 @@ void InjectWriteFault(WriteStep step, int errorNumber)
     faultErrno = errorNumber;
 }
 
-bool WriteDescriptorChecked(int fd, const std::string& bytes, std::string* error)
+namespace {
+
+bool WriteDescriptor(int fd, const std::string& bytes, std::string* error)
 {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -140,7 +142,7 @@ bool WriteDescriptorChecked(int fd, const std::string& bytes, std::string* error
     return true;
 }
 
-bool WriteFileChecked(const std::string& path, const std::string& bytes, std::string* error)
+bool WriteFile(const std::string& path, const std::string& bytes, std::string* error)
 {
     if (path.empty())
         return Failed(error, ENOENT);
@@ -187,7 +189,7 @@ bool WriteFileChecked(const std::string& path, const std::string& bytes, std::st
     return true;
 }
 
-bool ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes, std::string* error)
+bool ReadFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes, std::string* error)
 {
     bytes.clear();
     // Non-blocking, so a FIFO or a device cannot hold the caller up.
@@ -237,4 +239,30 @@ bool ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std:
         return false;
     }
     return true;
+}
+
+// The answer in one value: true, or false with the reason.
+Result Answer(bool done, const std::string& reason)
+{
+    return done ? Result::Success() : Result::Failure(reason);
+}
+
+}  // namespace
+
+Result WriteDescriptorChecked(int fd, const std::string& bytes)
+{
+    std::string reason;
+    return Answer(WriteDescriptor(fd, bytes, &reason), reason);
+}
+
+Result WriteFileChecked(const std::string& path, const std::string& bytes)
+{
+    std::string reason;
+    return Answer(WriteFile(path, bytes, &reason), reason);
+}
+
+Result ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes)
+{
+    std::string reason;
+    return Answer(ReadFile(path, limit, over, bytes, &reason), reason);
 }

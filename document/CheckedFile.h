@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <string>
 
-// Writes `bytes` as the whole content of `path` and reports the system's
-// reason (strerror) in `error` on failure.
+#include "document/Result.h"
+
+// Writes `bytes` as the whole content of `path`; a failure carries the
+// system's reason (strerror).
 // - A regular file (or a new one) is written to a temporary file beside it,
 //   flushed, synced, closed and renamed over it: on failure the previous
 //   file is byte-identical and the temporary file is gone.
@@ -14,11 +16,11 @@
 //   be written, it is written in place, every step still checked.
 // - An existing device, FIFO or socket is written into, never replaced; a
 //   folder is refused. Links are written through: their target is replaced.
-bool WriteFileChecked(const std::string& path, const std::string& bytes, std::string* error);
+Result WriteFileChecked(const std::string& path, const std::string& bytes);
 
 // Writes all of `bytes` to an open descriptor (standard output): every
 // write checked, nothing closed.
-bool WriteDescriptorChecked(int fd, const std::string& bytes, std::string* error);
+Result WriteDescriptorChecked(int fd, const std::string& bytes);
 
 enum class OverLimit {
     Refuse,    // a longer file is not read at all
@@ -27,9 +29,8 @@ enum class OverLimit {
 
 // Reads a regular file (links followed) of at most `limit` bytes. A folder,
 // FIFO, device or socket is refused without blocking. On failure `bytes` is
-// empty and `error` says why.
-bool ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes,
-                     std::string* error);
+// empty.
+Result ReadRegularFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes);
 
 // Test seam: make the next writes fail at one step with the given errno
 // (Open is the creation of the temporary file) until reset with None.

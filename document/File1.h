@@ -8,8 +8,10 @@
 #include "document/BufList.h"
 #include "document/IslandStats.h"
 #include "document/MapCell.h"
+#include "document/Result.h"
 #include "document/TileList.h"
 
+struct MapFileInfo;
 class MapView;
 class PaletteSink;
 
@@ -104,10 +106,12 @@ public:
     void ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value);
     void ChangeMask(int32_t x, int32_t y, int32_t m);
 
-    // Map files (files/). SaveMapFile reports whether the file was written
-    // (through WriteFileChecked; `error` gets the system's reason).
-    bool SaveMapFile(const std::string& fileName, std::string* error = nullptr);
-    bool LoadMapFile(const std::string& fileName);
+    // Map files (files/), through WriteFileChecked and ReadMapFile.
+    Result SaveMapFile(const std::string& fileName) const;
+    Result LoadMapFile(const std::string& fileName);
+    // Takes a map read from a file: cells, shown size, a fresh picture and
+    // an empty history.
+    void TakeMap(const MapFileInfo& info);
 
     // Pseudo-map code (files/).
     std::string EncodeMapCode() const;

@@ -87,25 +87,52 @@ bool MapFilePresent(const std::string& path)
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool TTileData::SaveMapFile(const std::string& fileName, std::string* error)
+MapRead ReadMapFile(const std::string& path)
 {
-    // A failed save never damages the file that was there.
-    return WriteFileChecked(fileName, MapFileBytes(*this), error);
+    MapRead read;
+    const auto fail = [&read](MapFileFault fault, std::string reason) {
+        read.Fault = fault;
+        read.Status = Result::Failure(std::move(reason));
+        return read;
+    };
+    // By the name's bytes, as given: it need not be UTF-8.
+    struct stat info;
+    if (path.empty() || ::stat(path.c_str(), &info) != 0)
+        return fail(MapFileFault::Missing, "no such file");
+    if (!S_ISREG(info.st_mode))
+        return fail(MapFileFault::NotRegularFile, "not a regular file");
+    // Nothing past the current layout matters, however large the file.
+    std::string bytes;
+    if (Result got = ReadRegularFile(path, CurrentMapFileSize, OverLimit::Truncate, bytes); !got)
+        return fail(got.Reason == "not a regular file" ? MapFileFault::NotRegularFile : MapFileFault::Unreadable,
+                    "cannot be read (" + got.Reason + ")");
+    MapFileFault fault = MapFileFault::None;
+    if (ReadMapBytes(bytes, read.Map, &fault))
+        return read;
+    if (fault == MapFileFault::UnknownIdentifier)
+        return fail(fault, "not a map file: it does not begin with \"KPL03\" or \"KPL02\" and a zero byte");
+    const bool current = bytes.compare(0, 5, "KPL03") == 0;
+    const size_t needed = current ? CurrentMapFileSize : OlderMapFileSize;
+    return fail(fault, std::string("incomplete map file: a ") + (current ? "KPL03" : "KPL02") + " file needs " +
+                           std::to_string(needed) + " bytes, this one has " + std::to_string(bytes.size()));
 }
 
-bool TTileData::LoadMapFile(const std::string& fileName)
+Result TTileData::SaveMapFile(const std::string& fileName) const
 {
-    if (!MapFilePresent(fileName))
-        return false;
-    // Nothing past the current layout matters, however large the file.
-    std::string head;
-    if (!ReadRegularFile(fileName, CurrentMapFileSize, OverLimit::Truncate, head, nullptr))
-        return false;
+    // A failed save never damages the file that was there.
+    return WriteFileChecked(fileName, MapFileBytes(*this));
+}
 
-    MapFileInfo info;
-    if (!ReadMapBytes(head, info))
-        return false;
+Result TTileData::LoadMapFile(const std::string& fileName)
+{
+    MapRead read = ReadMapFile(fileName);
+    if (read.Status)
+        TakeMap(read.Map);
+    return read.Status;
+}
 
+void TTileData::TakeMap(const MapFileInfo& info)
+{
     std::copy(&info.Cells[0][0], &info.Cells[0][0] + GridSize * GridSize, &Map[0][0]);
     // Each setter ignores a value above 30 and keeps that direction's size.
     SetLastY(info.LastY);
@@ -115,5 +142,4 @@ bool TTileData::LoadMapFile(const std::string& fileName)
     ResizePicture();
     RedrawMap();
     BufList->Clear();
-    return true;
 }

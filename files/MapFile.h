@@ -20,14 +20,18 @@
 
 #include "document/File1.h"
 #include "document/MapCell.h"
+#include "document/Result.h"
 
 enum class MapLayout { Current, Older };
 
-// Why a byte string is not a map file.
+// Why a file or a byte string is not a map.
 enum class MapFileFault {
     None,
     UnknownIdentifier,  // does not begin with "KPL03\0" or "KPL02\0"
     TooShort,           // identifier known, but the cell block is incomplete
+    Missing,            // no such file
+    NotRegularFile,     // a folder, pipe, device or socket
+    Unreadable,         // the system refused to read it
 };
 
 constexpr size_t MapHeaderSize = 8;
@@ -50,6 +54,17 @@ bool ReadMapBytes(const std::string& bytes, MapFileInfo& info, MapFileFault* fau
 std::string MapFileBytes(const MapFileInfo& info);
 // The current layout for the document's grid and shown size.
 std::string MapFileBytes(const TTileData& doc);
+
+// A map file read from disk: the map, or the fault and its reason in words.
+struct MapRead {
+    Result Status;
+    MapFileFault Fault = MapFileFault::None;
+    MapFileInfo Map;
+};
+
+// The one reader of map files: reads the file once (no byte past the
+// current layout's length) and parses it.
+MapRead ReadMapFile(const std::string& path);
 
 // Whether the path names a file a map can be read from: a folder, a pipe or
 // a device counts as missing.

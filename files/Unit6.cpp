@@ -64,12 +64,6 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm6::Attach(TTileData* doc, std::function<void()> afterSet, std::function<bool()> beforeSet)
-{
-    doc_ = doc;
-    afterSet_ = std::move(afterSet);
-    beforeSet_ = std::move(beforeSet);
-}
 
 void TForm6::SpeedButton1Click()
 {
@@ -81,13 +75,11 @@ void TForm6::SpeedButton1Click()
 
 void TForm6::SpeedButton2Click()
 {
-    if (!doc_ || (beforeSet_ && !beforeSet_()))
-        return;
-    Memo2->clear();
-    std::vector<std::string> trace;
-    doc_->ApplyMapCode(Memo1->toPlainText().toStdString(), &trace);
-    if (afterSet_)
-        afterSet_();
+    emit setRequested(Memo1->toPlainText());
+}
+
+void TForm6::ShowTrace(const std::vector<std::string>& trace)
+{
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(trace.size()));
     for (const std::string& line : trace)

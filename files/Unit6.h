@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
-#include <functional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -15,9 +16,10 @@ class TForm6 : public QDialog {
 public:
     explicit TForm6(QWidget* parent = nullptr);
 
-    // The document to convert, what the owner refreshes after "Set", and
-    // what it asks before "Set" replaces the map (false: leave it).
-    void Attach(TTileData* doc, std::function<void()> afterSet, std::function<bool()> beforeSet = {});
+    // The document "Get" converts.
+    void Attach(const TTileData* doc) { doc_ = doc; }
+    // The decoder's steps after "Set", below the code.
+    void ShowTrace(const std::vector<std::string>& trace);
 
     QLabel* Label1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
@@ -33,8 +35,10 @@ public:
     // Puts the code on the clipboard; an empty box is filled first, as "Get" does.
     void SpeedButton3Click();
 
+signals:
+    // "Set": the owner rebuilds the map from the code (or leaves it).
+    void setRequested(const QString& code);
+
 private:
-    TTileData* doc_ = nullptr;
-    std::function<void()> afterSet_;
-    std::function<bool()> beforeSet_;
+    const TTileData* doc_ = nullptr;
 };

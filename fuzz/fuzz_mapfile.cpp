@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     MapFileInfo info;
     const bool readable = ReadMapBytes(bytes, info);
-    const bool loaded = doc.LoadMapFile(path);
+    const bool loaded = doc.LoadMapFile(path).Ok;
     if (loaded != readable)
         std::abort();
     if (!loaded && !(Snapshot(doc) == before))

@@ -158,14 +158,15 @@ bool HeaderName(const std::string& text, std::string* name)
 
 } // namespace
 
-bool IniFile::Load(const std::string& path, std::string* error)
+Result IniFile::Load(const std::string& path)
 {
     sections_.clear();
     sectionIndex_.clear();
     eol_ = "\r\n";
     std::string bytes;
-    if (!ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes, error)) return false;
-    return LoadFromBytes(bytes);
+    if (Result read = ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes); !read) return read;
+    LoadFromBytes(bytes);  // any bytes are some ini text
+    return Result::Success();
 }
 
 bool IniFile::LoadFromBytes(const std::string& bytes)
@@ -338,7 +339,7 @@ std::string IniFile::ToBytes() const
     return out;
 }
 
-bool IniFile::Save(const std::string& path, std::string* error) const
+Result IniFile::Save(const std::string& path) const
 {
-    return WriteFileChecked(path, ToBytes(), error);
+    return WriteFileChecked(path, ToBytes());
 }

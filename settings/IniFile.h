@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "document/Result.h"
+
 // isplan.ini: Shift-JIS (CP932) on disk, UTF-8 in this interface.
 //
 // Every line is kept with its own bytes and line ending, so lines the
@@ -20,9 +22,8 @@ public:
     static constexpr size_t MaxFileBytes = 4 << 20;
 
     // Reads the file when it is a regular file of at most MaxFileBytes; a
-    // missing or unreadable one leaves the object empty and returns false,
-    // with the reason in `error` when given.
-    bool Load(const std::string& path, std::string* error = nullptr);
+    // missing or unreadable one leaves the object empty and says why.
+    Result Load(const std::string& path);
     // Same as Load, from the file's bytes.
     bool LoadFromBytes(const std::string& bytes);
 
@@ -46,8 +47,8 @@ public:
     static bool CanEncode(const std::string& text);
 
     // Writes through WriteFileChecked: on failure the previous file stays
-    // whole and `error` gives the system's reason.
-    bool Save(const std::string& path, std::string* error) const;
+    // whole and the result gives the system's reason.
+    Result Save(const std::string& path) const;
     // The bytes Save would write.
     std::string ToBytes() const;
 

@@ -1,9 +1,14 @@
 #include "stats/LiveFigures.h"
 
 #include "document/File1.h"
+#include "session/MapSession.h"
 #include "stats/FigureDelta.h"
 
-LiveFigures::LiveFigures(TTileData& doc, QObject* parent) : QObject(parent), doc(doc) {}
+LiveFigures::LiveFigures(MapSession& session, QObject* parent) : QObject(parent), doc(session.Doc())
+{
+    connect(&session, &MapSession::cellsChanged, this, &LiveFigures::Changed);
+    connect(&session, &MapSession::mapReplaced, this, &LiveFigures::Changed);
+}
 
 void LiveFigures::SetEnabled(bool on)
 {

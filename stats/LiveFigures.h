@@ -7,19 +7,22 @@
 
 #include "document/IslandStats.h"
 
+class MapSession;
 class TTileData;
 
 class LiveFigures : public QObject {
     Q_OBJECT
 public:
-    explicit LiveFigures(TTileData& doc, QObject* parent = nullptr);
+    // Follows every change the session announces.
+    explicit LiveFigures(MapSession& session, QObject* parent = nullptr);
 
     bool Enabled() const { return enabled; }
     // Turning on recomputes at once, with no change to tell.
     void SetEnabled(bool on);
 
 public slots:
-    // The map, the catalogue or a rate changed. What is announced before the
+    // The map, the catalogue or a rate changed (the session's changes are
+    // followed already). What is announced before the
     // event loop runs again is one operation: one user action may change
     // the map in several steps.
     void Changed();

@@ -19,7 +19,7 @@ constexpr int kMaxBitmapSide = 1024;
 QImage ReadBitmapPart(const QString& path, QSize part)
 {
     std::string bytes;
-    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxBitmapBytes, OverLimit::Refuse, bytes, nullptr))
+    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxBitmapBytes, OverLimit::Refuse, bytes))
         return {};
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);

@@ -13,10 +13,8 @@ bool SavePicturePng(const QImage& picture, const QString& path, QString* error)
             *error = QStringLiteral("there is no picture");
         return false;
     }
-    std::string reason;
-    if (WriteFileChecked(QFile::encodeName(path).toStdString(), png, &reason))
-        return true;
-    if (error)
-        *error = QString::fromLocal8Bit(reason.c_str());
-    return false;
+    const Result written = WriteFileChecked(QFile::encodeName(path).toStdString(), png);
+    if (!written && error)
+        *error = QString::fromLocal8Bit(written.Reason.c_str());
+    return written.Ok;
 }

@@ -82,9 +82,9 @@ TEST(IniFile, OnlyARegularFileOfAtMostFourMebibytesIsRead)
     };
     for (const Case& c : cases) {
         IniFile ini;
-        std::string error;
-        EXPECT_EQ(ini.Load(c.path, &error), c.read) << c.path;
-        EXPECT_EQ(error.empty(), c.read) << c.path << ": " << error;
+        const Result read = ini.Load(c.path);
+        EXPECT_EQ(read.Ok, c.read) << c.path;
+        EXPECT_EQ(read.Reason.empty(), c.read) << c.path << ": " << read.Reason;
         EXPECT_EQ(ini.ReadInteger("S", "k", 0), c.read ? 1 : 0) << c.path;
     }
 }
@@ -327,8 +327,8 @@ TEST(IniFile, SaveAndLoadAgain)
     const QString path = dir.filePath("isplan.ini");
     IniFile ini;
     ini.WriteString("海", "Name", kSeaOfTableUtf8);
-    std::string error;
-    ASSERT_TRUE(ini.Save(path.toStdString(), &error)) << error;
+    const Result saved = ini.Save(path.toStdString());
+    ASSERT_TRUE(saved) << saved.Reason;
     EXPECT_EQ(ReadFileBytes(path), "[" + kSeaSjis + "]\r\nName=" + kSeaOfTableSjis + "\r\n");
 
     IniFile back;
@@ -353,14 +353,14 @@ TEST(IniFile, FailedSaveLeavesOldFile)
 
     const QString targets[] = {plainFile + "/isplan.ini", subDir};
     for (const QString& target : targets) {
-        std::string error;
-        EXPECT_FALSE(ini.Save(target.toStdString(), &error)) << target.toStdString();
-        EXPECT_FALSE(error.empty());
+        const Result saved = ini.Save(target.toStdString());
+        EXPECT_FALSE(saved) << target.toStdString();
+        EXPECT_FALSE(saved.Reason.empty());
     }
     EXPECT_EQ(ReadFileBytes(plainFile), old);
-    EXPECT_TRUE(ini.Save(longName.toStdString(), nullptr));
+    EXPECT_TRUE(ini.Save(longName.toStdString()));
     EXPECT_EQ(ReadFileBytes(longName), "[S]\r\nk=new\r\n");
     EXPECT_TRUE(QFileInfo(subDir).isDir());
-    EXPECT_TRUE(ini.Save(plainFile.toStdString(), nullptr));
+    EXPECT_TRUE(ini.Save(plainFile.toStdString()));
     EXPECT_EQ(ReadFileBytes(plainFile), "[S]\r\nk=new\r\n");
 }

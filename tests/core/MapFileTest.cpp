@@ -386,14 +386,13 @@ TEST_F(MapFileTest, EachFailingWriteStepIsReportedAndKeepsTheOldFile)
     for (const Case& c : cases) {
         WriteAll(Path("a.kpl"), old);
         InjectWriteFault(c.step, c.error);
-        std::string error;
-        const bool written = doc->SaveMapFile(StdPath("a.kpl"), &error);
+        const Result written = doc->SaveMapFile(StdPath("a.kpl"));
         InjectWriteFault(WriteStep::None, 0);
         const int step = static_cast<int>(c.step);
-        EXPECT_EQ(written, c.written) << step;
+        EXPECT_EQ(written.Ok, c.written) << step;
         EXPECT_TRUE(ReadAll(Path("a.kpl")) == (c.written ? MapFileBytes(*doc) : old)) << step;
         if (!c.written)
-            EXPECT_EQ(error, std::strerror(c.error)) << step;
+            EXPECT_EQ(written.Reason, std::strerror(c.error)) << step;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.kpl"}) << step;
     }
 }
@@ -423,9 +422,9 @@ TEST_F(MapFileTest, AFullDiskIsReportedAndKeepsTheOldFile)
         }
     }
     doc->Map[0][0] = MapCell{9, 9, 9};
-    std::string error;
-    EXPECT_FALSE(doc->SaveMapFile(StdPath("disk/old.kpl"), &error));
-    EXPECT_EQ(error, std::strerror(ENOSPC));
+    const Result written = doc->SaveMapFile(StdPath("disk/old.kpl"));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.Reason, std::strerror(ENOSPC));
     EXPECT_TRUE(ReadAll(Path("disk/old.kpl")) == old);
     EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "old.kpl"}));
 }
@@ -442,8 +441,8 @@ TEST_F(MapFileTest, DevicesFifosAndLinksToThemAreWrittenIntoNeverReplaced)
     ASSERT_GE(reader, 0);
     auto doc = MarkedDocument(4, 4);
     for (const std::string& target : {node, fifo, link}) {
-        std::string error;
-        EXPECT_TRUE(doc->SaveMapFile(target, &error)) << target << ": " << error;
+        const Result written = doc->SaveMapFile(target);
+        EXPECT_TRUE(written) << target << ": " << written.Reason;
     }
     std::string piped(CurrentMapFileSize + 1, '\0');
     EXPECT_EQ(::read(reader, piped.data(), piped.size()), static_cast<ssize_t>(CurrentMapFileSize));

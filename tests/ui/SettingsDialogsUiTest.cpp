@@ -876,8 +876,7 @@ TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
 
     // The next start reads the settings back into the dialog.
     ini.WriteBool("System", "MapSize", true);  // start without the size dialog
-    std::string error;
-    ASSERT_TRUE(ini.Save(app.Path("isplan.ini").toStdString(), &error));
+    ASSERT_TRUE(ini.Save(app.Path("isplan.ini").toStdString()));
     AppWindows next(app.folder.path(), {});
     next.Form1->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(next.Form1.get(), 200));

@@ -52,7 +52,7 @@ TEST(Shutdown, ACloseFromOutsideCancelsAnOpenDialog)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(app.Form1().isVisible());
     IniFile ini;
-    ini.Load(app.Path("isplan.ini").toStdString());
+    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
     EXPECT_EQ(ReadConfig(ini, "/x/").Gold, 77);
     EXPECT_NE(ini.ToBytes(), before.toStdString());
 }

@@ -19,20 +19,14 @@ std::string CataloguePath(const Invocation& args);
 
 // Fills a fresh document as the window's start-up does: settings, rates and
 // both catalogues from the file, tile and mask bitmaps in the Image/ folder
-// beside it. The file is only read. False with `error` when it is missing.
-bool LoadCatalogue(TTileData& doc, const std::string& iniPath, std::string& error);
+// beside it. The file is only read; a failure says why.
+Result LoadCatalogue(TTileData& doc, const std::string& iniPath);
 
-// A map file, taken or refused exactly as the window's Load does it.
-struct MapInput {
-    bool Loaded = false;
-    std::string Problem;  // why it was refused
-    MapFileInfo Stored;   // the file's layout, header bytes and cells as stored
-};
+// Reads the map file with the window's own reader and, when it is taken,
+// loads it into `doc` (drawing it when a view is attached); a refused file
+// leaves `doc` as it was. The result keeps the file's layout, header bytes
+// and cells as stored.
+MapRead ReadMapInput(TTileData& doc, const std::string& path);
 
-// Loads the file into `doc` through the window's own Load (drawing it when a
-// view is attached); a refused file leaves `doc` as it was.
-MapInput ReadMapInput(TTileData& doc, const std::string& path);
-
-// Writes through WriteFileChecked, or to standard output when `path` is
-// "-"; `error` gives the system's reason on failure.
-bool WriteOutput(const std::string& path, const std::string& bytes, std::string& error);
+// Writes through WriteFileChecked, or to standard output when `path` is "-".
+Result WriteOutput(const std::string& path, const std::string& bytes);

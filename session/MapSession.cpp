@@ -1,0 +1,177 @@
+#include "session/MapSession.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "files/MapFile.h"
+#include "session/RecoveryCopy.h"
+
+MapSession::MapSession(QObject* parent)
+    : QObject(parent), doc(std::make_unique<TTileData>()), recovery(std::make_unique<RecoveryCopy>(*this))
+{
+    connect(recovery.get(), &RecoveryCopy::writeFailed, this, &MapSession::recoveryWriteFailed);
+}
+
+MapSession::~MapSession() = default;
+
+void MapSession::Announce()
+{
+    if (Modified() != shownModified) {
+        shownModified = Modified();
+        emit modifiedChanged(shownModified);
+    }
+    if (CanUndo() != shownUndo || CanRedo() != shownRedo) {
+        shownUndo = CanUndo();
+        shownRedo = CanRedo();
+        emit historyChanged(shownUndo, shownRedo);
+    }
+}
+
+void MapSession::Changed()
+{
+    recovery->NoteChanged();
+    Announce();
+}
+
+void MapSession::ReplacedWithoutHistory()
+{
+    // No history position leads back to the saved map any more.
+    doc->BufList->Clear();
+    doc->RedrawMap();
+    emit mapReplaced();
+    Changed();
+}
+
+void MapSession::EditAt(int px, int py, MouseButton button)
+{
+    const int32_t before = doc->BufList->GetIndex();
+    doc->EditAt(px, py, button);
+    const int32_t after = doc->BufList->GetIndex();
+    if (after == before)
+        return;
+    QList<QPoint> cells;
+    for (int32_t i = before + 1; i <= after; ++i)
+        cells << QPoint(doc->BufList->GetItem(i).X, doc->BufList->GetItem(i).Y);
+    emit cellsChanged(cells);
+    Changed();
+}
+
+void MapSession::Undo()
+{
+    if (!CanUndo())
+        return;
+    const HistoryEntry& e = doc->BufList->GetItem(doc->BufList->GetIndex());
+    const QPoint cell(e.X, e.Y);
+    doc->Undo();
+    emit cellsChanged({cell});
+    Changed();
+}
+
+void MapSession::Redo()
+{
+    if (!CanRedo())
+        return;
+    doc->Redo();
+    const HistoryEntry& e = doc->BufList->GetItem(doc->BufList->GetIndex());
+    emit cellsChanged({QPoint(e.X, e.Y)});
+    Changed();
+}
+
+void MapSession::ClearPanels()
+{
+    doc->ClearPanels();
+    ReplacedWithoutHistory();
+}
+
+void MapSession::ClearMasks()
+{
+    doc->ClearMasks();
+    ReplacedWithoutHistory();
+}
+
+void MapSession::ClearAll()
+{
+    doc->ClearPanels();
+    doc->ClearMasks();
+    ReplacedWithoutHistory();
+}
+
+std::vector<std::string> MapSession::ApplyMapCode(const std::string& text)
+{
+    std::vector<std::string> trace;
+    doc->ApplyMapCode(text, &trace);  // draws and empties the history itself
+    emit mapReplaced();
+    Changed();
+    return trace;
+}
+
+void MapSession::SetSize(int lastRow, int lastColumn)
+{
+    const int32_t rows = doc->LastY, columns = doc->LastX;
+    doc->SetLastY(lastRow);
+    doc->SetLastX(lastColumn);
+    doc->RedrawMap();
+    emit mapReplaced();
+    // The history does not record sizes: another size cannot be undone to
+    // the saved map.
+    if (doc->LastY != rows || doc->LastX != columns) {
+        doc->BufList->ResetClean();
+        Changed();
+    }
+}
+
+Result MapSession::Load(const QString& path)
+{
+    const MapRead read = ReadMapFile(QFile::encodeName(path).toStdString());
+    if (!read.Status)
+        return read.Status;
+    doc->TakeMap(read.Map);
+    doc->BufList->SetClean();
+    emit mapReplaced();
+    SetFilePath(path);
+    NoteRecent(path);
+    Announce();
+    return read.Status;
+}
+
+Result MapSession::Save(const QString& path)
+{
+    Result written = doc->SaveMapFile(QFile::encodeName(path).toStdString());
+    if (!written)
+        return written;
+    doc->BufList->SetClean();
+    SetFilePath(path);
+    recovery->Remove();
+    NoteRecent(path);
+    Announce();
+    return written;
+}
+
+void MapSession::Restore(const MapFileInfo& map)
+{
+    doc->TakeMap(map);
+    doc->BufList->ResetClean();
+    emit mapReplaced();
+    SetFilePath(QString());
+    Announce();
+}
+
+void MapSession::SetFilePath(const QString& path)
+{
+    if (path == filePath)
+        return;
+    filePath = path;
+    emit fileChanged(filePath);
+}
+
+void MapSession::NoteRecent(const QString& path)
+{
+    recent.Add(QFileInfo(path).absoluteFilePath().toStdString());
+    emit recentChanged();
+}
+
+void MapSession::ForgetRecent(const QString& path)
+{
+    recent.Remove(path.toStdString());
+    emit recentChanged();
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The island being edited, as one object the window observes: the
+// document and its history, the open file, whether there are unsaved
+// changes, loading and saving, the recovery copy and the recent files.
+// Every change a save would write goes through here, so the modified
+// state (the history's clean position) can never be forgotten.
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/File1.h"
+#include "document/Result.h"
+#include "settings/RecentFiles.h"
+
+struct MapFileInfo;
+class RecoveryCopy;
+
+class MapSession : public QObject {
+    Q_OBJECT
+public:
+    explicit MapSession(QObject* parent = nullptr);
+    ~MapSession() override;
+
+    TTileData& Doc() { return *doc; }
+    const TTileData& Doc() const { return *doc; }
+    // The map file the map came from or was last saved to; empty for none.
+    QString FilePath() const { return filePath; }
+    // Whether the map differs from the file (or from the empty start).
+    bool Modified() const { return !doc->BufList->IsClean(); }
+    bool CanUndo() const { return doc->CanUndo(); }
+    bool CanRedo() const { return doc->CanRedo(); }
+
+    // A click becomes an edit: one press at picture pixel (px, py).
+    void EditAt(int px, int py, MouseButton button);
+    void Undo();
+    void Redo();
+    void ClearPanels();
+    void ClearMasks();
+    void ClearAll();
+    // Rebuilds the map from pseudo-map code; returns the decoder's trace.
+    std::vector<std::string> ApplyMapCode(const std::string& text);
+    // The shown size, as last indices; another size is a change to save.
+    void SetSize(int lastRow, int lastColumn);
+
+    // Reads the file with the one map reader; on failure the map stays as
+    // it was and the result says why.
+    Result Load(const QString& path);
+    // Writes the map; on success it is the open file and nothing is unsaved.
+    Result Save(const QString& path);
+    // Takes a map as unsaved work with no file (a recovery copy).
+    void Restore(const MapFileInfo& map);
+
+    const RecentFiles& Recent() const { return recent; }
+    RecentFiles& Recent() { return recent; }
+    void NoteRecent(const QString& path);
+    void ForgetRecent(const QString& path);
+
+    RecoveryCopy& Recovery() { return *recovery; }
+
+signals:
+    void cellsChanged(const QList<QPoint>& cells);
+    void mapReplaced();  // every cell, or the size
+    void modifiedChanged(bool modified);
+    void fileChanged(const QString& path);
+    void historyChanged(bool canUndo, bool canRedo);
+    void recentChanged();
+    // A recovery copy could not be written.
+    void recoveryWriteFailed(const QString& reason);
+
+private:
+    // After any change a save would write.
+    void Changed();
+    void ReplacedWithoutHistory();
+    void SetFilePath(const QString& path);
+    void Announce();
+
+    std::unique_ptr<TTileData> doc;
+    std::unique_ptr<RecoveryCopy> recovery;
+    RecentFiles recent;
+    QString filePath;
+    bool shownModified = false;
+    bool shownUndo = false;
+    bool shownRedo = false;
+};

@@ -1,0 +1,89 @@
+// The map session: what counts as unsaved, through edits, history, files.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "session/MapSession.h"
+
+namespace {
+
+struct Step {
+    const char* what;
+    std::function<void(MapSession&, const QString& dir)> act;
+    bool modified;
+    const char* file;  // the open file's name afterwards
+};
+
+void Paint(MapSession& s, int x)
+{
+    const CellRectangle r = TTileData::CellRect(x, 2);
+    s.EditAt(r.Left + 16, r.Top + 16, MouseButton::Left);
+}
+
+void Save(MapSession& s, const QString& dir, const char* name, bool ok = true)
+{
+    const Result saved = s.Save(dir + "/" + name);
+    EXPECT_EQ(saved.Ok, ok) << saved.Reason;
+    EXPECT_EQ(saved.Reason.empty(), ok);
+}
+
+}  // namespace
+
+TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
+{
+    const auto paint = [](int x) { return [x](MapSession& s, const QString&) { Paint(s, x); }; };
+    const auto save = [](const char* name) { return [name](MapSession& s, const QString& d) { Save(s, d, name); }; };
+    const auto undo = [](MapSession& s, const QString&) { s.Undo(); };
+    const auto redo = [](MapSession& s, const QString&) { s.Redo(); };
+    const auto size = [](int last) { return [last](MapSession& s, const QString&) { s.SetSize(last, last); }; };
+    const std::vector<std::vector<Step>> cases = {
+        {{"edit", paint(3), true, ""}, {"undo to the start", undo, false, ""}, {"redo", redo, true, ""}},
+        {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
+         {"undo to the saved point", undo, false, "a.kpl"}, {"undo past it", undo, true, "a.kpl"},
+         {"redo to it", redo, false, "a.kpl"}},
+        {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"},
+         {"another edit drops the saved point", paint(5), true, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
+        {{"save", save("a.kpl"), false, "a.kpl"},
+         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl"},
+         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl"}},
+        {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
+         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl"},
+         {"load junk",
+          [](MapSession& s, const QString& d) {
+              const Result loaded = s.Load(d + "/dir");
+              EXPECT_EQ(loaded.Reason, "not a regular file");
+          },
+          false, "a.kpl"}},
+        {{"edit", paint(3), true, ""},
+         {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
+        {{"the same size", size(11), false, ""}, {"another size", size(14), true, ""},
+         {"save", save("b.kpl"), false, "b.kpl"}},
+    };
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name};
+    const QCoreApplication app(argc, argv);  // for the recovery copy's timer
+    for (const std::vector<Step>& steps : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkdir("dir"));
+        MapSession session;
+        session.Doc().SetLastX(11);
+        session.Doc().SetLastY(11);
+        session.Doc().AddTile(TTileList{});
+        session.Doc().AddTile(TTileList{.No = 1});
+        session.Doc().Selected = 1;
+        bool signalled = false;
+        QObject::connect(&session, &MapSession::modifiedChanged, [&](bool m) { signalled = m; });
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.what);
+            step.act(session, dir.path());
+            EXPECT_EQ(session.Modified(), step.modified);
+            EXPECT_EQ(signalled, step.modified);
+            EXPECT_EQ(QFileInfo(session.FilePath()).fileName(), step.file);
+        }
+    }
+}
