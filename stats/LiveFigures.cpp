@@ -7,7 +7,7 @@
 LiveFigures::LiveFigures(MapSession& session, QObject* parent) : QObject(parent), doc(session.Doc())
 {
     connect(&session, &MapSession::cellsChanged, this, &LiveFigures::Changed);
-    connect(&session, &MapSession::mapReplaced, this, &LiveFigures::Changed);
+    connect(&session, &MapSession::mapReplaced, this, &LiveFigures::Replaced);
 }
 
 void LiveFigures::SetEnabled(bool on)
@@ -34,6 +34,16 @@ void LiveFigures::Changed()
     doc.ComputeStats();
     emit figuresChanged();
     emit operationChanged(QString::fromStdString(FigureDeltaText(before, doc.Stats)));
+}
+
+void LiveFigures::Replaced()
+{
+    if (!enabled)
+        return;
+    inOperation = false;
+    doc.ComputeStats();
+    emit figuresChanged();
+    emit operationChanged(QString());
 }
 
 void LiveFigures::Settle()

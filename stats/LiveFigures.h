@@ -26,6 +26,9 @@ public slots:
     // event loop runs again is one operation: one user action may change
     // the map in several steps.
     void Changed();
+    // A map replaced whole (opened, restored, rebuilt from code, cleared,
+    // resized): the figures follow, but there is no operation to tell.
+    void Replaced();
     // Ends the current operation; the next change starts another.
     void Settle();
 

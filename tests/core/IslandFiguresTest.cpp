@@ -322,6 +322,7 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
         {"a rate", [&] { doc.Food1 = 100, live.Changed(); }, "食料増加量 +100"},
         {"two steps of one action", [&] { paint(4), paint(4); }, "人口 +1,200  失業者 +1,200  食料増加量 −120  面積 +1"},
         {"a catalogue change", [&] { doc.Tile[1].Min = 500, live.Changed(); }, "人口 −1,000  失業者 −1,000  食料増加量 +100"},
+        {"a map replaced, figures follow untold", [&] { session.SetSize(1, 1); }, ""},
         {"nothing", [&] { live.Changed(); }, ""},
     };
     for (const auto& step : steps) {
