@@ -24,22 +24,24 @@ MapZoom::MapZoom(QScrollArea* area, MapPicture* picture, QStatusBar* bar, QWidge
     ShowInBox();
     connect(Box, &QComboBox::activated, this, [this](int index) { Set(Box->itemData(index).toInt()); });
 
-    const struct {
-        QKeySequence keys;
-        int (*step)(int);
-    } shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), view_zoom::StepUp},
-        {QKeySequence(Qt::CTRL | Qt::Key_Equal), view_zoom::StepUp},
-        {QKeySequence(Qt::CTRL | Qt::Key_Minus), view_zoom::StepDown},
-        {QKeySequence(Qt::CTRL | Qt::Key_0), [](int) { return view_zoom::Default; }},
-    };
-    for (const auto& s : shortcuts) {
-        auto* shortcut = new QShortcut(s.keys, window);
-        connect(shortcut, &QShortcut::activated, this, [this, step = s.step] { Set(step(Percent())); });
-    }
     // The picture and the viewport around it (a map smaller than the view).
     picture_->installEventFilter(this);
     area_->viewport()->installEventFilter(this);
+}
+
+void MapZoom::ZoomIn()
+{
+    Set(view_zoom::StepUp(Percent()));
+}
+
+void MapZoom::ZoomOut()
+{
+    Set(view_zoom::StepDown(Percent()));
+}
+
+void MapZoom::ZoomReset()
+{
+    Set(view_zoom::Default);
 }
 
 int MapZoom::Percent() const

@@ -9,8 +9,8 @@ class QStatusBar;
 class QWidget;
 
 // The zoom of the map view and its controls: Ctrl+wheel around the
-// pointer, Ctrl++ / Ctrl+= / Ctrl+- / Ctrl+0 in the window, and a small box
-// at the right of the status bar.
+// pointer and a small box at the right of the status bar (the keys are
+// the window's actions).
 class MapZoom : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +21,9 @@ public:
     void Set(int percent);
     // Keeps the picture point under anchor (viewport coordinates) in place.
     void SetAround(int percent, QPointF anchor);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomReset();
 
     QComboBox* Box = nullptr;
 

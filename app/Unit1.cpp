@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -11,7 +12,6 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -22,6 +22,7 @@
 
 #include "settings/Config.h"
 #include "app/DropDst.h"
+#include "app/MainActions.h"
 #include "settings/IniFile.h"
 #include "app/MapPicture.h"
 #include "app/MapZoom.h"
@@ -79,6 +80,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
     setWindowTitle(QStringLiteral("ISPLN  Ver 1.00"));
+    Actions = CreateMainActions(this);
     resize(640, 480);
 
     auto* central = new QWidget(this);
@@ -104,7 +106,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
 
     BuildStatusBar();
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
-    BuildShortcuts();
+    ConnectActions();
     ConnectMap();
     ConnectSession();
     ConnectLiveFigures();
@@ -142,18 +144,15 @@ void TForm1::BuildToolbar()
     // However small the map, the whole toolbar stays in the window.
     Panel1->setMinimumWidth(CheckBox1->geometry().right() + 3);
 
-    // Undo and redo start disabled, with their hints off.
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(false);
+    // Undo and redo start disabled (as their actions), with their hints off.
     SpeedButton1->setToolTip(QString());
     SpeedButton2->setToolTip(QString());
-
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    ShowAction(SpeedButton1, Actions.Undo);
+    ShowAction(SpeedButton2, Actions.Redo);
+    ShowAction(SpeedButton3, Actions.ClearPanels);
+    ShowAction(SpeedButton5, Actions.ClearMasks);
+    ShowAction(SpeedButton6, Actions.ClearAll);
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
     connect(SpeedButton_a, &QToolButton::clicked, this, &TForm1::SpeedButton_aClick);
     connect(SpeedButton_b, &QToolButton::clicked, this, &TForm1::SpeedButton_bClick);
     connect(SpeedButton_c, &QToolButton::clicked, this, &TForm1::SpeedButton_cClick);
@@ -246,8 +245,8 @@ void TForm1::BuildFileTab()
     DropDst1->Attach(Image1);
     DropDst1->OnFileDrop = [this](const QStringList& files, QPoint point) { DropDst1FileDrop(files, point); };
 
-    connect(SpeedButton_Save, &QToolButton::clicked, this, &TForm1::SpeedButton_SaveClick);
-    connect(SpeedButton_Load, &QToolButton::clicked, this, &TForm1::SpeedButton_LoadClick);
+    ShowAction(SpeedButton_Save, Actions.SaveAs);
+    ShowAction(SpeedButton_Load, Actions.Open);
     connect(SpeedButton_Png, &QToolButton::clicked, this, &TForm1::SpeedButton_PngClick);
 }
 
@@ -315,6 +314,23 @@ void TForm1::ConnectMap()
     Image1->onMouseDown = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
     Image1->onMouseMove = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
     Image1->onMouseUp = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
+}
+
+void TForm1::ConnectActions()
+{
+    const std::pair<QAction*, void (TForm1::*)()> commands[] = {
+        {Actions.Undo, &TForm1::SpeedButton1Click},        {Actions.Redo, &TForm1::SpeedButton2Click},
+        {Actions.ClearPanels, &TForm1::SpeedButton3Click}, {Actions.ClearMasks, &TForm1::SpeedButton5Click},
+        {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.SaveAs, &TForm1::SpeedButton_SaveClick},
+        {Actions.Open, &TForm1::SpeedButton_LoadClick},    {Actions.CopyPicture, &TForm1::CopyPicture},
+    };
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
+    // Ctrl+S answers whether it saved; the action has no use for it.
+    connect(Actions.Save, &QAction::triggered, this, [this] { SaveMap(); });
+    connect(Actions.ZoomIn, &QAction::triggered, Zoom, &MapZoom::ZoomIn);
+    connect(Actions.ZoomOut, &QAction::triggered, Zoom, &MapZoom::ZoomOut);
+    connect(Actions.ZoomReset, &QAction::triggered, Zoom, &MapZoom::ZoomReset);
 }
 
 void TForm1::ConnectSession()

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/MainActions.h"
 #include "document/File1.h"
 #include "session/MapSession.h"
 
@@ -110,6 +111,7 @@ public:
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
+    MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
     LiveFigures* Live = nullptr;             // the figures following the map
@@ -208,7 +210,7 @@ private:
     void BuildFileTab();
     void BuildInfoTab();
     void BuildStatusBar();
-    void BuildShortcuts();
+    void ConnectActions();
     void ConnectMap();
     void ConnectSession();
     // The three clear buttons: ask, clear, refresh the history buttons.

@@ -1,10 +1,8 @@
 // The map's mouse handling, the history buttons and the clear buttons.
 #include <QCheckBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QToolButton>
 
 #include "app/MapPicture.h"
@@ -84,8 +82,8 @@ void TForm1::StatusFromCursor()
 
 void TForm1::UpdateHistoryEnabled()
 {
-    SpeedButton1->setEnabled(TileData->CanUndo());
-    SpeedButton2->setEnabled(TileData->CanRedo());
+    Actions.Undo->setEnabled(TileData->CanUndo());
+    Actions.Redo->setEnabled(TileData->CanRedo());
 }
 
 void TForm1::UpdateHistoryButtons()
@@ -144,29 +142,4 @@ void TForm1::CheckBox1Click()
 {
     TileData->MaskShow = CheckBox1->isChecked();
     TileData->DrawShownCells();
-}
-
-void TForm1::BuildShortcuts()
-{
-    // Undo and redo from the keyboard follow the buttons' enabled state.
-    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-    connect(undo, &QShortcut::activated, this, [this] {
-        if (SpeedButton1->isEnabled())
-            SpeedButton1Click();
-    });
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        auto* redo = new QShortcut(keys, this);
-        connect(redo, &QShortcut::activated, this, [this] {
-            if (SpeedButton2->isEnabled())
-                SpeedButton2Click();
-        });
-    }
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, &TForm1::SaveMap);
-    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    connect(saveAs, &QShortcut::activated, this, &TForm1::SaveMapAs);
-    auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(load, &QShortcut::activated, this, &TForm1::SpeedButton_LoadClick);
-    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    connect(copy, &QShortcut::activated, this, &TForm1::CopyPicture);
 }

@@ -26,9 +26,9 @@ bool Divert(const QString& text)
 }
 }  // namespace
 
-void SendMessagesToStandardError()
+void SendMessagesToStandardError(bool on)
 {
-    toStandardError = true;
+    toStandardError = on;
 }
 
 void SetMessageSink(MessageSink sink)

@@ -11,7 +11,7 @@ void ShowError(QWidget* parent, const QString& text);
 
 // From now on messages go to standard error: nobody is left to answer a
 // box (the program is being closed from outside).
-void SendMessagesToStandardError();
+void SendMessagesToStandardError(bool on = true);
 
 using MessageSink = std::function<void(const QString&)>;
 void SetMessageSink(MessageSink sink);

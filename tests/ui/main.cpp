@@ -1,8 +1,25 @@
 #include <QApplication>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/GuardedApplication.h"
+#include "dialogs/Messages.h"
+
+namespace {
+
+// What one test leaves in the process never reaches the next: a close from
+// outside sends messages to standard error and ends every event loop.
+class ResetProcessState : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        SendMessagesToStandardError(false);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();  // clears a pending quit
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -15,5 +32,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     GuardedApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetProcessState);
     return RUN_ALL_TESTS();
 }
