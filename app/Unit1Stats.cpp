@@ -44,7 +44,10 @@ void TForm1::ConnectLiveFigures()
         ShowStats();
         SetFiguresStale(false);
     });
-    connect(Live, &LiveFigures::operationChanged, StatusFigures, &QLabel::setText);
+    connect(Live, &LiveFigures::operationChanged, this, [this](const QString& text) {
+        StatusFigures->setText(text);
+        StatusFigures->setToolTip(text);  // a narrow window cuts the line short
+    });
     connect(CheckBox_Live, &QCheckBox::toggled, Live, &LiveFigures::SetEnabled);
 }
 
