@@ -30,9 +30,9 @@ bool TDropDst::eventFilter(QObject* watched, QEvent* event)
         for (const QUrl& url : drop->mimeData()->urls())
             if (url.isLocalFile())
                 files << url.toLocalFile();
-        if (!files.isEmpty() && OnFileDrop) {
+        if (!files.isEmpty()) {
             drop->acceptProposedAction();
-            OnFileDrop(files, drop->position().toPoint());
+            emit fileDropped(files, drop->position().toPoint());
         }
         return true;
     }

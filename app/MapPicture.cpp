@@ -51,18 +51,15 @@ void MapPicture::paintEvent(QPaintEvent* event)
 
 void MapPicture::mousePressEvent(QMouseEvent* event)
 {
-    if (onMouseDown)
-        onMouseDown(event->button(), ToPicture(event->position()));
+    emit mouseDown(event->button(), ToPicture(event->position()));
 }
 
 void MapPicture::mouseMoveEvent(QMouseEvent* event)
 {
-    if (onMouseMove)
-        onMouseMove(ToPicture(event->position()));
+    emit mouseMoved(ToPicture(event->position()));
 }
 
 void MapPicture::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (onMouseUp)
-        onMouseUp(event->button(), ToPicture(event->position()));
+    emit mouseUp(event->button(), ToPicture(event->position()));
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QWidget>
-#include <functional>
 
 class MapRenderer;
 
@@ -19,9 +18,10 @@ public:
     // The picture pixel under a point of this widget.
     QPoint ToPicture(QPointF viewPosition) const;
 
-    std::function<void(Qt::MouseButton, QPoint)> onMouseDown;
-    std::function<void(QPoint)> onMouseMove;
-    std::function<void(Qt::MouseButton, QPoint)> onMouseUp;
+signals:
+    void mouseDown(Qt::MouseButton button, QPoint picturePixel);
+    void mouseMoved(QPoint picturePixel);
+    void mouseUp(Qt::MouseButton button, QPoint picturePixel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -10,8 +10,7 @@ RecentMapsList::RecentMapsList(QWidget* parent) : QListWidget(parent)
     setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (onOpen)
-            onOpen(item->data(Qt::UserRole).toString());
+        emit openRequested(item->data(Qt::UserRole).toString());
     });
 }
 

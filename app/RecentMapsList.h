@@ -1,6 +1,5 @@
 #pragma once
 #include <QListWidget>
-#include <functional>
 
 class RecentFiles;
 
@@ -13,5 +12,6 @@ public:
     void Show(const RecentFiles& files);
     QString PathAt(int row) const;
 
-    std::function<void(const QString& path)> onOpen;
+signals:
+    void openRequested(const QString& path);
 };

@@ -236,14 +236,14 @@ void TForm1::BuildFileTab()
     auto* below = new QVBoxLayout(TabSheet2);
     below->setContentsMargins(2, 146, 2, 2);
     below->addWidget(RecentList);
-    RecentList->onOpen = [this](const QString& path) { RecentListOpen(path); };
+    connect(RecentList, &RecentMapsList::openRequested, this, &TForm1::RecentListOpen);
 
     DropDst1 = new TDropDst(this);
     DropDst1->Attach(DragDropPanel);
     // Users expect the map itself to take a dropped file too.
     DropDst1->Attach(ScrollBox1->viewport());
     DropDst1->Attach(Image1);
-    DropDst1->OnFileDrop = [this](const QStringList& files, QPoint point) { DropDst1FileDrop(files, point); };
+    connect(DropDst1, &TDropDst::fileDropped, this, &TForm1::DropDst1FileDrop);
 
     ShowAction(SpeedButton_Save, Actions.SaveAs);
     ShowAction(SpeedButton_Load, Actions.Open);
@@ -309,11 +309,12 @@ void TForm1::BuildStatusBar()
 
 void TForm1::ConnectMap()
 {
-    Renderer->onChanged = [this](const QRect& r) { Image1->UpdatePicture(r); };
-    Renderer->onResized = [this] { Image1->FitToPicture(); };
-    Image1->onMouseDown = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
-    Image1->onMouseMove = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
-    Image1->onMouseUp = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
+    connect(Renderer.get(), &MapRenderer::changed, Image1, &MapPicture::UpdatePicture);
+    connect(Renderer.get(), &MapRenderer::resized, Image1, &MapPicture::FitToPicture);
+    // A click becomes an edit: MapPicture -> Image1MouseDown -> MapSession::EditAt.
+    connect(Image1, &MapPicture::mouseDown, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
+    connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
+    connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
 }
 
 void TForm1::ConnectActions()

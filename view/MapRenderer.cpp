@@ -24,16 +24,15 @@ MapRenderer::MapRenderer(const TTileData& doc)
 void MapRenderer::ResizePicture(int lastX, int lastY)
 {
     // Existing pixels stay in place; new area starts white.
-    QImage resized(PictureWidth(lastX), PictureHeight(lastY), QImage::Format_RGB32);
-    resized.fill(Qt::white);
+    QImage sized(PictureWidth(lastX), PictureHeight(lastY), QImage::Format_RGB32);
+    sized.fill(Qt::white);
     {
-        QPainter p(&resized);
+        QPainter p(&sized);
         p.drawImage(0, 0, picture_);
         p.drawImage(0, 0, header_);
     }
-    picture_ = std::move(resized);
-    if (onResized)
-        onResized();
+    picture_ = std::move(sized);
+    emit resized();
 }
 
 void MapRenderer::BeginRedraw()
@@ -107,6 +106,5 @@ void MapRenderer::DrawRuler()
 
 void MapRenderer::Changed(const QRect& r)
 {
-    if (onChanged)
-        onChanged(r);
+    emit changed(r);
 }

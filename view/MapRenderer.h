@@ -1,7 +1,7 @@
 #pragma once
 #include <QImage>
+#include <QObject>
 #include <QRect>
-#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -12,7 +12,8 @@
 class TTileData;
 
 // Draws the document's map into one off-screen picture.
-class MapRenderer : public MapView {
+class MapRenderer : public QObject, public MapView {
+    Q_OBJECT
 public:
     explicit MapRenderer(const TTileData& doc);
 
@@ -25,9 +26,10 @@ public:
     const QImage& Picture() const { return picture_; }
     BitmapCache& Cache() { return cache_; }
 
-    // Told about every changed area of the picture, or a resize.
-    std::function<void(const QRect&)> onChanged;
-    std::function<void()> onResized;
+signals:
+    // Every changed area of the picture, and a resize.
+    void changed(const QRect& pictureRect);
+    void resized();
 
 private:
     struct MaskFrames {
