@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -14,61 +13,23 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "settings/Config.h"
-#include "app/DropDst.h"
 #include "app/MainActions.h"
+#include "app/MainLayout.h"
 #include "settings/IniFile.h"
 #include "app/MapPicture.h"
 #include "app/MapZoom.h"
 #include "app/RecentMapsList.h"
 #include "dialogs/Messages.h"
 #include "app/Palette.h"
-#include "app/ToolbarIcons.h"
 #include "session/RecoveryCopy.h"
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
 
-namespace {
-
-QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QToolButton* IconButton(QWidget* parent, const QIcon& icon, const QString& hint, int x)
-{
-    auto* button = FlatButton(parent, QString(), QRect(x, 2, 23, 22));
-    button->setIcon(icon);
-    button->setToolTip(hint);
-    return button;
-}
-
-QTreeWidget* PaletteView(const QString& heading)
-{
-    auto* view = new QTreeWidget;
-    view->setColumnCount(1);
-    view->setHeaderLabels({heading});
-    view->setRootIsDecorated(false);
-    view->setIconSize(QSize(32, 32));
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->header()->setSectionResizeMode(QHeaderView::Fixed);
-    view->header()->resizeSection(0, 50);
-    view->setStyleSheet(QStringLiteral("QTreeView::item { border-bottom: 1px solid #c8c8c8; }"));
-    return view;
-}
-
-}  // namespace
 
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     : QMainWindow(parent), exeDir(exeDir), args(args)
@@ -83,28 +44,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Actions = CreateMainActions(this);
     resize(640, 480);
 
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    BuildToolbar();
-    column->addWidget(Panel1);
-
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    ScrollBox1 = new QScrollArea;
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = new MapPicture(*Renderer);
-    ScrollBox1->setWidget(Image1);
-    row->addWidget(ScrollBox1, 1);
-    BuildSidePanel();
-    row->addWidget(PageControl1);
-    column->addLayout(row, 1);
-    setCentralWidget(central);
-
-    BuildStatusBar();
+    BuildMainLayout(*this);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     ConnectActions();
     ConnectMap();
@@ -122,189 +62,6 @@ TForm1::~TForm1()
     ListsReady = false;
     TileData->View = nullptr;
     TileData->Palette = nullptr;
-}
-
-void TForm1::BuildToolbar()
-{
-    Panel1 = new QWidget;
-    Panel1->setFixedHeight(27);
-    SpeedButton1 = IconButton(Panel1, toolbar_icons::Undo(), QStringLiteral("戻る"), 2);
-    SpeedButton2 = IconButton(Panel1, toolbar_icons::Redo(), QStringLiteral("進む"), 24);
-    SpeedButton3 = IconButton(Panel1, toolbar_icons::ClearPanels(), QStringLiteral("パネルクリア"), 48);
-    SpeedButton5 = IconButton(Panel1, toolbar_icons::ClearMasks(), QStringLiteral("マスククリア"), 70);
-    SpeedButton6 = IconButton(Panel1, toolbar_icons::ClearAll(), QStringLiteral("ALLクリア"), 92);
-    SpeedButton4 = IconButton(Panel1, toolbar_icons::Lines(), QStringLiteral("ライン"), 116);
-    SpeedButton_a = FlatButton(Panel1, QStringLiteral("パネル設定"), QRect(140, 2, 65, 22));
-    SpeedButton_b = FlatButton(Panel1, QStringLiteral("サイズ変更"), QRect(204, 2, 63, 22));
-    SpeedButton_c = FlatButton(Panel1, QStringLiteral("System設定"), QRect(266, 2, 65, 22));
-    SpeedButton_d = FlatButton(Panel1, QStringLiteral("擬似ＭＡＰ"), QRect(330, 2, 65, 22));
-    CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), Panel1);
-    CheckBox1->setGeometry(402, 6, 90, 17);
-    CheckBox1->setChecked(true);
-    // However small the map, the whole toolbar stays in the window.
-    Panel1->setMinimumWidth(CheckBox1->geometry().right() + 3);
-
-    // Undo and redo start disabled (as their actions), with their hints off.
-    SpeedButton1->setToolTip(QString());
-    SpeedButton2->setToolTip(QString());
-    ShowAction(SpeedButton1, Actions.Undo);
-    ShowAction(SpeedButton2, Actions.Redo);
-    ShowAction(SpeedButton3, Actions.ClearPanels);
-    ShowAction(SpeedButton5, Actions.ClearMasks);
-    ShowAction(SpeedButton6, Actions.ClearAll);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    connect(SpeedButton_a, &QToolButton::clicked, this, &TForm1::SpeedButton_aClick);
-    connect(SpeedButton_b, &QToolButton::clicked, this, &TForm1::SpeedButton_bClick);
-    connect(SpeedButton_c, &QToolButton::clicked, this, &TForm1::SpeedButton_cClick);
-    connect(SpeedButton_d, &QToolButton::clicked, this, &TForm1::SpeedButton_dClick);
-    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
-}
-
-void TForm1::BuildSidePanel()
-{
-    PageControl1 = new QTabWidget;
-    PageControl1->setTabPosition(QTabWidget::East);
-    PageControl1->setFixedWidth(94);
-    // Room for the pager, a few palette rows and the preview on a tiny map.
-    PageControl1->setMinimumHeight(300);
-    BuildPaletteTab();
-    BuildFileTab();
-    BuildInfoTab();
-}
-
-void TForm1::BuildPaletteTab()
-{
-    TabSheet1 = new QWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral("パネル"));
-    auto* layout = new QVBoxLayout(TabSheet1);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    auto* pager = new QWidget;
-    pager->setFixedHeight(22);
-    SpeedButton_1 = FlatButton(pager, QStringLiteral("<"), QRect(0, 0, 23, 19));
-    Label_1 = new QLabel(QStringLiteral("1"), pager);
-    Label_1->setGeometry(24, 4, 23, 12);
-    Label_1->setAlignment(Qt::AlignCenter);
-    SpeedButton_2 = FlatButton(pager, QStringLiteral(">"), QRect(46, 0, 23, 19));
-    SpeedButton_1->setEnabled(false);
-    SpeedButton_1->setVisible(false);
-    SpeedButton_2->setVisible(false);
-    connect(SpeedButton_1, &QToolButton::clicked, this, &TForm1::SpeedButton_1Click);
-    connect(SpeedButton_2, &QToolButton::clicked, this, &TForm1::SpeedButton_2Click);
-    layout->addWidget(pager);
-
-    Notebook1 = new QStackedWidget;
-    ButtonView = PaletteView(QStringLiteral("パネル"));
-    MaskView = PaletteView(QStringLiteral("マスク"));
-    Notebook1->addWidget(ButtonView);
-    Notebook1->addWidget(MaskView);
-    layout->addWidget(Notebook1, 1);
-    connect(ButtonView, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { ButtonViewChange(ButtonView->indexOfTopLevelItem(item)); });
-    connect(ButtonView, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { ButtonViewChange(ButtonView->indexOfTopLevelItem(item)); });
-    connect(MaskView, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { MaskViewChange(MaskView->indexOfTopLevelItem(item)); });
-    connect(MaskView, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { MaskViewChange(MaskView->indexOfTopLevelItem(item)); });
-
-    Panel2 = new QWidget;
-    Panel2->setFixedHeight(49);
-    Label1_1 = new QLabel(Panel2);
-    Label1_1->setGeometry(2, 2, 68, 12);
-    Image01 = new QLabel(Panel2);
-    Image01->setGeometry(16, 15, 32, 32);
-    Image01->setToolTip(QStringLiteral("海"));
-    layout->addWidget(Panel2);
-}
-
-void TForm1::BuildFileTab()
-{
-    TabSheet2 = new QWidget;
-    PageControl1->addTab(TabSheet2, QStringLiteral("ファイル"));
-    SpeedButton_Save = FlatButton(TabSheet2, QStringLiteral("Save"), QRect(2, 2, 64, 22));
-    SpeedButton_Load = FlatButton(TabSheet2, QStringLiteral("Load"), QRect(2, 26, 64, 22));
-    DragDropPanel = new QLabel(QStringLiteral("Drop"), TabSheet2);
-    DragDropPanel->setGeometry(2, 52, 64, 64);
-    DragDropPanel->setAlignment(Qt::AlignCenter);
-    DragDropPanel->setFrameShape(QFrame::Panel);
-    DragDropPanel->setFrameShadow(QFrame::Sunken);
-    SpeedButton_Png = FlatButton(TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
-    // The recent files take the rest of the tab, below the buttons.
-    RecentList = new RecentMapsList;
-    auto* below = new QVBoxLayout(TabSheet2);
-    below->setContentsMargins(2, 146, 2, 2);
-    below->addWidget(RecentList);
-    connect(RecentList, &RecentMapsList::openRequested, this, &TForm1::RecentListOpen);
-
-    DropDst1 = new TDropDst(this);
-    DropDst1->Attach(DragDropPanel);
-    // Users expect the map itself to take a dropped file too.
-    DropDst1->Attach(ScrollBox1->viewport());
-    DropDst1->Attach(Image1);
-    connect(DropDst1, &TDropDst::fileDropped, this, &TForm1::DropDst1FileDrop);
-
-    ShowAction(SpeedButton_Save, Actions.SaveAs);
-    ShowAction(SpeedButton_Load, Actions.Open);
-    connect(SpeedButton_Png, &QToolButton::clicked, this, &TForm1::SpeedButton_PngClick);
-}
-
-void TForm1::BuildInfoTab()
-{
-    TabSheet3 = new QWidget;
-    PageControl1->addTab(TabSheet3, QStringLiteral("情報"));
-    SpeedButton_In = FlatButton(TabSheet3, QStringLiteral("自動入力"), QRect(2, 0, 61, 22));
-    struct Pair {
-        QLabel** label;
-        QLineEdit** edit;
-        const char* caption;
-        int lx, ly, ex, ey, width;
-    };
-    const Pair pairs[] = {
-        {&Label1, &Edit1, "人口", 0, 24, 0, 36, 67},
-        {&Label2, &Edit2, "面積", 0, 58, 0, 70, 67},
-        {&Label3, &Edit3, "資金増加量", 0, 96, 0, 108, 67},
-        {&Label4, &Edit4, "食料増加量", 0, 130, 0, 142, 67},
-        {&Label5, &Edit5, "農業", 0, 168, 0, 180, 67},
-        {&Label6, &Edit6, "工業", 0, 200, 0, 212, 67},
-        {&Label7, &Edit7, "採掘場", 488, 0, 490, 12, 70},
-        {&Label8, &Edit8, "労働者", 0, 240, 0, 252, 67},
-        {&Label9, &Edit9, "失業者", 0, 272, 0, 284, 67},
-        {&Label10, &Edit10, "ミサイル数", 0, 312, 0, 324, 67},
-    };
-    for (const Pair& p : pairs) {
-        *p.label = new QLabel(QString::fromUtf8(p.caption), TabSheet3);
-        (*p.label)->setGeometry(p.lx, p.ly, p.width, 12);
-        *p.edit = new QLineEdit(TabSheet3);
-        (*p.edit)->setGeometry(p.ex, p.ey, p.width, 20);
-        (*p.edit)->setReadOnly(true);
-    }
-    SpeedButton_In2 = FlatButton(TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
-    // Below the tab's own controls, so none of them moves.
-    CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), TabSheet3);
-    CheckBox_Live->setGeometry(0, 372, 70, 18);
-    connect(SpeedButton_In, &QToolButton::clicked, this, &TForm1::SpeedButton_InClick);
-    connect(SpeedButton_In2, &QToolButton::clicked, this, &TForm1::SpeedButton_In2Click);
-}
-
-void TForm1::BuildStatusBar()
-{
-    StatusBar1 = statusBar();
-    StatusBar1->setSizeGripEnabled(true);
-    const int widths[3] = {60, 150, 50};
-    for (int i = 0; i < 3; ++i) {
-        StatusPanel[i] = new QLabel;
-        StatusPanel[i]->setFixedWidth(widths[i]);
-        StatusPanel[i]->setFrameShape(QFrame::Panel);
-        StatusPanel[i]->setFrameShadow(QFrame::Sunken);
-        if (i < 2)
-            StatusPanel[i]->setAlignment(Qt::AlignCenter);
-        StatusBar1->addWidget(StatusPanel[i]);
-    }
-    // After the cell panels, which keep their places.
-    StatusFigures = new QLabel;
-    StatusBar1->addWidget(StatusFigures, 1);
 }
 
 void TForm1::ConnectMap()

@@ -204,12 +204,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildToolbar();
-    void BuildSidePanel();
-    void BuildPaletteTab();
-    void BuildFileTab();
-    void BuildInfoTab();
-    void BuildStatusBar();
     void ConnectActions();
     void ConnectMap();
     void ConnectSession();

@@ -3,6 +3,7 @@ target_sources(ispln_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentMapsList.cpp

@@ -1,0 +1,274 @@
+// The widgets of the main window, placed where the window's design puts
+// them; TForm1 keeps pointers to them and all of the behaviour.
+#include "app/MainLayout.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/DropDst.h"
+#include "app/MainActions.h"
+#include "app/MapPicture.h"
+#include "app/RecentMapsList.h"
+#include "app/ToolbarIcons.h"
+#include "app/Unit1.h"
+
+namespace {
+
+void BuildToolbar(TForm1& w);
+void BuildSidePanel(TForm1& w);
+void BuildPaletteTab(TForm1& w);
+void BuildFileTab(TForm1& w);
+void BuildInfoTab(TForm1& w);
+void BuildStatusBar(TForm1& w);
+
+QToolButton* FlatButton(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QToolButton* IconButton(QWidget* parent, const QIcon& icon, const QString& hint, int x)
+{
+    auto* button = FlatButton(parent, QString(), QRect(x, 2, 23, 22));
+    button->setIcon(icon);
+    button->setToolTip(hint);
+    return button;
+}
+
+QTreeWidget* PaletteView(const QString& heading)
+{
+    auto* view = new QTreeWidget;
+    view->setColumnCount(1);
+    view->setHeaderLabels({heading});
+    view->setRootIsDecorated(false);
+    view->setIconSize(QSize(32, 32));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->header()->setSectionResizeMode(QHeaderView::Fixed);
+    view->header()->resizeSection(0, 50);
+    view->setStyleSheet(QStringLiteral("QTreeView::item { border-bottom: 1px solid #c8c8c8; }"));
+    return view;
+}
+
+void BuildToolbar(TForm1& w)
+{
+    w.Panel1 = new QWidget;
+    w.Panel1->setFixedHeight(27);
+    w.SpeedButton1 = IconButton(w.Panel1, toolbar_icons::Undo(), QStringLiteral("戻る"), 2);
+    w.SpeedButton2 = IconButton(w.Panel1, toolbar_icons::Redo(), QStringLiteral("進む"), 24);
+    w.SpeedButton3 = IconButton(w.Panel1, toolbar_icons::ClearPanels(), QStringLiteral("パネルクリア"), 48);
+    w.SpeedButton5 = IconButton(w.Panel1, toolbar_icons::ClearMasks(), QStringLiteral("マスククリア"), 70);
+    w.SpeedButton6 = IconButton(w.Panel1, toolbar_icons::ClearAll(), QStringLiteral("ALLクリア"), 92);
+    w.SpeedButton4 = IconButton(w.Panel1, toolbar_icons::Lines(), QStringLiteral("ライン"), 116);
+    w.SpeedButton_a = FlatButton(w.Panel1, QStringLiteral("パネル設定"), QRect(140, 2, 65, 22));
+    w.SpeedButton_b = FlatButton(w.Panel1, QStringLiteral("サイズ変更"), QRect(204, 2, 63, 22));
+    w.SpeedButton_c = FlatButton(w.Panel1, QStringLiteral("System設定"), QRect(266, 2, 65, 22));
+    w.SpeedButton_d = FlatButton(w.Panel1, QStringLiteral("擬似ＭＡＰ"), QRect(330, 2, 65, 22));
+    w.CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), w.Panel1);
+    w.CheckBox1->setGeometry(402, 6, 90, 17);
+    w.CheckBox1->setChecked(true);
+    // However small the map, the whole toolbar stays in the window.
+    w.Panel1->setMinimumWidth(w.CheckBox1->geometry().right() + 3);
+
+    // Undo and redo start disabled (as their actions), with their hints off.
+    w.SpeedButton1->setToolTip(QString());
+    w.SpeedButton2->setToolTip(QString());
+    ShowAction(w.SpeedButton1, w.Actions.Undo);
+    ShowAction(w.SpeedButton2, w.Actions.Redo);
+    ShowAction(w.SpeedButton3, w.Actions.ClearPanels);
+    ShowAction(w.SpeedButton5, w.Actions.ClearMasks);
+    ShowAction(w.SpeedButton6, w.Actions.ClearAll);
+    QObject::connect(w.SpeedButton4, &QToolButton::clicked, &w, &TForm1::SpeedButton4Click);
+    QObject::connect(w.SpeedButton_a, &QToolButton::clicked, &w, &TForm1::SpeedButton_aClick);
+    QObject::connect(w.SpeedButton_b, &QToolButton::clicked, &w, &TForm1::SpeedButton_bClick);
+    QObject::connect(w.SpeedButton_c, &QToolButton::clicked, &w, &TForm1::SpeedButton_cClick);
+    QObject::connect(w.SpeedButton_d, &QToolButton::clicked, &w, &TForm1::SpeedButton_dClick);
+    QObject::connect(w.CheckBox1, &QCheckBox::clicked, &w, &TForm1::CheckBox1Click);
+}
+
+void BuildSidePanel(TForm1& w)
+{
+    w.PageControl1 = new QTabWidget;
+    w.PageControl1->setTabPosition(QTabWidget::East);
+    w.PageControl1->setFixedWidth(94);
+    // Room for the pager, a few palette rows and the preview on a tiny map.
+    w.PageControl1->setMinimumHeight(300);
+    BuildPaletteTab(w);
+    BuildFileTab(w);
+    BuildInfoTab(w);
+}
+
+void BuildPaletteTab(TForm1& w)
+{
+    w.TabSheet1 = new QWidget;
+    w.PageControl1->addTab(w.TabSheet1, QStringLiteral("パネル"));
+    auto* layout = new QVBoxLayout(w.TabSheet1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* pager = new QWidget;
+    pager->setFixedHeight(22);
+    w.SpeedButton_1 = FlatButton(pager, QStringLiteral("<"), QRect(0, 0, 23, 19));
+    w.Label_1 = new QLabel(QStringLiteral("1"), pager);
+    w.Label_1->setGeometry(24, 4, 23, 12);
+    w.Label_1->setAlignment(Qt::AlignCenter);
+    w.SpeedButton_2 = FlatButton(pager, QStringLiteral(">"), QRect(46, 0, 23, 19));
+    w.SpeedButton_1->setEnabled(false);
+    w.SpeedButton_1->setVisible(false);
+    w.SpeedButton_2->setVisible(false);
+    QObject::connect(w.SpeedButton_1, &QToolButton::clicked, &w, &TForm1::SpeedButton_1Click);
+    QObject::connect(w.SpeedButton_2, &QToolButton::clicked, &w, &TForm1::SpeedButton_2Click);
+    layout->addWidget(pager);
+
+    w.Notebook1 = new QStackedWidget;
+    w.ButtonView = PaletteView(QStringLiteral("パネル"));
+    w.MaskView = PaletteView(QStringLiteral("マスク"));
+    w.Notebook1->addWidget(w.ButtonView);
+    w.Notebook1->addWidget(w.MaskView);
+    layout->addWidget(w.Notebook1, 1);
+    QObject::connect(w.ButtonView, &QTreeWidget::currentItemChanged, &w,
+            [&w](QTreeWidgetItem* item) { w.ButtonViewChange(w.ButtonView->indexOfTopLevelItem(item)); });
+    QObject::connect(w.ButtonView, &QTreeWidget::itemClicked, &w,
+            [&w](QTreeWidgetItem* item) { w.ButtonViewChange(w.ButtonView->indexOfTopLevelItem(item)); });
+    QObject::connect(w.MaskView, &QTreeWidget::currentItemChanged, &w,
+            [&w](QTreeWidgetItem* item) { w.MaskViewChange(w.MaskView->indexOfTopLevelItem(item)); });
+    QObject::connect(w.MaskView, &QTreeWidget::itemClicked, &w,
+            [&w](QTreeWidgetItem* item) { w.MaskViewChange(w.MaskView->indexOfTopLevelItem(item)); });
+
+    w.Panel2 = new QWidget;
+    w.Panel2->setFixedHeight(49);
+    w.Label1_1 = new QLabel(w.Panel2);
+    w.Label1_1->setGeometry(2, 2, 68, 12);
+    w.Image01 = new QLabel(w.Panel2);
+    w.Image01->setGeometry(16, 15, 32, 32);
+    w.Image01->setToolTip(QStringLiteral("海"));
+    layout->addWidget(w.Panel2);
+}
+
+void BuildFileTab(TForm1& w)
+{
+    w.TabSheet2 = new QWidget;
+    w.PageControl1->addTab(w.TabSheet2, QStringLiteral("ファイル"));
+    w.SpeedButton_Save = FlatButton(w.TabSheet2, QStringLiteral("Save"), QRect(2, 2, 64, 22));
+    w.SpeedButton_Load = FlatButton(w.TabSheet2, QStringLiteral("Load"), QRect(2, 26, 64, 22));
+    w.DragDropPanel = new QLabel(QStringLiteral("Drop"), w.TabSheet2);
+    w.DragDropPanel->setGeometry(2, 52, 64, 64);
+    w.DragDropPanel->setAlignment(Qt::AlignCenter);
+    w.DragDropPanel->setFrameShape(QFrame::Panel);
+    w.DragDropPanel->setFrameShadow(QFrame::Sunken);
+    w.SpeedButton_Png = FlatButton(w.TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
+    // The recent files take the rest of the tab, below the buttons.
+    w.RecentList = new RecentMapsList;
+    auto* below = new QVBoxLayout(w.TabSheet2);
+    below->setContentsMargins(2, 146, 2, 2);
+    below->addWidget(w.RecentList);
+    QObject::connect(w.RecentList, &RecentMapsList::openRequested, &w, &TForm1::RecentListOpen);
+
+    w.DropDst1 = new TDropDst(&w);
+    w.DropDst1->Attach(w.DragDropPanel);
+    // Users expect the map itself to take a dropped file too.
+    w.DropDst1->Attach(w.ScrollBox1->viewport());
+    w.DropDst1->Attach(w.Image1);
+    QObject::connect(w.DropDst1, &TDropDst::fileDropped, &w, &TForm1::DropDst1FileDrop);
+
+    ShowAction(w.SpeedButton_Save, w.Actions.SaveAs);
+    ShowAction(w.SpeedButton_Load, w.Actions.Open);
+    QObject::connect(w.SpeedButton_Png, &QToolButton::clicked, &w, &TForm1::SpeedButton_PngClick);
+}
+
+void BuildInfoTab(TForm1& w)
+{
+    w.TabSheet3 = new QWidget;
+    w.PageControl1->addTab(w.TabSheet3, QStringLiteral("情報"));
+    w.SpeedButton_In = FlatButton(w.TabSheet3, QStringLiteral("自動入力"), QRect(2, 0, 61, 22));
+    struct Pair {
+        QLabel** label;
+        QLineEdit** edit;
+        const char* caption;
+        int lx, ly, ex, ey, width;
+    };
+    const Pair pairs[] = {
+        {&w.Label1, &w.Edit1, "人口", 0, 24, 0, 36, 67},
+        {&w.Label2, &w.Edit2, "面積", 0, 58, 0, 70, 67},
+        {&w.Label3, &w.Edit3, "資金増加量", 0, 96, 0, 108, 67},
+        {&w.Label4, &w.Edit4, "食料増加量", 0, 130, 0, 142, 67},
+        {&w.Label5, &w.Edit5, "農業", 0, 168, 0, 180, 67},
+        {&w.Label6, &w.Edit6, "工業", 0, 200, 0, 212, 67},
+        {&w.Label7, &w.Edit7, "採掘場", 488, 0, 490, 12, 70},
+        {&w.Label8, &w.Edit8, "労働者", 0, 240, 0, 252, 67},
+        {&w.Label9, &w.Edit9, "失業者", 0, 272, 0, 284, 67},
+        {&w.Label10, &w.Edit10, "ミサイル数", 0, 312, 0, 324, 67},
+    };
+    for (const Pair& p : pairs) {
+        *p.label = new QLabel(QString::fromUtf8(p.caption), w.TabSheet3);
+        (*p.label)->setGeometry(p.lx, p.ly, p.width, 12);
+        *p.edit = new QLineEdit(w.TabSheet3);
+        (*p.edit)->setGeometry(p.ex, p.ey, p.width, 20);
+        (*p.edit)->setReadOnly(true);
+    }
+    w.SpeedButton_In2 = FlatButton(w.TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
+    // Below the tab's own controls, so none of them moves.
+    w.CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), w.TabSheet3);
+    w.CheckBox_Live->setGeometry(0, 372, 70, 18);
+    QObject::connect(w.SpeedButton_In, &QToolButton::clicked, &w, &TForm1::SpeedButton_InClick);
+    QObject::connect(w.SpeedButton_In2, &QToolButton::clicked, &w, &TForm1::SpeedButton_In2Click);
+}
+
+void BuildStatusBar(TForm1& w)
+{
+    w.StatusBar1 = w.statusBar();
+    w.StatusBar1->setSizeGripEnabled(true);
+    const int widths[3] = {60, 150, 50};
+    for (int i = 0; i < 3; ++i) {
+        w.StatusPanel[i] = new QLabel;
+        w.StatusPanel[i]->setFixedWidth(widths[i]);
+        w.StatusPanel[i]->setFrameShape(QFrame::Panel);
+        w.StatusPanel[i]->setFrameShadow(QFrame::Sunken);
+        if (i < 2)
+            w.StatusPanel[i]->setAlignment(Qt::AlignCenter);
+        w.StatusBar1->addWidget(w.StatusPanel[i]);
+    }
+    // After the cell panels, which keep their places.
+    w.StatusFigures = new QLabel;
+    w.StatusBar1->addWidget(w.StatusFigures, 1);
+}
+
+}  // namespace
+
+void BuildMainLayout(TForm1& w)
+{
+    auto* central = new QWidget(&w);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    BuildToolbar(w);
+    column->addWidget(w.Panel1);
+
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    w.ScrollBox1 = new QScrollArea;
+    w.ScrollBox1->setFrameShape(QFrame::NoFrame);
+    w.ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    w.Image1 = new MapPicture(*w.Renderer);
+    w.ScrollBox1->setWidget(w.Image1);
+    row->addWidget(w.ScrollBox1, 1);
+    BuildSidePanel(w);
+    row->addWidget(w.PageControl1);
+    column->addLayout(row, 1);
+    w.setCentralWidget(central);
+
+    BuildStatusBar(w);
+}
