@@ -213,6 +213,9 @@ void BuildInfoTab(TForm1& w)
         (*p.edit)->setReadOnly(true);
     }
     w.SpeedButton_In2 = FlatButton(w.TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
+    // Below the tab's own controls, so none of them moves.
+    w.CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), w.TabSheet3);
+    w.CheckBox_Live->setGeometry(0, 372, 70, 18);
     QObject::connect(w.SpeedButton_In, &QToolButton::clicked, &w, &TForm1::SpeedButton_InClick);
     QObject::connect(w.SpeedButton_In2, &QToolButton::clicked, &w, &TForm1::SpeedButton_In2Click);
 }
@@ -231,6 +234,9 @@ void BuildStatusBar(TForm1& w)
             w.StatusPanel[i]->setAlignment(Qt::AlignCenter);
         w.StatusBar1->addWidget(w.StatusPanel[i]);
     }
+    // After the cell panels, which keep their places.
+    w.StatusFigures = new QLabel;
+    w.StatusBar1->addWidget(w.StatusFigures, 1);
 }
 
 }  // namespace

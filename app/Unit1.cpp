@@ -61,6 +61,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     ConnectActions();
     ConnectMap();
     ConnectSession();
+    ConnectLiveFigures();
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
     TileData->Palette = Palettes.get();
@@ -115,8 +116,8 @@ void TForm1::ConnectSession()
         UpdateCaption();
     });
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
-    connect(Session, &MapSession::cellsChanged, this, [this] { SetFiguresStale(true); });
-    connect(Session, &MapSession::mapReplaced, this, [this] { SetFiguresStale(true); });
+    connect(Session, &MapSession::cellsChanged, this, &TForm1::FiguresChanged);
+    connect(Session, &MapSession::mapReplaced, this, &TForm1::FiguresChanged);
     connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
     connect(Session, &MapSession::recoveryWriteFailed, this, [this](const QString& reason) {
         StatusBar1->showMessage(RecoveryFailureText + reason);
@@ -173,6 +174,8 @@ void TForm1::FormShow()
     ApplyConfig(startConfig, doc);
     startZoom = ReadZoom(ini);
     Zoom->SetAround(startZoom, QPointF(0, 0));  // the view starts at the top left
+    startLiveFigures = ReadLiveFigures(ini);
+    CheckBox_Live->setChecked(startLiveFigures);
     Session->Recent().Read(ini);
     RecentList->Show(Session->Recent());
 
@@ -271,6 +274,8 @@ bool TForm1::FormClose()
             WriteConfigChanges(ini, startConfig, *TileData, exePath, true);
         if (Zoom->Percent() != startZoom || ini.ReadString("System", "Zoom", "\n") == "\n")
             WriteZoom(ini, Zoom->Percent());
+        if (CheckBox_Live->isChecked() != startLiveFigures)
+            WriteLiveFigures(ini, CheckBox_Live->isChecked());
         RecentFiles onDisk;
         onDisk.Read(ini);
         Session->Recent().MergeSession(onDisk);

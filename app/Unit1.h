@@ -32,6 +32,7 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class LiveFigures;
 class TForm6;
 
 // The dialogs the main window opens; program entry creates them.
@@ -119,6 +120,9 @@ public:
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
     MainActions Actions;                     // every command with a key or a button
+    QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
+    QLabel* StatusFigures = nullptr;         // what the last operation changed
+    LiveFigures* Live = nullptr;             // the figures following the map
 
     bool ListsReady = false;
     bool Panning = false;
@@ -232,6 +236,9 @@ private:
     bool SaveMapTo(const QString& path);
     void UpdateCaption();
     void SetFiguresStale(bool stale);
+    // The map changed: unless they follow it, the figures are stale.
+    void FiguresChanged();
+    void ConnectLiveFigures();
     bool OfferRecovery();
     void RejectOpenDialogs();
 
@@ -249,6 +256,7 @@ private:
     // written, so another window's stay.
     ConfigData startConfig;
     int startZoom = 100;
+    bool startLiveFigures = false;
     QString lastFolder;  // where the file dialogs start
     // The map was restored from a copy of an open file: the next save asks.
     bool restoredOverFile = false;

@@ -6,6 +6,7 @@
 
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
+#include "stats/LiveFigures.h"
 
 void TForm1::SpeedButton_aClick()
 {
@@ -27,6 +28,7 @@ void TForm1::SpeedButton_aClick()
         ButtonView->setCurrentItem(ButtonView->topLevelItem(index));
         ButtonViewChange(index);
     }
+    Live->Changed();  // only while the figures follow
 }
 
 void TForm1::SpeedButton_cClick()
@@ -35,6 +37,8 @@ void TForm1::SpeedButton_cClick()
     if (!settings)
         return;
     settings->Fill(*TileData);
-    if (settings->exec() == QDialog::Accepted)
-        settings->CopyBack(*TileData);
+    if (settings->exec() != QDialog::Accepted)
+        return;
+    settings->CopyBack(*TileData);
+    Live->Changed();
 }

@@ -1,8 +1,11 @@
 // The island figures on the "情報" tab and the per-panel breakdown.
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "app/Unit1.h"
 #include "stats/IslandFigures.h"
+#include "stats/LiveFigures.h"
 #include "stats/Unit5.h"
 
 void TForm1::SpeedButton_InClick()
@@ -32,4 +35,25 @@ void TForm1::ShowStats()
         edit->setText(QString::fromStdString(FigureText(figure)));
     // "採掘場" has no figure behind it.
     Edit7->setText(QStringLiteral("0"));
+}
+
+void TForm1::ConnectLiveFigures()
+{
+    Live = new LiveFigures(*Session, this);
+    connect(Live, &LiveFigures::figuresChanged, this, [this] {
+        ShowStats();
+        SetFiguresStale(false);
+    });
+    connect(Live, &LiveFigures::operationChanged, this, [this](const QString& text) {
+        StatusFigures->setText(text);
+        StatusFigures->setToolTip(text);  // a narrow window cuts the line short
+    });
+    connect(CheckBox_Live, &QCheckBox::toggled, Live, &LiveFigures::SetEnabled);
+}
+
+void TForm1::FiguresChanged()
+{
+    // While on, the figures follow the session by themselves.
+    if (!Live->Enabled())
+        SetFiguresStale(true);
 }

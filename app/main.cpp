@@ -12,6 +12,7 @@
 #include "app/GuardedApplication.h"
 #include "app/ProgramInfo.h"
 #include "settings/ProgramFolder.h"
+#include "view/ProgramFont.h"
 
 namespace {
 
@@ -60,8 +61,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("ISPLN"));
     SetDesktopIdentity();
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(ProgramFontFamilies());
     font.setPointSize(9);
     QApplication::setFont(font);
     // Qt's own texts (file dialogs, standard buttons) in the window's language.

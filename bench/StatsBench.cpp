@@ -4,6 +4,7 @@
 
 #include "document/File1.h"
 #include "stats/Breakdown.h"
+#include "stats/FigureDelta.h"
 #include "stats/Unit5.h"
 
 namespace {
@@ -45,6 +46,22 @@ void BM_ComputeStats(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ComputeStats)->Unit(benchmark::kMicrosecond);
+
+// What live figures add to one edit: the figures again and the status text.
+void BM_LiveFiguresAfterEdit(benchmark::State& state)
+{
+    TTileData doc;
+    FillBigIsland(doc);
+    doc.ComputeStats();
+    uint8_t counter = 0;
+    for (auto _ : state) {
+        const IslandStats before = doc.Stats;
+        doc.SetCell(15, 15, MapCell{2, static_cast<uint8_t>(++counter % 12), 0});
+        doc.ComputeStats();
+        benchmark::DoNotOptimize(FigureDeltaText(before, doc.Stats));
+    }
+}
+BENCHMARK(BM_LiveFiguresAfterEdit)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildBreakdown(benchmark::State& state)
 {

@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "BuildInfo.h"
@@ -15,10 +17,17 @@ namespace {
 
 const char* const ToolSummary = "Pictures, figures and codes of ISPLN map files, without the window.";
 
+// The help is made before any application object exists (Qt would take
+// some arguments for itself), so the program's folder comes from the system.
+QString ProgramDir()
+{
+    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+}
+
 // Names the file this very program reads without --ini, installed or not.
 std::string CommonOptions()
 {
-    const SettingsFolder where = LocateSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
+    const SettingsFolder where = LocateSettingsFolder(ProgramDir(), QStringLiteral(ISPLN_DATA_FROM_BIN));
     std::string text =
         "  --ini PATH    read the catalogue and rates from PATH, with the Image/ folder\n"
         "                beside it; the file is only read. Without --ini:\n";
@@ -35,7 +44,7 @@ std::string CommonOptions()
 
 const char* const ExitStatuses =
     "Exit status: 0 success; 1 a map file missing, refused or not written, or no\n"
-    "catalogue; 2 a usage error.\n";
+    "catalogue; 2 a usage error; 3 diff --exit-code found a difference.\n";
 
 bool IsSwitch(const CLI::Option& o) { return o.get_expected_max() == 0; }
 
@@ -65,6 +74,7 @@ public:
         Switch(c, "--no-masks", "draw no masks, as with \"マスク表示\" unticked");
         Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
         Optional(c, "--max-size", "N", "scale the picture down to fit N x N pixels (a thumbnail)");
+        Switch(c, "--figures", "add a band with the ten figures of \"情報\" under the map");
 
         c = Command("stats", "MAP.kpl", {true, RunStats}, "the ten figures \"自動入力\" fills in on the tab \"情報\"",
                     "Prints one \"label: value\" line per figure, as the boxes of the tab \"情報\"\n"
@@ -98,6 +108,19 @@ public:
                 "Prints the layout (KPL03 or KPL02) and the size (columns x rows) of a\n"
                 "file the window loads, or why it refuses it. Exit status 0 when it\n"
                 "loads, 1 when not.\n");
+
+        c = Command("diff", "A.kpl", {true, RunDiff}, "compare two maps: their figures and the cells that differ",
+                    "Prints the ten figures of A and B side by side with B - A, then the number\n"
+                    "of cells that differ in panel, counter or mask over the whole 31 x 31 grid\n"
+                    "the files hold, and the shown sizes when they differ. With --json: one\n"
+                    "object {\"a\", \"b\", \"delta\", \"cells\", \"size\"} whose figure objects have the\n"
+                    "fields of stats --json; with --cells also \"changed\": [{x, y, a, b}], each\n"
+                    "side as [panel, counter, mask]. Exit status 0 when both maps were read,\n"
+                    "different or not; with --exit-code 3 when they differ.\n");
+        c->add_option("B.kpl")->required();
+        Switch(c, "--cells", "list the cells that differ: \"x,y: A's panel(counter) → B's panel(counter)\"");
+        Switch(c, "--json", "print JSON instead of text");
+        Switch(c, "--exit-code", "exit with status 3 when the maps differ");
     }
 
     ParseResult Parse(int argc, const char* const* argv)

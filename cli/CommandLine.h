@@ -8,6 +8,7 @@ enum ExitStatus : int {
     ExitOk = 0,
     ExitFailed = 1,  // a map file missing, refused or not written; no catalogue
     ExitUsage = 2,   // no command, unknown command or option, missing argument
+    ExitDiffers = 3, // diff --exit-code: the two maps differ
 };
 
 class TTileData;

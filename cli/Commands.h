@@ -8,3 +8,4 @@ int RunCode(const Invocation& args, TTileData& doc);
 int RunDecode(const Invocation& args, TTileData& doc);
 int RunConvert(const Invocation& args, TTileData& doc);
 int RunCheck(const Invocation& args, TTileData& doc);
+int RunDiff(const Invocation& args, TTileData& doc);

@@ -7,31 +7,9 @@
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
 #include "stats/Breakdown.h"
-#include "stats/IslandFigures.h"
+#include "cli/FigureJson.h"
 
 namespace {
-
-struct FigureLine {
-    const char* Label;
-    const char* Field;
-    std::string Text;
-};
-
-std::vector<FigureLine> Figures(const IslandStats& s)
-{
-    return {
-        {"人口", "Population", FigureText(s.Population)},
-        {"面積", "Area", FigureText(s.Area)},
-        {"資金増加量", "FundsIncrease", FigureText(s.FundsIncrease)},
-        {"食料増加量", "FoodIncrease", FigureText(s.FoodIncrease)},
-        {"農業", "Farming", FigureText(s.Farming)},
-        {"工業", "Industry", FigureText(s.Industry)},
-        {"採掘場", "Mine", "0"},  // the window's box has no figure behind it
-        {"労働者", "Workers", FigureText(s.Workers)},
-        {"失業者", "Unemployed", FigureText(s.Unemployed)},
-        {"ミサイル数", "Military", FigureText(s.Military)},
-    };
-}
 
 // A tab or line break inside a name would break the row apart.
 std::string TableCell(const std::string& text)
@@ -45,13 +23,7 @@ std::string TableCell(const std::string& text)
 
 std::string Number(int64_t n) { return std::to_string(n); }
 
-// The figure as the text shows it, as a JSON number.
-QJsonValue JsonNumber(const std::string& text)
-{
-    bool whole = false;
-    const qint64 n = QString::fromStdString(text).toLongLong(&whole);
-    return whole ? QJsonValue(n) : QJsonValue(QString::fromStdString(text).toDouble());
-}
+}  // namespace
 
 std::string JsonText(const QJsonDocument& json, QJsonDocument::JsonFormat format)
 {
@@ -60,7 +32,13 @@ std::string JsonText(const QJsonDocument& json, QJsonDocument::JsonFormat format
            (format == QJsonDocument::Compact ? "\n" : "");
 }
 
-}  // namespace
+QJsonObject FiguresJson(const std::array<ShownFigureEntry, FigureCount>& figures)
+{
+    QJsonObject object;
+    for (const ShownFigureEntry& f : figures)
+        object.insert(QLatin1String(f.Key), qint64(f.Value));
+    return object;
+}
 
 int RunStats(const Invocation& args, TTileData& doc)
 {
@@ -71,15 +49,11 @@ int RunStats(const Invocation& args, TTileData& doc)
     doc.ComputeStats();
 
     std::string out;
-    const std::vector<FigureLine> figures = Figures(doc.Stats);
     if (args.Has("--json")) {
-        QJsonObject object;
-        for (const FigureLine& f : figures)
-            object.insert(QLatin1String(f.Field), JsonNumber(f.Text));
-        out = JsonText(QJsonDocument(object), QJsonDocument::Compact);
+        out = JsonText(QJsonDocument(FiguresJson(ShownFigures(doc.Stats))), QJsonDocument::Compact);
     } else {
-        for (const FigureLine& f : figures)
-            out += std::string(f.Label) + ": " + f.Text + "\n";
+        for (const ShownFigureEntry& f : ShownFigures(doc.Stats))
+            out += std::string(f.Label) + ": " + std::to_string(f.Value) + "\n";
     }
     PrintOut(out);
     return ExitOk;

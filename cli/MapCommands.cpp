@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
+#include "view/FigureBand.h"
 #include "view/MapRenderer.h"
 #include "view/PngEncoder.h"
 
@@ -63,6 +64,10 @@ int RunRender(const Invocation& args, TTileData& doc)
         return Fail(path + ": " + input.Status.Reason, ExitFailed);
 
     QImage picture = renderer.Picture();
+    if (args.Has("--figures")) {
+        doc.ComputeStats();
+        picture = PictureWithFigures(picture, doc.Stats);
+    }
     // Only ever smaller: a thumbnail, never an enlargement.
     if (maxSize > 0 && (picture.width() > maxSize || picture.height() > maxSize))
         picture = picture.scaled(maxSize, maxSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -1,6 +1,7 @@
 // ispln-cli: map files, figures, codes and pictures without the window.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
@@ -28,13 +29,34 @@ int Run(const ParseResult& parsed)
     return args.Action.Run(args, doc);
 }
 
+// Text in a picture needs the fonts of a GUI application; an off-screen one
+// needs no display.
+std::unique_ptr<QCoreApplication> MakeApplication(const ParseResult& parsed, int& argc, char* argv[])
+{
+    if (parsed.Help.empty() && parsed.Error.empty() && parsed.Args.Has("--figures")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Its start-up notes (a runtime folder it picked) are no news to a script.
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type >= QtCriticalMsg)
+                    std::fprintf(stderr, "ispln-cli: %s\n", qPrintable(text));
+            });
+        auto app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        return app;
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    // Only for the program's own folder; nothing here needs a display.
-    QCoreApplication app(argc, argv);
-    const int status = Run(ParseCommandLine(argc, argv));
+    // Read before Qt sees the arguments: Qt takes some of them for itself.
+    const ParseResult parsed = ParseCommandLine(argc, argv);
+    // For the program's own folder (and fonts); nothing needs a display.
+    const auto app = MakeApplication(parsed, argc, argv);
+    const int status = Run(parsed);
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return Fail("cannot write to standard output", ExitFailed);
     return status;

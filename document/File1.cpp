@@ -123,7 +123,7 @@ int32_t TTileData::CellValue(int32_t x, int32_t y) const
     return EntryValue(IndexOfNo(c.Panel), c.Counter);
 }
 
-int32_t TTileData::EntryValue(int32_t index, int32_t counter) const
+int32_t TTileData::EntryValue(int32_t index, uint8_t counter) const
 {
     if (index <= 0 || index >= MaxTiles || Tile[index].Type < 0)
         return 0;

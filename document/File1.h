@@ -77,8 +77,8 @@ public:
     int32_t NoOfCode(uint8_t code) const;
     uint8_t CodeOfNo(int32_t no) const;
     int32_t CellValue(int32_t x, int32_t y) const;
-    // The value of a cell of entry `index` (as IndexOfNo gives) at `counter`.
-    int32_t EntryValue(int32_t index, int32_t counter) const;
+    // The value rule for a counter on catalogue entry `index`, as CellValue.
+    int32_t EntryValue(int32_t index, uint8_t counter) const;
     std::string ValueText(int32_t x, int32_t y) const;
     void SetLastX(int32_t n);
     void SetLastY(int32_t n);

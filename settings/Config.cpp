@@ -145,6 +145,18 @@ void WriteZoom(IniFile& ini, int32_t percent)
     ini.WriteInteger(kSystem, "Zoom", percent);
 }
 
+bool ReadLiveFigures(const IniFile& ini)
+{
+    return ini.ReadBool(kSystem, "LiveFigures", false);
+}
+
+void WriteLiveFigures(IniFile& ini, bool on)
+{
+    // Written once turned on, so a file that never had it stays as it was.
+    if (on || ini.ReadString(kSystem, "LiveFigures", "\n") != "\n")
+        ini.WriteBool(kSystem, "LiveFigures", on);
+}
+
 void ApplyConfig(const ConfigData& config, TTileData& doc)
 {
     doc.Sys = config.Sys;

@@ -32,6 +32,9 @@ void WriteConfig(IniFile& ini, const TTileData& doc);
 // The view zoom in percent ("System", key Zoom); an unknown value is 100.
 int32_t ReadZoom(const IniFile& ini);
 void WriteZoom(IniFile& ini, int32_t percent);
+// Whether the figures follow the map ("System", key LiveFigures; default off).
+bool ReadLiveFigures(const IniFile& ini);
+void WriteLiveFigures(IniFile& ini, bool on);
 // What follows the last '\', '/' or ':'.
 std::string LastPathComponent(const std::string& path);
 

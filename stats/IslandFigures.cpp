@@ -1,6 +1,7 @@
 #include "stats/IslandFigures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "document/File1.h"
@@ -39,45 +40,51 @@ double ScaledFigure(int64_t x, int32_t rate)
     return PerMille(x * ClampedRate(rate));
 }
 
-std::string FigureText(double figure)
+int64_t ShownFigure(double figure)
 {
     if (std::isnan(figure))
-        return "0";
+        return 0;
     const double whole = std::trunc(figure);
     // Outside int64 nothing a map yields can land; pin rather than overflow.
     if (whole >= 9223372036854775807.0)
-        return std::to_string(INT64_MAX);
+        return INT64_MAX;
     if (whole <= -9223372036854775808.0)
-        return std::to_string(INT64_MIN);
-    return std::to_string(static_cast<int64_t>(whole));
+        return INT64_MIN;
+    return static_cast<int64_t>(whole);
+}
+
+std::string FigureText(double figure)
+{
+    return std::to_string(ShownFigure(figure));
 }
 
 void TTileData::ComputeStats()
 {
     Stats = IslandStats{};
 
-    // IndexOfNo per panel number, built once rather than scanned per cell:
-    // the lowest index carrying a number wins.
-    int32_t indexOfNo[256] = {};
+    // IndexOfNo for every panel number a cell can hold, in one pass: the
+    // figures follow every edit when shown live.
+    std::array<int32_t, 256> indexOfNo{};
     for (int32_t i = MaxTiles - 1; i >= 0; --i)
         if (Tile[i].No >= 0 && Tile[i].No < 256)
-            indexOfNo[Tile[i].No] = i;
+            indexOfNo[static_cast<size_t>(Tile[i].No)] = i;
 
     Totals t;
     const int32_t lastX = std::min(LastX, GridSize - 1);
     const int32_t lastY = std::min(LastY, GridSize - 1);
     for (int32_t x = 0; x <= lastX; ++x)
         for (int32_t y = 0; y <= lastY; ++y) {
-            const int32_t index = indexOfNo[Map[x][y].Panel];
+            const MapCell& cell = Map[x][y];
+            const int32_t index = indexOfNo[cell.Panel];
             const TTileList& entry = Tile[index];
             if (entry.Land)
                 ++t.Area;
             const auto value = [&] { return EntryValue(index, Map[x][y].Counter); };
             switch (entry.Type) {
-            case TypePopulation: t.Population += value(); break;
-            case TypeFarming: t.Farming += value(); break;
-            case TypeIndustry: t.Industry += value(); break;
-            case TypeMilitary: t.Military += value(); break;
+            case TypePopulation: t.Population += EntryValue(index, cell.Counter); break;
+            case TypeFarming: t.Farming += EntryValue(index, cell.Counter); break;
+            case TypeIndustry: t.Industry += EntryValue(index, cell.Counter); break;
+            case TypeMilitary: t.Military += EntryValue(index, cell.Counter); break;
             default: break;  // terrain, funds and unknown kinds add only to the area
             }
         }

@@ -8,5 +8,7 @@
 double ScaledFigure(int64_t x, int32_t rate);
 
 // A figure as the boxes show it: its integer part, truncated toward zero,
-// as a plain signed decimal, never wrapped to 32 bits.
+// never wrapped to 32 bits.
+int64_t ShownFigure(double figure);
+// The same as a plain signed decimal.
 std::string FigureText(double figure);

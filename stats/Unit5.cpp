@@ -10,6 +10,7 @@
 #include "document/File1.h"
 #include "stats/Breakdown.h"
 #include "view/BitmapCache.h"
+#include "view/ProgramFont.h"
 
 namespace {
 
@@ -34,8 +35,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("個別情報"));
     setFixedSize(463, 307);
     QFont dialogFont = font();
-    dialogFont.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                            QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    dialogFont.setFamilies(ProgramFontFamilies());
     dialogFont.setPixelSize(12);
     setFont(dialogFont);
 

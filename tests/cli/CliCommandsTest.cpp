@@ -52,6 +52,42 @@ TEST_F(CliCommands, StatsJsonTakesTheRatesOfTheCatalogueUsed)
         EXPECT_EQ(o.value(field).toInteger(-1), value) << field;
 }
 
+TEST_F(CliCommands, DiffAgreesWithStatsOfBothMapsAndCountsTheCells)
+{
+    MapFileInfo oneCell = FigureMap(), masksOnly = FigureMap(), wider = FigureMap();
+    oneCell.Cells[0][2] = {1, 0, 0};  // a town of 100
+    masksOnly.Cells[3][0].Mask = 0;
+    masksOnly.Cells[20][20].Mask = 1;  // outside the shown part, still held by the file
+    wider.LastX = 5;
+    const struct {
+        const char* Name;
+        MapFileInfo B;
+        int Cells, Population, Status;
+        const char* Says;
+    } cases[] = {
+        {"equal", FigureMap(), 0, 0, 0, "cells that differ: 0\n"},
+        {"one cell", oneCell, 1, 100, 3, "0,2: 海(0) → 町(0)\n"},
+        {"masks only", masksOnly, 2, 0, 3, "3,0: 基地\"A\"\\B(0)+印 → 基地\"A\"\\B(0)\n"},
+        {"wider", wider, 0, 0, 3, "map size differs: 4 × 3 → 6 × 3\n"},
+    };
+    const auto json = [](const CliRun& run) { return QJsonDocument::fromJson(run.Out.toUtf8()).object(); };
+    for (const auto& c : cases) {
+        const QString b = folder.WriteMap("b.kpl", c.B);
+        const CliRun run = Cli({"diff", map, b, "--json", "--cells", "--exit-code"});
+        EXPECT_EQ(run.Status, c.Status) << c.Name << run.Err.toStdString();
+        const QJsonObject o = json(run);
+        EXPECT_EQ(o["a"], json(Cli({"stats", map, "--json"}))) << c.Name;
+        EXPECT_EQ(o["b"], json(Cli({"stats", b, "--json"}))) << c.Name;
+        EXPECT_EQ(o["delta"]["Population"].toInt(-1), c.Population) << c.Name;
+        EXPECT_EQ(o["cells"].toInt(-1), c.Cells) << c.Name;
+        EXPECT_EQ(o["changed"].toArray().size(), c.Cells) << c.Name;
+
+        const CliRun text = Cli({"diff", map, b, "--cells"});
+        EXPECT_EQ(text.Status, 0) << c.Name;
+        EXPECT_TRUE(text.Out.contains(QString::fromUtf8(c.Says))) << c.Name << "\n" << text.Out.toStdString();
+    }
+}
+
 TEST_F(CliCommands, BreakdownListsEveryEntryTabSeparated)
 {
     const CliRun run = Cli({"breakdown", map});
@@ -281,6 +317,15 @@ TEST_F(CliCommands, RenderedPictureHasTheMapsSize)
         ASSERT_EQ(Cli(QStringList{"render", in, "-o", out} + limit).Status, 0);
         const QImage picture(out);
         EXPECT_EQ(picture.size(), s.Expected.isEmpty() ? QSize(32 * s.Columns + 16, 32 * s.Rows + 16) : s.Expected);
+        if (!s.MaxSize.isEmpty())
+            continue;
+
+        // The figures go under the map and leave every pixel of it alone.
+        ASSERT_EQ(Cli({"render", in, "-o", out, "--figures"}).Status, 0);
+        const QImage withFigures(out);
+        EXPECT_GT(withFigures.height(), picture.height());
+        EXPECT_EQ(withFigures.copy(picture.rect()).convertToFormat(QImage::Format_RGB32),
+                  picture.convertToFormat(QImage::Format_RGB32));
     }
 }
 

@@ -66,7 +66,7 @@ TEST_F(CliUsage, HelpAndVersionGoToStdoutWithExitZero)
     const CliRun tool = RunCli({"--help"});
     EXPECT_EQ(tool.Status, 0);
     EXPECT_TRUE(tool.Out.startsWith("Usage: ispln-cli [--ini PATH] COMMAND"));
-    const char* commands[] = {"render", "stats", "breakdown", "code", "decode", "convert", "check"};
+    const char* commands[] = {"render", "stats", "breakdown", "code", "decode", "convert", "check", "diff"};
     for (const char* name : commands) {
         EXPECT_TRUE(tool.Out.contains(QStringLiteral("\n  %1 ").arg(name))) << name;
         // Help wins over an unfinished line, before or after the command.

@@ -294,6 +294,16 @@ TEST(Config, ZoomAndRecentFiles)
     for (auto [text, zoom] : {std::pair{"Zoom=150", 150}, {"Zoom=50", 50}, {"Zoom=120", 100}, {"Zoom=", 100}, {"", 100}})
         EXPECT_EQ(ReadZoom(FromBytes(std::string("[System]\r\n") + text + "\r\n")), zoom) << text;
 
+    // Live figures: off leaves a file that never had the key as it was.
+    IniFile live = FromBytes("[System]\r\nZoom=100\r\n");
+    WriteLiveFigures(live, false);
+    EXPECT_EQ(live.ReadString("System", "LiveFigures", "none"), "none");
+    WriteLiveFigures(live, true);
+    EXPECT_TRUE(ReadLiveFigures(live));
+    WriteLiveFigures(live, false);
+    EXPECT_FALSE(ReadLiveFigures(live));
+    EXPECT_EQ(live.ReadString("System", "LiveFigures", "none"), "0");
+
     // Newest first, no repeats, eight at most; stale keys are emptied.
     IniFile ini = FromBytes("[Recent]\r\nFile0=/m/a.kpl\r\nFile1=\r\nFile2=/m/a.kpl\r\nFile3=/m/b.kpl\r\n");
     RecentFiles recent;

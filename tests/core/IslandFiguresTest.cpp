@@ -1,11 +1,16 @@
 // The island figures: workers, growth and the integer parts the boxes show.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <climits>
 #include <cmath>
+#include <functional>
 
 #include "document/File1.h"
+#include "stats/FigureDelta.h"
+#include "session/MapSession.h"
 #include "stats/IslandFigures.h"
+#include "stats/LiveFigures.h"
 
 namespace {
 
@@ -265,4 +270,67 @@ TEST(IslandFigures, FigureTextTruncatesTowardZero)
     };
     for (const auto& [figure, text] : cases)
         EXPECT_EQ(FigureText(figure), text) << figure;
+}
+
+TEST(IslandFigures, DeltaTextNamesTheLargestShownChangesFirst)
+{
+    const struct {
+        IslandStats After;
+        const char* Text;
+    } cases[] = {
+        {{}, ""},
+        {{.FoodIncrease = -0.4}, ""},  // the box still shows 0
+        {{.Population = 1200, .FoodIncrease = -300}, "人口 +1,200  食料増加量 −300"},
+        {{.Population = 5, .Area = 1, .FundsIncrease = -1000000, .Farming = 20, .Military = 5},
+         "資金増加量 −1,000,000  農業 +20  人口 +5  ミサイル数 +5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FigureDeltaText(IslandStats{}, c.After), c.Text);
+}
+
+TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
+{
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name};
+    const QCoreApplication app(argc, argv);  // an operation ends when the event loop runs
+    MapSession session;
+    TTileData& doc = session.Doc();
+    doc.SetLastX(11);
+    doc.SetLastY(11);
+    doc.Food1 = 200, doc.Food2 = 1000, doc.Gold = 1;
+    doc.AddTile(TTileList{});
+    doc.AddTile(TTileList{.No = 1, .Type = TypePopulation, .Min = 1000, .Count = 200, .Max = 9, .Land = true});
+    doc.Selected = 1;
+    LiveFigures live(session);
+    QString said = "none";
+    QObject::connect(&live, &LiveFigures::operationChanged, [&](const QString& text) { said = text; });
+    live.SetEnabled(true);
+
+    const auto paint = [&](int x) {
+        const CellRectangle r = TTileData::CellRect(x, 2);
+        session.EditAt(r.Left + 16, r.Top + 16, MouseButton::Left);
+    };
+    const struct {
+        const char* What;
+        std::function<void()> Act;
+        const char* Says;
+    } steps[] = {
+        {"a town", [&] { paint(3); }, "人口 +1,000  失業者 +1,000  食料増加量 −200  面積 +1"},
+        {"counted up", [&] { paint(3); }, "人口 +200  失業者 +200  食料増加量 −40"},
+        {"undo", [&] { session.Undo(); }, "人口 −200  失業者 −200  食料増加量 +40"},
+        {"a rate", [&] { doc.Food1 = 100, live.Changed(); }, "食料増加量 +100"},
+        {"two steps of one action", [&] { paint(4), paint(4); }, "人口 +1,200  失業者 +1,200  食料増加量 −120  面積 +1"},
+        {"a catalogue change", [&] { doc.Tile[1].Min = 500, live.Changed(); }, "人口 −1,000  失業者 −1,000  食料増加量 +100"},
+        {"a map replaced, figures follow untold", [&] { session.SetSize(1, 1); }, ""},
+        {"nothing", [&] { live.Changed(); }, ""},
+    };
+    for (const auto& step : steps) {
+        step.Act();
+        EXPECT_EQ(said.toStdString(), step.Says) << step.What;
+        const IslandStats shown = doc.Stats;
+        doc.ComputeStats();
+        EXPECT_EQ(FigureText(shown.Population), FigureText(doc.Stats.Population)) << step.What;
+        QCoreApplication::processEvents();
+    }
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -10,6 +12,7 @@
 #include <functional>
 
 #include "TestApp.h"
+#include "app/MapPicture.h"
 #include "stats/Unit5.h"
 
 namespace {
@@ -132,6 +135,17 @@ TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
     EXPECT_EQ(BoxTexts(app.Form1()),
               QStringList({"1000", "3", "0", "-3", "500", "0", "0", "500", "500", "7"}));
     EXPECT_TRUE(app.messages.isEmpty());
+
+    // "自動更新": a click on the farm counts it up, and the boxes and the
+    // status bar follow at once.
+    TForm1& w = app.Form1();
+    w.CheckBox_Live->click();
+    doc.Selected = 2;
+    const CellRectangle farm = TTileData::CellRect(1, 0);
+    QTest::mouseClick(w.Image1, Qt::LeftButton, {}, QPoint(farm.Left + 16, farm.Top + 16));
+    EXPECT_EQ(BoxTexts(w), QStringList({"1000", "3", "0", "-3", "600", "0", "0", "600", "400", "7"}));
+    EXPECT_TRUE(w.Edit5->isEnabled());
+    EXPECT_EQ(w.StatusFigures->text(), QStringLiteral("農業 +100  労働者 +100  失業者 −100"));
 }
 
 TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)

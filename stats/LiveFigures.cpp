@@ -1,0 +1,52 @@
+#include "stats/LiveFigures.h"
+
+#include "document/File1.h"
+#include "session/MapSession.h"
+#include "stats/FigureDelta.h"
+
+LiveFigures::LiveFigures(MapSession& session, QObject* parent) : QObject(parent), doc(session.Doc())
+{
+    connect(&session, &MapSession::cellsChanged, this, &LiveFigures::Changed);
+    connect(&session, &MapSession::mapReplaced, this, &LiveFigures::Replaced);
+}
+
+void LiveFigures::SetEnabled(bool on)
+{
+    enabled = on;
+    inOperation = false;
+    if (!on) {
+        emit operationChanged(QString());
+        return;
+    }
+    doc.ComputeStats();
+    emit figuresChanged();
+}
+
+void LiveFigures::Changed()
+{
+    if (!enabled)
+        return;
+    if (!inOperation) {
+        before = doc.Stats;
+        inOperation = true;
+        QMetaObject::invokeMethod(this, &LiveFigures::Settle, Qt::QueuedConnection);
+    }
+    doc.ComputeStats();
+    emit figuresChanged();
+    emit operationChanged(QString::fromStdString(FigureDeltaText(before, doc.Stats)));
+}
+
+void LiveFigures::Replaced()
+{
+    if (!enabled)
+        return;
+    inOperation = false;
+    doc.ComputeStats();
+    emit figuresChanged();
+    emit operationChanged(QString());
+}
+
+void LiveFigures::Settle()
+{
+    inOperation = false;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Figures that follow the map: while on, recomputed after every change of
+// the map, the catalogue or the rates, and what each operation changed as
+// the status bar's text. Widget-free; the window shows what it announces.
+#include <QObject>
+#include <QString>
+
+#include "document/IslandStats.h"
+
+class MapSession;
+class TTileData;
+
+class LiveFigures : public QObject {
+    Q_OBJECT
+public:
+    // Follows every change the session announces.
+    explicit LiveFigures(MapSession& session, QObject* parent = nullptr);
+
+    bool Enabled() const { return enabled; }
+    // Turning on recomputes at once, with no change to tell.
+    void SetEnabled(bool on);
+
+public slots:
+    // The map, the catalogue or a rate changed (the session's changes are
+    // followed already). What is announced before the
+    // event loop runs again is one operation: one user action may change
+    // the map in several steps.
+    void Changed();
+    // A map replaced whole (opened, restored, rebuilt from code, cleared,
+    // resized): the figures follow, but there is no operation to tell.
+    void Replaced();
+    // Ends the current operation; the next change starts another.
+    void Settle();
+
+signals:
+    void figuresChanged();  // the document's Stats hold the new figures
+    // What the current operation changed so far; empty when nothing.
+    void operationChanged(const QString& text);
+
+private:
+    TTileData& doc;
+    bool enabled = false;
+    bool inOperation = false;
+    IslandStats before;  // the figures when the operation began
+};
