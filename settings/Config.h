@@ -8,9 +8,10 @@
 
 class TTileData;
 
-// Everything isplan.ini holds, as the program starts with it.
+// Everything isplan.ini holds, as the program starts with it; the values
+// here stand for keys the file lacks.
 struct ConfigData {
-    TSysList Sys;
+    TSysList Sys{.MapY = 12, .MapX = 12};
     int32_t Food1 = 200, Food2 = 1000, Gold = 1;
     std::vector<TTileList> Tiles;
     std::vector<TMaskTileList> Masks;
