@@ -1,11 +1,13 @@
 list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Unit2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit3.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit3Layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit4.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp
 )
 list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CatalogueEditor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CataloguePictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
 )
