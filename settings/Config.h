@@ -11,7 +11,7 @@ class TTileData;
 // Everything isplan.ini holds, as the program starts with it; the values
 // here stand for keys the file lacks.
 struct ConfigData {
-    TSysList Sys{.MapY = 12, .MapX = 12};
+    TSysList Sys{.MapSize = false, .MapY = 12, .MapX = 12, .Window = false, .Load = false, .LoadFile = {}};
     int32_t Food1 = 200, Food2 = 1000, Gold = 1;
     std::vector<TTileList> Tiles;
     std::vector<TMaskTileList> Masks;
