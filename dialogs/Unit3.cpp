@@ -6,47 +6,24 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "dialogs/CataloguePictures.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
-#include "view/BitmapCache.h"
 #include "document/File1.h"
+#include "view/PaletteImage.h"
 
 namespace {
 
 constexpr int BmpRole = Qt::UserRole;  // the row's bitmap path, shown in no column
-constexpr int ValueLimit = 10000;      // 初期値 and 増加値 bars
-constexpr int StepLimit = 255;         // a cell's counter is one byte
-constexpr int CaptionPixels = 16;      // font size of the field captions
-
-QScrollBar* Bar(QWidget* parent, QRect geometry, int lo, int hi, int step)
-{
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setGeometry(geometry);
-    bar->setRange(lo, hi);
-    bar->setPageStep(step);
-    return bar;
-}
-
-QLabel* FieldLabel(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(CaptionPixels);
-    label->setFont(font);
-    label->setGeometry(x, y, 104, 17);
-    return label;
-}
 
 // A stored number is never changed by a bar's range: the range grows to hold it.
 void ShowOnBar(QScrollBar* bar, int lo, int hi, int value)
@@ -62,48 +39,13 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 void SetFittingText(QLabel* label, const QString& text)
 {
     QFont font = label->font();
-    for (int pixelSize = CaptionPixels; pixelSize > 6; --pixelSize) {
+    for (int pixelSize = TForm3::FieldCaptionPixels; pixelSize > 6; --pixelSize) {
         font.setPixelSize(pixelSize);
         if (QFontMetrics(font).horizontalAdvance(text) <= label->contentsRect().width())
             break;
     }
     label->setFont(font);
     label->setText(text);
-}
-
-bool SameContent(const QString& a, const QString& b)
-{
-    QFile fa(a), fb(b);
-    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
-        return false;
-    return fa.readAll() == fb.readAll();
-}
-
-bool InFolder(const QString& path, const QString& folder)
-{
-    const QString parent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-    return !parent.isEmpty() && parent == QFileInfo(folder).canonicalFilePath();
-}
-
-// Copies a picture into the folder under its own name, or the first free
-// "name_n" when another file already has it; a file there with the same
-// content is used as it is. Empty when nothing could be copied.
-QString CopyIntoFolder(const QString& source, const QString& folder)
-{
-    const QFileInfo info(source);
-    if (!info.isFile() || !QDir().mkpath(folder))
-        return {};
-    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    for (int n = 1; n < 1000; ++n) {
-        const QString name =
-            n == 1 ? info.fileName() : QStringLiteral("%1_%2%3").arg(info.completeBaseName()).arg(n).arg(suffix);
-        const QString target = QDir(folder).filePath(name);
-        if (!QFileInfo::exists(target))
-            return QFile::copy(source, target) ? target : QString();
-        if (SameContent(source, target))
-            return target;
-    }
-    return {};
 }
 
 // Clears a guard flag for a scope, so handlers ignore the dialog's own changes.
@@ -131,99 +73,6 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     Connect();
     ClearFields();
     UpdateNewButton();
-}
-
-void TForm3::BuildList()
-{
-    ListView1 = new QTreeWidget(this);
-    ListView1->setGeometry(0, 0, 462, 205);
-    ListView1->setColumnCount(CatalogueEditor::ColumnCount);
-    ListView1->setHeaderLabels({QStringLiteral("パネル名"), QStringLiteral("No"), QStringLiteral("タイプ"),
-                                QStringLiteral("初期値"), QStringLiteral("増加値"), QStringLiteral("最大値"),
-                                QStringLiteral("単位"), QStringLiteral("土地")});
-    ListView1->setRootIsDecorated(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setIconSize(QSize(32, 32));
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->header()->setStretchLastSection(false);
-    ListView1->header()->setDefaultSectionSize(50);
-    ListView1->header()->resizeSection(0, 120);
-    ListView1->header()->resizeSection(1, 40);
-    ListView1->header()->resizeSection(2, 44);
-    ListView1->header()->resizeSection(5, 60);  // largest values run to six digits
-    ListView1->header()->resizeSection(7, 36);
-}
-
-void TForm3::BuildButtons()
-{
-    struct FieldPlace {
-        QToolButton** button;
-        const char* caption;
-        int x, width;
-    };
-    const FieldPlace places[] = {
-        {&SpeedButton1, "↑", 2, 23},     {&SpeedButton2, "↓", 26, 23},
-        {&SpeedButton3, "追加", 56, 57},  {&SpeedButton4, "削除", 114, 57},
-        {&SpeedButton5, "変更", 172, 57}, {&SpeedButton6, "新規作成", 242, 70},
-    };
-    for (const FieldPlace& s : places) {
-        *s.button = new QToolButton(this);
-        (*s.button)->setText(QString::fromUtf8(s.caption));
-        (*s.button)->setGeometry(s.x, 207, s.width, 22);
-        (*s.button)->setEnabled(false);
-    }
-    FileLabel = new QLabel(this);
-    FileLabel->setVisible(false);
-}
-
-void TForm3::BuildFields()
-{
-    Image01 = new QLabel(this);
-    Image01->setGeometry(6, 240, 32, 32);
-    Image01->setToolTip(QStringLiteral("タイル画像"));
-    Image01->setCursor(Qt::PointingHandCursor);
-    Image01->setAutoFillBackground(true);
-    Image01->setBackgroundRole(QPalette::Base);
-    Image01->installEventFilter(this);
-
-    Label01 = FieldLabel(this, QStringLiteral("No 0"), 46, 230);
-    ScrollBar01 = Bar(this, QRect(46, 248, 101, 16), 0, 100, 10);
-    Label02 = FieldLabel(this, QStringLiteral("パネル名"), 148, 230);
-    Edit01 = new QLineEdit(this);
-    Edit01->setGeometry(148, 246, 101, 20);
-    Label03 = FieldLabel(this, QStringLiteral("タイプ"), 252, 230);
-    ComboBox01 = new QComboBox(this);
-    ComboBox01->setGeometry(252, 246, 101, 20);
-    for (int type = 0; type < 6; ++type)
-        ComboBox01->addItem(Text(CatalogueEditor::TypeName(type)));
-    Label04 = FieldLabel(this, QStringLiteral("単位"), 356, 230);
-    Edit02 = new QLineEdit(this);
-    Edit02->setGeometry(356, 246, 57, 20);
-    CheckBox01 = new QCheckBox(QStringLiteral("土地"), this);
-    CheckBox01->setGeometry(0, 284, 46, 17);
-
-    Label05 = FieldLabel(this, QStringLiteral("初期値 0"), 46, 267);
-    ScrollBar02 = Bar(this, QRect(46, 284, 101, 16), 0, ValueLimit, 10);
-    Label06 = FieldLabel(this, QStringLiteral("増加値 0"), 150, 267);
-    ScrollBar03 = Bar(this, QRect(150, 284, 101, 16), 0, ValueLimit, 10);
-    Label07 = FieldLabel(this, QStringLiteral("最大値 0"), 254, 267);
-    ScrollBar04 = Bar(this, QRect(254, 284, 101, 16), 0, StepLimit, 10);
-    Label08 = FieldLabel(this, QStringLiteral("コード a"), 356, 267);
-    ScrollBar05 = Bar(this, QRect(360, 284, 100, 16), CatalogueEditor::LowestCode,
-                      CatalogueEditor::HighestCode, 1);
-
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button1->setGeometry(416, 232, 45, 21);
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setGeometry(416, 254, 45, 21);
-    // Enter in a text box must not close the dialog.
-    Button1->setAutoDefault(false);
-    Button2->setAutoDefault(false);
-
-    RefuseTextShiftJisCannotHold(Edit01, QStringLiteral("パネル名"));
-    RefuseTextShiftJisCannotHold(Edit02, QStringLiteral("単位"));
 }
 
 void TForm3::Connect()
@@ -271,16 +120,6 @@ void TForm3::Open(const TTileData& doc)
     pictureFolder = Text(doc.ExePath) + QStringLiteral("Image/");
 }
 
-QImage TForm3::TileImage(const QString& path)
-{
-    const QImage source = ReadBitmapPart(path, QSize(32, 32));
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    if (!source.isNull())
-        QPainter(&image).drawImage(0, 0, source, 0, 0, 32, 32);
-    return image;
-}
-
 void TForm3::ShowImage(const QImage& image)
 {
     Image01->setPixmap(QPixmap::fromImage(image));
@@ -315,7 +154,7 @@ void TForm3::WriteRow(int row, const TTileList& entry)
     for (int column = 0; column < CatalogueEditor::ColumnCount; ++column)
         item->setText(column, Text(texts[column]));
     item->setData(0, BmpRole, Text(texts[CatalogueEditor::ColumnCount]));
-    item->setIcon(0, QIcon(QPixmap::fromImage(TileImage(Text(entry.Bmp)))));
+    item->setIcon(0, QIcon(QPixmap::fromImage(PaletteTileImage(entry.Bmp, TileLook::Plain))));
 }
 
 void TForm3::SelectRowQuietly(int row)
@@ -334,26 +173,34 @@ void TForm3::ClearFields()
 {
     Quiet quiet(FieldsActive);
     SelIndex = NoEntry;
-    ShowOnBar(ScrollBar01, 0, 100, 0);
+    BlankFields(0, 100, false, false);
+}
+
+// The fields of an entry without values: numbered `no`, unlocked for a new
+// entry, its steps waiting for an initial value either way.
+void TForm3::BlankFields(int no, int noHighest, bool land, bool open)
+{
+    ShowOnBar(ScrollBar01, 0, noHighest, no);
+    Label01->setText(QStringLiteral("No %1").arg(no));
     Edit01->clear();
     ComboBox01->setCurrentIndex(0);
     loadedType = 0;
     Edit02->clear();
-    ShowOnBar(ScrollBar02, 0, ValueLimit, 0);
-    ShowOnBar(ScrollBar03, 0, ValueLimit, 0);
-    ShowOnBar(ScrollBar04, 0, StepLimit, 0);
-    CheckBox01->setChecked(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, ScrollBar02,
-                                                     ScrollBar03, ScrollBar04, CheckBox01})
-        w->setEnabled(false);
-    FileLabel->clear();
-    ShowImage(TileImage(QString()));
+    ShowOnBar(ScrollBar02, 0, FieldValueLimit, 0);
+    ShowOnBar(ScrollBar03, 0, FieldValueLimit, 0);
+    ShowOnBar(ScrollBar04, 0, FieldStepLimit, 0);
     keptCode = -1;
-    ShowCode();
-    Label01->setText(QStringLiteral("No 0"));
+    CheckBox01->setChecked(land);
+    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, ScrollBar02, CheckBox01})
+        w->setEnabled(open);
+    ScrollBar03->setEnabled(false);
+    ScrollBar04->setEnabled(false);
     SetFittingText(Label05, QStringLiteral("初期値 0"));
     SetFittingText(Label06, QStringLiteral("増加値 0"));
     ShowLargestValue();
+    ShowCode();
+    FileLabel->clear();
+    ShowImage(PaletteTileImage({}, TileLook::Plain));
     EnableEditButtons(false, false, false, false, false);
 }
 
@@ -371,9 +218,9 @@ void TForm3::LoadFields(const TTileList& e)
     CheckBox01->setChecked(e.Land);
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, CheckBox01})
         w->setEnabled(!fixed);
-    ShowOnBar(ScrollBar02, 0, ValueLimit, e.Min);
-    ShowOnBar(ScrollBar03, 0, ValueLimit, e.Count);
-    ShowOnBar(ScrollBar04, 0, StepLimit, e.Max);
+    ShowOnBar(ScrollBar02, 0, FieldValueLimit, e.Min);
+    ShowOnBar(ScrollBar03, 0, FieldValueLimit, e.Count);
+    ShowOnBar(ScrollBar04, 0, FieldStepLimit, e.Max);
     ScrollBar02->setEnabled(true);
     ScrollBar03->setEnabled(e.Min != 0);
     ScrollBar04->setEnabled(e.Min != 0);
@@ -383,7 +230,7 @@ void TForm3::LoadFields(const TTileList& e)
     ShowLargestValue();
     ShowCode();
     FileLabel->setText(Text(e.Bmp));
-    ShowImage(TileImage(Text(e.Bmp)));
+    ShowImage(PaletteTileImage(e.Bmp, TileLook::Plain));
 }
 
 TTileList TForm3::EntryFromFields() const
@@ -480,29 +327,8 @@ void TForm3::SpeedButton6Click()
     SelectRowQuietly(-1);
     Quiet quiet(FieldsActive);
     SelIndex = NewEntry;
-    ShowOnBar(ScrollBar01, 0, 255, Work.FirstFreeNo());
-    Label01->setText(QStringLiteral("No %1").arg(ScrollBar01->value()));
-    Edit01->clear();
-    ComboBox01->setCurrentIndex(0);
-    loadedType = 0;
-    Edit02->clear();
-    ShowOnBar(ScrollBar02, 0, ValueLimit, 0);
-    ShowOnBar(ScrollBar03, 0, ValueLimit, 0);
-    ShowOnBar(ScrollBar04, 0, StepLimit, 0);
     ScrollBar05->setValue(CatalogueEditor::LowestCode);
-    keptCode = -1;
-    CheckBox01->setChecked(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, ScrollBar02, CheckBox01})
-        w->setEnabled(true);
-    ScrollBar03->setEnabled(false);
-    ScrollBar04->setEnabled(false);
-    SetFittingText(Label05, QStringLiteral("初期値 0"));
-    SetFittingText(Label06, QStringLiteral("増加値 0"));
-    ShowLargestValue();
-    ShowCode();
-    FileLabel->clear();
-    ShowImage(TileImage(QString()));
-    EnableEditButtons(false, false, false, false, false);
+    BlankFields(Work.FirstFreeNo(), 255, true, true);
 }
 
 void TForm3::SpeedButton3Click()
@@ -601,7 +427,7 @@ void TForm3::Image01Click()
         ShowMessage(this, ShiftJisRefusalMessage(QStringLiteral("画像のファイル名")));
         return;
     }
-    ShowImage(TileImage(path));
+    ShowImage(PaletteTileImage(path.toStdString(), TileLook::Plain));
     FileLabel->setText(path);
     if (SelIndex == NewEntry)
         SpeedButton3->setEnabled(true);
@@ -615,27 +441,14 @@ void TForm3::accept()
     QDialog::accept();
 }
 
-// isplan.ini keeps only a picture's file name, looked for in Image/ at the
-// next start: a newly chosen picture from elsewhere is copied there.
 void TForm3::CopyPicturesIntoImageFolder()
 {
-    for (int i = 0; i < Work.WorkCount; ++i) {
-        TTileList e = Work.WorkTile[i];
-        const int origin = Work.Origin[i];
-        const std::string previous = origin >= 0 && origin < int(openedBmp.size()) ? openedBmp[origin] : std::string();
-        if (e.Bmp.empty() || e.Bmp == previous || InFolder(Text(e.Bmp), pictureFolder))
-            continue;
-        const QString copy = CopyIntoFolder(Text(e.Bmp), pictureFolder);
-        if (copy.isEmpty()) {
+    for (const PictureCopy& c : CopyPicturesIntoFolder(Work, openedBmp, pictureFolder)) {
+        if (!c.copied)
             ShowMessage(this, QStringLiteral("%1 を %2 にコピーできません。「%3」の画像は元のままです。")
-                                  .arg(QDir::toNativeSeparators(Text(e.Bmp)),
-                                       QDir::toNativeSeparators(pictureFolder), Text(e.Name)));
-            e.Bmp = previous;
-        } else {
-            e.Bmp = copy.toStdString();
-        }
-        Work.Replace(i, e);
-        WriteRow(i, e);
+                                  .arg(QDir::toNativeSeparators(Text(c.chosen)),
+                                       QDir::toNativeSeparators(pictureFolder), Text(Work.WorkTile[c.index].Name)));
+        WriteRow(c.index, Work.WorkTile[c.index]);
     }
 }
 

@@ -26,6 +26,9 @@ public:
 
     static constexpr int NewEntry = -1;  // SelIndex while a new entry is prepared
     static constexpr int NoEntry = -2;   // SelIndex while no entry is in the fields
+    static constexpr int FieldValueLimit = 10000;  // 初期値 and 増加値 bars
+    static constexpr int FieldStepLimit = 255;     // a cell's counter is one byte
+    static constexpr int FieldCaptionPixels = 16;  // font size of the field captions
 
     // Resets the dialog and fills the list from the document's catalogue.
     void Open(const TTileData& doc);
@@ -82,8 +85,6 @@ public:
 
     // The folder the picture dialog starts in.
     QString PictureFolder() const { return pictureFolder; }
-    // The 32 x 32 picture of a tile bitmap; blank when it cannot be read.
-    static QImage TileImage(const QString& path);
 
     // OK: pictures chosen outside Image/ are copied there first.
     void accept() override;
@@ -97,6 +98,7 @@ private:
     void BuildFields();
     void Connect();
     void ClearFields();
+    void BlankFields(int no, int noHighest, bool land, bool open);
     void LoadFields(const TTileList& entry);
     TTileList EntryFromFields() const;
     void AppendRow(const TTileList& entry);

@@ -1,6 +1,7 @@
 list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Unit2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit3.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit3Layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit4.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp
@@ -8,5 +9,6 @@ list(APPEND ISPLN_UI_SOURCES
 )
 list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CatalogueEditor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CataloguePictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
 )

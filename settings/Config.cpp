@@ -48,16 +48,16 @@ std::string LastPathComponent(const std::string& path)
 ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
 {
     ConfigData c;
-    c.Sys.MapSize = ini.ReadBool(kSystem, "MapSize", false);
-    c.Sys.MapY = ini.ReadInteger(kSystem, "MapY", 12);
-    c.Sys.MapX = ini.ReadInteger(kSystem, "MapX", 12);
-    c.Sys.Window = ini.ReadBool(kSystem, "Window", false);
-    c.Sys.Load = ini.ReadBool(kSystem, "Load", false);
-    c.Sys.LoadFile = ini.ReadString(kSystem, "LoadFile", "");
-    c.Food1 = ini.ReadInteger(kSystem, "Food1", 200);
-    c.Food2 = ini.ReadInteger(kSystem, "Food2", 1000);
-    c.Gold = ini.ReadInteger(kSystem, "Gold", 1);
-    c.UndoByOperation = ini.ReadBool(kSystem, "UndoByOperation", false);
+    c.Sys.MapSize = ini.ReadBool(kSystem, "MapSize", c.Sys.MapSize);
+    c.Sys.MapY = ini.ReadInteger(kSystem, "MapY", c.Sys.MapY);
+    c.Sys.MapX = ini.ReadInteger(kSystem, "MapX", c.Sys.MapX);
+    c.Sys.Window = ini.ReadBool(kSystem, "Window", c.Sys.Window);
+    c.Sys.Load = ini.ReadBool(kSystem, "Load", c.Sys.Load);
+    c.Sys.LoadFile = ini.ReadString(kSystem, "LoadFile", c.Sys.LoadFile);
+    c.Food1 = ini.ReadInteger(kSystem, "Food1", c.Food1);
+    c.Food2 = ini.ReadInteger(kSystem, "Food2", c.Food2);
+    c.Gold = ini.ReadInteger(kSystem, "Gold", c.Gold);
+    c.UndoByOperation = ini.ReadBool(kSystem, "UndoByOperation", c.UndoByOperation);
 
     const int32_t lastTile = std::min(ini.ReadInteger(kTile, "Max", -1), kLastTile);
     c.Tiles.reserve(static_cast<size_t>(std::max(lastTile + 1, 0)));

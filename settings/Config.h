@@ -8,9 +8,10 @@
 
 class TTileData;
 
-// Everything isplan.ini holds, as the program starts with it.
+// Everything isplan.ini holds, as the program starts with it; the values
+// here stand for keys the file lacks.
 struct ConfigData {
-    TSysList Sys;
+    TSysList Sys{.MapSize = false, .MapY = 12, .MapX = 12, .Window = false, .Load = false, .LoadFile = {}};
     int32_t Food1 = 200, Food2 = 1000, Gold = 1;
     bool UndoByOperation = false;
     std::vector<TTileList> Tiles;
