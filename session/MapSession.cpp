@@ -57,7 +57,9 @@ void MapSession::ApplyEdits(const std::vector<CellEdit>& edits, bool continues)
     const int32_t before = doc->BufList->GetIndex();
     if (doc->ApplyEdits(edits, continues) == 0)
         return;
+    continuing = continues;
     EmitCells(before + 1, doc->BufList->GetIndex());
+    continuing = false;
     Changed();
 }
 

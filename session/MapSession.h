@@ -67,6 +67,10 @@ public:
 
     RecoveryCopy& Recovery() { return *recovery; }
 
+    // While cellsChanged is announced: the cells continue the operation of
+    // the change before (a brush stroke reaching another cell).
+    bool ChangeContinues() const { return continuing; }
+
 signals:
     void cellsChanged(const QList<QPoint>& cells);
     void mapReplaced();  // every cell, or the size
@@ -78,6 +82,7 @@ signals:
     void recoveryWriteFailed(const QString& reason);
 
 private:
+    bool continuing = false;
     // After any change a save would write.
     void Changed();
     // The cells of history entries first..last changed.

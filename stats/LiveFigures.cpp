@@ -4,7 +4,8 @@
 #include "session/MapSession.h"
 #include "stats/FigureDelta.h"
 
-LiveFigures::LiveFigures(MapSession& session, QObject* parent) : QObject(parent), doc(session.Doc())
+LiveFigures::LiveFigures(MapSession& session, QObject* parent)
+    : QObject(parent), session(session), doc(session.Doc())
 {
     connect(&session, &MapSession::cellsChanged, this, &LiveFigures::Changed);
     connect(&session, &MapSession::mapReplaced, this, &LiveFigures::Replaced);
@@ -27,7 +28,10 @@ void LiveFigures::Changed()
     if (!enabled)
         return;
     if (!inOperation) {
-        before = doc.Stats;
+        // A stroke reaches its cells over many events: its change counts
+        // from where the stroke began.
+        if (!session.ChangeContinues())
+            before = doc.Stats;
         inOperation = true;
         QMetaObject::invokeMethod(this, &LiveFigures::Settle, Qt::QueuedConnection);
     }

@@ -38,6 +38,7 @@ signals:
     void operationChanged(const QString& text);
 
 private:
+    const MapSession& session;
     TTileData& doc;
     bool enabled = false;
     bool inOperation = false;

@@ -321,7 +321,14 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
         {"undo", [&] { session.Undo(); }, "人口 −200  失業者 −200  食料増加量 +40"},
         {"a rate", [&] { doc.Food1 = 100, live.Changed(); }, "食料増加量 +100"},
         {"two steps of one action", [&] { paint(4), paint(4); }, "人口 +1,200  失業者 +1,200  食料増加量 −120  面積 +1"},
-        {"a catalogue change", [&] { doc.Tile[1].Min = 500, live.Changed(); }, "人口 −1,000  失業者 −1,000  食料増加量 +100"},
+        {"a stroke over two events",
+         [&] {
+             session.ApplyEdits({{5, 2, {1, 0, 0}}}, false);
+             QCoreApplication::processEvents();
+             session.ApplyEdits({{6, 2, {1, 0, 0}}}, true);
+         },
+         "人口 +2,000  失業者 +2,000  食料増加量 −200  面積 +2"},
+        {"a catalogue change", [&] { doc.Tile[1].Min = 500, live.Changed(); }, "人口 −2,000  失業者 −2,000  食料増加量 +200"},
         {"a map replaced, figures follow untold", [&] { session.SetSize(1, 1); }, ""},
         {"nothing", [&] { live.Changed(); }, ""},
     };

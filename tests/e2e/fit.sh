@@ -10,7 +10,7 @@ sed -e 's/^Window=0/Window=1/' "$DATA/isplan.ini" > "$DIR/isplan.ini"
 cp "$3" "$DIR/island.kpl"
 
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1024x600x24" bash -c '
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x600x24" bash -c '
     set -e
     openbox >/dev/null 2>&1 & wm=$!
     for i in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done

@@ -8,10 +8,10 @@ make_program_folder "$1" "$DATA"
 cp "$DATA/isplan.ini" "$DIR/isplan.ini"  # a 16 x 16 map, nothing opened
 
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash -c '
     set -e
     wait_window() {  # title pattern; prints the window id
-        for i in $(seq 1 100); do
+        for i in $(seq 1 300); do  # up to 30 s on a busy machine
             if id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$id" ]; then echo "$id"; return 0; fi
             sleep 0.1
         done
