@@ -98,7 +98,8 @@ void MapTools::KeysFollowFocus(QWidget* focus)
     const bool text = qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) ||
                       qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
     for (auto& [action, keys] : keys_)
-        action->setShortcuts(text ? QList<QKeySequence>{} : keys);
+        if (action)
+            action->setShortcuts(text ? QList<QKeySequence>{} : keys);
 }
 
 void MapTools::SetTool(PaintTool tool)

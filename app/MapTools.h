@@ -2,6 +2,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <vector>
 
 #include "app/MapPicture.h"
@@ -66,5 +67,7 @@ private:
     PaintTools tools_;
     ToolPreview preview_;
     QAction* toolActions_[6] = {};
-    std::vector<std::pair<QAction*, QList<QKeySequence>>> keys_;  // given up while a text box has focus
+    // Given up while a text box has focus. Guarded: focus still moves while
+    // the window takes its children, the actions among them, down.
+    std::vector<std::pair<QPointer<QAction>, QList<QKeySequence>>> keys_;
 };
