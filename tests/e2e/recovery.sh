@@ -8,7 +8,9 @@ make_program_folder "$1" "$DATA"
 cp "$DATA/isplan.ini" "$DIR/isplan.ini"  # a 16 x 16 map, nothing opened
 
 unset QT_QPA_PLATFORM
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash -c '
+# -noreset: the server would reset when the first run ends and could refuse
+# the second one while it does.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" bash -c '
     set -e
     wait_window() {  # title pattern; prints the window id
         for i in $(seq 1 300); do  # up to 30 s on a busy machine
