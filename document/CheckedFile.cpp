@@ -103,6 +103,31 @@ int CreateTemporary(const std::string& folder, mode_t mode, std::string& name)
 
 // A file that can be written in a folder that cannot: the space is
 // reserved first, so a full disk is found before any old byte is touched.
+// Fills the open temporary file, renames it over `target` and makes the new
+// name durable; on any failure the temporary file is gone and `target` is
+// as it was.
+bool CommitTemporary(int fd, const std::string& temporary, const std::string& target, const std::string& bytes,
+                     std::string* error)
+{
+    if (!Stream(fd, bytes, true, error)) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    int e = Injected(WriteStep::Rename);
+    if (!e && ::rename(temporary.c_str(), target.c_str()) != 0)
+        e = errno;
+    if (e) {
+        ::unlink(temporary.c_str());
+        return Failed(error, e);
+    }
+    // The new name itself reaches the disk only with its folder.
+    if (const int dir = ::open(Folder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
 bool WriteInPlace(const std::string& target, const std::string& bytes, std::string* error)
 {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -185,23 +210,7 @@ bool WriteFile(const std::string& path, const std::string& bytes, std::string* e
     // The new file keeps the old one's permissions, whatever the umask.
     if (exists)
         ::fchmod(fd, mode);
-    if (!Stream(fd, bytes, true, error)) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    int e = Injected(WriteStep::Rename);
-    if (!e && ::rename(temporary.c_str(), target.c_str()) != 0)
-        e = errno;
-    if (e) {
-        ::unlink(temporary.c_str());
-        return Failed(error, e);
-    }
-    // The new name itself reaches the disk only with its folder.
-    if (const int dir = ::open(Folder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    return CommitTemporary(fd, temporary, target, bytes, error);
 }
 
 bool ReadFile(const std::string& path, size_t limit, OverLimit over, std::string& bytes, std::string* error)
@@ -283,22 +292,7 @@ bool WriteOwnFile(const std::string& path, const std::string& bytes, std::string
     const int fd = injected ? -1 : CreateTemporary(Folder(path), 0666, temporary);
     if (fd < 0)
         return Failed(error, injected ? injected : errno);
-    if (!Stream(fd, bytes, true, error)) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    int e = Injected(WriteStep::Rename);
-    if (!e && ::rename(temporary.c_str(), path.c_str()) != 0)
-        e = errno;
-    if (e) {
-        ::unlink(temporary.c_str());
-        return Failed(error, e);
-    }
-    if (const int dir = ::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    return CommitTemporary(fd, temporary, path, bytes, error);
 }
 
 // The answer in one value: true, or false with the reason.
