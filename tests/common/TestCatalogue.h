@@ -2,7 +2,10 @@
 // The one way tests build a catalogue: panel kinds in memory, added to a
 // document or written out as isplan.ini text.
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QList>
+#include <QStringEncoder>
 #include <climits>
 #include <vector>
 
@@ -76,3 +79,20 @@ struct TestCatalogue {
         return text;
     }
 };
+
+// A program folder as installed: a copy of the shipped Image/, and the
+// shipped isplan.ini or the given text (UTF-8) stored as Shift-JIS.
+inline void MakeProgramFolder(const QString& dir, const QByteArray& iniText)
+{
+    QDir().mkpath(dir + "/Image");
+    const QDir images(QStringLiteral(ISPLN_DATA_DIR "/Image"));
+    for (const QString& name : images.entryList(QDir::Files))
+        QFile::copy(images.filePath(name), dir + "/Image/" + name);
+    if (iniText.isEmpty()) {
+        QFile::copy(QStringLiteral(ISPLN_DATA_DIR "/isplan.ini"), dir + "/isplan.ini");
+        return;
+    }
+    QFile file(dir + "/isplan.ini");
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QStringEncoder("Shift_JIS").encode(QString::fromUtf8(iniText)));
+}
