@@ -64,7 +64,8 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
               const Result loaded = s.Load(d + "/dir");
               EXPECT_EQ(loaded.Reason, "not a regular file");
           },
-          true, "a.kpl", "u"}},
+          true, "a.kpl", "u"},
+         {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", ""}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
         {{"a tool's stroke", stroke, true, ""}, {"one undo takes all of it", undo, false, ""},
