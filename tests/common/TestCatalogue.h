@@ -55,9 +55,11 @@ struct TestCatalogue {
         for (const TTileList& t : Panels)
             doc.AddTile(t);
     }
+    // The catalogue a document holds now.
     static std::vector<TTileList> Of(const TTileData& doc) { return {doc.Tile, doc.Tile + doc.TileCount}; }
 
-    // As UTF-8; the test folders store it as Shift-JIS.
+    // As UTF-8 (the test folders store it as Shift-JIS); a panel without a
+    // code gets the letter of its place.
     QByteArray Ini() const
     {
         const auto n = [](auto v) { return QByteArray::number(v); };
