@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <initializer_list>
 #include <string>
 
+#include "TestCatalogue.h"
 #include "files/MapFile.h"
 
 struct CliRun {
@@ -83,17 +83,7 @@ inline QByteArray OlderBytes(const MapFileInfo& info)
 class CliFolder {
 public:
     // iniText: UTF-8, written as Shift-JIS; empty = the shipped isplan.ini.
-    explicit CliFolder(const QByteArray& iniText = {})
-    {
-        QDir().mkpath(Path("Image"));
-        const QDir images(QStringLiteral(ISPLN_DATA_DIR "/Image"));
-        for (const QString& name : images.entryList(QDir::Files))
-            QFile::copy(images.filePath(name), Path("Image/" + name));
-        if (iniText.isEmpty())
-            QFile::copy(QStringLiteral(ISPLN_DATA_DIR "/isplan.ini"), Ini());
-        else
-            WriteAll(Ini(), QStringEncoder("Shift_JIS").encode(QString::fromUtf8(iniText)));
-    }
+    explicit CliFolder(const QByteArray& iniText = {}) { MakeProgramFolder(dir.path(), iniText); }
 
     QString Path(const QString& name) const { return dir.path() + "/" + name; }
     QString Ini() const { return Path("isplan.ini"); }

@@ -8,24 +8,11 @@
 
 namespace {
 
-// Value = Min + counter * Count, capped at step Max.
-TTileList Panel(int no, const char* name, int min = 0, int count = 1, int max = 255, int type = TypePopulation)
-{
-    TTileList t;
-    t.No = no;
-    t.Name = name;
-    t.Type = type;
-    t.Min = min;
-    t.Count = count;
-    t.Max = max;
-    return t;
-}
-
 struct Island {
     TTileData doc;
     Island()
     {
-        doc.AddTile(Panel(0, "海", 0, 0, 0, TypeTerrain));
+        doc.AddTile({.No = 0, .Name = "海", .Type = TypeTerrain});
         doc.LastX = doc.LastY = GridSize - 1;
     }
     void Put(int x, int y, int no, int counter = 0)
@@ -44,9 +31,9 @@ BreakdownRow Row(const char* name, int no, int64_t min, int64_t max, int64_t tot
 TEST(Breakdown, RowPerEntryInCatalogueOrder)
 {
     Island island;
-    island.doc.AddTile(Panel(5, "村"));
-    island.doc.AddTile(Panel(3, "畑"));  // absent from the map
-    island.doc.AddTile(Panel(5, "村2"));  // shares No 5 with the first
+    // Worth one more a step; 畑 is absent from the map, 村2 shares No 5 with 村.
+    for (auto [no, name] : {std::pair{5, "村"}, {3, "畑"}, {5, "村2"}})
+        island.doc.AddTile({.No = no, .Name = name, .Type = TypePopulation, .Count = 1, .Max = 255});
     island.Put(0, 0, 5, 5);
     island.Put(1, 0, 5, 0);
     island.Put(2, 0, 5, 7);
@@ -64,7 +51,7 @@ TEST(Breakdown, RowPerEntryInCatalogueOrder)
 TEST(Breakdown, FirstEntryCellsAreCountedWithoutValue)
 {
     TTileData doc;
-    doc.AddTile(Panel(9, "街", 100, 10, 20));
+    doc.AddTile({.No = 9, .Name = "街", .Type = TypePopulation, .Min = 100, .Count = 10, .Max = 20});
     doc.LastX = 1;
     doc.LastY = 2;
     for (int x = 0; x <= 1; ++x)
@@ -91,7 +78,7 @@ TEST(Breakdown, SmallestAndLargestOfMixedValues)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Island island;
-        island.doc.AddTile(Panel(1, "x", c.min, c.count, c.max));
+        island.doc.AddTile({.No = 1, .Name = "x", .Type = TypePopulation, .Min = c.min, .Count = c.count, .Max = c.max});
         for (size_t i = 0; i < c.counters.size(); ++i)
             island.Put(static_cast<int>(i), 0, 1, c.counters[i]);
         const BreakdownRow row = BuildBreakdown(island.doc).at(1);
@@ -106,10 +93,10 @@ TEST(Breakdown, EveryPanelNumberHasItsRecord)
 {
     Island island;
     for (int no : {39, 40, 200, 255})
-        island.doc.AddTile(Panel(no, "p", no, 0, 0));
-    island.doc.AddTile(Panel(256, "out", 1, 0, 0));  // no cell can carry these
-    island.doc.AddTile(Panel(-1, "neg", 1, 0, 0));
-    island.doc.AddTile(Panel(INT32_MAX, "max", 1, 0, 0));
+        island.doc.AddTile({.No = no, .Name = "p", .Type = TypePopulation, .Min = no});
+    island.doc.AddTile({.No = 256, .Name = "out", .Type = TypePopulation, .Min = 1});  // no cell can carry these
+    island.doc.AddTile({.No = -1, .Name = "neg", .Type = TypePopulation, .Min = 1});
+    island.doc.AddTile({.No = INT32_MAX, .Name = "max", .Type = TypePopulation, .Min = 1});
     int x = 0;
     for (int no : {39, 40, 40, 200, 255, 255, 255})
         island.Put(x++, 0, no);
@@ -127,7 +114,7 @@ TEST(Breakdown, EveryPanelNumberHasItsRecord)
 TEST(Breakdown, OnlyTheShownMapCounts)
 {
     Island island;
-    island.doc.AddTile(Panel(1, "x"));
+    island.doc.AddTile({.No = 1, .Name = "x", .Type = TypePopulation, .Count = 1, .Max = 255});
     island.Put(0, 0, 1, 1);
     island.Put(3, 0, 1, 10);   // hidden column
     island.Put(0, 3, 1, 100);  // hidden row
@@ -140,8 +127,8 @@ TEST(Breakdown, OnlyTheShownMapCounts)
 TEST(Breakdown, TotalsBeyondThirtyTwoBits)
 {
     Island island;
-    island.doc.AddTile(Panel(1, "big", INT32_MAX, 0, 0));
-    island.doc.AddTile(Panel(2, "low", INT32_MIN, 0, 0));
+    island.doc.AddTile({.No = 1, .Name = "big", .Type = TypePopulation, .Min = INT32_MAX});
+    island.doc.AddTile({.No = 2, .Name = "low", .Type = TypePopulation, .Min = INT32_MIN});
     for (int x = 0; x < GridSize; ++x)
         for (int y = 0; y < GridSize; ++y)
             island.Put(x, y, x == 0 ? 2 : 1);

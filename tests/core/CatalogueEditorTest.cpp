@@ -3,25 +3,17 @@
 #include <climits>
 #include <vector>
 
+#include "TestCatalogue.h"
 #include "dialogs/CatalogueEditor.h"
 #include "document/File1.h"
 
 namespace {
 
-TTileList Panel(int32_t no, const std::string& name = "p")
-{
-    TTileList t;
-    t.No = no;
-    t.Name = name;
-    t.Code = 'a';
-    return t;
-}
-
 CatalogueEditor WithNumbers(const std::vector<int32_t>& numbers)
 {
     CatalogueEditor e;
     for (int32_t no : numbers)
-        e.Append(Panel(no));
+        e.Append({.No = no, .Name = "p", .Code = 'a'});
     return e;
 }
 
@@ -69,10 +61,10 @@ TEST(CatalogueEditor, HoldsTheWholeCatalogueOf256Entries)
 {
     CatalogueEditor e = WithNumbers(Range(0, 254));
     EXPECT_TRUE(e.CanAppend());
-    EXPECT_TRUE(e.Append(Panel(255)));
+    EXPECT_TRUE(e.Append({.No = 255, .Name = "p", .Code = 'a'}));
     EXPECT_EQ(e.WorkCount, 256);
     EXPECT_FALSE(e.CanAppend());
-    EXPECT_FALSE(e.Append(Panel(7)));
+    EXPECT_FALSE(e.Append({.No = 7, .Name = "p", .Code = 'a'}));
     EXPECT_EQ(e.WorkCount, 256);
     EXPECT_EQ(e.WorkTile[255].No, 255);
 }
@@ -106,9 +98,9 @@ TEST(CatalogueEditor, RemoveNeverTakesTheFirstRowOrABuiltInPanel)
 TEST(CatalogueEditor, RemoveMovesLaterEntriesUpWholeAndFreesTheLastSlot)
 {
     CatalogueEditor e;
-    e.Append(Panel(0, "sea"));
-    e.Append(Panel(18, "gone"));
-    TTileList kept = Panel(19, "kept");
+    e.Append({.No = 0, .Name = "sea", .Code = 'a'});
+    e.Append({.No = 18, .Name = "gone", .Code = 'a'});
+    TTileList kept{.No = 19, .Name = "kept", .Code = 'a'};
     kept.Bmp = "/img/kept.bmp";
     kept.Ext = "人";
     kept.Min = 5;
@@ -187,8 +179,7 @@ TEST(CatalogueEditor, LargestValueStaysInside32Bits)
 TEST(CatalogueEditor, WriteBackMakesTheCatalogueEqualToTheList)
 {
     TTileData doc;
-    for (int32_t no = 0; no < 30; ++no)
-        doc.AddTile(Panel(no, "t" + std::to_string(no)));
+    TestCatalogue(30).AddTo(doc);
     doc.Map[3][4] = MapCell{25, 7, 2};
 
     CatalogueEditor e;
@@ -198,7 +189,7 @@ TEST(CatalogueEditor, WriteBackMakesTheCatalogueEqualToTheList)
     e.Remove(25);
     e.Remove(20);
     e.MoveUp(19);
-    e.Append(Panel(40, "new"));
+    e.Append({.No = 40, .Name = "new", .Code = 'a'});
     e.WriteBack(doc);
 
     ASSERT_EQ(doc.TileCount, e.WorkCount);
@@ -213,21 +204,20 @@ TEST(CatalogueEditor, WriteBackMakesTheCatalogueEqualToTheList)
 TEST(CatalogueEditor, AFullCatalogueComesBackWhole)
 {
     TTileData doc;
-    for (int32_t no = 0; no < 256; ++no)
-        doc.AddTile(Panel(no, "t" + std::to_string(no)));
+    TestCatalogue(256).AddTo(doc);
     CatalogueEditor e;
     e.Load(doc);
     EXPECT_EQ(e.WorkCount, 256);
     e.WriteBack(doc);
     ASSERT_EQ(doc.TileCount, 256);
-    EXPECT_EQ(doc.Tile[255].Name, "t255");
-    EXPECT_EQ(doc.Tile[40].Name, "t40");
+    EXPECT_EQ(doc.Tile[255].Name, "パネル255");
+    EXPECT_EQ(doc.Tile[40].Name, "パネル40");
 }
 
 TEST(CatalogueEditor, LoadStartsFromABlankList)
 {
     TTileData doc;
-    doc.AddTile(Panel(0, "only"));
+    doc.AddTile({.No = 0, .Name = "only", .Code = 'a'});
     CatalogueEditor e = WithNumbers(Range(0, 9));
     e.Load(doc);
     EXPECT_EQ(e.WorkCount, 1);

@@ -3,26 +3,8 @@
 
 #include <climits>
 
+#include "TestCatalogue.h"
 #include "document/File1.h"
-
-namespace {
-
-TTileList Panel(int no, int type, int min, int count, int max, const char* name = "", const char* ext = "",
-                char code = 'a')
-{
-    TTileList t;
-    t.No = no;
-    t.Type = type;
-    t.Min = min;
-    t.Count = count;
-    t.Max = max;
-    t.Name = name;
-    t.Ext = ext;
-    t.Code = static_cast<uint8_t>(code);
-    return t;
-}
-
-}  // namespace
 
 TEST(Document, StartsEmptyWithMasksShown)
 {
@@ -81,10 +63,10 @@ TEST(Document, CatalogueAccessFallsBackToTheFirstEntry)
 TEST(Document, LookupsTakeTheLowestIndexAndAnswerFallbacks)
 {
     TTileData doc;
-    doc.AddTile(Panel(0, 0, 0, 0, 0, "sea", "", 'a'));
-    doc.AddTile(Panel(7, 1, 0, 0, 9, "first7", "ppl", 'b'));
-    doc.AddTile(Panel(7, 2, 0, 0, 3, "second7", "ha", 'c'));
-    doc.AddTile(Panel(9, 2, 0, 0, 0, "nine", "", 'b'));
+    doc.AddTile({.No = 0, .Name = "sea", .Code = 'a'});
+    doc.AddTile({.No = 7, .Name = "first7", .Type = 1, .Max = 9, .Ext = "ppl", .Code = 'b'});
+    doc.AddTile({.No = 7, .Name = "second7", .Type = 2, .Max = 3, .Ext = "ha", .Code = 'c'});
+    doc.AddTile({.No = 9, .Name = "nine", .Type = 2, .Code = 'b'});
     EXPECT_EQ(doc.IndexOfNo(7), 1);
     EXPECT_EQ(doc.NameOfNo(7), "first7");
     EXPECT_EQ(doc.ExtOfNo(7), "ppl");
@@ -106,10 +88,10 @@ TEST(Document, LookupsTakeTheLowestIndexAndAnswerFallbacks)
 TEST(Document, ValueRule)
 {
     TTileData doc;
-    doc.AddTile(Panel(0, 1, 100, 50, 10, "zero", "x"));
-    doc.AddTile(Panel(5, 1, 100, 50, 10, "town", "人"));
-    doc.AddTile(Panel(6, 0, 30, 0, 0, "flat"));
-    doc.AddTile(Panel(8, -1, 10, 1, 5, "untyped", "u"));
+    doc.AddTile({.No = 0, .Name = "zero", .Type = 1, .Min = 100, .Count = 50, .Max = 10, .Ext = "x"});
+    doc.AddTile({.No = 5, .Name = "town", .Type = 1, .Min = 100, .Count = 50, .Max = 10, .Ext = "人"});
+    doc.AddTile({.No = 6, .Name = "flat", .Min = 30});
+    doc.AddTile({.No = 8, .Name = "untyped", .Type = -1, .Min = 10, .Count = 1, .Max = 5, .Ext = "u"});
     struct Case {
         MapCell cell;
         int value;
@@ -131,10 +113,10 @@ TEST(Document, ValueRule)
 TEST(Document, ValueRuleStaysInRangeAtTheEndsOfInt32)
 {
     TTileData doc;
-    doc.AddTile(Panel(0, 0, 0, 0, 0));
-    doc.AddTile(Panel(1, 1, INT_MAX, INT_MAX, INT_MAX));
-    doc.AddTile(Panel(2, 1, INT_MIN, INT_MIN, INT_MAX));
-    doc.AddTile(Panel(3, 1, INT_MAX, INT_MIN, INT_MIN));
+    doc.AddTile({.No = 0});
+    doc.AddTile({.No = 1, .Type = 1, .Min = INT_MAX, .Count = INT_MAX, .Max = INT_MAX});
+    doc.AddTile({.No = 2, .Type = 1, .Min = INT_MIN, .Count = INT_MIN, .Max = INT_MAX});
+    doc.AddTile({.No = 3, .Type = 1, .Min = INT_MAX, .Count = INT_MIN, .Max = INT_MIN});
     doc.SetCell(0, 0, {1, 255, 0});
     EXPECT_EQ(doc.CellValue(0, 0), INT_MAX);
     doc.SetCell(0, 0, {2, 255, 0});
@@ -158,8 +140,7 @@ TEST(Document, ShownSizeAcceptsOnlyGridIndexes)
 TEST(Document, CatalogueOperationsKeepCountsAndDropOverflow)
 {
     TTileData doc;
-    for (int i = 0; i < 300; ++i)
-        doc.AddTile(Panel(i, 0, 0, 0, 0, "p"));
+    TestCatalogue(300).AddTo(doc);
     EXPECT_EQ(doc.TileCount, 256);
     EXPECT_EQ(doc.Tile[255].No, 255);
     for (int i = 0; i < 40; ++i) {
@@ -170,16 +151,15 @@ TEST(Document, CatalogueOperationsKeepCountsAndDropOverflow)
     EXPECT_EQ(doc.MaskCount, 30);
 
     TTileData small;
-    for (int i = 0; i < 5; ++i)
-        small.AddTile(Panel(i, 0, 0, 0, 0, "n"));
+    TestCatalogue(5).AddTo(small);
     small.DeleteTile(2);
     EXPECT_EQ(small.TileCount, 4);
     EXPECT_EQ(small.Tile[2].No, 3);
     EXPECT_EQ(small.Tile[3].No, 4);
     EXPECT_EQ(small.Tile[4].Name, "");  // freed slot loses its texts
     small.DeleteTile(4);                // beyond the count: ignored
-    small.ReplaceTile(7, Panel(9, 0, 0, 0, 0));
+    small.ReplaceTile(7, TTileList{.No = 9});
     EXPECT_EQ(small.TileCount, 4);
-    small.ReplaceTile(1, Panel(9, 0, 0, 0, 0, "nine"));
+    small.ReplaceTile(1, TTileList{.No = 9, .Name = "nine"});
     EXPECT_EQ(small.Tile[1].Name, "nine");
 }

@@ -16,12 +16,8 @@ struct Doc : TTileData {
     Doc()
     {
         LastX = LastY = 11;
-        for (int i = 0; i < 4; ++i) {
-            TTileList t;
-            t.No = i * 10;  // numbers differ from indexes on purpose
-            t.Max = i == 2 ? 0 : 3;
-            AddTile(t);
-        }
+        for (int i = 0; i < 4; ++i)
+            AddTile({.No = i * 10, .Max = i == 2 ? 0 : 3});  // numbers differ from indexes on purpose
         for (int type : {0, 1, 2, 3, 1000}) {
             TMaskTileList m;
             m.Type = type;

@@ -14,23 +14,12 @@
 
 namespace {
 
-// A panel whose every cell is worth exactly `value` (counter steps add 0).
-TTileList FixedPanel(int no, int type, int value, bool land = true)
-{
-    TTileList t;
-    t.No = no;
-    t.Type = type;
-    t.Min = value;
-    t.Land = land;
-    return t;
-}
-
 // A 31 x 31 sea document; entry 0 is sea without the Land flag.
 struct Island {
     TTileData doc;
     Island(int food1, int food2, int gold)
     {
-        doc.AddTile(FixedPanel(0, TypeTerrain, 0, false));
+        doc.AddTile({.No = 0, .Type = TypeTerrain});
         doc.LastX = doc.LastY = GridSize - 1;
         doc.Food1 = food1;
         doc.Food2 = food2;
@@ -40,7 +29,7 @@ struct Island {
     void Put(int x, int y, int type, int value, bool land = true)
     {
         const int no = doc.TileCount;
-        doc.AddTile(FixedPanel(no, type, value, land));
+        doc.AddTile({.No = no, .Type = type, .Min = value, .Land = land});
         doc.SetCell(x, y, MapCell{static_cast<uint8_t>(no), 0, 0});
     }
 };
@@ -190,7 +179,7 @@ TEST(IslandFigures, OnlyLandAndTheFourFigureKindsCount)
 TEST(IslandFigures, FirstEntryGivesAreaButNoValue)
 {
     TTileData doc;
-    doc.AddTile(FixedPanel(0, TypePopulation, 500, true));
+    doc.AddTile({.No = 0, .Type = TypePopulation, .Min = 500, .Land = true});
     doc.LastX = 2;
     doc.LastY = 1;
     doc.Food1 = doc.Food2 = doc.Gold = 1000;
@@ -237,8 +226,8 @@ TEST(IslandFigures, RecomputingStartsFromZero)
 TEST(IslandFigures, TotalsBeyondThirtyTwoBitsAreKept)
 {
     Island island(1000, 1000, 1000);
-    island.doc.AddTile(FixedPanel(1, TypePopulation, INT32_MAX));
-    island.doc.AddTile(FixedPanel(2, TypeMilitary, INT32_MIN));
+    island.doc.AddTile({.No = 1, .Type = TypePopulation, .Min = INT32_MAX, .Land = true});
+    island.doc.AddTile({.No = 2, .Type = TypeMilitary, .Min = INT32_MIN, .Land = true});
     for (int x = 0; x < GridSize; ++x)
         for (int y = 0; y < GridSize; ++y)
             island.doc.SetCell(x, y, MapCell{static_cast<uint8_t>(y == 0 ? 2 : 1), 0, 0});
@@ -299,8 +288,8 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
     doc.SetLastX(11);
     doc.SetLastY(11);
     doc.Food1 = 200, doc.Food2 = 1000, doc.Gold = 1;
-    doc.AddTile(TTileList{});
-    doc.AddTile(TTileList{.No = 1, .Type = TypePopulation, .Min = 1000, .Count = 200, .Max = 9, .Land = true});
+    doc.AddTile({});
+    doc.AddTile({.No = 1, .Type = TypePopulation, .Min = 1000, .Count = 200, .Max = 9, .Land = true});
     doc.Selected = 1;
     LiveFigures live(session);
     QString said = "none";

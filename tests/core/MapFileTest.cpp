@@ -224,9 +224,13 @@ TEST_F(MapFileTest, RefusedFilesLeaveTheDocumentAsItWas)
     zeroless[5] = ' ';
     std::string newer = current;
     newer[4] = '4';
+    ASSERT_TRUE(QDir().mkpath(Path("folder.kpl")));
+    WriteAll(Path("locked.kpl"), CurrentFile(1, 1));
+    QFile::setPermissions(Path("locked.kpl"), QFileDevice::Permissions{});
     struct {
         const char* what;
         std::string bytes;
+        const char* name = "bad.kpl";
     } files[] = {
         {"empty", ""},
         {"identifier only", std::string("KPL03\0", 6)},
@@ -236,6 +240,10 @@ TEST_F(MapFileTest, RefusedFilesLeaveTheDocumentAsItWas)
         {"current layout one byte short", current.substr(0, 2890)},
         {"current layout only as long as the older one", current.substr(0, 1930)},
         {"older layout one byte short", older.substr(0, 1929)},
+        {"no name", "", ""},
+        {"missing", "", "none.kpl"},
+        {"a folder", "", "folder.kpl"},
+        {"unreadable", "", geteuid() ? "locked.kpl" : ""},  // root reads it whatever its permissions
     };
     for (const auto& f : files) {
         WriteAll(Path("bad.kpl"), f.bytes);
@@ -245,33 +253,13 @@ TEST_F(MapFileTest, RefusedFilesLeaveTheDocumentAsItWas)
         GiveHistory(*before);
         RecordingView view;
         doc->View = &view;
-        EXPECT_FALSE(doc->LoadMapFile(StdPath("bad.kpl"))) << f.what;
+        EXPECT_FALSE(doc->LoadMapFile(*f.name ? StdPath(f.name) : std::string())) << f.what;
         EXPECT_EQ(doc->LastX, 20) << f.what;
         EXPECT_EQ(doc->LastY, 21) << f.what;
         EXPECT_TRUE(doc->CanUndo()) << f.what;
         EXPECT_TRUE(doc->CanRedo()) << f.what;
         EXPECT_TRUE(SameGrid(*doc, *before)) << f.what;
         EXPECT_TRUE(view.calls.empty()) << f.what;
-    }
-}
-
-TEST_F(MapFileTest, MissingFoldersAndUnreadableFilesAreRefused)
-{
-    ASSERT_TRUE(QDir().mkpath(Path("folder.kpl")));
-    WriteAll(Path("locked.kpl"), CurrentFile(1, 1));
-    QFile::setPermissions(Path("locked.kpl"), QFileDevice::Permissions{});
-    std::vector<std::string> paths = {"", StdPath("none.kpl"), StdPath("folder.kpl")};
-    // Root reads the file whatever its permissions.
-    if (geteuid() != 0)
-        paths.push_back(StdPath("locked.kpl"));
-    for (const std::string& path : paths) {
-        auto doc = MarkedDocument(5, 6);
-        GiveHistory(*doc);
-        EXPECT_FALSE(doc->LoadMapFile(path)) << path;
-        EXPECT_EQ(doc->LastX, 5);
-        EXPECT_EQ(doc->LastY, 6);
-        EXPECT_TRUE(doc->CanUndo()) << path;
-        EXPECT_EQ(doc->GetCell(30, 30), Marked(30, 30)) << path;
     }
     EXPECT_FALSE(MapFilePresent(StdPath("folder.kpl")));
 }

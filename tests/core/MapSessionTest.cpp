@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "TestCatalogue.h"
 #include "session/MapSession.h"
 
 namespace {
@@ -16,6 +17,7 @@ struct Step {
     std::function<void(MapSession&, const QString& dir)> act;
     bool modified;
     const char* file;  // the open file's name afterwards
+    const char* history = nullptr;  // "u" undo, "r" redo available; null: not checked
 };
 
 void Paint(MapSession& s, int x)
@@ -51,23 +53,28 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
          {"redo to it", redo, false, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"},
          {"another edit drops the saved point", paint(5), true, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
-        {{"save", save("a.kpl"), false, "a.kpl"},
-         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl"},
+        {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl", "u"},
+         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl", ""},
          {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
-         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl"},
+         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl", ""},
+         {"edit", paint(4), true, "a.kpl", "u"},
          {"load junk",
           [](MapSession& s, const QString& d) {
               const Result loaded = s.Load(d + "/dir");
               EXPECT_EQ(loaded.Reason, "not a regular file");
           },
-          false, "a.kpl"}},
+          true, "a.kpl", "u"},
+         {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", ""}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
         {{"a tool's stroke", stroke, true, ""}, {"one undo takes all of it", undo, false, ""},
          {"redo", redo, true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"the same size", size(11), false, ""}, {"another size", size(14), true, ""},
          {"save", save("b.kpl"), false, "b.kpl"}},
+        {{"edit", paint(3), true, ""}, {"undo", undo, false, "", "r"},
+         {"another size keeps the history", size(14), true, "", "r"}, {"redo", redo, true, "", "u"},
+         {"undo cannot undo the size", undo, true, "", "r"}},
     };
     int argc = 1;
     char name[] = "test";
@@ -79,8 +86,7 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         MapSession session;
         session.Doc().SetLastX(11);
         session.Doc().SetLastY(11);
-        session.Doc().AddTile(TTileList{});
-        session.Doc().AddTile(TTileList{.No = 1});
+        TestCatalogue(2).AddTo(session.Doc());
         session.Doc().Selected = 1;
         bool signalled = false;
         QObject::connect(&session, &MapSession::modifiedChanged, [&](bool m) { signalled = m; });
@@ -90,6 +96,8 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
             EXPECT_EQ(session.Modified(), step.modified);
             EXPECT_EQ(signalled, step.modified);
             EXPECT_EQ(QFileInfo(session.FilePath()).fileName(), step.file);
+            if (step.history)
+                EXPECT_EQ(std::string(session.CanUndo() ? "u" : "") + (session.CanRedo() ? "r" : ""), step.history);
         }
     }
 }

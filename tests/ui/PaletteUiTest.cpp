@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "CatalogueText.h"
+#include "TestCatalogue.h"
 #include "TestApp.h"
 #include "app/Palette.h"
 #include "view/MapArtwork.h"
@@ -45,7 +45,7 @@ TEST(Palette, StartUpFillsBothListsAndMakesTheFirstPanelActive)
 TEST(Palette, PageButtonsAppearOnlyAboveTwentyPanels)
 {
     for (auto [panels, visible] : {std::pair{20, false}, {21, true}}) {
-        TestApp app(CatalogueText(panels));
+        TestApp app(TestCatalogue(panels).Ini());
         EXPECT_EQ(app.Form1().SpeedButton_1->isVisibleTo(&app.Form1()), visible) << panels;
         EXPECT_EQ(app.Form1().SpeedButton_2->isVisibleTo(&app.Form1()), visible) << panels;
         EXPECT_EQ(app.Form1().Notebook1->currentIndex(), 0);
@@ -91,7 +91,7 @@ TEST(Palette, SelectionIsIgnoredWhileTheListsAreNotReady)
 
 TEST(Palette, MissingBitmapsGetAPlaceholderSoImagesStayPaired)
 {
-    TestApp app(CatalogueText(6, 2));  // entries 2.. have no bitmap
+    TestApp app(TestCatalogue(6, 2).Ini());  // entries 2.. have no bitmap
     TForm1& f = app.Form1();
     const QImage placeholder = artwork::PlaceholderTile().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(f.Palettes->TileImage(2), placeholder);

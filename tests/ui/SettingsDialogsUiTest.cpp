@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "TestApp.h"
+#include "TestCatalogue.h"
 #include "settings/Config.h"
 #include "app/MapPicture.h"
 #include "settings/IniFile.h"
@@ -26,35 +27,6 @@
 #include "dialogs/Unit4.h"
 
 namespace {
-
-struct PanelSpec {
-    int no;
-    const char* name;
-    int type = 0;
-    const char* bmp = "plains.bmp";
-};
-
-// An isplan.ini with a fixed map size (no size dialog) and the given panels.
-QByteArray IniWith(const std::vector<PanelSpec>& panels, const QByteArray& system = {})
-{
-    QByteArray text = system.isEmpty() ? QByteArray("[System]\nMapSize=1\nMapY=12\nMapX=12\n") : system;
-    text += "[Tile]\nMax=" + QByteArray::number(qsizetype(panels.size()) - 1) + "\n";
-    for (size_t i = 0; i < panels.size(); ++i) {
-        const PanelSpec& p = panels[i];
-        text += "[" + QByteArray::number(qsizetype(i)) + "]\nNo=" + QByteArray::number(p.no) + "\nName=" + p.name +
-                "\nBmp=" + p.bmp + "\nType=" + QByteArray::number(p.type) +
-                "\nMin=0\nCount=0\nMax=0\nExt=\nLand=1\nCode=97\n";
-    }
-    return text;
-}
-
-std::vector<PanelSpec> Numbered(int count)
-{
-    std::vector<PanelSpec> panels;
-    for (int i = 0; i < count; ++i)
-        panels.push_back({i, "p"});
-    return panels;
-}
 
 // Enabled state of ↑ ↓ 追加 削除 変更 新規作成, as "1" and "0".
 std::string Buttons(const TForm3& d)
@@ -196,11 +168,6 @@ TForm3& ShowEditor(TestApp& app)
     d.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&d, 500));
     return d;
-}
-
-std::vector<TTileList> Catalogue(TTileData& doc)
-{
-    return std::vector<TTileList>(doc.Tile, doc.Tile + doc.TileCount);
 }
 
 // Every palette item carries its own entry's name and picture.
@@ -351,10 +318,10 @@ TEST(CatalogueEditorUi, StoredNumbersTypesAndCodesSurviveAChange)
 {
     // Panel numbers the bars' usual ranges cannot show, a missing type and a
     // code that is no letter are kept as they are when another field changes.
-    QByteArray ini = IniWith({{0, "海"}, {18, "十八"}, {250, "二百五十", -1}, {19, "x", 9}});
-    ini.replace("[3]\nNo=19\nName=x\nBmp=plains.bmp\nType=9\nMin=0\nCount=0\nMax=0\nExt=\nLand=1\nCode=97",
-                "[3]\nNo=19\nName=x\nBmp=plains.bmp\nType=9\nMin=-5\nCount=20000\nMax=300\nExt=\nLand=1\nCode=65");
-    TestApp app(ini);
+    TestApp app(TestCatalogue().Add(0, "海").Add(18, "十八").Add(250, "二百五十", -1)
+                    .Add({.No = 19, .Bmp = "plains.bmp", .Name = "x", .Type = 9, .Min = -5, .Count = 20000,
+                          .Max = 300, .Land = true, .Code = 'A'})
+                    .Ini());
     TForm3& d = ShowEditor(app);
     EXPECT_EQ(RowTexts(d, 2)[2], "-1");
     EXPECT_EQ(RowTexts(d, 3)[2], "9");
@@ -402,7 +369,7 @@ TEST(CatalogueEditorUi, MovesKeepTheFieldsWithTheirEntry)
     EXPECT_EQ(RowTexts(d, 23)[0], "海底基地");
 
     // A user panel moved to the top can no longer be deleted.
-    TestApp small(IniWith({{0, "海"}, {30, "上"}}));
+    TestApp small(TestCatalogue().Add(0, "海").Add(30, "上").Ini());
     TForm3& s = ShowEditor(small);
     ClickRow(s, 1);
     EXPECT_EQ(Buttons(s), "100101");
@@ -432,7 +399,7 @@ TEST(CatalogueEditorUi, DeleteRemovesTheRowAndClearsTheFields)
 
 TEST(CatalogueEditorUi, NewEntryWithAPictureIsAddedAndBecomesCurrent)
 {
-    TestApp app(IniWith(Numbered(21)));
+    TestApp app(TestCatalogue(21).Ini());
     const QString red = app.Path("Image/red.bmp");
     ASSERT_TRUE(Solid(0xFF0000).save(red, "BMP"));
     TForm3& d = ShowEditor(app);
@@ -478,14 +445,14 @@ TEST(CatalogueEditorUi, NewEntryWithAPictureIsAddedAndBecomesCurrent)
 
 TEST(CatalogueEditorUi, ThePanelListStopsAt256Entries)
 {
-    TestApp full(IniWith(Numbered(256)));
+    TestApp full(TestCatalogue(256).Ini());
     TForm3& f = ShowEditor(full);
     EXPECT_EQ(f.ListView1->topLevelItemCount(), 256);
     EXPECT_EQ(RowTexts(f, 255)[1], "255");
     EXPECT_EQ(Buttons(f), "000000");
     f.hide();
 
-    TestApp app(IniWith(Numbered(255)));
+    TestApp app(TestCatalogue(255).Ini());
     TForm3& d = ShowEditor(app);
     EXPECT_EQ(Buttons(d), "000001");
     Click(d.SpeedButton6);
@@ -525,7 +492,7 @@ TEST(CatalogueEditorUi, CancelAndTheCloseBoxChangeNothing)
     TestApp app;
     TTileData& doc = app.Doc();
     doc.Map[2][3] = MapCell{19, 4, 1};
-    const auto before = Catalogue(doc);
+    const auto before = TestCatalogue::Of(doc);
     const QImage image5 = app.Form1().Palettes->TileImage(5);
     const auto edit = [](TForm3& d) {
         ClickRow(d, 20);
@@ -540,9 +507,9 @@ TEST(CatalogueEditorUi, CancelAndTheCloseBoxChangeNothing)
         Click(d.SpeedButton5);
     };
     RunEditor(app, edit, false);
-    EXPECT_EQ(Catalogue(doc), before);
+    EXPECT_EQ(TestCatalogue::Of(doc), before);
     RunModal<TForm3>(app.Form1().SpeedButton_a, edit, [](TForm3&) -> QAbstractButton* { return nullptr; });
-    EXPECT_EQ(Catalogue(doc), before);
+    EXPECT_EQ(TestCatalogue::Of(doc), before);
     EXPECT_EQ(app.Form1().Palettes->TileImage(5), image5);
     EXPECT_EQ(doc.Map[2][3], (MapCell{19, 4, 1}));
     // The next opening starts again from the catalogue.
@@ -665,7 +632,7 @@ TEST(CatalogueEditorUi, TheLargestValueShowsInFull)
 
 TEST(CatalogueEditorUi, TheCodeBarOffersLettersOnlyAndKeepsAStoredOther)
 {
-    TestApp app(IniWith({{0, "海"}, {18, "十八"}}));
+    TestApp app(TestCatalogue().Add(0, "海").Add(18, "十八").Ini());
     app.Doc().ReplaceTile(1, TTileList{18, "", "十八", 0, 0, 0, 0, "", true, '@'});
     TForm3& d = ShowEditor(app);
     ClickRow(d, 1);
@@ -705,7 +672,7 @@ TEST(CatalogueEditorUi, OkCopiesAPictureFromElsewhereIntoImage)
 
 TEST(CatalogueEditorUi, OkKeepsEveryEntryOfAFullCatalogue)
 {
-    TestApp app(IniWith(Numbered(256)));
+    TestApp app(TestCatalogue(256).Ini());
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 200);
         d.ScrollBar05->setValue(122);
@@ -727,14 +694,13 @@ void RunSettings(TestApp& app, const std::function<void(TForm4&)>& script, bool 
                      [ok](TForm4& d) -> QAbstractButton* { return ok ? d.Button1 : d.Button2; });
 }
 
-const QByteArray OddSystem =
-    "[System]\nMapSize=1\nMapY=5\nMapX=40\nWindow=0\nLoad=0\nLoadFile=/maps/島.kpl\nFood1=333\nFood2=15\nGold=0\n";
+const QByteArray OddSystem = "MapY=5\nMapX=40\nLoad=0\nLoadFile=/maps/島.kpl\nFood1=333\nFood2=15\nGold=0";
 
 }  // namespace
 
 TEST(SystemSettingsUi, OpensFilledFromTheDocumentOnTheFirstTab)
 {
-    TestApp app(IniWith({{0, "海"}}, OddSystem));
+    TestApp app(TestCatalogue().Add(0, "海").Keys(OddSystem).Ini());
     RunSettings(app, [](TForm4& d) {
         EXPECT_EQ(d.windowTitle(), "System設定");
         EXPECT_EQ(d.PageControl1->currentIndex(), 0);

@@ -13,7 +13,7 @@
 #include <csignal>
 #include <sys/stat.h>
 
-#include "CatalogueText.h"
+#include "TestCatalogue.h"
 #include "TestApp.h"
 #include "settings/Config.h"
 #include "app/GuardedApplication.h"
@@ -24,7 +24,7 @@
 
 TEST(Shutdown, ClosingWritesTheSettingsBack)
 {
-    TestApp app(CatalogueText(3));
+    TestApp app(TestCatalogue(3).Ini());
     app.Doc().Food1 = 333;
     app.Doc().Sys.LoadFile = "地図.kpl";
     app.Form1().close();
@@ -39,7 +39,7 @@ TEST(Shutdown, ClosingWritesTheSettingsBack)
 
 TEST(Shutdown, ACloseFromOutsideCancelsAnOpenDialog)
 {
-    TestApp app(CatalogueText(3));
+    TestApp app(TestCatalogue(3).Ini());
     const QByteArray before = [&] {
         QFile f(app.Path("isplan.ini"));
         f.open(QIODevice::ReadOnly);
@@ -59,7 +59,7 @@ TEST(Shutdown, ACloseFromOutsideCancelsAnOpenDialog)
 
 TEST(Shutdown, AnUnwritableFileIsReportedAndTheWindowStillCloses)
 {
-    TestApp app(CatalogueText(3));
+    TestApp app(TestCatalogue(3).Ini());
     // A folder in the file's place cannot be replaced by a file.
     QFile::remove(app.Path("isplan.ini"));
     QDir().mkdir(app.Path("isplan.ini"));
@@ -91,7 +91,7 @@ MapCell CellOnDisk(const QString& path, int x, int y)
 
 TEST(Shutdown, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
 {
-    TestApp app(CatalogueText(3));
+    TestApp app(TestCatalogue(3).Ini());
     Thrower().Fire();
     EXPECT_EQ(app.messages, QStringList{"壊れたハンドラ"});
     EXPECT_TRUE(app.Form1().isVisible());
@@ -99,7 +99,7 @@ TEST(Shutdown, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
 
 TEST(Shutdown, AnExceptionDuringStartUpIsShownAndWritesNoSettings)
 {
-    TestApp app(CatalogueText(3), {}, false);
+    TestApp app(TestCatalogue(3).Ini(), {}, false);
     const QDateTime written = QFileInfo(app.Path("isplan.ini")).lastModified();
     auto& guarded = *static_cast<GuardedApplication*>(QCoreApplication::instance());
     EXPECT_FALSE(guarded.StartUp([&] {
@@ -124,7 +124,7 @@ TEST(Shutdown, AnUnreadableSettingsFileIsReportedOnceAndLeftUntouched)
     };
     const std::function<void(const QString&)> makers[] = {fifo, folder, zero, large};
     for (const auto& make : makers) {
-        TestApp app(CatalogueText(3), {}, false);
+        TestApp app(TestCatalogue(3).Ini(), {}, false);
         const QString ini = app.Path("isplan.ini");
         QFile::remove(ini);
         make(ini);
@@ -223,7 +223,7 @@ TEST(Shutdown, ASignalEndsTheProgramWhateverItWaitsFor)
 
 TEST(Shutdown, TheRecoveryCopyOutlivesAnOutsideCloseAndIsRestoredAtTheNextStart)
 {
-    TestApp app(CatalogueText(3));
+    TestApp app(TestCatalogue(3).Ini());
     const QString copy = app.Path("isplan-recovery.kpl");
     app.Form1().SetRecoveryDelay(30);
     app.Doc().Selected = 1;
@@ -268,7 +268,7 @@ TEST(Shutdown, ARecoveryCopyIsDiscardedOrKeptAndJunkIsLeftAlone)
     } cases[] = {{"破棄", false, true, false}, {"Escape", false, true, true}, {"復元", true, false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer);
-        TestApp app(CatalogueText(3), {}, false);
+        TestApp app(TestCatalogue(3).Ini(), {}, false);
         const QString copy = app.Path("isplan-recovery.kpl");
         app.Doc().SetCell(2, 2, {1, 0, 0});
         ASSERT_TRUE(app.Doc().SaveMapFile(copy.toStdString()));
@@ -287,7 +287,7 @@ TEST(Shutdown, ARecoveryCopyIsDiscardedOrKeptAndJunkIsLeftAlone)
 
 TEST(Shutdown, ACloseFromOutsideWhileTheCloseBoxAsksStillEndsAndKeepsTheWork)
 {
-    TestApp app(CatalogueText(3));
+    TestApp app(TestCatalogue(3).Ini());
     app.Doc().Selected = 1;
     const CellRectangle r = TTileData::CellRect(2, 2);
     QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));

@@ -12,33 +12,11 @@
 #include <functional>
 
 #include "TestApp.h"
+#include "TestCatalogue.h"
 #include "app/MapPicture.h"
 #include "stats/Unit5.h"
 
 namespace {
-
-struct PanelText {
-    const char* name;
-    const char* bmp;
-    int no, type, min, count, max, land;
-};
-
-QByteArray IniText(const char* rates, std::initializer_list<PanelText> panels)
-{
-    QByteArray text = "[System]\nMapSize=1\nMapY=12\nMapX=12\nWindow=0\n";
-    text += rates;
-    text += "[Tile]\nMax=" + QByteArray::number(int(panels.size()) - 1) + "\n";
-    int i = 0;
-    for (const PanelText& p : panels) {
-        text += "[" + QByteArray::number(i++) + "]\nNo=" + QByteArray::number(p.no) + "\nName=" + p.name +
-                "\nBmp=" + p.bmp + "\nType=" + QByteArray::number(p.type) +
-                "\nMin=" + QByteArray::number(p.min) + "\nCount=" + QByteArray::number(p.count) +
-                "\nMax=" + QByteArray::number(p.max) + "\nExt=\nLand=" + QByteArray::number(p.land) +
-                "\nCode=" + QByteArray::number(97 + i) + "\n";
-    }
-    text += "[Mask]\nMax=-1\n";
-    return text;
-}
 
 QStringList BoxTexts(TForm1& w)
 {
@@ -94,7 +72,7 @@ bool AllWhite(const QImage& image)
     return true;
 }
 
-const PanelText kSea = {"海", "sea.bmp", 0, 0, 0, 0, 0, 0};
+const TTileList kSea = {.No = 0, .Bmp = "sea.bmp", .Name = "海"};
 
 }  // namespace
 
@@ -106,13 +84,15 @@ TEST(InfoTab, EveryBoxShowsZeroAtStartUp)
 
 TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
 {
-    TestApp app(IniText("Food1=200\nFood2=1000\nGold=15\n",
-                        {kSea,
-                         {"都市", "town.bmp", 1, 1, 0, 100, 10, 1},
-                         {"農場", "farm.bmp", 2, 2, 0, 100, 10, 1},
-                         {"工場", "factory.bmp", 3, 3, 0, 100, 10, 1},
-                         {"基地", "defence.bmp", 4, 5, 0, 1, 255, 0},
-                         {"銀行", "bank.bmp", 5, 4, 999, 0, 0, 1}}));
+    TestApp app(TestCatalogue()
+                    .Keys("Food1=200\nFood2=1000\nGold=15")
+                    .Add(kSea)
+                    .Add({.No = 1, .Bmp = "town.bmp", .Name = "都市", .Type = 1, .Count = 100, .Max = 10, .Land = true})
+                    .Add({.No = 2, .Bmp = "farm.bmp", .Name = "農場", .Type = 2, .Count = 100, .Max = 10, .Land = true})
+                    .Add({.No = 3, .Bmp = "factory.bmp", .Name = "工場", .Type = 3, .Count = 100, .Max = 10, .Land = true})
+                    .Add({.No = 4, .Bmp = "defence.bmp", .Name = "基地", .Type = 5, .Count = 1, .Max = 255})
+                    .Add({.No = 5, .Bmp = "bank.bmp", .Name = "銀行", .Type = 4, .Min = 999, .Land = true})
+                    .Ini());
     TTileData& doc = app.Doc();
     doc.SetLastX(11);
     doc.SetLastY(11);
@@ -150,8 +130,12 @@ TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
 
 TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
 {
-    TestApp app(IniText("Food1=0\nFood2=0\nGold=0\n",
-                        {kSea, {"都市", "town.bmp", 1, 1, 1000, 0, 0, 1}, {"工場", "factory.bmp", 2, 3, 400, 0, 0, 1}}));
+    TestApp app(TestCatalogue()
+                    .Keys("Food1=0\nFood2=0\nGold=0")
+                    .Add(kSea)
+                    .Add({.No = 1, .Bmp = "town.bmp", .Name = "都市", .Type = 1, .Min = 1000, .Land = true})
+                    .Add({.No = 2, .Bmp = "factory.bmp", .Name = "工場", .Type = 3, .Min = 400, .Land = true})
+                    .Ini());
     app.Doc().SetLastX(11);
     app.Doc().SetLastY(11);
     Put(app.Doc(), 0, 0, 1, 0);
@@ -163,12 +147,14 @@ TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
 
 TEST(BreakdownDialog, OpensTwiceWithTheSameRowsAndImages)
 {
-    TestApp app(IniText("Food1=200\nFood2=1000\nGold=1\n",
-                        {kSea,
-                         {"都市", "town.bmp", 1, 1, 0, 1, 255, 1},
-                         {"畑", "missing.bmp", 45, 2, 10, 0, 0, 1},
-                         {"都市2", "town.bmp", 1, 1, 0, 0, 0, 1},
-                         {"塔", "plains.bmp", 200, 5, 2147483647, 0, 0, 1}}));
+    TestApp app(TestCatalogue()
+                    .Keys("Food1=200\nFood2=1000\nGold=1")
+                    .Add(kSea)
+                    .Add({.No = 1, .Bmp = "town.bmp", .Name = "都市", .Type = 1, .Count = 1, .Max = 255, .Land = true})
+                    .Add({.No = 45, .Bmp = "missing.bmp", .Name = "畑", .Type = 2, .Min = 10, .Land = true})
+                    .Add({.No = 1, .Bmp = "town.bmp", .Name = "都市2", .Type = 1, .Land = true})
+                    .Add({.No = 200, .Bmp = "plains.bmp", .Name = "塔", .Type = 5, .Min = 2147483647, .Land = true})
+                    .Ini());
     TTileData& doc = app.Doc();
     doc.SetLastX(11);
     doc.SetLastY(11);
