@@ -18,9 +18,12 @@ void Blit(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy, int w,
     h = std::min(h, dst.height() - dy);
     if (w <= 0 || h <= 0)
         return;
-    for (int row = 0; row < h; ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
-        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(dy + row)) + dx;
+    // Bits and strides once: scanLine() checks for sharing on every call.
+    const qsizetype srcStride = src.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype dstStride = dst.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const QRgb* from = reinterpret_cast<const QRgb*>(src.constBits()) + sy * srcStride + sx;
+    QRgb* to = reinterpret_cast<QRgb*>(dst.bits()) + dy * dstStride + dx;
+    for (int row = 0; row < h; ++row, from += srcStride, to += dstStride) {
         switch (op) {
         case Op::Copy:
             std::memcpy(to, from, sizeof(QRgb) * static_cast<size_t>(w));
