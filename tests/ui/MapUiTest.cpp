@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "CatalogueText.h"
@@ -484,4 +485,13 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
     Press(app, Centre(0, 0));  // the click tool again: one cell, one step
     EXPECT_EQ(app.Doc().GetCell(0, 0).Panel, 2);
     EXPECT_TRUE(f.Modified());
+
+    // A narrow window: each tool on a button inside it, or behind the "»" there.
+    f.FitWindowToMap(3, 3);
+    QApplication::processEvents();
+    ASSERT_LT(f.width(), 300);
+    const auto inside = [&](QWidget* w) { return w && w->isVisible() && f.rect().contains(w->mapTo(&f, w->rect().center())); };
+    QWidget* more = f.Tools->Bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    for (QToolButton* b : f.Tools->Buttons)
+        EXPECT_TRUE(inside(b) || (!b->isVisible() && inside(more))) << b->text().toStdString();
 }
