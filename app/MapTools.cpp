@@ -67,7 +67,7 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
         toolActions_[i] = action;
         Bar->addAction(action);
         Buttons[i] = qobject_cast<QToolButton*>(Bar->widgetForAction(action));
-        Buttons[i]->setFixedSize(22, 22);
+        Buttons[i]->setFixedSize(21, 22);  // all six fit the window of a 16-column map
     }
     toolbar->installEventFilter(this);
     PlaceBar();
