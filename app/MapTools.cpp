@@ -54,8 +54,14 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
     Bar->setMovable(false);
     Bar->setFloatable(false);
     Bar->setIconSize(QSize(16, 16));
-    Bar->setAutoFillBackground(true);  // over cut-off controls in a narrow window
-    Bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+    // Opaque: in a narrow window it lies over controls the edge cuts off.
+    Bar->setStyleSheet(
+        QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; background: palette(window); }"));
+    // The bar always shows its first item; one of no width lets a window
+    // too narrow for any button keep just the "»".
+    auto* nothing = new QWidget;
+    nothing->setFixedSize(0, 22);
+    Bar->addWidget(nothing);
     auto* group = new QActionGroup(this);
     for (int i = 0; i < 6; ++i) {
         QAction* action = actions.Tool[i];
@@ -89,9 +95,8 @@ bool MapTools::eventFilter(QObject* watched, QEvent* event)
 }
 
 // Right of the window's own controls while there is room; in a window too
-// narrow even for one button and the extension there, the bar moves to the
-// right edge, over the ends of controls the edge cuts off. Those controls
-// stay where they are.
+// narrow even for the "»" there, the bar moves to the right edge, over the
+// ends of controls the edge cuts off. Those controls stay where they are.
 void MapTools::PlaceBar()
 {
     const int width = toolbar_->width();
