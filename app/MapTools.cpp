@@ -11,7 +11,9 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/MainActions.h"
 #include "app/ToolbarIcons.h"
@@ -45,8 +47,21 @@ MouseButton FromQt(Qt::MouseButton button)
 
 MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
                    QStatusBar* bar, const MainActions& actions)
-    : QObject(toolbar), doc_(doc), picture_(picture), tools_(doc), preview_(renderer)
+    : QObject(toolbar), doc_(doc), toolbar_(toolbar), left_(left), picture_(picture), tools_(doc),
+      preview_(renderer)
 {
+    Bar = new QToolBar(toolbar);
+    Bar->setMovable(false);
+    Bar->setFloatable(false);
+    Bar->setIconSize(QSize(16, 16));
+    // Opaque: in a narrow window it lies over controls the edge cuts off.
+    Bar->setStyleSheet(
+        QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; background: palette(window); }"));
+    // The bar always shows its first item; one of no width lets a window
+    // too narrow for any button keep just the "»".
+    auto* nothing = new QWidget;
+    nothing->setFixedSize(0, 22);
+    Bar->addWidget(nothing);
     auto* group = new QActionGroup(this);
     for (int i = 0; i < 6; ++i) {
         QAction* action = actions.Tool[i];
@@ -56,11 +71,12 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
         action->setChecked(Tools[i].tool == PaintTool::Click);
         group->addAction(action);
         toolActions_[i] = action;
-        Buttons[i] = new QToolButton(toolbar);
-        Buttons[i]->setDefaultAction(action);
-        Buttons[i]->setAutoRaise(true);
-        Buttons[i]->setGeometry(left + 21 * i, 2, 22, 22);
+        Bar->addAction(action);
+        Buttons[i] = qobject_cast<QToolButton*>(Bar->widgetForAction(action));
+        Buttons[i]->setFixedSize(21, 22);  // all six fit the window of a 16-column map
     }
+    toolbar->installEventFilter(this);
+    PlaceBar();
     StatusTool = new QLabel;
     StatusTool->setFixedWidth(110);
     StatusTool->setFrameShape(QFrame::Panel);
@@ -69,6 +85,25 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
     picture_->SetOverlay(this);
     ConnectActions(actions);
     Refresh();
+}
+
+bool MapTools::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == toolbar_ && event->type() == QEvent::Resize)
+        PlaceBar();
+    return QObject::eventFilter(watched, event);
+}
+
+// Right of the window's own controls while there is room; in a window too
+// narrow even for the "»" there, the bar moves to the right edge, over the
+// ends of controls the edge cuts off. Those controls stay where they are.
+void MapTools::PlaceBar()
+{
+    const int width = toolbar_->width();
+    const int least = Bar->minimumSizeHint().width();
+    const int x = std::max(0, std::min(left_, width - least));
+    Bar->setGeometry(x, 0, std::min(Bar->sizeHint().width(), width - x), toolbar_->height());
+    Bar->raise();
 }
 
 void MapTools::ConnectActions(const MainActions& actions)

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 struct MainActions;
 class QStatusBar;
+class QToolBar;
 class QToolButton;
 
 // The painting tools in the window: their toolbar buttons and keys, the
@@ -22,8 +23,10 @@ class QToolButton;
 class MapTools : public QObject, public MapOverlay {
     Q_OBJECT
 public:
-    // The buttons go into `toolbar` from x = `left` on; the actions carry
-    // the keys.
+    // The buttons go into `toolbar` from x = `left` on, as far as the
+    // toolbar's width allows; the rest wait behind the extension button,
+    // which a narrow window keeps at its right edge. The actions carry the
+    // keys.
     MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
              QStatusBar* bar, const MainActions& actions);
 
@@ -45,8 +48,12 @@ public:
 
     void PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom) override;
 
+    QToolBar* Bar = nullptr;
     QToolButton* Buttons[6] = {};  // in the order of PaintTool
     QLabel* StatusTool = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // One operation's changes, to be recorded as one undo step; `continues`
@@ -58,11 +65,14 @@ signals:
 private:
     void Act(const PaintTools::Action& action, Qt::MouseButton button, int px, int py);
     void Refresh();
+    void PlaceBar();
     void ConnectActions(const MainActions& actions);
     void KeysFollowFocus(QWidget* focus);
     PaintTools::Cell CellAt(int px, int py, bool& valid);
 
     TTileData& doc_;
+    QWidget* toolbar_;
+    int left_;
     MapPicture* picture_;
     PaintTools tools_;
     ToolPreview preview_;

@@ -39,11 +39,13 @@ void MapRenderer::BeginRedraw()
 {
     cache_.BeginBatch();
     batch_ = true;
+    batchCells_.clear();
 }
 
 void MapRenderer::EndRedraw()
 {
     batch_ = false;
+    batchCells_.clear();
     cache_.EndBatch();
     // Only the cells drawn: a tool's operation of a few cells repaints those.
     if (!dirty_.isNull())
@@ -73,11 +75,30 @@ void MapRenderer::DrawCell(int x, int y)
         return;
     const CellRectangle r = TTileData::CellRect(x, y);
     const QRect target(r.Left, r.Top, TileSize, TileSize);
-    Compose(picture_, r.Left, r.Top, doc_.Map[x][y]);
-    if (batch_)
-        dirty_ |= target;
-    else
+    const MapCell cell = doc_.Map[x][y];
+    if (!batch_) {
+        Compose(picture_, r.Left, r.Top, cell);
         Changed(target);
+        return;
+    }
+    // Compose covers the whole cell, so a copy of an equal cell is the same.
+    if (const QImage* composed = BatchCell(cell))
+        Blit(picture_, r.Left, r.Top, *composed, 0, 0, TileSize, TileSize, Op::Copy);
+    else
+        Compose(picture_, r.Left, r.Top, cell);
+    dirty_ |= target;
+}
+
+const QImage* MapRenderer::BatchCell(MapCell cell)
+{
+    const int key = cell.Panel << 8 | cell.Mask;
+    const auto found = batchCells_.find(key);
+    if (found != batchCells_.end())
+        return &found->second;
+    // A map of all different cells gains nothing from copies; keep it small.
+    if (batchCells_.size() >= 64)
+        return nullptr;
+    return &batchCells_.emplace(key, CellImage(cell)).first->second;
 }
 
 QImage MapRenderer::CellImage(MapCell cell)

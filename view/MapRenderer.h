@@ -42,6 +42,7 @@ private:
     const MaskFrames& FramesOf(const QImage& strip);
     void Compose(QImage& target, int left, int top, MapCell cell);
     void Changed(const QRect& r);
+    const QImage* BatchCell(MapCell cell);
 
     const TTileData& doc_;
     QImage picture_;
@@ -52,4 +53,7 @@ private:
     bool batch_ = false;  // inside a batch: one change notice at its end
     QRect dirty_;         // what the batch drew so far
     std::unordered_map<qint64, MaskFrames> frames_;
+    // Cells composed once in this batch, by panel and mask: the catalogue,
+    // the files and the display switches cannot change inside a batch.
+    std::unordered_map<int, QImage> batchCells_;
 };

@@ -18,9 +18,14 @@ void Blit(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy, int w,
     h = std::min(h, dst.height() - dy);
     if (w <= 0 || h <= 0)
         return;
+    // Bits and strides once: scanLine() checks for sharing on every call.
+    const qsizetype srcStride = src.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype dstStride = dst.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const QRgb* const fromBits = reinterpret_cast<const QRgb*>(src.constBits());
+    QRgb* const toBits = reinterpret_cast<QRgb*>(dst.bits());
     for (int row = 0; row < h; ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
-        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(dy + row)) + dx;
+        const QRgb* from = fromBits + (sy + row) * srcStride + sx;
+        QRgb* to = toBits + (dy + row) * dstStride + dx;
         switch (op) {
         case Op::Copy:
             std::memcpy(to, from, sizeof(QRgb) * static_cast<size_t>(w));

@@ -39,26 +39,30 @@ QRect ToolPreview::Bounds() const
     return r;
 }
 
-const QImage& ToolPreview::ImageOf(MapCell cell)
+const QImage& ToolPreview::ImageOf(MapCell cell, int zoom, QSize size)
 {
-    // The counter does not change a cell's look.
-    const quint32 key = (quint32{cell.Panel} << 8) | cell.Mask;
+    // The counter does not change a cell's look. Scaled once per zoom: the
+    // preview follows the pointer, and a scaled draw with opacity is slow.
+    const quint32 key = (quint32(zoom) << 16) | (quint32{cell.Panel} << 8) | cell.Mask;
     auto found = images_.find(key);
-    if (found == images_.end())
-        found = images_.insert(key, renderer_.CellImage(cell));
+    if (found == images_.end()) {
+        QImage image = renderer_.CellImage(cell);
+        if (image.size() != size)
+            image = image.scaled(size, Qt::IgnoreAspectRatio, zoom < 100 ? Qt::SmoothTransformation : Qt::FastTransformation);
+        found = images_.insert(key, image);
+    }
     return *found;
 }
 
 void ToolPreview::Paint(QPainter& painter, const QRect& viewRect, int zoom)
 {
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom < 100);
     for (const CellEdit& c : cells_) {
         const QRect view = view_zoom::ToView(PictureRect(c.X, c.Y), zoom);
         if (!view.intersects(viewRect))
             continue;
         painter.setOpacity(0.8);
-        painter.drawImage(view, ImageOf(c.Cell));
+        painter.drawImage(view.topLeft(), ImageOf(c.Cell, zoom, view.size()));
         painter.setOpacity(1.0);
         painter.setPen(QColor(255, 220, 0));
         painter.setBrush(Qt::NoBrush);

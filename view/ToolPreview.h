@@ -23,10 +23,10 @@ public:
 
 private:
     QRect Bounds() const;
-    const QImage& ImageOf(MapCell cell);
+    const QImage& ImageOf(MapCell cell, int zoom, QSize size);
 
     MapRenderer& renderer_;
     std::vector<CellEdit> cells_;
     std::vector<map_shapes::Cell> selection_;
-    QHash<quint32, QImage> images_;  // by panel and mask
+    QHash<quint32, QImage> images_;  // by zoom, panel and mask
 };

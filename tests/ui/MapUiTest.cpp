@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "TestCatalogue.h"
@@ -481,4 +482,15 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
     Press(app, Centre(0, 0));  // the click tool again: one cell, one step
     EXPECT_EQ(app.Doc().GetCell(0, 0).Panel, 2);
     EXPECT_TRUE(f.Modified());
+
+    // Each tool on a button in the window (all six beside a 16-column map),
+    // or behind the "»" in a narrower one.
+    const auto inside = [&](QWidget* w) { return w && w->isVisible() && f.rect().contains(w->mapTo(&f, w->rect().center())); };
+    QWidget* more = f.Tools->Bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    for (const auto [lastColumn, allShown] : {std::pair{15, true}, std::pair{3, false}}) {
+        f.FitWindowToMap(3, lastColumn);
+        QApplication::processEvents();
+        for (QToolButton* b : f.Tools->Buttons)
+            EXPECT_TRUE(inside(b) || (!allShown && !b->isVisible() && inside(more))) << f.width() << " px: " << b->text().toStdString();
+    }
 }
