@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
-#include "view/FigureBand.h"
+#include "stats/FigureBand.h"
 #include "view/MapRenderer.h"
 #include "view/PngEncoder.h"
 

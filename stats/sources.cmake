@@ -2,6 +2,7 @@ list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IslandFigures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Breakdown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FigureList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FigureBand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FigureDelta.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LiveFigures.cpp
 )

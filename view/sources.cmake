@@ -3,7 +3,6 @@ list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MapShapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintTools.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolPreview.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FigureBand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BitmapCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapArtwork.cpp

@@ -1,4 +1,4 @@
-#include "view/FigureBand.h"
+#include "stats/FigureBand.h"
 
 #include <QPainter>
 #include <algorithm>
