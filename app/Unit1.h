@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "app/MainActions.h"
-#include "settings/Config.h"
-#include "document/File1.h"
+#include "app/WindowSettings.h"
 #include "session/MapSession.h"
 
 class QAction;
@@ -16,7 +15,6 @@ class QScrollArea;
 class QStackedWidget;
 class QStatusBar;
 class QTabWidget;
-class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,7 +31,10 @@ class TForm3;
 class TForm4;
 class TForm5;
 class LiveFigures;
+class MainStatus;
+class MapFileDialogs;
 class TForm6;
+class WindowFit;
 
 // The dialogs the main window opens; program entry creates them.
 struct DialogSet {
@@ -117,12 +118,15 @@ public:
     QLabel* Image01 = nullptr;
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
+    WindowFit* Fit = nullptr;
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
     LiveFigures* Live = nullptr;             // the figures following the map
+    MainStatus* Status = nullptr;            // what the status bar says
+    MapFileDialogs* Files = nullptr;         // file dialogs, saving, the unsaved question
 
     bool ListsReady = false;
     bool Panning = false;
@@ -134,7 +138,7 @@ public:
     std::unique_ptr<Palette> Palettes;
     DialogSet Dialogs;
 
-    // Start-up, shut-down and the window size (Unit1.cpp).
+    // Start-up, shut-down, the caption and the window size (Unit1.cpp).
     void FormShow();
     bool FormClose();
     void FitWindowToMap(int lastRow, int lastColumn);
@@ -158,16 +162,15 @@ public:
     void Image1MouseDown(Qt::MouseButton button, int px, int py);
     void Image1MouseMove(int px, int py);
     void Image1MouseUp(Qt::MouseButton button, int px, int py);
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void SpeedButton6Click();
-    void CheckBox1Click();
+    void SpeedButton1Click();  // undo
+    void SpeedButton2Click();  // redo
     void UpdateHistoryButtons();
     void UpdateHistoryEnabled();
-    void StatusFromCursor();
+    void SpeedButton3Click();  // the clears: panels, masks, all
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton4Click();  // lines
+    void CheckBox1Click();
     // The click tool's edit at a picture pixel, as a press on the map makes it.
     void ClickAt(Qt::MouseButton button, int px, int py);
     // A painting tool's operation, recorded as one undo step.
@@ -191,17 +194,8 @@ public:
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
     bool OpenMapFile(const QString& path);
-    // Ctrl+S: to the open file without a dialog, else through the dialog.
-    bool SaveMap();
-    // "Save" and Ctrl+Shift+S: always through the dialog.
-    bool SaveMapAs();
     QString OpenFile() const { return Session->FilePath(); }
-
-    // Unsaved changes and the recovery copy (Unit1Unsaved.cpp).
     bool Modified() const { return Session->Modified(); }
-    // Asks before unsaved changes would be lost; true when the caller may go
-    // on (nothing unsaved, saved now, or the user chose not to save).
-    bool ConfirmDiscard();
     QString RecoveryPath() const;
     // How long after the latest change the recovery copy is written.
     void SetRecoveryDelay(int milliseconds);
@@ -211,7 +205,7 @@ public:
     void SpeedButton_In2Click();
     void ShowStats();
 
-    // Dialogs (Unit1Dialogs.cpp).
+    // Dialogs and the code converter (Unit1Dialogs.cpp).
     void SpeedButton_aClick();
     void SpeedButton_cClick();
     void SpeedButton_dClick();
@@ -221,9 +215,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void KeepOnScreen();
-    QMargins FrameMargins() const;
-    void WatchForFrame();
     void ConnectActions();
     void ConnectMap();
     void ConnectSession();
@@ -233,13 +224,11 @@ private:
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
     bool LoadMapFileUnasked(const QString& path, bool fitWindow);
-    bool SaveMapTo(const QString& path);
     void UpdateCaption();
     void SetFiguresStale(bool stale);
     // The map changed: unless they follow it, the figures are stale.
     void FiguresChanged();
     void ConnectLiveFigures();
-    bool OfferRecovery();
     void RejectOpenDialogs();
 
     QString exeDir;
@@ -249,16 +238,5 @@ private:
     bool startupClosed = false;
     bool closingFromOutside = false;
     int exitStatus = 0;
-    QTimer* frameWatch = nullptr;  // a fit waits for the frame to be known
-    int frameChecks = 0;
-    bool iniUnreadable = false;  // isplan.ini is left untouched on close
-    // isplan.ini as this window read it: on close only its own changes are
-    // written, so another window's stay.
-    ConfigData startConfig;
-    int startZoom = 100;
-    bool startLiveFigures = false;
-    QString lastFolder;  // where the file dialogs start
-    // The map was restored from a copy of an open file: the next save asks.
-    bool restoredOverFile = false;
-    bool asking = false;  // the unsaved-changes question is up
+    WindowSettings settings;
 };

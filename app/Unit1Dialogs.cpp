@@ -1,11 +1,14 @@
-// The catalogue editor and the system settings.
+// The catalogue editor, the system settings and the pseudo-map code converter.
 #include "app/Unit1.h"
 
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <algorithm>
 
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
+#include "app/MapFileDialogs.h"
+#include "files/Unit6.h"
 #include "stats/LiveFigures.h"
 
 void TForm1::SpeedButton_aClick()
@@ -41,4 +44,24 @@ void TForm1::SpeedButton_cClick()
         return;
     settings->CopyBack(*TileData);
     Live->Changed();
+}
+
+void TForm1::SpeedButton_dClick()
+{
+    TForm6* form = Dialogs.Form6;
+    if (!form)
+        return;
+    form->Attach(TileData);
+    connect(form, &TForm6::setRequested, this, &TForm1::ApplyCode, Qt::UniqueConnection);
+    form->Memo1->clear();
+    form->exec();
+}
+
+void TForm1::ApplyCode(const QString& text)
+{
+    if (!Files->ConfirmDiscard())
+        return;
+    const std::vector<std::string> trace = Session->ApplyMapCode(text.toStdString());
+    UpdateHistoryButtons();
+    Dialogs.Form6->ShowTrace(trace);
 }

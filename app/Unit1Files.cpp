@@ -1,42 +1,22 @@
-// Map files and the map size.
+// Map files, the map size and the map picture.
+#include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QScrollBar>
 
+#include "app/MapFileDialogs.h"
 #include "settings/Config.h"
-#include "app/RecentMapsList.h"
 #include "dialogs/Messages.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "files/MapFile.h"
+#include "view/MapRenderer.h"
+#include "view/PicturePng.h"
 
 namespace {
 
 const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
 const QString MissingFileText = QStringLiteral("指定されたファイルがありませんでした。");
-
-// The save and open dialogs share everything but title and mode. Qt's own
-// dialog rather than the desktop's, so it behaves the same everywhere.
-// It starts in `folder` (when given) with `name` typed in (else "*.kpl").
-QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& name = {})
-{
-    const bool saving = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, saving ? QStringLiteral("Tidemark擬似Map 保存")
-                                      : QStringLiteral("Tidemark擬似Map 読み込み"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(mode);
-    // Opening accepts a name that does not exist; nothing happens then.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
-    dialog.setDefaultSuffix(QStringLiteral("kpl"));
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    dialog.selectFile(name.isEmpty() ? QStringLiteral("*.kpl") : name);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
 
 // Asks the size dialog; false when it was cancelled.
 bool AskMapSize(TForm2* dialog, int& lastRow, int& lastColumn)
@@ -52,48 +32,22 @@ bool AskMapSize(TForm2* dialog, int& lastRow, int& lastColumn)
 
 void TForm1::SpeedButton_SaveClick()
 {
-    SaveMapAs();
-}
-
-bool TForm1::SaveMap()
-{
-    return OpenFile().isEmpty() || restoredOverFile ? SaveMapAs() : SaveMapTo(OpenFile());
-}
-
-bool TForm1::SaveMapAs()
-{
-    const QFileInfo open(OpenFile());
-    const QString path = OpenFile().isEmpty() ? AskMapFile(this, QFileDialog::AcceptSave, lastFolder)
-                                            : AskMapFile(this, QFileDialog::AcceptSave, open.absolutePath(), open.fileName());
-    return !path.isEmpty() && SaveMapTo(path);
-}
-
-bool TForm1::SaveMapTo(const QString& path)
-{
-    if (!Session->Save(path)) {
-        ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    restoredOverFile = false;
-    return true;
+    Files->SaveAs();
 }
 
 void TForm1::SpeedButton_LoadClick()
 {
     // Asked before the dialog: cancelling keeps everything as it was.
-    if (!ConfirmDiscard())
+    if (!Files->ConfirmDiscard())
         return;
-    const QString path = AskMapFile(this, QFileDialog::AcceptOpen, lastFolder);
-    if (path.isEmpty())
-        return;
-    lastFolder = QFileInfo(path).absolutePath();
-    LoadMapFileUnasked(path, true);
+    if (const QString path = Files->AskOpen(); !path.isEmpty())
+        LoadMapFileUnasked(path, true);
 }
 
 bool TForm1::OpenMapFile(const QString& path)
 {
     // A path that names no file does nothing, so there is nothing to ask.
-    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+    if (!MapFilePresent(path.toStdString()) || !Files->ConfirmDiscard())
         return false;
     return LoadMapFileUnasked(path, true);
 }
@@ -125,7 +79,7 @@ void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
 {
     // Only the first path counts; a folder or a vanished file does nothing.
     // The window keeps its size, as it always has on a drop.
-    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !ConfirmDiscard())
+    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !Files->ConfirmDiscard())
         return;
     LoadMapFileUnasked(files.constFirst(), false);
 }
@@ -178,7 +132,7 @@ void TForm1::NewMap()
 {
     // A blank map tied to no file: Ctrl+S can never write it over one.
     int lastRow = 0, lastColumn = 0;
-    if (!ConfirmDiscard() || !AskMapSize(Dialogs.Form2, lastRow, lastColumn))
+    if (!Files->ConfirmDiscard() || !AskMapSize(Dialogs.Form2, lastRow, lastColumn))
         return;
     Session->NewMap(lastRow, lastColumn);
     if (TileData->Sys.Window)
@@ -193,4 +147,25 @@ void TForm1::SpeedButton_bClick()
     Session->SetSize(lastRow, lastColumn);
     if (TileData->Sys.Window)
         FitWindowToMap(TileData->LastY, TileData->LastX);
+}
+
+void TForm1::SpeedButton_PngClick()
+{
+    const QString path = Files->AskPicture();
+    if (path.isEmpty())
+        return;
+    if (!SavePicturePng(PictureToSave(), path))
+        ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+}
+
+QImage TForm1::PictureToSave() const
+{
+    // Exactly what Image1 shows at 100 %: header, ruler, tiles, masks and
+    // outlines as they stand now.
+    return Renderer->Picture();
+}
+
+void TForm1::CopyPicture()
+{
+    QGuiApplication::clipboard()->setImage(PictureToSave());
 }

@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "app/MainStatus.h"
+#include "app/MapFileDialogs.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/Unit1.h"
@@ -31,7 +33,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
         return;
     if (!Tools->MouseDown(button, px, py))
         ClickAt(button, px, py);
-    StatusFromCursor();
+    Status->ShowCursor(*TileData);
     if (button == Qt::MiddleButton) {
         Image1->setCursor(Qt::SizeAllCursor);
         Panning = true;
@@ -59,7 +61,7 @@ void TForm1::Image1MouseMove(int px, int py)
 {
     TileData->PixelToCell(px, py);
     Tools->MouseMove(px, py);
-    StatusFromCursor();
+    Status->ShowCursor(*TileData);
     if (Panning) {
         // Picture coordinates move with the scroll position, so each event
         // advances the view by the pointer's pull away from the press.
@@ -79,20 +81,6 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
     Panning = false;
     PanStartX = PanStartY = PanStartH = PanStartV = 0;
     StatusPanel[2]->clear();
-}
-
-void TForm1::StatusFromCursor()
-{
-    const TTileData& doc = *TileData;
-    if (!doc.CursorValid) {
-        StatusPanel[0]->clear();
-        StatusPanel[1]->clear();
-        return;
-    }
-    StatusPanel[0]->setText(QStringLiteral("(%1,%2)").arg(doc.CursorX).arg(doc.CursorY));
-    const MapCell c = doc.GetCell(doc.CursorX, doc.CursorY);
-    StatusPanel[1]->setText(QString::fromStdString(doc.NameOfNo(c.Panel)) + QLatin1Char(' ') +
-                            QString::fromStdString(doc.ValueText(doc.CursorX, doc.CursorY)));
 }
 
 void TForm1::UpdateHistoryEnabled()
@@ -126,7 +114,7 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::ClearMap(void (MapSession::*clear)())
 {
-    if (!ConfirmDiscard())
+    if (!Files->ConfirmDiscard())
         return;
     (Session->*clear)();
     UpdateHistoryButtons();

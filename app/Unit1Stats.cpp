@@ -44,10 +44,6 @@ void TForm1::ConnectLiveFigures()
         ShowStats();
         SetFiguresStale(false);
     });
-    connect(Live, &LiveFigures::operationChanged, this, [this](const QString& text) {
-        StatusFigures->setText(text);
-        StatusFigures->setToolTip(text);  // a narrow window cuts the line short
-    });
     connect(CheckBox_Live, &QCheckBox::toggled, Live, &LiveFigures::SetEnabled);
 }
 
@@ -56,4 +52,10 @@ void TForm1::FiguresChanged()
     // While on, the figures follow the session by themselves.
     if (!Live->Enabled())
         SetFiguresStale(true);
+}
+
+void TForm1::SetFiguresStale(bool stale)
+{
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10})
+        edit->setEnabled(!stale);
 }
