@@ -1,37 +1,35 @@
 #include "app/Unit1.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedWidget>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 
 #include "BuildInfo.h"
+#include "app/FigureBoxes.h"
 #include "app/MainActions.h"
 #include "app/MainLayout.h"
-#include "settings/IniFile.h"
+#include "app/MainStatus.h"
+#include "app/MapFileDialogs.h"
+#include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/MapZoom.h"
+#include "app/Palette.h"
 #include "app/RecentMapsList.h"
-#include "app/MainStatus.h"
-#include "app/MapFileDialogs.h"
 #include "app/RecoveryOffer.h"
 #include "app/WindowFit.h"
 #include "dialogs/Messages.h"
-#include "app/Palette.h"
 #include "session/RecoveryCopy.h"
+#include "settings/IniFile.h"
 #include "view/MapRenderer.h"
 
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
@@ -51,12 +49,14 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     Fit = new WindowFit(this, ScrollBox1);
+    Pan = std::make_unique<MapPan>(ScrollBox1, Image1);
     Files = new MapFileDialogs(*Session, this);
     ConnectActions();
     ConnectMap();
     ConnectSession();
-    ConnectLiveFigures();
-    Status = new MainStatus(StatusBar1, StatusPanel[0], StatusPanel[1], StatusFigures, *Session, *Live);
+    Figures = new FigureBoxes({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10}, CheckBox_Live,
+                              *Session);
+    Status = new MainStatus(StatusBar1, StatusPanel[0], StatusPanel[1], StatusFigures, *Session, *Figures->Live);
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
     TileData->Palette = Palettes.get();
@@ -105,8 +105,6 @@ void TForm1::ConnectSession()
     connect(Session, &MapSession::modifiedChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::fileChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
-    connect(Session, &MapSession::cellsChanged, this, &TForm1::FiguresChanged);
-    connect(Session, &MapSession::mapReplaced, this, &TForm1::FiguresChanged);
     connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
 }
 
@@ -158,14 +156,13 @@ void TForm1::FormShow()
     UpdatePageButtons();
 
     doc.Stats = IslandStats{};
-    ShowStats();
+    Figures->Show();
 
     // A restored copy takes the place of the usual start-up file.
     if (OfferRecovery(this, Session->Recovery(), *Status, closed)) {
         // Ctrl+S asks before writing over a file that may have changed since.
         Files->SetRestoredOverFile(!OpenFile().isEmpty());
-        if (doc.Sys.Window)
-            FitWindowToMap(doc.LastY, doc.LastX);
+        FollowMapSize();
         doc.RedrawMap();
     } else {
         FileOpenAtStart();
@@ -196,13 +193,6 @@ void TForm1::CloseFromOutside()
     // Ends every event loop, modal ones included; before the main loop runs
     // (start-up) StartupClosed() stops the program instead.
     QCoreApplication::exit(exitStatus);
-}
-
-void TForm1::RejectOpenDialogs()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-            dialog->reject();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -242,6 +232,12 @@ bool TForm1::FormClose()
 void TForm1::FitWindowToMap(int lastRow, int lastColumn)
 {
     Fit->FitToMap(lastRow, lastColumn, Zoom->Percent());
+}
+
+void TForm1::FollowMapSize()
+{
+    if (TileData->Sys.Window)
+        FitWindowToMap(TileData->LastY, TileData->LastX);
 }
 
 void TForm1::UpdateCaption()
@@ -289,26 +285,21 @@ void TForm1::MaskViewChange(int index)
 
 void TForm1::SpeedButton_1Click()
 {
-    int p = Notebook1->currentIndex() - 1;
-    if (p <= 0) {
-        SpeedButton_1->setEnabled(false);
-        p = 0;
-    }
-    SpeedButton_2->setEnabled(true);
-    Notebook1->setCurrentIndex(p);
-    Label_1->setText(QString::number(p + 1));
+    ShowPalettePage(Notebook1->currentIndex() - 1);
 }
 
 void TForm1::SpeedButton_2Click()
 {
-    int p = Notebook1->currentIndex() + 1;
-    if (p >= 1) {
-        SpeedButton_2->setEnabled(false);
-        p = 1;
-    }
-    SpeedButton_1->setEnabled(true);
-    Notebook1->setCurrentIndex(p);
-    Label_1->setText(QString::number(p + 1));
+    ShowPalettePage(Notebook1->currentIndex() + 1);
+}
+
+void TForm1::ShowPalettePage(int page)
+{
+    page = std::clamp(page, 0, 1);
+    SpeedButton_1->setEnabled(page > 0);
+    SpeedButton_2->setEnabled(page < 1);
+    Notebook1->setCurrentIndex(page);
+    Label_1->setText(QString::number(page + 1));
 }
 
 void TForm1::UpdatePageButtons()

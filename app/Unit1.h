@@ -3,11 +3,20 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/DialogSet.h"
 #include "app/MainActions.h"
 #include "app/WindowSettings.h"
 #include "session/MapSession.h"
 
-class QAction;
+class FigureBoxes;
+class MainStatus;
+class MapFileDialogs;
+class MapPan;
+class MapPicture;
+class MapRenderer;
+class MapTools;
+class MapZoom;
+class Palette;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,33 +26,9 @@ class QStatusBar;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
-class QTreeWidgetItem;
-class QWidget;
-class MapPicture;
-class MapTools;
-class MapZoom;
 class RecentMapsList;
-class MapRenderer;
-class Palette;
 class TDropDst;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class LiveFigures;
-class MainStatus;
-class MapFileDialogs;
-class TForm6;
 class WindowFit;
-
-// The dialogs the main window opens; program entry creates them.
-struct DialogSet {
-    TForm3* Form3 = nullptr;
-    TForm5* Form5 = nullptr;
-    TForm2* Form2 = nullptr;
-    TForm4* Form4 = nullptr;
-    TForm6* Form6 = nullptr;
-};
 
 // The main window.
 class TForm1 : public QMainWindow {
@@ -124,13 +109,12 @@ public:
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
-    LiveFigures* Live = nullptr;             // the figures following the map
+    FigureBoxes* Figures = nullptr;          // the figures on the "情報" tab
     MainStatus* Status = nullptr;            // what the status bar says
     MapFileDialogs* Files = nullptr;         // file dialogs, saving, the unsaved question
 
     bool ListsReady = false;
-    bool Panning = false;
-    int PanStartX = 0, PanStartY = 0, PanStartH = 0, PanStartV = 0;
+    std::unique_ptr<MapPan> Pan;             // the middle button's drag
     // The map being edited; the window shows it and keeps none of its state.
     MapSession* Session = nullptr;
     TTileData* TileData = nullptr;  // Session's document
@@ -157,6 +141,7 @@ public:
     void SpeedButton_1Click();
     void SpeedButton_2Click();
     void UpdatePageButtons();
+    void ShowPalettePage(int page);
 
     // Map view, editing and history (Unit1Map.cpp).
     void Image1MouseDown(Qt::MouseButton button, int px, int py);
@@ -200,10 +185,9 @@ public:
     // How long after the latest change the recovery copy is written.
     void SetRecoveryDelay(int milliseconds);
 
-    // Figures (Unit1Stats.cpp).
+    // Figures (Unit1Dialogs.cpp).
     void SpeedButton_InClick();
     void SpeedButton_In2Click();
-    void ShowStats();
 
     // Dialogs and the code converter (Unit1Dialogs.cpp).
     void SpeedButton_aClick();
@@ -224,12 +208,9 @@ private:
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
     bool LoadMapFileUnasked(const QString& path, bool fitWindow);
+    // When the settings ask for it, the window takes the map's size.
+    void FollowMapSize();
     void UpdateCaption();
-    void SetFiguresStale(bool stale);
-    // The map changed: unless they follow it, the figures are stale.
-    void FiguresChanged();
-    void ConnectLiveFigures();
-    void RejectOpenDialogs();
 
     QString exeDir;
     QStringList args;

@@ -60,8 +60,8 @@ bool TForm1::LoadMapFileUnasked(const QString& path, bool fitWindow)
     if (present && !loaded)
         ShowMessage(this, NotMapFileText);
     UpdateHistoryButtons();
-    if (fitWindow && TileData->Sys.Window)
-        FitWindowToMap(TileData->LastY, TileData->LastX);
+    if (fitWindow)
+        FollowMapSize();
     return loaded;
 }
 
@@ -123,8 +123,7 @@ void TForm1::FileOpenAtStart()
         close();
         return;
     }
-    if (doc.Sys.Window)
-        FitWindowToMap(doc.LastY, doc.LastX);
+    FollowMapSize();
     doc.RedrawMap();
 }
 
@@ -135,8 +134,7 @@ void TForm1::NewMap()
     if (!Files->ConfirmDiscard() || !AskMapSize(Dialogs.Form2, lastRow, lastColumn))
         return;
     Session->NewMap(lastRow, lastColumn);
-    if (TileData->Sys.Window)
-        FitWindowToMap(TileData->LastY, TileData->LastX);
+    FollowMapSize();
 }
 
 void TForm1::SpeedButton_bClick()
@@ -145,8 +143,7 @@ void TForm1::SpeedButton_bClick()
     if (!AskMapSize(Dialogs.Form2, lastRow, lastColumn))
         return;
     Session->SetSize(lastRow, lastColumn);
-    if (TileData->Sys.Window)
-        FitWindowToMap(TileData->LastY, TileData->LastX);
+    FollowMapSize();
 }
 
 void TForm1::SpeedButton_PngClick()

@@ -1,12 +1,11 @@
 // The map's mouse handling, the history buttons and the clear buttons.
 #include <QCheckBox>
 #include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QToolButton>
 
 #include "app/MainStatus.h"
 #include "app/MapFileDialogs.h"
+#include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/Unit1.h"
@@ -35,12 +34,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
         ClickAt(button, px, py);
     Status->ShowCursor(*TileData);
     if (button == Qt::MiddleButton) {
-        Image1->setCursor(Qt::SizeAllCursor);
-        Panning = true;
-        PanStartX = px;
-        PanStartY = py;
-        PanStartH = ScrollBox1->horizontalScrollBar()->value();
-        PanStartV = ScrollBox1->verticalScrollBar()->value();
+        Pan->Start(px, py);
         StatusPanel[2]->clear();
     }
 }
@@ -62,14 +56,7 @@ void TForm1::Image1MouseMove(int px, int py)
     TileData->PixelToCell(px, py);
     Tools->MouseMove(px, py);
     Status->ShowCursor(*TileData);
-    if (Panning) {
-        // Picture coordinates move with the scroll position, so each event
-        // advances the view by the pointer's pull away from the press.
-        // Scroll positions count view pixels, the pull counts picture pixels.
-        const int zoom = Image1->Zoom();
-        ScrollBox1->horizontalScrollBar()->setValue((px - PanStartX) * zoom / 100 + PanStartH);
-        ScrollBox1->verticalScrollBar()->setValue((py - PanStartY) * zoom / 100 + PanStartV);
-    }
+    Pan->Move(px, py);
 }
 
 void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
@@ -77,9 +64,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
     Tools->MouseUp(button, px, py);
     if (button != Qt::MiddleButton)
         return;
-    Image1->unsetCursor();
-    Panning = false;
-    PanStartX = PanStartY = PanStartH = PanStartV = 0;
+    Pan->Stop();
     StatusPanel[2]->clear();
 }
 

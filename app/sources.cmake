@@ -2,11 +2,13 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FigureBoxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainStatus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapFileDialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MapPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapTools.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
@@ -18,7 +20,6 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Map.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Unit1Stats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowFit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowSettings.cpp
 )
