@@ -5,9 +5,13 @@
 #include <QFileInfo>
 
 #include "dialogs/Messages.h"
+#include "files/MapFile.h"
 #include "session/MapSession.h"
 
 namespace {
+
+const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
+const QString MissingFileText = QStringLiteral("指定されたファイルがありませんでした。");
 
 // Qt's own dialog rather than the desktop's, so it looks and answers the
 // same everywhere (tests included). It starts in `folder` (when given)
@@ -52,12 +56,63 @@ MapFileDialogs::MapFileDialogs(MapSession& session, QWidget* window)
     });
 }
 
-QString MapFileDialogs::AskOpen()
+void MapFileDialogs::OpenFromDialog()
 {
+    // Asked before the dialog: cancelling keeps everything as it was.
+    if (!ConfirmDiscard())
+        return;
     const QString path = AskMapFile(window, QFileDialog::AcceptOpen, lastFolder);
-    if (!path.isEmpty())
-        lastFolder = QFileInfo(path).absolutePath();
-    return path;
+    if (path.isEmpty())
+        return;
+    lastFolder = QFileInfo(path).absolutePath();
+    OpenUnasked(path, true);
+}
+
+bool MapFileDialogs::Open(const QString& path)
+{
+    // A path that names no file does nothing, so there is nothing to ask.
+    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+        return false;
+    return OpenUnasked(path, true);
+}
+
+void MapFileDialogs::OpenRecent(const QString& path)
+{
+    if (!MapFilePresent(path.toStdString())) {
+        TellMissing();
+        session.ForgetRecent(path);
+        return;
+    }
+    Open(path);
+}
+
+void MapFileDialogs::OpenDropped(const QStringList& files)
+{
+    // A folder or a vanished file does nothing. The window keeps its size,
+    // as it always has on a drop.
+    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !ConfirmDiscard())
+        return;
+    OpenUnasked(files.constFirst(), false);
+}
+
+bool MapFileDialogs::OpenUnasked(const QString& path, bool fitWindow)
+{
+    const bool loaded = MapFilePresent(path.toStdString()) && Load(path);
+    emit openTried(fitWindow);
+    return loaded;
+}
+
+bool MapFileDialogs::Load(const QString& path)
+{
+    const bool loaded = session.Load(path).Ok;
+    if (!loaded)
+        ShowMessage(window, NotMapFileText);
+    return loaded;
+}
+
+void MapFileDialogs::TellMissing()
+{
+    ShowMessage(window, MissingFileText);
 }
 
 QString MapFileDialogs::AskPicture()

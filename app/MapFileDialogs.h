@@ -1,9 +1,9 @@
 #pragma once
-// The main window's file dialogs and the saves they lead to: where the
-// dialogs start, Ctrl+S and "save as", and the question before unsaved
-// changes are lost.
+// Map files as the main window opens and saves them: the file dialogs and
+// where they start, Ctrl+S and "save as", the question before unsaved
+// changes are lost, and the messages about files that are gone or no maps.
 #include <QObject>
-#include <QString>
+#include <QStringList>
 
 class MapSession;
 class QWidget;
@@ -13,8 +13,18 @@ class MapFileDialogs : public QObject {
 public:
     MapFileDialogs(MapSession& session, QWidget* window);
 
-    // A map file to open, or empty when cancelled.
-    QString AskOpen();
+    // "Load": the unsaved question, the dialog, then the file.
+    void OpenFromDialog();
+    // Opens a map file in place of the map after the unsaved question. A
+    // path that names no file does nothing. False when nothing was loaded.
+    bool Open(const QString& path);
+    // A recent file that is gone is told and leaves the list.
+    void OpenRecent(const QString& path);
+    // Only the first dropped path counts; the window keeps its size.
+    void OpenDropped(const QStringList& files);
+    // A file that is there, unasked; false (told) when it is no map file.
+    bool Load(const QString& path);
+    void TellMissing();
     // Where "画像保存" writes the picture, or empty when cancelled.
     QString AskPicture();
     // Ctrl+S: to the open file without a dialog, else through the dialog.
@@ -29,7 +39,13 @@ public:
     // The map was restored from a copy of an open file: the next save asks.
     void SetRestoredOverFile(bool restored) { restoredOverFile = restored; }
 
+signals:
+    // A file was opened or tried: the history and, when `fitWindow`, the
+    // window follow the map.
+    void openTried(bool fitWindow);
+
 private:
+    bool OpenUnasked(const QString& path, bool fitWindow);
     bool SaveTo(const QString& path);
 
     MapSession& session;

@@ -106,6 +106,12 @@ void TForm1::ConnectSession()
     connect(Session, &MapSession::fileChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
     connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
+    // Whatever the result, the history hints and the window follow the map.
+    connect(Files, &MapFileDialogs::openTried, this, [this](bool fitWindow) {
+        UpdateHistoryButtons();
+        if (fitWindow)
+            FollowMapSize();
+    });
 }
 
 QString TForm1::IniPath() const

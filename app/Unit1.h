@@ -207,7 +207,6 @@ private:
     void ApplyCode(const QString& text);
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
-    bool LoadMapFileUnasked(const QString& path, bool fitWindow);
     // When the settings ask for it, the window takes the map's size.
     void FollowMapSize();
     void UpdateCaption();

@@ -15,9 +15,6 @@
 
 namespace {
 
-const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
-const QString MissingFileText = QStringLiteral("指定されたファイルがありませんでした。");
-
 // Asks the size dialog; false when it was cancelled.
 bool AskMapSize(TForm2* dialog, int& lastRow, int& lastColumn)
 {
@@ -37,51 +34,22 @@ void TForm1::SpeedButton_SaveClick()
 
 void TForm1::SpeedButton_LoadClick()
 {
-    // Asked before the dialog: cancelling keeps everything as it was.
-    if (!Files->ConfirmDiscard())
-        return;
-    if (const QString path = Files->AskOpen(); !path.isEmpty())
-        LoadMapFileUnasked(path, true);
+    Files->OpenFromDialog();
 }
 
 bool TForm1::OpenMapFile(const QString& path)
 {
-    // A path that names no file does nothing, so there is nothing to ask.
-    if (!MapFilePresent(path.toStdString()) || !Files->ConfirmDiscard())
-        return false;
-    return LoadMapFileUnasked(path, true);
-}
-
-bool TForm1::LoadMapFileUnasked(const QString& path, bool fitWindow)
-{
-    // Whatever the result, the history hints and the window follow the map.
-    const bool present = MapFilePresent(path.toStdString());
-    const bool loaded = present && Session->Load(path).Ok;
-    if (present && !loaded)
-        ShowMessage(this, NotMapFileText);
-    UpdateHistoryButtons();
-    if (fitWindow)
-        FollowMapSize();
-    return loaded;
+    return Files->Open(path);
 }
 
 void TForm1::RecentListOpen(const QString& path)
 {
-    if (!MapFilePresent(path.toStdString())) {
-        ShowMessage(this, MissingFileText);
-        Session->ForgetRecent(path);
-        return;
-    }
-    OpenMapFile(path);
+    Files->OpenRecent(path);
 }
 
 void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
 {
-    // Only the first path counts; a folder or a vanished file does nothing.
-    // The window keeps its size, as it always has on a drop.
-    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !Files->ConfirmDiscard())
-        return;
-    LoadMapFileUnasked(files.constFirst(), false);
+    Files->OpenDropped(files);
 }
 
 void TForm1::FileOpenAtStart()
@@ -94,16 +62,14 @@ void TForm1::FileOpenAtStart()
         if (MapFilePresent(doc.Sys.LoadFile))
             candidate = QString::fromStdString(doc.Sys.LoadFile);
         else
-            ShowMessage(this, MissingFileText);
+            Files->TellMissing();
         if (StartupInterrupted())
             return;
     }
 
     bool loaded = false;
     if (!candidate.isEmpty()) {
-        loaded = Session->Load(candidate).Ok;
-        if (!loaded)
-            ShowMessage(this, NotMapFileText);
+        loaded = Files->Load(candidate);
         if (StartupInterrupted())
             return;
     }
