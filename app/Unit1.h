@@ -179,6 +179,7 @@ public:
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
     bool OpenMapFile(const QString& path);
+    bool SaveMap();  // Ctrl+S
     QString OpenFile() const { return Session->FilePath(); }
     bool Modified() const { return Session->Modified(); }
     QString RecoveryPath() const;

@@ -32,6 +32,11 @@ void TForm1::SpeedButton_SaveClick()
     Files->SaveAs();
 }
 
+bool TForm1::SaveMap()
+{
+    return Files->Save();
+}
+
 void TForm1::SpeedButton_LoadClick()
 {
     Files->OpenFromDialog();
