@@ -2,30 +2,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QScrollBar>
 
 #include "app/MapFileDialogs.h"
-#include "settings/Config.h"
-#include "dialogs/Messages.h"
+#include "app/StartupMap.h"
 #include "app/Unit1.h"
+#include "dialogs/Messages.h"
 #include "dialogs/Unit2.h"
-#include "files/MapFile.h"
 #include "view/MapRenderer.h"
 #include "view/PicturePng.h"
-
-namespace {
-
-// Asks the size dialog; false when it was cancelled.
-bool AskMapSize(TForm2* dialog, int& lastRow, int& lastColumn)
-{
-    if (!dialog || dialog->exec() != QDialog::Accepted)
-        return false;
-    lastRow = dialog->ScrollBar1->value() - 1;
-    lastColumn = dialog->ScrollBar2->value() - 1;
-    return true;
-}
-
-}  // namespace
 
 void TForm1::SpeedButton_SaveClick()
 {
@@ -59,50 +43,27 @@ void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
 
 void TForm1::FileOpenAtStart()
 {
-    TTileData& doc = *TileData;
-    QString candidate;
-    if (!args.isEmpty() && MapFilePresent(args.constFirst().toStdString())) {
-        candidate = args.constFirst();
-    } else if (doc.Sys.Load) {
-        if (MapFilePresent(doc.Sys.LoadFile))
-            candidate = QString::fromStdString(doc.Sys.LoadFile);
-        else
-            Files->TellMissing();
-        if (StartupInterrupted())
-            return;
-    }
-
-    bool loaded = false;
-    if (!candidate.isEmpty()) {
-        loaded = Files->Load(candidate);
-        if (StartupInterrupted())
-            return;
-    }
-    // No file gave the size: the stored size, or the size dialog.
-    int lastRow = 0, lastColumn = 0;
-    if (loaded || doc.Sys.MapSize || !Dialogs.Form2) {
-        if (!loaded)
-            ApplyStoredMapSize(doc);
-    } else if (AskMapSize(Dialogs.Form2, lastRow, lastColumn)) {
-        doc.SetLastY(lastRow);
-        doc.SetLastX(lastColumn);
-    } else {
-        if (StartupInterrupted())
-            return;
+    switch (OpenStartupMap(args, *TileData, *Files, Dialogs.Form2, closed)) {
+    case StartupMapResult::Ready:
+        FollowMapSize();
+        TileData->RedrawMap();
+        break;
+    case StartupMapResult::SizeCancelled:
         // Cancelling the size ends the program.
         startupClosed = true;
         close();
-        return;
+        break;
+    case StartupMapResult::Closed:
+        startupClosed = true;
+        break;
     }
-    FollowMapSize();
-    doc.RedrawMap();
 }
 
 void TForm1::NewMap()
 {
     // A blank map tied to no file: Ctrl+S can never write it over one.
     int lastRow = 0, lastColumn = 0;
-    if (!Files->ConfirmDiscard() || !AskMapSize(Dialogs.Form2, lastRow, lastColumn))
+    if (!Files->ConfirmDiscard() || !Dialogs.Form2 || !Dialogs.Form2->AskSize(lastRow, lastColumn))
         return;
     Session->NewMap(lastRow, lastColumn);
     FollowMapSize();
@@ -111,7 +72,7 @@ void TForm1::NewMap()
 void TForm1::SpeedButton_bClick()
 {
     int lastRow = 0, lastColumn = 0;
-    if (!AskMapSize(Dialogs.Form2, lastRow, lastColumn))
+    if (!Dialogs.Form2 || !Dialogs.Form2->AskSize(lastRow, lastColumn))
         return;
     Session->SetSize(lastRow, lastColumn);
     FollowMapSize();
