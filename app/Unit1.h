@@ -103,15 +103,11 @@ public:
     QLabel* Image01 = nullptr;
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
-    WindowFit* Fit = nullptr;
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
-    FigureBoxes* Figures = nullptr;          // the figures on the "情報" tab
-    MainStatus* Status = nullptr;            // what the status bar says
-    MapFileDialogs* Files = nullptr;         // file dialogs, saving, the unsaved question
 
     bool ListsReady = false;
     std::unique_ptr<MapPan> Pan;             // the middle button's drag
@@ -220,4 +216,8 @@ private:
     bool closingFromOutside = false;
     int exitStatus = 0;
     WindowSettings settings;
+    WindowFit* Fit = nullptr;
+    FigureBoxes* Figures = nullptr;   // the figures on the "情報" tab
+    MainStatus* Status = nullptr;     // what the status bar says
+    MapFileDialogs* Files = nullptr;  // opening, saving, the unsaved question
 };
