@@ -1,49 +1,39 @@
 #include "app/Unit1.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScrollArea>
-#include <QScreen>
-#include <QScrollBar>
 #include <QStackedWidget>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QTimer>
-#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
 #include "BuildInfo.h"
-#include "settings/Config.h"
+#include "app/FigureBoxes.h"
 #include "app/MainActions.h"
 #include "app/MainLayout.h"
-#include "settings/IniFile.h"
+#include "app/MainStatus.h"
+#include "app/MapFileDialogs.h"
+#include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/MapZoom.h"
-#include "app/RecentMapsList.h"
-#include "dialogs/Messages.h"
 #include "app/Palette.h"
+#include "app/RecentMapsList.h"
+#include "app/RecoveryOffer.h"
+#include "app/WindowFit.h"
+#include "dialogs/Messages.h"
 #include "session/RecoveryCopy.h"
+#include "settings/IniFile.h"
 #include "view/MapRenderer.h"
-#include "view/ViewZoom.h"
-
-namespace {
-
-const QString RecoveryFailureText = QStringLiteral("復元用ファイルを書き込めません: ");
-
-}  // namespace
 
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
-    : QMainWindow(parent), exeDir(exeDir), args(args)
+    : QMainWindow(parent), exeDir(exeDir), args(args), settings(IniPath(), this)
 {
     // FormCreate: the window shows one map session.
     Session = new MapSession(this);
@@ -58,10 +48,15 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     BuildMainLayout(*this);
     Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
+    Fit = new WindowFit(this, ScrollBox1);
+    Pan = std::make_unique<MapPan>(ScrollBox1, Image1);
+    Files = new MapFileDialogs(*Session, this);
     ConnectActions();
     ConnectMap();
     ConnectSession();
-    ConnectLiveFigures();
+    Figures = new FigureBoxes({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10}, CheckBox_Live,
+                              *Session);
+    Status = new MainStatus(StatusBar1, StatusPanel[0], StatusPanel[1], StatusFigures, *Session, *Figures->Live);
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
     TileData->Palette = Palettes.get();
@@ -99,8 +94,7 @@ void TForm1::ConnectActions()
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
-    // Ctrl+S answers whether it saved; the action has no use for it.
-    connect(Actions.Save, &QAction::triggered, this, [this] { SaveMap(); });
+    connect(Actions.Save, &QAction::triggered, Files, &MapFileDialogs::Save);
     connect(Actions.ZoomIn, &QAction::triggered, Zoom, &MapZoom::ZoomIn);
     connect(Actions.ZoomOut, &QAction::triggered, Zoom, &MapZoom::ZoomOut);
     connect(Actions.ZoomReset, &QAction::triggered, Zoom, &MapZoom::ZoomReset);
@@ -109,23 +103,14 @@ void TForm1::ConnectActions()
 void TForm1::ConnectSession()
 {
     connect(Session, &MapSession::modifiedChanged, this, &TForm1::UpdateCaption);
-    connect(Session, &MapSession::fileChanged, this, [this](const QString& path) {
-        if (!path.isEmpty())
-            lastFolder = QFileInfo(path).absolutePath();
-        restoredOverFile = false;
-        UpdateCaption();
-    });
+    connect(Session, &MapSession::fileChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
-    connect(Session, &MapSession::cellsChanged, this, &TForm1::FiguresChanged);
-    connect(Session, &MapSession::mapReplaced, this, &TForm1::FiguresChanged);
     connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
-    connect(Session, &MapSession::recoveryWriteFailed, this, [this](const QString& reason) {
-        StatusBar1->showMessage(RecoveryFailureText + reason);
-    });
-    // The failure line stays until a copy is written again.
-    connect(&Session->Recovery(), &RecoveryCopy::written, this, [this] {
-        if (StatusBar1->currentMessage().startsWith(RecoveryFailureText))
-            StatusBar1->clearMessage();
+    // Whatever the result, the history hints and the window follow the map.
+    connect(Files, &MapFileDialogs::openTried, this, [this](bool fitWindow) {
+        UpdateHistoryButtons();
+        if (fitWindow)
+            FollowMapSize();
     });
 }
 
@@ -163,20 +148,12 @@ void TForm1::FormShow()
             return;
     }
     IniFile ini;
-    if (!ini.Load(IniPath().toStdString()) && QFileInfo::exists(IniPath())) {
-        // Start with the defaults; the file is not ours to overwrite.
-        iniUnreadable = true;
-        ShowError(this, QStringLiteral("%1 を読み込めません").arg(IniPath()));
-        if (StartupInterrupted())
-            return;
-    }
-    startConfig = ReadConfig(ini, doc.ExePath);
-    ApplyConfig(startConfig, doc);
-    startZoom = ReadZoom(ini);
-    Zoom->SetAround(startZoom, QPointF(0, 0));  // the view starts at the top left
-    startLiveFigures = ReadLiveFigures(ini);
-    CheckBox_Live->setChecked(startLiveFigures);
-    Session->Recent().Read(ini);
+    if (!settings.ReadFile(ini) && StartupInterrupted())
+        return;
+    WindowPrefs prefs;
+    settings.Apply(ini, doc, Session->Recent(), prefs);
+    Zoom->SetAround(prefs.Zoom, QPointF(0, 0));  // the view starts at the top left
+    CheckBox_Live->setChecked(prefs.LiveFigures);
     RecentList->Show(Session->Recent());
 
     // The first panel is active.
@@ -185,12 +162,13 @@ void TForm1::FormShow()
     UpdatePageButtons();
 
     doc.Stats = IslandStats{};
-    ShowStats();
+    Figures->Show();
 
     // A restored copy takes the place of the usual start-up file.
-    if (OfferRecovery()) {
-        if (doc.Sys.Window)
-            FitWindowToMap(doc.LastY, doc.LastX);
+    if (OfferRecovery(this, Session->Recovery(), *Status, closed)) {
+        // Ctrl+S asks before writing over a file that may have changed since.
+        Files->SetRestoredOverFile(!OpenFile().isEmpty());
+        FollowMapSize();
         doc.RedrawMap();
     } else {
         FileOpenAtStart();
@@ -215,7 +193,7 @@ void TForm1::CloseFromOutside()
     SendMessagesToStandardError();
     // While the close box's question is up a second close is ignored, so
     // the question itself (and any save dialog behind it) must give way.
-    if (asking)
+    if (Files->Asking())
         RejectOpenDialogs();
     close();
     // Ends every event loop, modal ones included; before the main loop runs
@@ -223,19 +201,12 @@ void TForm1::CloseFromOutside()
     QCoreApplication::exit(exitStatus);
 }
 
-void TForm1::RejectOpenDialogs()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-            dialog->reject();
-}
-
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A close from outside never waits for an answer: the recovery copy
     // keeps the work instead. It may also arrive while the question is up.
     if (!closed && !closingFromOutside) {
-        const bool goOn = ConfirmDiscard();
+        const bool goOn = Files->ConfirmDiscard();
         if (!goOn && !closingFromOutside) {
             event->ignore();
             return;
@@ -260,97 +231,39 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::FormClose()
 {
-    if (iniUnreadable || !SettingsProblem.isEmpty())
-        return true;
-    // Rewrite the file we read so that keys we do not own stay as they were;
-    // one that can no longer be read is not overwritten.
-    const std::string path = IniPath().toStdString();
-    IniFile ini;
-    Result done = ini.Load(path);
-    if (done || !QFileInfo::exists(IniPath())) {
-        // Another window may have written the file since this one read it.
-        const std::string exePath = TileData->ExePath;
-        if (WriteConfigChanges(ini, startConfig, *TileData, exePath, false).Any() && AskOverwriteCatalogue(this))
-            WriteConfigChanges(ini, startConfig, *TileData, exePath, true);
-        if (Zoom->Percent() != startZoom || ini.ReadString("System", "Zoom", "\n") == "\n")
-            WriteZoom(ini, Zoom->Percent());
-        if (CheckBox_Live->isChecked() != startLiveFigures)
-            WriteLiveFigures(ini, CheckBox_Live->isChecked());
-        RecentFiles onDisk;
-        onDisk.Read(ini);
-        Session->Recent().MergeSession(onDisk);
-        Session->Recent().Write(ini);
-        done = ini.Save(path);
-        if (done)
-            return true;
-    }
-    // The user is never trapped in a window that cannot close: tell, then end.
-    ShowError(this, QStringLiteral("%1 に書き込めません").arg(IniPath()) +
-                        (closingFromOutside ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
-    return false;
+    return !SettingsProblem.isEmpty() ||
+           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked()}, closingFromOutside);
 }
 
 void TForm1::FitWindowToMap(int lastRow, int lastColumn)
 {
-    if (isMaximized())
-        return;
-    // The window's chrome around the map area is measured, not assumed, so
-    // the picture just fits on any platform's frame. The whole scroll area
-    // is measured: scroll bars shown now must not count as chrome.
-    const QRect atFullSize(0, 0, 32 * lastColumn + 48, 32 * lastRow + 48);
-    const QSize picture = view_zoom::ToView(atFullSize, Zoom->Percent()).size();
-    const QSize chrome = size() - ScrollBox1->size();
-    resize(picture + chrome);
-    KeepOnScreen();
-    // A window manager frames a new window only after it is shown, and
-    // tells the frame's size later still: look again until it is known.
-    if (FrameMargins().isNull())
-        WatchForFrame();
+    Fit->FitToMap(lastRow, lastColumn, Zoom->Percent());
 }
 
-QMargins TForm1::FrameMargins() const
+void TForm1::FollowMapSize()
 {
-    // Asked of the window system each time: a widget's own idea of its
-    // frame is only brought up to date by later events.
-    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (TileData->Sys.Window)
+        FitWindowToMap(TileData->LastY, TileData->LastX);
 }
 
-void TForm1::KeepOnScreen()
+void TForm1::UpdateCaption()
 {
-    // Never beyond the screen's free area, frame included: the scroll area
-    // takes the rest.
-    const QRect area = screen()->availableGeometry();
-    const QMargins frame = FrameMargins();
-    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
-    resize(size().boundedTo(area.size() - frameSize));
-    const QRect outer = QRect(geometry().topLeft(), size()).marginsAdded(frame);
-    if (area.contains(outer))
-        return;
-    const QPoint inside(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
-                        std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-    // The frame's corner, told to the window system directly: move() would
-    // compare it with a frame it has not heard of yet and do nothing.
-    if (windowHandle())
-        windowHandle()->setFramePosition(inside);
-    else
-        move(inside);
+    QString caption = QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION);
+    if (!OpenFile().isEmpty())
+        caption += QStringLiteral(" - ") + QFileInfo(OpenFile()).fileName();
+    if (Modified())
+        caption += QStringLiteral(" *");
+    setWindowTitle(caption);
 }
 
-void TForm1::WatchForFrame()
+void TForm1::SetRecoveryDelay(int milliseconds)
 {
-    constexpr int EveryMs = 50, Tries = 60;
-    if (!frameWatch) {
-        frameWatch = new QTimer(this);
-        frameWatch->setInterval(EveryMs);
-        connect(frameWatch, &QTimer::timeout, this, [this] {
-            if (FrameMargins().isNull() && ++frameChecks < Tries)
-                return;
-            frameWatch->stop();
-            KeepOnScreen();
-        });
-    }
-    frameChecks = 0;
-    frameWatch->start();
+    Session->Recovery().SetDelay(milliseconds);
+}
+
+QString TForm1::RecoveryPath() const
+{
+    return Session->Recovery().Path();
 }
 
 void TForm1::ShowPreview(const QImage& image, const QString& name)
@@ -378,26 +291,21 @@ void TForm1::MaskViewChange(int index)
 
 void TForm1::SpeedButton_1Click()
 {
-    int p = Notebook1->currentIndex() - 1;
-    if (p <= 0) {
-        SpeedButton_1->setEnabled(false);
-        p = 0;
-    }
-    SpeedButton_2->setEnabled(true);
-    Notebook1->setCurrentIndex(p);
-    Label_1->setText(QString::number(p + 1));
+    ShowPalettePage(Notebook1->currentIndex() - 1);
 }
 
 void TForm1::SpeedButton_2Click()
 {
-    int p = Notebook1->currentIndex() + 1;
-    if (p >= 1) {
-        SpeedButton_2->setEnabled(false);
-        p = 1;
-    }
-    SpeedButton_1->setEnabled(true);
-    Notebook1->setCurrentIndex(p);
-    Label_1->setText(QString::number(p + 1));
+    ShowPalettePage(Notebook1->currentIndex() + 1);
+}
+
+void TForm1::ShowPalettePage(int page)
+{
+    page = std::clamp(page, 0, 1);
+    SpeedButton_1->setEnabled(page > 0);
+    SpeedButton_2->setEnabled(page < 1);
+    Notebook1->setCurrentIndex(page);
+    Label_1->setText(QString::number(page + 1));
 }
 
 void TForm1::UpdatePageButtons()

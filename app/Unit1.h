@@ -3,12 +3,20 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/DialogSet.h"
 #include "app/MainActions.h"
-#include "settings/Config.h"
-#include "document/File1.h"
+#include "app/WindowSettings.h"
 #include "session/MapSession.h"
 
-class QAction;
+class FigureBoxes;
+class MainStatus;
+class MapFileDialogs;
+class MapPan;
+class MapPicture;
+class MapRenderer;
+class MapTools;
+class MapZoom;
+class Palette;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -16,33 +24,11 @@ class QScrollArea;
 class QStackedWidget;
 class QStatusBar;
 class QTabWidget;
-class QTimer;
 class QToolButton;
 class QTreeWidget;
-class QTreeWidgetItem;
-class QWidget;
-class MapPicture;
-class MapTools;
-class MapZoom;
 class RecentMapsList;
-class MapRenderer;
-class Palette;
 class TDropDst;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class LiveFigures;
-class TForm6;
-
-// The dialogs the main window opens; program entry creates them.
-struct DialogSet {
-    TForm3* Form3 = nullptr;
-    TForm5* Form5 = nullptr;
-    TForm2* Form2 = nullptr;
-    TForm4* Form4 = nullptr;
-    TForm6* Form6 = nullptr;
-};
+class WindowFit;
 
 // The main window.
 class TForm1 : public QMainWindow {
@@ -122,11 +108,9 @@ public:
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
-    LiveFigures* Live = nullptr;             // the figures following the map
 
     bool ListsReady = false;
-    bool Panning = false;
-    int PanStartX = 0, PanStartY = 0, PanStartH = 0, PanStartV = 0;
+    std::unique_ptr<MapPan> Pan;             // the middle button's drag
     // The map being edited; the window shows it and keeps none of its state.
     MapSession* Session = nullptr;
     TTileData* TileData = nullptr;  // Session's document
@@ -134,7 +118,7 @@ public:
     std::unique_ptr<Palette> Palettes;
     DialogSet Dialogs;
 
-    // Start-up, shut-down and the window size (Unit1.cpp).
+    // Start-up, shut-down, the caption and the window size (Unit1.cpp).
     void FormShow();
     bool FormClose();
     void FitWindowToMap(int lastRow, int lastColumn);
@@ -153,21 +137,21 @@ public:
     void SpeedButton_1Click();
     void SpeedButton_2Click();
     void UpdatePageButtons();
+    void ShowPalettePage(int page);
 
     // Map view, editing and history (Unit1Map.cpp).
     void Image1MouseDown(Qt::MouseButton button, int px, int py);
     void Image1MouseMove(int px, int py);
     void Image1MouseUp(Qt::MouseButton button, int px, int py);
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void SpeedButton6Click();
-    void CheckBox1Click();
+    void SpeedButton1Click();  // undo
+    void SpeedButton2Click();  // redo
     void UpdateHistoryButtons();
     void UpdateHistoryEnabled();
-    void StatusFromCursor();
+    void SpeedButton3Click();  // the clears: panels, masks, all
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton4Click();  // lines
+    void CheckBox1Click();
     // The click tool's edit at a picture pixel, as a press on the map makes it.
     void ClickAt(Qt::MouseButton button, int px, int py);
     // A painting tool's operation, recorded as one undo step.
@@ -191,27 +175,18 @@ public:
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
     bool OpenMapFile(const QString& path);
-    // Ctrl+S: to the open file without a dialog, else through the dialog.
-    bool SaveMap();
-    // "Save" and Ctrl+Shift+S: always through the dialog.
-    bool SaveMapAs();
+    bool SaveMap();  // Ctrl+S
     QString OpenFile() const { return Session->FilePath(); }
-
-    // Unsaved changes and the recovery copy (Unit1Unsaved.cpp).
     bool Modified() const { return Session->Modified(); }
-    // Asks before unsaved changes would be lost; true when the caller may go
-    // on (nothing unsaved, saved now, or the user chose not to save).
-    bool ConfirmDiscard();
     QString RecoveryPath() const;
     // How long after the latest change the recovery copy is written.
     void SetRecoveryDelay(int milliseconds);
 
-    // Figures (Unit1Stats.cpp).
+    // Figures (Unit1Dialogs.cpp).
     void SpeedButton_InClick();
     void SpeedButton_In2Click();
-    void ShowStats();
 
-    // Dialogs (Unit1Dialogs.cpp).
+    // Dialogs and the code converter (Unit1Dialogs.cpp).
     void SpeedButton_aClick();
     void SpeedButton_cClick();
     void SpeedButton_dClick();
@@ -221,9 +196,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void KeepOnScreen();
-    QMargins FrameMargins() const;
-    void WatchForFrame();
     void ConnectActions();
     void ConnectMap();
     void ConnectSession();
@@ -232,15 +204,9 @@ private:
     void ApplyCode(const QString& text);
     void ShowPreview(const QImage& image, const QString& name);
     bool StartupInterrupted();
-    bool LoadMapFileUnasked(const QString& path, bool fitWindow);
-    bool SaveMapTo(const QString& path);
+    // When the settings ask for it, the window takes the map's size.
+    void FollowMapSize();
     void UpdateCaption();
-    void SetFiguresStale(bool stale);
-    // The map changed: unless they follow it, the figures are stale.
-    void FiguresChanged();
-    void ConnectLiveFigures();
-    bool OfferRecovery();
-    void RejectOpenDialogs();
 
     QString exeDir;
     QStringList args;
@@ -249,16 +215,9 @@ private:
     bool startupClosed = false;
     bool closingFromOutside = false;
     int exitStatus = 0;
-    QTimer* frameWatch = nullptr;  // a fit waits for the frame to be known
-    int frameChecks = 0;
-    bool iniUnreadable = false;  // isplan.ini is left untouched on close
-    // isplan.ini as this window read it: on close only its own changes are
-    // written, so another window's stay.
-    ConfigData startConfig;
-    int startZoom = 100;
-    bool startLiveFigures = false;
-    QString lastFolder;  // where the file dialogs start
-    // The map was restored from a copy of an open file: the next save asks.
-    bool restoredOverFile = false;
-    bool asking = false;  // the unsaved-changes question is up
+    WindowSettings settings;
+    WindowFit* Fit = nullptr;
+    FigureBoxes* Figures = nullptr;   // the figures on the "情報" tab
+    MainStatus* Status = nullptr;     // what the status bar says
+    MapFileDialogs* Files = nullptr;  // opening, saving, the unsaved question
 };

@@ -1,12 +1,18 @@
-// The catalogue editor and the system settings.
+// The catalogue editor, the system settings, the pseudo-map code converter
+// and the island figures.
 #include "app/Unit1.h"
 
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "app/FigureBoxes.h"
+#include "app/MapFileDialogs.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
+#include "files/Unit6.h"
 #include "stats/LiveFigures.h"
+#include "stats/Unit5.h"
 
 void TForm1::SpeedButton_aClick()
 {
@@ -28,7 +34,7 @@ void TForm1::SpeedButton_aClick()
         ButtonView->setCurrentItem(ButtonView->topLevelItem(index));
         ButtonViewChange(index);
     }
-    Live->Changed();  // only while the figures follow
+    Figures->Live->Changed();  // only while the figures follow
 }
 
 void TForm1::SpeedButton_cClick()
@@ -40,5 +46,40 @@ void TForm1::SpeedButton_cClick()
     if (settings->exec() != QDialog::Accepted)
         return;
     settings->CopyBack(*TileData);
-    Live->Changed();
+    Figures->Live->Changed();
+}
+
+void TForm1::SpeedButton_dClick()
+{
+    TForm6* form = Dialogs.Form6;
+    if (!form)
+        return;
+    form->Attach(TileData);
+    connect(form, &TForm6::setRequested, this, &TForm1::ApplyCode, Qt::UniqueConnection);
+    form->Memo1->clear();
+    form->exec();
+}
+
+void TForm1::ApplyCode(const QString& text)
+{
+    if (!Files->ConfirmDiscard())
+        return;
+    const std::vector<std::string> trace = Session->ApplyMapCode(text.toStdString());
+    UpdateHistoryButtons();
+    Dialogs.Form6->ShowTrace(trace);
+}
+
+void TForm1::SpeedButton_InClick()
+{
+    TileData->ComputeStats();
+    Figures->Show();
+    Figures->SetStale(false);
+}
+
+void TForm1::SpeedButton_In2Click()
+{
+    if (!Dialogs.Form5)
+        return;
+    Dialogs.Form5->Fill(*TileData);
+    Dialogs.Form5->exec();
 }

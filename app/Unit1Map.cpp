@@ -1,10 +1,11 @@
 // The map's mouse handling, the history buttons and the clear buttons.
 #include <QCheckBox>
 #include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QToolButton>
 
+#include "app/MainStatus.h"
+#include "app/MapFileDialogs.h"
+#include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/Unit1.h"
@@ -31,14 +32,9 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
         return;
     if (!Tools->MouseDown(button, px, py))
         ClickAt(button, px, py);
-    StatusFromCursor();
+    Status->ShowCursor(*TileData);
     if (button == Qt::MiddleButton) {
-        Image1->setCursor(Qt::SizeAllCursor);
-        Panning = true;
-        PanStartX = px;
-        PanStartY = py;
-        PanStartH = ScrollBox1->horizontalScrollBar()->value();
-        PanStartV = ScrollBox1->verticalScrollBar()->value();
+        Pan->Start(px, py);
         StatusPanel[2]->clear();
     }
 }
@@ -59,15 +55,8 @@ void TForm1::Image1MouseMove(int px, int py)
 {
     TileData->PixelToCell(px, py);
     Tools->MouseMove(px, py);
-    StatusFromCursor();
-    if (Panning) {
-        // Picture coordinates move with the scroll position, so each event
-        // advances the view by the pointer's pull away from the press.
-        // Scroll positions count view pixels, the pull counts picture pixels.
-        const int zoom = Image1->Zoom();
-        ScrollBox1->horizontalScrollBar()->setValue((px - PanStartX) * zoom / 100 + PanStartH);
-        ScrollBox1->verticalScrollBar()->setValue((py - PanStartY) * zoom / 100 + PanStartV);
-    }
+    Status->ShowCursor(*TileData);
+    Pan->Move(px, py);
 }
 
 void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
@@ -75,24 +64,8 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
     Tools->MouseUp(button, px, py);
     if (button != Qt::MiddleButton)
         return;
-    Image1->unsetCursor();
-    Panning = false;
-    PanStartX = PanStartY = PanStartH = PanStartV = 0;
+    Pan->Stop();
     StatusPanel[2]->clear();
-}
-
-void TForm1::StatusFromCursor()
-{
-    const TTileData& doc = *TileData;
-    if (!doc.CursorValid) {
-        StatusPanel[0]->clear();
-        StatusPanel[1]->clear();
-        return;
-    }
-    StatusPanel[0]->setText(QStringLiteral("(%1,%2)").arg(doc.CursorX).arg(doc.CursorY));
-    const MapCell c = doc.GetCell(doc.CursorX, doc.CursorY);
-    StatusPanel[1]->setText(QString::fromStdString(doc.NameOfNo(c.Panel)) + QLatin1Char(' ') +
-                            QString::fromStdString(doc.ValueText(doc.CursorX, doc.CursorY)));
 }
 
 void TForm1::UpdateHistoryEnabled()
@@ -126,7 +99,7 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::ClearMap(void (MapSession::*clear)())
 {
-    if (!ConfirmDiscard())
+    if (!Files->ConfirmDiscard())
         return;
     (Session->*clear)();
     UpdateHistoryButtons();

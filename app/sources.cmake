@@ -2,21 +2,25 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FigureBoxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainStatus.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MapFileDialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MapPan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapTools.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentMapsList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecoveryOffer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StartupMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolbarIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Unit1Code.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Map.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Unit1Picture.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Unit1Stats.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Unit1Unsaved.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowFit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowSettings.cpp
 )

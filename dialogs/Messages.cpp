@@ -1,5 +1,6 @@
 #include "dialogs/Messages.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <QPushButton>
@@ -29,6 +30,13 @@ bool Divert(const QString& text)
 void SendMessagesToStandardError(bool on)
 {
     toStandardError = on;
+}
+
+void RejectOpenDialogs()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+            dialog->reject();
 }
 
 void SetMessageSink(MessageSink sink)

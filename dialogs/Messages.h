@@ -14,6 +14,9 @@ void ShowError(QWidget* parent, const QString& text);
 // box (the program is being closed from outside).
 void SendMessagesToStandardError(bool on = true);
 
+// Cancels every dialog that is open, as its Cancel button would.
+void RejectOpenDialogs();
+
 using MessageSink = std::function<void(const QString&)>;
 void SetMessageSink(MessageSink sink);
 

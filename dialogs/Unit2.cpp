@@ -51,6 +51,15 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+bool TForm2::AskSize(int& lastRow, int& lastColumn)
+{
+    if (exec() != QDialog::Accepted)
+        return false;
+    lastRow = ScrollBar1->value() - 1;
+    lastColumn = ScrollBar2->value() - 1;
+    return true;
+}
+
 void TForm2::ScrollBar1Change()
 {
     Label2->setText(QStringLiteral("Y = %1").arg(ScrollBar1->value()));

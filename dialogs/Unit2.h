@@ -21,6 +21,8 @@ public:
 
     void ScrollBar1Change();
     void ScrollBar2Change();
+    // Asks; false when cancelled, else the last row and column chosen.
+    bool AskSize(int& lastRow, int& lastColumn);
 
 protected:
     // Escape does not cancel: at start-up a cancel ends the program.

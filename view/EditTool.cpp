@@ -116,18 +116,30 @@ void TTileData::EditAt(int32_t px, int32_t py, MouseButton button)
         BufList->JoinOperation(first);
 }
 
+namespace {
+
+// A history entry for the cell as it stands, before and after alike; the
+// caller then writes in what its change made of the cell.
+HistoryEntry& RecordCell(TBufList& history, const MapCell& cell, int32_t x, int32_t y, int32_t kind)
+{
+    HistoryEntry& e = history.Add();
+    e.X = x;
+    e.Y = y;
+    e.Kind = kind;
+    e.OldPanel = e.NewPanel = cell.Panel;
+    e.OldCounter = e.NewCounter = cell.Counter;
+    e.OldMask = e.NewMask = cell.Mask;
+    return e;
+}
+
+}  // namespace
+
 void TTileData::ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value)
 {
     if (y < 0 || y > LastY || x < 0 || x > LastX)
         return;
     MapCell& cell = Map[x][y];
-    HistoryEntry& e = BufList->Add();
-    e.X = x;
-    e.Y = y;
-    e.Kind = mode;
-    e.OldPanel = cell.Panel;
-    e.OldCounter = cell.Counter;
-    e.OldMask = cell.Mask;
+    HistoryEntry& e = RecordCell(*BufList, cell, x, y, mode);
     if (mode != 0) {
         cell.Panel = static_cast<uint8_t>(value & 0xFF);
         cell.Counter = 0;
@@ -138,7 +150,6 @@ void TTileData::ChangeCell(int32_t x, int32_t y, int32_t mode, int32_t value)
     }
     e.NewPanel = cell.Panel;
     e.NewCounter = cell.Counter;
-    e.NewMask = cell.Mask;
     DrawCell(x, y);
 }
 
@@ -147,14 +158,7 @@ void TTileData::ChangeMask(int32_t x, int32_t y, int32_t m)
     if (y < 0 || y > LastY || x < 0 || x > LastX)
         return;
     MapCell& cell = Map[x][y];
-    HistoryEntry& e = BufList->Add();
-    e.X = x;
-    e.Y = y;
-    e.Kind = 1;
-    e.OldPanel = e.NewPanel = cell.Panel;
-    e.OldCounter = e.NewCounter = cell.Counter;
-    e.OldMask = cell.Mask;
-    e.NewMask = static_cast<uint8_t>(m & 0xFF);
-    cell.Mask = e.NewMask;
+    HistoryEntry& e = RecordCell(*BufList, cell, x, y, 1);
+    cell.Mask = e.NewMask = static_cast<uint8_t>(m & 0xFF);
     DrawCell(x, y);
 }

@@ -17,6 +17,7 @@
 
 #include "TestCatalogue.h"
 #include "TestApp.h"
+#include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/MapZoom.h"
@@ -256,15 +257,16 @@ TEST(MapView, MiddleButtonPansWithoutEditing)
     ASSERT_GT(h->maximum(), 100);
     f.StatusPanel[2]->setText("x");
     f.Image1MouseDown(Qt::MiddleButton, 100, 100);
-    EXPECT_TRUE(f.Panning);
+    EXPECT_TRUE(f.Pan->Active());
     EXPECT_EQ(f.Image1->cursor().shape(), Qt::SizeAllCursor);
     EXPECT_EQ(f.StatusPanel[2]->text(), "");
     f.Image1MouseMove(140, 130);
     EXPECT_EQ(h->value(), 40);
     EXPECT_EQ(v->value(), 30);
     f.Image1MouseUp(Qt::MiddleButton, 140, 130);
-    EXPECT_FALSE(f.Panning);
-    EXPECT_EQ(f.PanStartX + f.PanStartY + f.PanStartH + f.PanStartV, 0);
+    EXPECT_FALSE(f.Pan->Active());
+    f.Image1MouseMove(200, 200);  // released: the view stays
+    EXPECT_EQ(h->value(), 40);
     EXPECT_EQ(f.Image1->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(app.Doc().BufList->GetCount(), 0);
     // Holding a button while moving paints nothing.

@@ -1,0 +1,167 @@
+#include "app/MapFileDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "dialogs/Messages.h"
+#include "files/MapFile.h"
+#include "session/MapSession.h"
+
+namespace {
+
+const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
+const QString MissingFileText = QStringLiteral("指定されたファイルがありませんでした。");
+
+// Qt's own dialog rather than the desktop's, so it looks and answers the
+// same everywhere (tests included). It starts in `folder` (when given)
+// with `name` typed in. An empty result means cancelled.
+QString AskFile(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode, const QStringList& filters,
+                const QString& suffix, const QString& folder = {}, const QString& name = {})
+{
+    QFileDialog dialog(parent, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    // Opening accepts a name that does not exist; nothing happens then.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// The save and open dialogs of maps share everything but title and mode.
+QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& name = {})
+{
+    const QString title = mode == QFileDialog::AcceptSave ? QStringLiteral("Tidemark擬似Map 保存")
+                                                          : QStringLiteral("Tidemark擬似Map 読み込み");
+    return AskFile(parent, title, mode, {QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")},
+                   QStringLiteral("kpl"), folder, name.isEmpty() ? QStringLiteral("*.kpl") : name);
+}
+
+}  // namespace
+
+MapFileDialogs::MapFileDialogs(MapSession& session, QWidget* window)
+    : QObject(window), session(session), window(window)
+{
+    connect(&session, &MapSession::fileChanged, this, [this](const QString& path) {
+        if (!path.isEmpty())
+            lastFolder = QFileInfo(path).absolutePath();
+        restoredOverFile = false;
+    });
+}
+
+void MapFileDialogs::OpenFromDialog()
+{
+    // Asked before the dialog: cancelling keeps everything as it was.
+    if (!ConfirmDiscard())
+        return;
+    const QString path = AskMapFile(window, QFileDialog::AcceptOpen, lastFolder);
+    if (path.isEmpty())
+        return;
+    lastFolder = QFileInfo(path).absolutePath();
+    OpenUnasked(path, true);
+}
+
+bool MapFileDialogs::Open(const QString& path)
+{
+    // A path that names no file does nothing, so there is nothing to ask.
+    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+        return false;
+    return OpenUnasked(path, true);
+}
+
+void MapFileDialogs::OpenRecent(const QString& path)
+{
+    if (!MapFilePresent(path.toStdString())) {
+        TellMissing();
+        session.ForgetRecent(path);
+        return;
+    }
+    Open(path);
+}
+
+void MapFileDialogs::OpenDropped(const QStringList& files)
+{
+    // A folder or a vanished file does nothing. The window keeps its size,
+    // as it always has on a drop.
+    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !ConfirmDiscard())
+        return;
+    OpenUnasked(files.constFirst(), false);
+}
+
+bool MapFileDialogs::OpenUnasked(const QString& path, bool fitWindow)
+{
+    const bool loaded = MapFilePresent(path.toStdString()) && Load(path);
+    emit openTried(fitWindow);
+    return loaded;
+}
+
+bool MapFileDialogs::Load(const QString& path)
+{
+    const bool loaded = session.Load(path).Ok;
+    if (!loaded)
+        ShowMessage(window, NotMapFileText);
+    return loaded;
+}
+
+void MapFileDialogs::TellMissing()
+{
+    ShowMessage(window, MissingFileText);
+}
+
+QString MapFileDialogs::AskPicture()
+{
+    return AskFile(window, QStringLiteral("Tidemark擬似Map 画像保存"), QFileDialog::AcceptSave,
+                   {QStringLiteral("PNG画像 (*.png)")}, QStringLiteral("png"));
+}
+
+bool MapFileDialogs::Save()
+{
+    const QString open = session.FilePath();
+    return open.isEmpty() || restoredOverFile ? SaveAs() : SaveTo(open);
+}
+
+bool MapFileDialogs::SaveAs()
+{
+    const QFileInfo open(session.FilePath());
+    const QString path = session.FilePath().isEmpty()
+                             ? AskMapFile(window, QFileDialog::AcceptSave, lastFolder)
+                             : AskMapFile(window, QFileDialog::AcceptSave, open.absolutePath(), open.fileName());
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool MapFileDialogs::SaveTo(const QString& path)
+{
+    if (!session.Save(path)) {
+        ShowError(window, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    restoredOverFile = false;
+    return true;
+}
+
+bool MapFileDialogs::ConfirmDiscard()
+{
+    if (!session.Modified())
+        return true;
+    asking = true;
+    bool goOn = false;
+    switch (AskSaveChanges(window)) {
+    case UnsavedAnswer::Save:
+        goOn = Save();
+        break;
+    case UnsavedAnswer::Discard:
+        goOn = true;
+        break;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    asking = false;
+    return goOn;
+}

@@ -1,0 +1,38 @@
+#include "app/StartupMap.h"
+
+#include "app/MapFileDialogs.h"
+#include "dialogs/Unit2.h"
+#include "document/File1.h"
+#include "files/MapFile.h"
+#include "settings/Config.h"
+
+StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFileDialogs& files, TForm2* sizeDialog,
+                                const bool& closed)
+{
+    QString candidate;
+    if (!args.isEmpty() && MapFilePresent(args.constFirst().toStdString())) {
+        candidate = args.constFirst();
+    } else if (doc.Sys.Load) {
+        if (MapFilePresent(doc.Sys.LoadFile))
+            candidate = QString::fromStdString(doc.Sys.LoadFile);
+        else
+            files.TellMissing();
+        if (closed)
+            return StartupMapResult::Closed;
+    }
+    const bool loaded = !candidate.isEmpty() && files.Load(candidate);
+    if (closed)
+        return StartupMapResult::Closed;
+    // No file gave the size: the stored size, or the size dialog.
+    int lastRow = 0, lastColumn = 0;
+    if (loaded || doc.Sys.MapSize || !sizeDialog) {
+        if (!loaded)
+            ApplyStoredMapSize(doc);
+    } else if (sizeDialog->AskSize(lastRow, lastColumn)) {
+        doc.SetLastY(lastRow);
+        doc.SetLastX(lastColumn);
+    } else {
+        return closed ? StartupMapResult::Closed : StartupMapResult::SizeCancelled;
+    }
+    return StartupMapResult::Ready;
+}

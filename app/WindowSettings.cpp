@@ -1,0 +1,59 @@
+#include "app/WindowSettings.h"
+
+#include <QFileInfo>
+
+#include "dialogs/Messages.h"
+#include "document/File1.h"
+#include "settings/RecentFiles.h"
+
+WindowSettings::WindowSettings(const QString& iniPath, QWidget* window) : iniPath(iniPath), window(window) {}
+
+bool WindowSettings::ReadFile(IniFile& ini)
+{
+    if (ini.Load(iniPath.toStdString()) || !QFileInfo::exists(iniPath))
+        return true;
+    // Start with the defaults; the file is not ours to overwrite.
+    unreadable = true;
+    ShowError(window, QStringLiteral("%1 を読み込めません").arg(iniPath));
+    return false;
+}
+
+void WindowSettings::Apply(const IniFile& ini, TTileData& doc, RecentFiles& recent, WindowPrefs& prefs)
+{
+    startConfig = ReadConfig(ini, doc.ExePath);
+    ApplyConfig(startConfig, doc);
+    startPrefs = {ReadZoom(ini), ReadLiveFigures(ini)};
+    prefs = startPrefs;
+    recent.Read(ini);
+}
+
+bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason)
+{
+    if (unreadable)
+        return true;
+    // Rewrite the file we read so that keys we do not own stay as they were;
+    // one that can no longer be read is not overwritten.
+    const std::string path = iniPath.toStdString();
+    IniFile ini;
+    Result done = ini.Load(path);
+    if (done || !QFileInfo::exists(iniPath)) {
+        // Another window may have written the file since this one read it.
+        if (WriteConfigChanges(ini, startConfig, doc, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
+            WriteConfigChanges(ini, startConfig, doc, doc.ExePath, true);
+        if (prefs.Zoom != startPrefs.Zoom || ini.ReadString("System", "Zoom", "\n") == "\n")
+            WriteZoom(ini, prefs.Zoom);
+        if (prefs.LiveFigures != startPrefs.LiveFigures)
+            WriteLiveFigures(ini, prefs.LiveFigures);
+        RecentFiles onDisk;
+        onDisk.Read(ini);
+        recent.MergeSession(onDisk);
+        recent.Write(ini);
+        done = ini.Save(path);
+        if (done)
+            return true;
+    }
+    // The user is never trapped in a window that cannot close: tell, then end.
+    ShowError(window, QStringLiteral("%1 に書き込めません").arg(iniPath) +
+                          (withReason ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
+    return false;
+}

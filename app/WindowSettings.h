@@ -1,0 +1,37 @@
+#pragma once
+// isplan.ini as one main window uses it: read at start, and on close only
+// this window's own changes written back, so another window's stay.
+#include <QString>
+
+#include "settings/Config.h"
+
+class QWidget;
+class RecentFiles;
+class TTileData;
+
+// The window's own settings, as read or as they stand at close.
+struct WindowPrefs {
+    int Zoom = 100;
+    bool LiveFigures = false;
+};
+
+class WindowSettings {
+public:
+    WindowSettings(const QString& iniPath, QWidget* window);
+
+    // False when the file exists but cannot be read: told on the window,
+    // and then the defaults apply and the file is never written.
+    bool ReadFile(IniFile& ini);
+    // What was read into the document, the recent files and `prefs`.
+    void Apply(const IniFile& ini, TTileData& doc, RecentFiles& recent, WindowPrefs& prefs);
+    // Writes back what changed since Apply; false when the file could not be
+    // written (told on the window, with the reason when `withReason`).
+    bool Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason);
+
+private:
+    QString iniPath;
+    QWidget* window;
+    bool unreadable = false;
+    ConfigData startConfig;
+    WindowPrefs startPrefs;
+};
