@@ -14,23 +14,21 @@
 
 #include "document/File1.h"
 #include "document/Result.h"
+#include "session/RecoveryCopy.h"
 #include "settings/RecentFiles.h"
 
-struct MapFileInfo;
-class RecoveryCopy;
-
-class MapSession : public QObject {
+class MapSession : public QObject, public RecoverableWork {
     Q_OBJECT
 public:
     explicit MapSession(QObject* parent = nullptr);
     ~MapSession() override;
 
     TTileData& Doc() { return *doc; }
-    const TTileData& Doc() const { return *doc; }
+    const TTileData& Doc() const override { return *doc; }
     // The map file the map came from or was last saved to; empty for none.
-    QString FilePath() const { return filePath; }
+    QString FilePath() const override { return filePath; }
     // Whether the map differs from the file (or from the empty start).
-    bool Modified() const { return !doc->BufList->IsClean(); }
+    bool Modified() const override { return !doc->BufList->IsClean(); }
     bool CanUndo() const { return doc->CanUndo(); }
     bool CanRedo() const { return doc->CanRedo(); }
 
@@ -56,7 +54,7 @@ public:
     Result Save(const QString& path);
     // Takes a map as unsaved work (a recovery copy), remembering the file
     // it was edited from (empty: none).
-    void Restore(const MapFileInfo& map, const QString& file = QString());
+    void Restore(const MapFileInfo& map, const QString& file = QString()) override;
     // An empty map of the given size with no file and no history.
     void NewMap(int lastRow, int lastColumn);
 

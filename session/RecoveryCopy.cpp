@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include "files/MapFile.h"
-#include "session/MapSession.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ bool SameFile(const QString& a, const QString& b)
 
 }  // namespace
 
-RecoveryCopy::RecoveryCopy(MapSession& session) : session(session)
+RecoveryCopy::RecoveryCopy(RecoverableWork& work) : work(work)
 {
     timer = new QTimer(this);
     timer->setSingleShot(true);
@@ -66,7 +65,7 @@ Result RecoveryCopy::Restore(const OrphanCopy& copy)
     if (!store || !store->ReadCopy(copy, map, &reason))
         return Result::Failure(reason.toStdString());
     store->Adopt(copy);
-    session.Restore(map, copy.Source);
+    work.Restore(map, copy.Source);
     return Result::Success();
 }
 
@@ -85,7 +84,7 @@ void RecoveryCopy::Keep()
 bool RecoveryCopy::Untouchable() const
 {
     // A map the user opened under this very name is theirs, not a copy.
-    return !store || SameFile(session.FilePath(), store->OwnPath());
+    return !store || SameFile(work.FilePath(), store->OwnPath());
 }
 
 void RecoveryCopy::NoteChanged()
@@ -98,8 +97,8 @@ void RecoveryCopy::WriteLater()
     if (Untouchable())
         return;
     // A snapshot: the worker never sees the document.
-    if (session.Modified())
-        store->Write(MapFileBytes(session.Doc()), session.FilePath());
+    if (work.Modified())
+        store->Write(MapFileBytes(work.Doc()), work.FilePath());
     else
         store->Remove();
 }
@@ -109,7 +108,7 @@ Result RecoveryCopy::WriteNow()
     if (Untouchable())
         return Result::Success();
     QString reason;
-    if (store->WriteNow(MapFileBytes(session.Doc()), session.FilePath(), &reason))
+    if (store->WriteNow(MapFileBytes(work.Doc()), work.FilePath(), &reason))
         return Result::Success();
     emit writeFailed(reason);
     return Result::Failure(reason.toStdString());
@@ -125,7 +124,7 @@ void RecoveryCopy::Remove()
 Result RecoveryCopy::OnClose(bool fromOutside)
 {
     timer->stop();
-    if (fromOutside && session.Modified())
+    if (fromOutside && work.Modified())
         return WriteNow();
     if (!Untouchable())
         store->RemoveNow();

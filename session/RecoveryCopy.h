@@ -12,13 +12,27 @@
 #include "document/Result.h"
 #include "settings/RecoveryStore.h"
 
-class MapSession;
 class QTimer;
+class TTileData;
+struct MapFileInfo;
+
+// The work a copy is taken of and restored into (the map session), seen
+// only as far as the copy needs it.
+class RecoverableWork {
+public:
+    virtual bool Modified() const = 0;
+    virtual QString FilePath() const = 0;
+    virtual const TTileData& Doc() const = 0;
+    virtual void Restore(const MapFileInfo& map, const QString& file) = 0;
+
+protected:
+    ~RecoverableWork() = default;
+};
 
 class RecoveryCopy : public QObject {
     Q_OBJECT
 public:
-    explicit RecoveryCopy(MapSession& session);
+    explicit RecoveryCopy(RecoverableWork& work);
     ~RecoveryCopy() override;
 
     // The folder of isplan.ini, where the copies live.
@@ -61,7 +75,7 @@ private:
     bool Untouchable() const;
     void WriteLater();
 
-    MapSession& session;
+    RecoverableWork& work;
     std::unique_ptr<RecoveryStore> store;
     QTimer* timer = nullptr;
 };
