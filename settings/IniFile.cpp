@@ -6,7 +6,6 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "document/CheckedFile.h"
@@ -35,14 +34,6 @@ constexpr ByteClasses kBytes;
 
 bool IsBlank(char c) { return kBytes.blank[static_cast<unsigned char>(c)]; }
 
-// Only ASCII letters fold; the bytes of multi-byte UTF-8 are all >= 0x80.
-std::string Lower(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 std::string_view TrimView(std::string_view s)
 {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -68,10 +59,26 @@ std::string NormName(std::string_view s)
     return out;
 }
 
+// FNV-1a over the folded bytes: names that compare equal hash equal.
+uint32_t FoldHash(std::string_view s, uint32_t seed)
+{
+    uint32_t h = 2166136261u ^ seed;
+    for (const char c : s) {
+        h ^= static_cast<unsigned char>(Fold(c));
+        h *= 16777619u;
+    }
+    return h;
+}
+
+uint32_t KeyHash(size_t section, std::string_view key)
+{
+    return FoldHash(key, static_cast<uint32_t>(section) * 0x9E3779B1u);
+}
+
 // A line break inside a name or value would split the line on the next
 // load. A lone CR does not break a line, so text read from the file never
 // changes here.
-std::string OneLine(const std::string& s)
+std::string OneLine(std::string_view s)
 {
     std::string out;
     out.reserve(s.size());
@@ -84,7 +91,7 @@ std::string OneLine(const std::string& s)
 
 // Opening a converter costs far more than a short line; keep one per
 // thread. Stateless, so nothing carries over from one line to the next.
-std::string Decode(const std::string& raw)
+std::string Decode(std::string_view raw)
 {
     thread_local QStringDecoder decoder(kCodec, kFlags);
     decoder.resetState();
@@ -92,7 +99,7 @@ std::string Decode(const std::string& raw)
     return text.toStdString();
 }
 
-std::string Encode(const std::string& text)
+std::string Encode(std::string_view text)
 {
     thread_local QStringEncoder encoder(kCodec, kFlags);
     encoder.resetState();
@@ -151,17 +158,43 @@ const char* const LineEnds[] = {"", "\n", "\r\n"};
 
 
 // "[name]" -> name; false when the line is not a section header.
-bool HeaderName(std::string_view text, std::string* name)
+bool HeaderName(std::string_view text, std::string_view* name)
 {
     const std::string_view t = TrimView(text);
     if (t.empty() || t[0] != '[') return false;
     const size_t close = t.find(']');
     if (close == std::string_view::npos) return false;
-    *name = std::string(TrimView(t.substr(1, close - 1)));
+    *name = TrimView(t.substr(1, close - 1));
     return true;
 }
 
+constexpr size_t EolBytes(uint8_t eol) { return eol; }  // "", "\n", "\r\n"
+
+// Open addressing with linear probing; slot.section == 0 is free. The
+// table stays at most half full.
+template <class Slot>
+void Insert(std::vector<Slot>& table, Slot slot)
+{
+    const size_t mask = table.size() - 1;
+    size_t i = slot.hash & mask;
+    while (table[i].section != 0) i = (i + 1) & mask;
+    table[i] = slot;
+}
+
 } // namespace
+
+template <class Slot>
+void IniFile::HashIndex<Slot>::Add(Slot slot)
+{
+    if ((used + 1) * 2 > table.size()) {
+        std::vector<Slot> old(std::max<size_t>(16, table.size() * 2));
+        old.swap(table);
+        for (const Slot& s : old)
+            if (s.section != 0) Insert(table, s);
+    }
+    Insert(table, slot);
+    ++used;
+}
 
 std::string_view IniFile::Text(const Line& line) const
 {
@@ -187,24 +220,26 @@ uint8_t IniFile::EolIndex() const
 
 // Bytes [begin, begin + size) of store_. Key lines are recognised here, and
 // headers when `header` is given (only the loader knows where sections begin).
-IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header)
+IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored,
+                                std::optional<std::string>* header)
 {
     Line line;
     line.begin = static_cast<uint32_t>(begin);
     line.size = static_cast<uint32_t>(size);
     line.eol = eol;
+    line.eolStored = eolStored;
     const std::string_view raw = Raw(line);
     const bool plain = PlainAscii(raw);
-    std::string decoded = plain ? std::string() : Decode(std::string(raw));
+    std::string decoded = plain ? std::string() : Decode(raw);
     const std::string_view text = plain ? raw : std::string_view(decoded);
-    if (std::string name; header && HeaderName(text, &name)) {
-        *header = std::move(name);
+    if (std::string_view name; header && HeaderName(text, &name)) {
+        header->emplace(name);
         return line;
     }
     size_t b = 0;
     while (b < text.size() && IsBlank(text[b])) ++b;
     if (b == text.size() || text[b] == ';' || text[b] == '#' || text[b] == '[') return line;
-    const size_t eq = text.find('=');
+    const size_t eq = text.find('=', b);
     if (eq == std::string::npos) return line;
     size_t keyEnd = eq;
     while (keyEnd > b && IsBlank(text[keyEnd - 1])) --keyEnd;
@@ -231,7 +266,7 @@ IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, st
     const std::string bytes = Encode(text);
     const size_t begin = store_.size();
     store_ += bytes;
-    return MakeLine(begin, bytes.size(), eol, header);
+    return MakeLine(begin, bytes.size(), eol, false, header);
 }
 
 Result IniFile::Load(const std::string& path)
@@ -246,8 +281,8 @@ Result IniFile::Load(const std::string& path)
 bool IniFile::LoadFromBytes(std::string bytes)
 {
     sections_.clear();
-    slots_.clear();
-    indexed_ = 0;
+    sectionIndex_.Clear();
+    keyIndex_.Clear();
     aliases_.clear();
     lastFound_ = NoSection;
     texts_.clear();
@@ -274,138 +309,144 @@ bool IniFile::LoadFromBytes(std::string bytes)
             }
         }
         std::optional<std::string> name;
-        Line line = MakeLine(pos, size, eol, &name);
+        Line line = MakeLine(pos, size, eol, true, &name);
         pos = nl == std::string::npos ? total : nl + 1;
         if (name) {
-            const std::string lower = Lower(*name);
-            shadowed = FindSectionIndex(lower) != NoSection;
+            shadowed = FindSectionIndex(*name) != NoSection;
             if (!shadowed) {
-                AddSectionIndex(lower, sections_.size());
-                Section section;
+                sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(sections_.size() + 1), FoldHash(*name, 0)});
+                Section& section = sections_.emplace_back();
                 section.hasHeader = true;
                 section.header = line;
-                sections_.push_back(std::move(section));
                 continue;
             }
         }
         if (sections_.empty()) sections_.emplace_back();  // lines before any section
-        std::vector<Line>& body = sections_.back().body;
-        if (shadowed || !line.isKey) {
-            // Only key lines of a section's first occurrence are ever looked
-            // up or changed; other lines are kept as bytes, a run of them as
-            // one entry, so memory stays close to the file's size.
-            if (line.text != NoText) texts_.pop_back();
-            line.isKey = false;
-            line.text = NoText;
-            if (!body.empty() && !body.back().isKey) {
-                Line& run = body.back();
-                run.size = line.begin + line.size - run.begin;
-                run.eol = line.eol;
-                continue;
-            }
+        const size_t index = sections_.size() - 1;
+        Section& section = sections_.back();
+        std::vector<Line>& body = section.body;
+        // Only the first key of a name in a section's first occurrence is
+        // ever looked up or changed (lines before any section belong to
+        // none); other lines are kept as bytes, a run of them as one entry,
+        // so memory stays close to the file's size.
+        if (line.isKey && !shadowed && section.hasHeader && FindKeyIndex(index, KeyView(line)) == NoLine) {
+            AddKeyIndex(index, body.size(), KeyView(line));
+            body.push_back(line);
+            section.keysEnd = static_cast<uint32_t>(body.size());
+            continue;
+        }
+        if (line.text != NoText) texts_.pop_back();
+        line.isKey = false;
+        line.text = NoText;
+        if (!body.empty() && !body.back().isKey) {
+            Line& run = body.back();
+            run.size = line.begin + line.size - run.begin;
+            run.eol = line.eol;
+            continue;
         }
         body.push_back(line);
     }
     return true;
 }
 
-std::string IniFile::SectionName(size_t index) const
+bool IniFile::SectionIs(size_t index, std::string_view name) const
 {
-    const Line& header = sections_[index].header;
-    const std::string_view raw = Raw(header);
-    std::string name;
-    HeaderName(PlainAscii(std::string(raw)) ? std::string(raw) : Decode(std::string(raw)), &name);
-    return Lower(name);
+    const std::string_view raw = Raw(sections_[index].header);
+    const bool plain = PlainAscii(raw);
+    const std::string decoded = plain ? std::string() : Decode(raw);
+    std::string_view header;
+    HeaderName(plain ? raw : std::string_view(decoded), &header);
+    return SameFold(header, name);
 }
 
-size_t IniFile::FindSectionIndex(const std::string& lower) const
+size_t IniFile::FindSectionIndex(std::string_view name) const
 {
     // Settings are read and written section by section.
-    if (lastFound_ != NoSection && lower == lastName_) return lastFound_;
+    if (lastFound_ != NoSection && SameFold(name, lastName_)) return lastFound_;
     for (const auto& [alias, index] : aliases_)
-        if (alias == lower) return index;
-    if (slots_.empty()) return NoSection;
-    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = hash & mask; slots_[i].section != 0; i = (i + 1) & mask)
-        if (slots_[i].hash == hash && SectionName(slots_[i].section - 1) == lower) {
-            lastName_ = lower;
-            lastFound_ = slots_[i].section - 1;
+        if (SameFold(name, alias)) return index;
+    const std::vector<SectionSlot>& table = sectionIndex_.table;
+    if (table.empty()) return NoSection;
+    const uint32_t hash = FoldHash(name, 0);
+    const size_t mask = table.size() - 1;
+    for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask)
+        if (table[i].hash == hash && SectionIs(table[i].section - 1, name)) {
+            lastName_ = NormName(name);
+            lastFound_ = table[i].section - 1;
             return lastFound_;
         }
     return NoSection;
 }
 
-void IniFile::AddSectionIndex(const std::string& lower, size_t index)
+size_t IniFile::FindKeyIndex(size_t section, std::string_view key) const
 {
-    if ((indexed_ + 1) * 2 > slots_.size()) {
-        std::vector<Slot> old(std::max<size_t>(16, slots_.size() * 2));
-        old.swap(slots_);
-        const size_t mask = slots_.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.section == 0) continue;
-            size_t i = slot.hash & mask;
-            while (slots_[i].section != 0) i = (i + 1) & mask;
-            slots_[i] = slot;
-        }
+    const std::vector<KeySlot>& table = keyIndex_.table;
+    if (table.empty()) return NoLine;
+    const uint32_t hash = KeyHash(section, key);
+    const size_t mask = table.size() - 1;
+    for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
+        const KeySlot& slot = table[i];
+        if (slot.hash != hash || slot.section != section + 1) continue;
+        const Line& line = sections_[section].body[slot.line];
+        if (line.keyEnd - line.keyBegin == key.size() && SameFold(KeyView(line), key)) return slot.line;
     }
-    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
-    const size_t mask = slots_.size() - 1;
-    size_t i = hash & mask;
-    while (slots_[i].section != 0) i = (i + 1) & mask;
-    slots_[i] = Slot{static_cast<uint32_t>(index + 1), hash};
-    ++indexed_;
+    return NoLine;
 }
 
-const IniFile::Section* IniFile::FindSection(const std::string& section) const
+void IniFile::AddKeyIndex(size_t section, size_t line, std::string_view key)
 {
-    if (lastFound_ != NoSection && SameFold(TrimView(section), lastName_)) return &sections_[lastFound_];
-    const size_t index = FindSectionIndex(NormName(section));
-    return index == NoSection ? nullptr : &sections_[index];
+    keyIndex_.Add(KeySlot{static_cast<uint32_t>(section + 1), static_cast<uint32_t>(line), KeyHash(section, key)});
 }
 
-const IniFile::Line* IniFile::FindKey(const std::string& section, const std::string& key) const
+// After a key line reads back under another name (bytes that do not
+// survive Shift-JIS): the first line of each name, in file order, counts.
+void IniFile::RebuildKeyIndex()
 {
-    const Section* s = FindSection(section);
-    if (!s) return nullptr;
-    const std::string_view k = TrimView(key);
-    for (const Line& line : s->body)
-        if (line.isKey && line.keyEnd - line.keyBegin == k.size() && SameFold(KeyView(line), k)) return &line;
-    return nullptr;
+    keyIndex_.Clear();
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        const std::vector<Line>& body = sections_[s].body;
+        for (size_t i = 0; i < body.size(); ++i)
+            if (body[i].isKey && FindKeyIndex(s, KeyView(body[i])) == NoLine) AddKeyIndex(s, i, KeyView(body[i]));
+    }
 }
 
-std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue) const
+const IniFile::Line* IniFile::FindKey(std::string_view section, std::string_view key) const
+{
+    const size_t s = FindSectionIndex(TrimView(section));
+    if (s == NoSection) return nullptr;
+    const size_t line = FindKeyIndex(s, TrimView(key));
+    return line == NoLine ? nullptr : &sections_[s].body[line];
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     const Line* line = FindKey(section, key);
-    return line ? std::string(ValueView(*line)) : defaultValue;
+    return std::string(line ? ValueView(*line) : defaultValue);
 }
 
-int32_t IniFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
     return line && ParseInt32(ValueView(*line), &v) ? v : defaultValue;
 }
 
-bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
     return line && ParseInt32(ValueView(*line), &v) ? v != 0 : defaultValue;
 }
 
-void IniFile::WriteString(const std::string& sectionName, const std::string& keyName, const std::string& value)
+void IniFile::WriteString(std::string_view sectionName, std::string_view keyName, std::string_view value)
 {
-    const auto broken = [](const std::string& text) { return text.find('\n') != std::string::npos; };
+    const auto broken = [](std::string_view text) { return text.find('\n') != std::string_view::npos; };
     if (broken(sectionName) || broken(keyName) || broken(value))
         return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
     const std::string_view sectionText = TrimView(sectionName);
     const std::string_view key = TrimView(keyName);
 
-    size_t index = lastFound_ != NoSection && SameFold(sectionText, lastName_) ? lastFound_ : NoSection;
-    const std::string wanted = index == NoSection ? NormName(sectionText) : std::string();
-    if (index == NoSection) index = FindSectionIndex(wanted);
+    size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {
         Section added;
         added.hasHeader = true;
@@ -413,37 +454,43 @@ void IniFile::WriteString(const std::string& sectionName, const std::string& key
         added.header = MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), &name);
         index = sections_.size();
         sections_.push_back(std::move(added));
-        const std::string read = Lower(name.value_or(std::string()));
-        if (FindSectionIndex(read) == NoSection) AddSectionIndex(read, index);
+        const std::string read = name.value_or(std::string());
+        if (FindSectionIndex(read) == NoSection)
+            sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(index + 1), FoldHash(read, 0)});
         // Encoding may have altered the name; repeated writes must still
         // find this section by the name they ask for.
-        if (read != wanted) aliases_.emplace_back(wanted, index);
+        if (!SameFold(read, sectionText)) aliases_.emplace_back(NormName(sectionText), index);
     }
-    size_t insertAt = 0;
-    std::vector<Line>& body = sections_[index].body;
-    for (size_t i = 0; i < body.size(); ++i) {
-        const Line& line = body[i];
-        if (!line.isKey) continue;
-        if (line.keyEnd - line.keyBegin == key.size() && SameFold(KeyView(line), key)) {
-            // The same text leaves the line's bytes untouched.
-            if (ValueView(line) == value) return;
-            const std::string prefix(Text(line).substr(0, line.valueStart));
-            const uint8_t eol = line.eol;
-            body[i] = MakeLineFromText(prefix + value, eol);
-            return;
-        }
-        insertAt = i + 1;
+    Section& section = sections_[index];
+    std::vector<Line>& body = section.body;
+    if (const size_t at = FindKeyIndex(index, key); at != NoLine) {
+        const Line& line = body[at];
+        // The same text leaves the line's bytes untouched.
+        if (ValueView(line) == value) return;
+        const std::string before(KeyView(line));
+        std::string text(Text(line).substr(0, line.valueStart));
+        text += value;
+        body[at] = MakeLineFromText(text, line.eol);
+        if (!body[at].isKey || KeyView(body[at]) != before) RebuildKeyIndex();
+        return;
     }
-    Line added = MakeLineFromText(std::string(key) + "=" + value, EolIndex());
-    body.insert(body.begin() + static_cast<std::ptrdiff_t>(insertAt), added);
+    std::string text(key);
+    text += '=';
+    text += value;
+    const Line added = MakeLineFromText(text, EolIndex());
+    const size_t at = section.keysEnd;
+    body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), added);
+    if (!added.isKey) return;  // the name reads as a comment or header: nothing to find
+    section.keysEnd = static_cast<uint32_t>(at + 1);
+    if (FindKeyIndex(index, KeyView(added)) == NoLine) AddKeyIndex(index, at, KeyView(added));
 }
 
-void IniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value)
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value)
 {
     WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::WriteBool(const std::string& section, const std::string& key, bool value)
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
 {
     WriteString(section, key, value ? "1" : "0");
 }
@@ -457,17 +504,35 @@ std::string IniFile::ToBytes() const
 {
     std::string out;
     out.reserve(store_.size());
+    // Lines as read lie in store_ one after the other with their endings:
+    // runs of them are copied at once.
+    size_t from = 0, to = 0;
+    const auto flush = [&](size_t next) {
+        out.append(store_, from, to - from);
+        from = to = next;
+    };
     bool needBreak = false;  // the previous line was the old unterminated last line
     const auto put = [&](const Line& line) {
-        if (needBreak) out += eol_;
-        out += Raw(line);
-        out += LineEnds[line.eol];
+        if (needBreak) {
+            flush(line.begin);
+            out += eol_;
+        } else if (line.begin != to) {
+            flush(line.begin);
+        }
+        to = line.begin + line.size;
+        if (line.eolStored) {
+            to += EolBytes(line.eol);
+        } else {
+            flush(to);
+            out += LineEnds[line.eol];
+        }
         needBreak = line.eol == 0;
     };
     for (const Section& section : sections_) {
         if (section.hasHeader) put(section.header);
         for (const Line& line : section.body) put(line);
     }
+    flush(0);
     return out;
 }
 

@@ -29,21 +29,19 @@ public:
     // Same as Load, from the file's bytes.
     bool LoadFromBytes(std::string bytes);
 
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // Decimal with optional sign, or 0x/0X hexadecimal up to 0xFFFFFFFF
     // (taken as a 32-bit pattern). Anything else yields the default.
-    int32_t ReadInteger(const std::string& section, const std::string& key,
-                        int32_t defaultValue) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
     // An integer; any non-zero value is true.
-    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     // Replaces the key's value in place, or appends the key after the last
     // key of its section, or appends the section at the end of the file.
     // A line break (LF or CRLF) inside the arguments becomes a space.
-    void WriteString(const std::string& section, const std::string& key, const std::string& value);
-    void WriteInteger(const std::string& section, const std::string& key, int32_t value);
-    void WriteBool(const std::string& section, const std::string& key, bool value);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
 
     // Whether the text survives the trip through Shift-JIS unchanged.
     static bool CanEncode(const std::string& text);
@@ -72,47 +70,74 @@ private:
         uint32_t valueEnd = 0;              // end of the trimmed value
         uint8_t eol = 0;                    // 0: none (the last line), 1: LF, 2: CRLF
         bool isKey = false;
+        bool eolStored = false;  // the line ending follows in store_ (lines as read)
     };
     struct Section {
-        bool hasHeader = false;  // false only for lines before the first section
         Line header;
+        bool hasHeader = false;  // false only for lines before the first section
+        // Key lines all come before this index of body; new keys go here.
+        uint32_t keysEnd = 0;
         std::vector<Line> body;
     };
 
     // `header` (when given) receives the name of a section header line.
-    Line MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header = nullptr);
+    Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored,
+                  std::optional<std::string>* header = nullptr);
     Line MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header = nullptr);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
     std::string_view Text(const Line& line) const;
     std::string_view KeyView(const Line& line) const;
     std::string_view ValueView(const Line& line) const;
     uint8_t EolIndex() const;
-    const Section* FindSection(const std::string& section) const;
-    const Line* FindKey(const std::string& section, const std::string& key) const;
+    const Line* FindKey(std::string_view section, std::string_view key) const;
 
     std::string store_;               // the file's bytes, then every line written since
     std::vector<std::string> texts_;  // decoded text of key lines that are not plain ASCII
     // Never moved as a whole: a file of many sections grows without a copy.
     std::deque<Section> sections_;
 
-    // Lower-case name -> index of its first section, by open addressing: a
-    // slot holds the section's index + 1 and the hash of its name, which is
-    // read again from the header to compare. A later section of the same
-    // name is never read or written, so it is kept as opaque lines of the
-    // section before it. Sections are only ever appended.
-    struct Slot {
+    // Open addressing over hashes of case-folded names: a slot holds the
+    // hash and where the name is, which is read again to compare, so no
+    // name is stored twice.
+    //
+    // Name -> index of its first section; a slot's `section` is the index
+    // + 1. A later section of the same name is never read or written, so
+    // it is kept as opaque lines of the section before it. Sections are
+    // only ever appended.
+    //
+    // (section, key) -> the key's line in the section's body; a later key
+    // of the same name in a section is never read or written, so it is kept
+    // as an opaque line. New keys go after the last key of their section,
+    // so a key line's index never changes.
+    struct SectionSlot {
         uint32_t section = 0;
         uint32_t hash = 0;
     };
+    struct KeySlot {
+        uint32_t section = 0;
+        uint32_t line = 0;
+        uint32_t hash = 0;
+    };
+    template <class Slot>
+    struct HashIndex {
+        std::vector<Slot> table;
+        size_t used = 0;
+        void Add(Slot slot);
+        void Clear() { table.clear(); used = 0; }
+    };
     static constexpr size_t NoSection = SIZE_MAX;
-    std::string SectionName(size_t index) const;
-    size_t FindSectionIndex(const std::string& lower) const;
-    void AddSectionIndex(const std::string& lower, size_t index);
-    std::vector<Slot> slots_;
-    size_t indexed_ = 0;
+    static constexpr size_t NoLine = SIZE_MAX;
+    // `name` is trimmed; letters of either case match.
+    bool SectionIs(size_t index, std::string_view name) const;
+    size_t FindSectionIndex(std::string_view name) const;
+    size_t FindKeyIndex(size_t section, std::string_view key) const;
+    void AddKeyIndex(size_t section, size_t line, std::string_view key);
+    void RebuildKeyIndex();
+    HashIndex<SectionSlot> sectionIndex_;
+    HashIndex<KeySlot> keyIndex_;
     // Names a written header does not read back as (Shift-JIS altered them).
     std::vector<std::pair<std::string, size_t>> aliases_;
-    mutable std::string lastName_;  // the latest name found, and where
+    mutable std::string lastName_;  // the latest name found (folded), and where
     mutable size_t lastFound_ = NoSection;
     std::string eol_ = "\r\n";
 };
