@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 
 #include "document/CheckedFile.h"
@@ -32,7 +33,8 @@ struct ByteClasses {
 };
 constexpr ByteClasses kBytes;
 
-bool IsBlank(char c) { return kBytes.blank[static_cast<unsigned char>(c)]; }
+// Most bytes are above the blanks: one comparison lets them through.
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' ' && kBytes.blank[static_cast<unsigned char>(c)]; }
 
 std::string_view TrimView(std::string_view s)
 {
@@ -43,10 +45,12 @@ std::string_view TrimView(std::string_view s)
 
 char Fold(char c) { return kBytes.fold[static_cast<unsigned char>(c)]; }
 
-// The same name as Lower would make both.
+// The same name as Lower would make both. Names are mostly asked for as
+// the file spells them, so an exact match is tried first.
 bool SameFold(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;
     for (size_t i = 0; i < a.size(); ++i)
         if (Fold(a[i]) != Fold(b[i])) return false;
     return true;
@@ -59,12 +63,13 @@ std::string NormName(std::string_view s)
     return out;
 }
 
-// FNV-1a over the folded bytes: names that compare equal hash equal.
+// FNV-1a. Bit 5 is ignored, which is all that folding a letter changes, so
+// names SameFold matches hash equal without folding each byte.
 uint32_t FoldHash(std::string_view s, uint32_t seed)
 {
     uint32_t h = 2166136261u ^ seed;
     for (const char c : s) {
-        h ^= static_cast<unsigned char>(Fold(c));
+        h ^= static_cast<unsigned char>(c) | 0x20u;
         h *= 16777619u;
     }
     return h;
@@ -91,12 +96,22 @@ std::string OneLine(std::string_view s)
 
 // Opening a converter costs far more than a short line; keep one per
 // thread. Stateless, so nothing carries over from one line to the next.
-std::string Decode(std::string_view raw)
+// Appends the UTF-8 text to `out` through buffers kept between calls.
+void DecodeInto(std::string_view raw, std::string& out)
 {
     thread_local QStringDecoder decoder(kCodec, kFlags);
+    thread_local QStringEncoder utf8(QStringConverter::Utf8, kFlags);
+    thread_local std::vector<QChar> wide;
     decoder.resetState();
-    const QString text = decoder.decode(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
-    return text.toStdString();
+    utf8.resetState();
+    const auto size = static_cast<qsizetype>(raw.size());
+    wide.resize(static_cast<size_t>(decoder.requiredSpace(size)));
+    const QChar* end = decoder.appendToBuffer(wide.data(), QByteArrayView(raw.data(), size));
+    const qsizetype count = end - wide.data();
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(utf8.requiredSpace(count)));
+    const char* written = utf8.appendToBuffer(out.data() + at, QStringView(wide.data(), count));
+    out.resize(static_cast<size_t>(written - out.data()));
 }
 
 std::string Encode(std::string_view text)
@@ -144,13 +159,29 @@ bool ParseInt32(std::string_view s, int32_t* out)
 }
 
 // Bytes that read the same in Shift-JIS and UTF-8 need no converter, which
-// keeps a long file of blank or ASCII lines cheap to read.
+// keeps a long file of blank or ASCII lines cheap to read. Eight bytes are
+// checked at once for any byte below 0x20 or above 0x7D or a backslash;
+// only a word with one is looked at byte by byte (tab and CR are plain).
 bool PlainAscii(std::string_view raw)
 {
-    for (const char c : raw)
-        if (!kBytes.plain[static_cast<unsigned char>(c)])
-            return false;
-    return true;
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    constexpr uint64_t highs = ones * 0x80;
+    const auto plainBytes = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            if (!kBytes.plain[static_cast<unsigned char>(raw[i])]) return false;
+        return true;
+    };
+    size_t i = 0;
+    for (; i + 8 <= raw.size(); i += 8) {
+        uint64_t w = 0;
+        std::memcpy(&w, raw.data() + i, 8);
+        const uint64_t below = (w - ones * 0x20) & ~w;
+        const uint64_t above = (w + ones * (0x7F - 0x7D)) | w;
+        const uint64_t x = w ^ (ones * '\\');
+        const uint64_t backslash = (x - ones) & ~x;
+        if (((below | above | backslash) & highs) != 0 && !plainBytes(i, i + 8)) return false;
+    }
+    return plainBytes(i, raw.size());
 }
 
 const char* const LineEnds[] = {"", "\n", "\r\n"};
@@ -166,6 +197,17 @@ bool HeaderName(std::string_view text, std::string_view* name)
     if (close == std::string_view::npos) return false;
     *name = TrimView(t.substr(1, close - 1));
     return true;
+}
+
+// memchr, not a loop of ours: fuzzing builds trace every comparison.
+size_t CountUpTo(std::string_view s, char c, size_t limit)
+{
+    size_t n = 0;
+    for (const char* p = s.data(); n < limit; ++p, ++n) {
+        p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(s.data() + s.size() - p)));
+        if (!p) break;
+    }
+    return n;
 }
 
 constexpr size_t EolBytes(uint8_t eol) { return eol; }  // "", "\n", "\r\n"
@@ -184,12 +226,22 @@ void Insert(std::vector<Slot>& table, Slot slot)
 } // namespace
 
 template <class Slot>
+void IniFile::HashIndex<Slot>::Reserve(size_t names)
+{
+    size_t size = 16;
+    while (size < names * 2) size *= 2;
+    table.assign(size, Slot{});
+    used = 0;
+}
+
+template <class Slot>
 void IniFile::HashIndex<Slot>::Add(Slot slot)
 {
     if ((used + 1) * 2 > table.size()) {
-        std::vector<Slot> old(std::max<size_t>(16, table.size() * 2));
-        old.swap(table);
-        for (const Slot& s : old)
+        // Both tables keep their memory for the next load.
+        spare.assign(std::max<size_t>(16, table.size() * 2), Slot{});
+        spare.swap(table);
+        for (const Slot& s : spare)
             if (s.section != 0) Insert(table, s);
     }
     Insert(table, slot);
@@ -198,7 +250,7 @@ void IniFile::HashIndex<Slot>::Add(Slot slot)
 
 std::string_view IniFile::Text(const Line& line) const
 {
-    return line.text == NoText ? Raw(line) : std::string_view(texts_[line.text]);
+    return line.text == None ? Raw(line) : std::string_view(decoded_.data() + line.text, line.valueEnd);
 }
 
 std::string_view IniFile::KeyView(const Line& line) const
@@ -218,55 +270,68 @@ uint8_t IniFile::EolIndex() const
     return eol_ == "\n" ? 1 : 2;
 }
 
-// Bytes [begin, begin + size) of store_. Key lines are recognised here, and
-// headers when `header` is given (only the loader knows where sections begin).
-IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored,
-                                std::optional<std::string>* header)
+IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers)
 {
     Line line;
     line.begin = static_cast<uint32_t>(begin);
     line.size = static_cast<uint32_t>(size);
     line.eol = eol;
     line.eolStored = eolStored;
-    const std::string_view raw = Raw(line);
-    const bool plain = PlainAscii(raw);
-    std::string decoded = plain ? std::string() : Decode(raw);
-    const std::string_view text = plain ? raw : std::string_view(decoded);
-    if (std::string_view name; header && HeaderName(text, &name)) {
-        header->emplace(name);
+    std::string_view text = Raw(line);
+    if (!PlainAscii(text)) {
+        line.text = static_cast<uint32_t>(decoded_.size());
+        DecodeInto(text, decoded_);
+        text = std::string_view(decoded_).substr(line.text);
+    }
+    const auto opaque = [&] {
+        if (line.text != None) decoded_.resize(line.text);
+        line.text = None;
+        return line;
+    };
+    if (std::string_view name; headers && HeaderName(text, &name)) {
+        line.kind = Kind::Header;
+        line.keyBegin = static_cast<uint32_t>(name.data() - text.data());
+        line.keyEnd = line.valueStart = line.valueEnd = static_cast<uint32_t>(line.keyBegin + name.size());
         return line;
     }
     size_t b = 0;
     while (b < text.size() && IsBlank(text[b])) ++b;
-    if (b == text.size() || text[b] == ';' || text[b] == '#' || text[b] == '[') return line;
+    if (b == text.size() || text[b] == ';' || text[b] == '#' || text[b] == '[') return opaque();
     const size_t eq = text.find('=', b);
-    if (eq == std::string::npos) return line;
+    if (eq == std::string::npos) return opaque();
     size_t keyEnd = eq;
     while (keyEnd > b && IsBlank(text[keyEnd - 1])) --keyEnd;
-    if (keyEnd == b) return line;
+    if (keyEnd == b) return opaque();
     size_t start = eq + 1;
     while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
     size_t end = text.size();
     while (end > start && IsBlank(text[end - 1])) --end;
-    line.isKey = true;
+    line.kind = Kind::Key;
     line.keyBegin = static_cast<uint32_t>(b);
     line.keyEnd = static_cast<uint32_t>(keyEnd);
     line.valueStart = static_cast<uint32_t>(start);
     line.valueEnd = static_cast<uint32_t>(end);
-    if (!plain) {
-        line.text = static_cast<uint32_t>(texts_.size());
-        texts_.push_back(std::move(decoded));
-    }
     return line;
 }
 
-IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header)
+IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, bool headers)
 {
     // Re-read from the encoded bytes, so memory holds what the file will.
     const std::string bytes = Encode(text);
     const size_t begin = store_.size();
     store_ += bytes;
-    return MakeLine(begin, bytes.size(), eol, false, header);
+    return MakeLine(begin, bytes.size(), eol, false, headers);
+}
+
+// At the end of the file.
+uint32_t IniFile::Append(const Line& line)
+{
+    const auto id = static_cast<uint32_t>(lines_.size());
+    lines_.push_back(line);
+    lines_.back().next = None;
+    (tail_ == None ? head_ : lines_[tail_].next) = id;
+    tail_ = id;
+    return id;
 }
 
 Result IniFile::Load(const std::string& path)
@@ -280,12 +345,15 @@ Result IniFile::Load(const std::string& path)
 
 bool IniFile::LoadFromBytes(std::string bytes)
 {
+    // Cleared, not freed: an object loaded again reuses its memory.
+    lines_.clear();
+    head_ = tail_ = None;
     sections_.clear();
     sectionIndex_.Clear();
     keyIndex_.Clear();
     aliases_.clear();
     lastFound_ = NoSection;
-    texts_.clear();
+    decoded_.clear();
     store_ = std::move(bytes);
     eol_ = "\r\n";
     // Offsets are 32-bit; the file is capped far below that.
@@ -293,7 +361,12 @@ bool IniFile::LoadFromBytes(std::string bytes)
     const size_t firstBreak = store_.find('\n');
     if (firstBreak != std::string::npos && (firstBreak == 0 || store_[firstBreak - 1] != '\r')) eol_ = "\n";
 
-    bool shadowed = false;  // inside a later section of a name already seen
+    // Sized for the keys and sections the file can hold, so a small file's
+    // tables never grow; a big one's grow as the names turn out distinct.
+    keyIndex_.Reserve(CountUpTo(store_, '=', 4096));
+    sectionIndex_.Reserve(CountUpTo(store_, '[', 4096));
+
+    size_t section = NoSection;  // the section keys now belong to
     // 0x0A is never the second byte of a Shift-JIS character, so splitting
     // the raw bytes on it cannot cut a character in two.
     const size_t total = store_.size();
@@ -308,55 +381,43 @@ bool IniFile::LoadFromBytes(std::string bytes)
                 eol = 2;
             }
         }
-        std::optional<std::string> name;
-        Line line = MakeLine(pos, size, eol, true, &name);
+        Line line = MakeLine(pos, size, eol, true, true);
         pos = nl == std::string::npos ? total : nl + 1;
-        if (name) {
-            shadowed = FindSectionIndex(*name) != NoSection;
-            if (!shadowed) {
-                sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(sections_.size() + 1), FoldHash(*name, 0)});
-                Section& section = sections_.emplace_back();
-                section.hasHeader = true;
-                section.header = line;
+        if (line.kind == Kind::Header) {
+            const std::string_view name = KeyView(line);
+            if (FindSectionIndex(name) == NoSection) {
+                section = sections_.size();
+                const uint32_t id = Append(line);
+                sections_.push_back(Section{id, id});
+                sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(section + 1), FoldHash(name, 0)});
+                continue;
+            }
+            section = NoSection;
+        } else if (line.kind == Kind::Key && section != NoSection) {
+            const uint32_t hash = KeyHash(section, KeyView(line));
+            if (FindKeyLine(section, KeyView(line), hash) == None) {
+                const uint32_t id = Append(line);
+                sections_[section].lastKey = id;
+                AddKeyIndex(section, id, hash);
                 continue;
             }
         }
-        if (sections_.empty()) sections_.emplace_back();  // lines before any section
-        const size_t index = sections_.size() - 1;
-        Section& section = sections_.back();
-        std::vector<Line>& body = section.body;
-        // Only the first key of a name in a section's first occurrence is
-        // ever looked up or changed (lines before any section belong to
-        // none); other lines are kept as bytes, a run of them as one entry,
-        // so memory stays close to the file's size.
-        if (line.isKey && !shadowed && section.hasHeader && FindKeyIndex(index, KeyView(line)) == NoLine) {
-            AddKeyIndex(index, body.size(), KeyView(line));
-            body.push_back(line);
-            section.keysEnd = static_cast<uint32_t>(body.size());
-            continue;
-        }
-        if (line.text != NoText) texts_.pop_back();
-        line.isKey = false;
-        line.text = NoText;
-        if (!body.empty() && !body.back().isKey) {
-            Line& run = body.back();
+        // Lines before any section, in a later section of a name already
+        // seen, later keys of a name and all other lines are only ever
+        // written back: kept as bytes, a run of them as one entry, so memory
+        // stays close to the file's size.
+        if (line.text != None) decoded_.resize(line.text);
+        if (tail_ != None && lines_[tail_].kind == Kind::Opaque) {
+            Line& run = lines_[tail_];
             run.size = line.begin + line.size - run.begin;
             run.eol = line.eol;
             continue;
         }
-        body.push_back(line);
+        line.kind = Kind::Opaque;
+        line.text = None;
+        Append(line);
     }
     return true;
-}
-
-bool IniFile::SectionIs(size_t index, std::string_view name) const
-{
-    const std::string_view raw = Raw(sections_[index].header);
-    const bool plain = PlainAscii(raw);
-    const std::string decoded = plain ? std::string() : Decode(raw);
-    std::string_view header;
-    HeaderName(plain ? raw : std::string_view(decoded), &header);
-    return SameFold(header, name);
 }
 
 size_t IniFile::FindSectionIndex(std::string_view name) const
@@ -369,53 +430,60 @@ size_t IniFile::FindSectionIndex(std::string_view name) const
     if (table.empty()) return NoSection;
     const uint32_t hash = FoldHash(name, 0);
     const size_t mask = table.size() - 1;
-    for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask)
-        if (table[i].hash == hash && SectionIs(table[i].section - 1, name)) {
-            lastName_ = NormName(name);
-            lastFound_ = table[i].section - 1;
-            return lastFound_;
+    for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
+        if (table[i].hash != hash) continue;
+        const size_t index = table[i].section - 1;
+        if (SameFold(KeyView(lines_[sections_[index].header]), name)) {
+            lastName_.assign(name);
+            lastFound_ = index;
+            return index;
         }
+    }
     return NoSection;
 }
 
-size_t IniFile::FindKeyIndex(size_t section, std::string_view key) const
+uint32_t IniFile::FindKeyLine(size_t section, std::string_view key) const
+{
+    return FindKeyLine(section, key, KeyHash(section, key));
+}
+
+uint32_t IniFile::FindKeyLine(size_t section, std::string_view key, uint32_t hash) const
 {
     const std::vector<KeySlot>& table = keyIndex_.table;
-    if (table.empty()) return NoLine;
-    const uint32_t hash = KeyHash(section, key);
+    if (table.empty()) return None;
     const size_t mask = table.size() - 1;
     for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
         const KeySlot& slot = table[i];
-        if (slot.hash != hash || slot.section != section + 1) continue;
-        const Line& line = sections_[section].body[slot.line];
-        if (line.keyEnd - line.keyBegin == key.size() && SameFold(KeyView(line), key)) return slot.line;
+        if (slot.hash == hash && slot.section == section + 1 && SameFold(KeyView(lines_[slot.line]), key))
+            return slot.line;
     }
-    return NoLine;
+    return None;
 }
 
-void IniFile::AddKeyIndex(size_t section, size_t line, std::string_view key)
+void IniFile::AddKeyIndex(size_t section, uint32_t line, uint32_t hash)
 {
-    keyIndex_.Add(KeySlot{static_cast<uint32_t>(section + 1), static_cast<uint32_t>(line), KeyHash(section, key)});
+    keyIndex_.Add(KeySlot{static_cast<uint32_t>(section + 1), line, hash});
 }
 
 // After a key line reads back under another name (bytes that do not
-// survive Shift-JIS): the first line of each name, in file order, counts.
+// survive Shift-JIS): the first line of each name in its section counts.
 void IniFile::RebuildKeyIndex()
 {
     keyIndex_.Clear();
-    for (size_t s = 0; s < sections_.size(); ++s) {
-        const std::vector<Line>& body = sections_[s].body;
-        for (size_t i = 0; i < body.size(); ++i)
-            if (body[i].isKey && FindKeyIndex(s, KeyView(body[i])) == NoLine) AddKeyIndex(s, i, KeyView(body[i]));
-    }
+    for (size_t s = 0; s < sections_.size(); ++s)
+        for (uint32_t id = lines_[sections_[s].header].next; id != None && lines_[id].kind != Kind::Header;
+             id = lines_[id].next)
+            if (const uint32_t hash = KeyHash(s, KeyView(lines_[id]));
+                lines_[id].kind == Kind::Key && FindKeyLine(s, KeyView(lines_[id]), hash) == None)
+                AddKeyIndex(s, id, hash);
 }
 
 const IniFile::Line* IniFile::FindKey(std::string_view section, std::string_view key) const
 {
     const size_t s = FindSectionIndex(TrimView(section));
     if (s == NoSection) return nullptr;
-    const size_t line = FindKeyIndex(s, TrimView(key));
-    return line == NoLine ? nullptr : &sections_[s].body[line];
+    const uint32_t line = FindKeyLine(s, TrimView(key));
+    return line == None ? nullptr : &lines_[line];
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
@@ -448,41 +516,42 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
 
     size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {
-        Section added;
-        added.hasHeader = true;
-        std::optional<std::string> name;
-        added.header = MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), &name);
+        const uint32_t id = Append(MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), true));
         index = sections_.size();
-        sections_.push_back(std::move(added));
-        const std::string read = name.value_or(std::string());
+        sections_.push_back(Section{id, id});
+        const std::string read(KeyView(lines_[id]));
         if (FindSectionIndex(read) == NoSection)
             sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(index + 1), FoldHash(read, 0)});
         // Encoding may have altered the name; repeated writes must still
         // find this section by the name they ask for.
         if (!SameFold(read, sectionText)) aliases_.emplace_back(NormName(sectionText), index);
     }
-    Section& section = sections_[index];
-    std::vector<Line>& body = section.body;
-    if (const size_t at = FindKeyIndex(index, key); at != NoLine) {
-        const Line& line = body[at];
+    if (const uint32_t id = FindKeyLine(index, key); id != None) {
         // The same text leaves the line's bytes untouched.
-        if (ValueView(line) == value) return;
-        const std::string before(KeyView(line));
-        std::string text(Text(line).substr(0, line.valueStart));
+        if (ValueView(lines_[id]) == value) return;
+        const std::string before(KeyView(lines_[id]));
+        std::string text(Text(lines_[id]).substr(0, lines_[id].valueStart));
         text += value;
-        body[at] = MakeLineFromText(text, line.eol);
-        if (!body[at].isKey || KeyView(body[at]) != before) RebuildKeyIndex();
+        Line made = MakeLineFromText(text, lines_[id].eol, false);
+        made.next = lines_[id].next;
+        lines_[id] = made;
+        if (made.kind != Kind::Key || KeyView(made) != before) RebuildKeyIndex();
         return;
     }
     std::string text(key);
     text += '=';
     text += value;
-    const Line added = MakeLineFromText(text, EolIndex());
-    const size_t at = section.keysEnd;
-    body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), added);
-    if (!added.isKey) return;  // the name reads as a comment or header: nothing to find
-    section.keysEnd = static_cast<uint32_t>(at + 1);
-    if (FindKeyIndex(index, KeyView(added)) == NoLine) AddKeyIndex(index, at, KeyView(added));
+    const Line added = MakeLineFromText(text, EolIndex(), false);
+    Section& section = sections_[index];
+    const auto id = static_cast<uint32_t>(lines_.size());
+    lines_.push_back(added);
+    lines_[id].next = lines_[section.lastKey].next;
+    lines_[section.lastKey].next = id;
+    if (tail_ == section.lastKey) tail_ = id;
+    if (added.kind != Kind::Key) return;  // the name reads as a comment: nothing to find
+    section.lastKey = id;
+    if (const uint32_t hash = KeyHash(index, KeyView(added)); FindKeyLine(index, KeyView(added), hash) == None)
+        AddKeyIndex(index, id, hash);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value)
@@ -512,7 +581,8 @@ std::string IniFile::ToBytes() const
         from = to = next;
     };
     bool needBreak = false;  // the previous line was the old unterminated last line
-    const auto put = [&](const Line& line) {
+    for (uint32_t id = head_; id != None; id = lines_[id].next) {
+        const Line& line = lines_[id];
         if (needBreak) {
             flush(line.begin);
             out += eol_;
@@ -527,10 +597,6 @@ std::string IniFile::ToBytes() const
             out += LineEnds[line.eol];
         }
         needBreak = line.eol == 0;
-    };
-    for (const Section& section : sections_) {
-        if (section.hasHeader) put(section.header);
-        for (const Line& line : section.body) put(line);
     }
     flush(0);
     return out;

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <deque>
 #include <vector>
 
 #include "document/Result.h"
@@ -58,32 +57,36 @@ public:
 private:
     // A line, or a run of lines nothing looks up, as a slice of store_: a
     // 4 MiB file of a million short lines stays within a few dozen bytes a
-    // line. Offsets of key and value are into the line's text: its raw bytes
-    // when they read the same in UTF-8, otherwise texts_[text].
-    static constexpr uint32_t NoText = UINT32_MAX;
+    // line. Lines are kept in one list in the order they were made and
+    // chained in file order, so a line's index never changes and inserting
+    // a key moves nothing. Offsets of key (or a header's name) and value are
+    // into the line's text: its raw bytes when they read the same in UTF-8,
+    // otherwise decoded_ from `text` on.
+    static constexpr uint32_t None = UINT32_MAX;
+    enum class Kind : uint8_t { Opaque, Key, Header };
     struct Line {
         uint32_t begin = 0;
         uint32_t size = 0;  // without the line ending
-        uint32_t text = NoText;
-        uint32_t keyBegin = 0, keyEnd = 0;  // trimmed key
+        uint32_t text = None;
+        uint32_t keyBegin = 0, keyEnd = 0;  // trimmed key, or a header's trimmed name
         uint32_t valueStart = 0;            // after "=" and the blanks after it
-        uint32_t valueEnd = 0;              // end of the trimmed value
+        uint32_t valueEnd = 0;              // end of the trimmed value (of the name for a header)
+        uint32_t next = None;               // the line after this one in the file
         uint8_t eol = 0;                    // 0: none (the last line), 1: LF, 2: CRLF
-        bool isKey = false;
+        Kind kind = Kind::Opaque;
         bool eolStored = false;  // the line ending follows in store_ (lines as read)
     };
+    // The first section of each name; later ones are opaque lines.
     struct Section {
-        Line header;
-        bool hasHeader = false;  // false only for lines before the first section
-        // Key lines all come before this index of body; new keys go here.
-        uint32_t keysEnd = 0;
-        std::vector<Line> body;
+        uint32_t header = 0;   // its header line
+        uint32_t lastKey = 0;  // new keys go after this line (the header when there is no key)
     };
 
-    // `header` (when given) receives the name of a section header line.
-    Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored,
-                  std::optional<std::string>* header = nullptr);
-    Line MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header = nullptr);
+    // Bytes [begin, begin + size) of store_; `headers`: a "[name]" line is
+    // a header (only the loader and a new section want that).
+    Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers);
+    Line MakeLineFromText(const std::string& text, uint8_t eol, bool headers);
+    uint32_t Append(const Line& line);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
     std::string_view Text(const Line& line) const;
     std::string_view KeyView(const Line& line) const;
@@ -91,24 +94,20 @@ private:
     uint8_t EolIndex() const;
     const Line* FindKey(std::string_view section, std::string_view key) const;
 
-    std::string store_;               // the file's bytes, then every line written since
-    std::vector<std::string> texts_;  // decoded text of key lines that are not plain ASCII
-    // Never moved as a whole: a file of many sections grows without a copy.
-    std::deque<Section> sections_;
+    std::string store_;    // the file's bytes, then every line written since
+    std::string decoded_;  // UTF-8 text of key and header lines that are not plain ASCII
+    std::vector<Line> lines_;
+    uint32_t head_ = None, tail_ = None;
+    std::vector<Section> sections_;
 
     // Open addressing over hashes of case-folded names: a slot holds the
     // hash and where the name is, which is read again to compare, so no
-    // name is stored twice.
+    // name is stored twice. A slot's `section` is the section's index + 1.
     //
-    // Name -> index of its first section; a slot's `section` is the index
-    // + 1. A later section of the same name is never read or written, so
-    // it is kept as opaque lines of the section before it. Sections are
-    // only ever appended.
-    //
-    // (section, key) -> the key's line in the section's body; a later key
-    // of the same name in a section is never read or written, so it is kept
-    // as an opaque line. New keys go after the last key of their section,
-    // so a key line's index never changes.
+    // Section name -> its first section. A later section of the same name
+    // is never read or written, so it is kept as opaque lines.
+    // (section, key) -> its first line in the section; a later key of the
+    // same name in a section is never read or written either.
     struct SectionSlot {
         uint32_t section = 0;
         uint32_t hash = 0;
@@ -121,23 +120,24 @@ private:
     template <class Slot>
     struct HashIndex {
         std::vector<Slot> table;
+        std::vector<Slot> spare;  // the table before it grew; kept for the next load
         size_t used = 0;
+        void Reserve(size_t names);  // empties the table
         void Add(Slot slot);
         void Clear() { table.clear(); used = 0; }
     };
     static constexpr size_t NoSection = SIZE_MAX;
-    static constexpr size_t NoLine = SIZE_MAX;
     // `name` is trimmed; letters of either case match.
-    bool SectionIs(size_t index, std::string_view name) const;
     size_t FindSectionIndex(std::string_view name) const;
-    size_t FindKeyIndex(size_t section, std::string_view key) const;
-    void AddKeyIndex(size_t section, size_t line, std::string_view key);
+    uint32_t FindKeyLine(size_t section, std::string_view key) const;
+    uint32_t FindKeyLine(size_t section, std::string_view key, uint32_t hash) const;
+    void AddKeyIndex(size_t section, uint32_t line, uint32_t hash);
     void RebuildKeyIndex();
     HashIndex<SectionSlot> sectionIndex_;
     HashIndex<KeySlot> keyIndex_;
     // Names a written header does not read back as (Shift-JIS altered them).
     std::vector<std::pair<std::string, size_t>> aliases_;
-    mutable std::string lastName_;  // the latest name found (folded), and where
+    mutable std::string lastName_;  // the latest name found, as asked for, and where
     mutable size_t lastFound_ = NoSection;
     std::string eol_ = "\r\n";
 };
