@@ -40,10 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ApplyStoredMapSize(started);
     if (started.LastX < 0 || started.LastX >= GridSize || started.LastY < 0 || started.LastY >= GridSize)
         std::abort();
-    for (int x = 0; x < GridSize; ++x)
-        for (int y = 0; y < GridSize; ++y)
-            started.Map[x][y] = MapCell{static_cast<uint8_t>(started.Tile[(x * GridSize + y) % std::max(started.TileCount, 1)].No),
-                                        static_cast<uint8_t>(x * 8 + y), 0};
+    // Cell n (in x, then y order) gets entry n modulo the count.
+    for (int x = 0, entry = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y, entry = entry + 1 < started.TileCount ? entry + 1 : 0)
+            started.Map[x][y] = MapCell{static_cast<uint8_t>(started.Tile[entry].No), static_cast<uint8_t>(x * 8 + y), 0};
     started.ComputeStats();
     static TTileData doc;  // large; built once
     doc.Sys = config.Sys;

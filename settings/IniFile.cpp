@@ -314,13 +314,15 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eol
     return line;
 }
 
-IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, bool headers)
+IniFile::Line IniFile::MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers)
 {
     // Re-read from the encoded bytes, so memory holds what the file will.
-    const std::string bytes = Encode(text);
+    // Each piece ends on a whole character, so encoding piece by piece
+    // gives the bytes of the whole; plain ones need no converter.
     const size_t begin = store_.size();
-    store_ += bytes;
-    return MakeLine(begin, bytes.size(), eol, false, headers);
+    for (const std::string_view piece : pieces)
+        store_ += PlainAscii(piece) ? piece : std::string_view(Encode(piece));
+    return MakeLine(begin, store_.size() - begin, eol, false, headers);
 }
 
 // At the end of the file.
@@ -516,7 +518,7 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
 
     size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {
-        const uint32_t id = Append(MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), true));
+        const uint32_t id = Append(MakeLineFromText({"[", sectionText, "]"}, EolIndex(), true));
         index = sections_.size();
         sections_.push_back(Section{id, id});
         const std::string read(KeyView(lines_[id]));
@@ -529,19 +531,16 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
     if (const uint32_t id = FindKeyLine(index, key); id != None) {
         // The same text leaves the line's bytes untouched.
         if (ValueView(lines_[id]) == value) return;
-        const std::string before(KeyView(lines_[id]));
-        std::string text(Text(lines_[id]).substr(0, lines_[id].valueStart));
-        text += value;
-        Line made = MakeLineFromText(text, lines_[id].eol, false);
-        made.next = lines_[id].next;
+        // Copied: writing the new line may move the old line's text.
+        const Line old = lines_[id];
+        const std::string prefix(Text(old).substr(0, old.valueStart));
+        Line made = MakeLineFromText({prefix, value}, old.eol, false);
+        made.next = old.next;
         lines_[id] = made;
-        if (made.kind != Kind::Key || KeyView(made) != before) RebuildKeyIndex();
+        if (made.kind != Kind::Key || KeyView(made) != KeyView(old)) RebuildKeyIndex();
         return;
     }
-    std::string text(key);
-    text += '=';
-    text += value;
-    const Line added = MakeLineFromText(text, EolIndex(), false);
+    const Line added = MakeLineFromText({key, "=", value}, EolIndex(), false);
     Section& section = sections_[index];
     const auto id = static_cast<uint32_t>(lines_.size());
     lines_.push_back(added);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -85,7 +86,7 @@ private:
     // Bytes [begin, begin + size) of store_; `headers`: a "[name]" line is
     // a header (only the loader and a new section want that).
     Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers);
-    Line MakeLineFromText(const std::string& text, uint8_t eol, bool headers);
+    Line MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers);
     uint32_t Append(const Line& line);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
     std::string_view Text(const Line& line) const;
