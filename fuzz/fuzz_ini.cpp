@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Loaded again for every input: they keep their memory between inputs.
     static IniFile ini;
     static IniFile again;
-    ini.LoadFromBytes(std::string(bytes));
+    ini.LoadFromBytes(bytes);
     // Lines nobody wrote must come back exactly as read.
     if (ini.ToBytes() != bytes) std::abort();
 

@@ -46,13 +46,12 @@ std::string_view TrimView(std::string_view s)
 char Fold(char c) { return kBytes.fold[static_cast<unsigned char>(c)]; }
 
 // The same name as Lower would make both. Names are mostly asked for as
-// the file spells them, so an exact match is tried first.
+// the file spells them, so a byte is folded only when it differs.
 bool SameFold(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
-    if (a == b) return true;
     for (size_t i = 0; i < a.size(); ++i)
-        if (Fold(a[i]) != Fold(b[i])) return false;
+        if (a[i] != b[i] && Fold(a[i]) != Fold(b[i])) return false;
     return true;
 }
 
@@ -230,7 +229,11 @@ void IniFile::HashIndex<Slot>::Reserve(size_t names)
 {
     size_t size = 16;
     while (size < names * 2) size *= 2;
-    table.assign(size, Slot{});
+    // A free slot is all zero bytes; a table of the same size is reused.
+    if (table.size() == size)
+        std::memset(static_cast<void*>(table.data()), 0, size * sizeof(Slot));
+    else
+        table.assign(size, Slot{});
     used = 0;
 }
 
@@ -341,11 +344,19 @@ Result IniFile::Load(const std::string& path)
     LoadFromBytes({});
     std::string bytes;
     if (Result read = ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes); !read) return read;
-    LoadFromBytes(std::move(bytes));  // any bytes are some ini text
+    store_ = std::move(bytes);
+    Parse();  // any bytes are some ini text
     return Result::Success();
 }
 
-bool IniFile::LoadFromBytes(std::string bytes)
+bool IniFile::LoadFromBytes(std::string_view bytes)
+{
+    store_.assign(bytes);
+    Parse();
+    return true;
+}
+
+void IniFile::Parse()
 {
     // Cleared, not freed: an object loaded again reuses its memory.
     lines_.clear();
@@ -356,7 +367,6 @@ bool IniFile::LoadFromBytes(std::string bytes)
     aliases_.clear();
     lastFound_ = NoSection;
     decoded_.clear();
-    store_ = std::move(bytes);
     eol_ = "\r\n";
     // Offsets are 32-bit; the file is capped far below that.
     if (store_.size() > UINT32_MAX / 2) store_.resize(UINT32_MAX / 2);
@@ -419,7 +429,6 @@ bool IniFile::LoadFromBytes(std::string bytes)
         line.text = None;
         Append(line);
     }
-    return true;
 }
 
 size_t IniFile::FindSectionIndex(std::string_view name) const

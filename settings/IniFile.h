@@ -27,7 +27,7 @@ public:
     // missing or unreadable one leaves the object empty and says why.
     Result Load(const std::string& path);
     // Same as Load, from the file's bytes.
-    bool LoadFromBytes(std::string bytes);
+    bool LoadFromBytes(std::string_view bytes);
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // Decimal with optional sign, or 0x/0X hexadecimal up to 0xFFFFFFFF
@@ -87,6 +87,7 @@ private:
     // a header (only the loader and a new section want that).
     Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers);
     Line MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers);
+    void Parse();  // store_ into lines
     uint32_t Append(const Line& line);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
     std::string_view Text(const Line& line) const;
