@@ -5,7 +5,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <optional>
 
@@ -17,18 +16,19 @@ namespace {
 constexpr const char* kCodec = "Shift_JIS";
 constexpr QStringConverter::Flags kFlags = QStringConverter::Flag::Stateless;
 
-// Byte classes by table: every name and line passes through these.
+// Byte classes by table: every name and line passes through these. Plain
+// arrays and pointer loops: with the sanitizers on, each library accessor
+// below would be a call of its own.
 struct ByteClasses {
-    std::array<bool, 256> blank{};
-    std::array<char, 256> fold{};
-    std::array<bool, 256> plain{};  // reads the same in Shift-JIS and UTF-8
+    bool blank[256] = {};
+    char fold[256] = {};
+    bool plain[256] = {};  // reads the same in Shift-JIS and UTF-8
     constexpr ByteClasses()
     {
-        blank[' '] = blank['\t'] = blank['\r'] = true;
+        for (const unsigned char c : {' ', '\t', '\r'}) blank[c] = plain[c] = true;
         for (int c = 0; c < 256; ++c)
-            fold[static_cast<size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        for (int c = 0x20; c < 0x7E; ++c) plain[static_cast<size_t>(c)] = c != '\\';
-        plain['\t'] = plain['\r'] = true;
+            fold[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        for (int c = 0x20; c < 0x7E; ++c) plain[c] = c != '\\';
     }
 };
 constexpr ByteClasses kBytes;
@@ -38,9 +38,11 @@ bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' ' && kBytes.bla
 
 std::string_view TrimView(std::string_view s)
 {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
+    const char* begin = s.data();
+    const char* end = begin + s.size();
+    while (begin != end && IsBlank(*begin)) ++begin;
+    while (end != begin && IsBlank(end[-1])) --end;
+    return std::string_view(begin, static_cast<size_t>(end - begin));
 }
 
 char Fold(char c) { return kBytes.fold[static_cast<unsigned char>(c)]; }
@@ -50,8 +52,10 @@ char Fold(char c) { return kBytes.fold[static_cast<unsigned char>(c)]; }
 bool SameFold(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && Fold(a[i]) != Fold(b[i])) return false;
+    const char* p = a.data();
+    const char* q = b.data();
+    for (const char* end = p + a.size(); p != end; ++p, ++q)
+        if (*p != *q && Fold(*p) != Fold(*q)) return false;
     return true;
 }
 
@@ -77,6 +81,13 @@ uint32_t FoldHash(std::string_view s, uint32_t seed)
 uint32_t KeyHash(size_t section, std::string_view key)
 {
     return FoldHash(key, static_cast<uint32_t>(section) * 0x9E3779B1u);
+}
+
+bool HasBreak(std::string_view s)
+{
+    for (const char* p = s.data(); p != s.data() + s.size(); ++p)
+        if (*p == '\n') return true;
+    return false;
 }
 
 // A line break inside a name or value would split the line on the next
@@ -166,8 +177,8 @@ bool PlainAscii(std::string_view raw)
     constexpr uint64_t ones = 0x0101010101010101ull;
     constexpr uint64_t highs = ones * 0x80;
     const auto plainBytes = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i)
-            if (!kBytes.plain[static_cast<unsigned char>(raw[i])]) return false;
+        for (const char* p = raw.data() + from; p != raw.data() + to; ++p)
+            if (!kBytes.plain[static_cast<unsigned char>(*p)]) return false;
         return true;
     };
     size_t i = 0;
@@ -229,11 +240,9 @@ void IniFile::HashIndex<Slot>::Reserve(size_t names)
 {
     size_t size = 16;
     while (size < names * 2) size *= 2;
-    // A free slot is all zero bytes; a table of the same size is reused.
-    if (table.size() == size)
-        std::memset(static_cast<void*>(table.data()), 0, size * sizeof(Slot));
-    else
-        table.assign(size, Slot{});
+    // A free slot is all zero bytes; the memory is the last load's.
+    table.resize(size);
+    std::memset(static_cast<void*>(table.data()), 0, size * sizeof(Slot));
     used = 0;
 }
 
@@ -263,9 +272,11 @@ std::string_view IniFile::KeyView(const Line& line) const
 
 std::string_view IniFile::ValueView(const Line& line) const
 {
-    std::string_view value(Text(line).data() + line.valueStart, line.valueEnd - line.valueStart);
-    while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
-    return value;
+    const char* begin = Text(line).data();
+    const char* end = begin + line.valueEnd;
+    begin += line.valueStart;
+    while (begin != end && IsBlank(*begin)) ++begin;
+    return std::string_view(begin, static_cast<size_t>(end - begin));
 }
 
 uint8_t IniFile::EolIndex() const
@@ -362,8 +373,6 @@ void IniFile::Parse()
     lines_.clear();
     head_ = tail_ = None;
     sections_.clear();
-    sectionIndex_.Clear();
-    keyIndex_.Clear();
     aliases_.clear();
     lastFound_ = NoSection;
     decoded_.clear();
@@ -460,12 +469,13 @@ uint32_t IniFile::FindKeyLine(size_t section, std::string_view key) const
 
 uint32_t IniFile::FindKeyLine(size_t section, std::string_view key, uint32_t hash) const
 {
-    const std::vector<KeySlot>& table = keyIndex_.table;
-    if (table.empty()) return None;
-    const size_t mask = table.size() - 1;
+    const size_t size = keyIndex_.table.size();
+    if (size == 0) return None;
+    const KeySlot* table = keyIndex_.table.data();
+    const size_t mask = size - 1;
     for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
         const KeySlot& slot = table[i];
-        if (slot.hash == hash && slot.section == section + 1 && SameFold(KeyView(lines_[slot.line]), key))
+        if (slot.hash == hash && slot.section == section + 1 && SameFold(KeyView(lines_.data()[slot.line]), key))
             return slot.line;
     }
     return None;
@@ -519,8 +529,7 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defa
 
 void IniFile::WriteString(std::string_view sectionName, std::string_view keyName, std::string_view value)
 {
-    const auto broken = [](std::string_view text) { return text.find('\n') != std::string_view::npos; };
-    if (broken(sectionName) || broken(keyName) || broken(value))
+    if (HasBreak(sectionName) || HasBreak(keyName) || HasBreak(value))
         return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
     const std::string_view sectionText = TrimView(sectionName);
     const std::string_view key = TrimView(keyName);
