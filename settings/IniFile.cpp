@@ -568,7 +568,9 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value)
 {
-    WriteString(section, key, std::to_string(value));
+    char digits[16];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    WriteString(section, key, std::string_view(digits, static_cast<size_t>(end - digits)));
 }
 
 void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
