@@ -168,18 +168,21 @@ bool PlainAscii(std::string_view raw)
             if (!kBytes.plain[static_cast<unsigned char>(*p)]) return false;
         return true;
     };
-    for (size_t i = 0; i < raw.size(); i += 8) {
-        // The last word is filled up with a plain letter.
-        const size_t count = std::min<size_t>(8, raw.size() - i);
-        uint64_t w = ones * 'a';
-        std::memcpy(&w, raw.data() + i, count);
+    const auto plainWord = [&](size_t at) {
+        uint64_t w = 0;
+        std::memcpy(&w, raw.data() + at, 8);
         const uint64_t below = (w - ones * 0x20) & ~w;
         const uint64_t above = (w + ones * (0x7F - 0x7D)) | w;
         const uint64_t x = w ^ (ones * '\\');
         const uint64_t backslash = (x - ones) & ~x;
-        if (((below | above | backslash) & highs) != 0 && !plainBytes(i, i + count)) return false;
-    }
-    return true;
+        return ((below | above | backslash) & highs) == 0 || plainBytes(at, at + 8);
+    };
+    const size_t size = raw.size();
+    if (size < 8) return plainBytes(0, size);
+    for (size_t at = 0; at + 8 <= size; at += 8)
+        if (!plainWord(at)) return false;
+    // The rest as the last eight bytes, which overlap the word before.
+    return size % 8 == 0 || plainWord(size - 8);
 }
 
 const char* const LineEnds[] = {"", "\n", "\r\n"};
