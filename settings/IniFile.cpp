@@ -538,11 +538,14 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
         index = sections_.size();
         sections_.push_back(Section{id, id});
         const std::string read(KeyView(lines_[id]));
-        if (FindSectionIndex(read) == NoSection)
+        // The name as asked for was not found; one that reads back the same
+        // needs no second look.
+        const bool same = SameFold(read, sectionText);
+        if (same || FindSectionIndex(read) == NoSection)
             sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(index + 1), FoldHash(read, 0)});
         // Encoding may have altered the name; repeated writes must still
         // find this section by the name they ask for.
-        if (!SameFold(read, sectionText)) aliases_.emplace_back(NormName(sectionText), index);
+        if (!same) aliases_.emplace_back(NormName(sectionText), index);
     }
     if (const uint32_t id = FindKeyLine(index, key); id != None) {
         // The same text leaves the line's bytes untouched.
@@ -565,7 +568,9 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
     if (tail_ == section.lastKey) tail_ = id;
     if (added.kind != Kind::Key) return;  // the name reads as a comment: nothing to find
     section.lastKey = id;
-    if (const uint32_t hash = KeyHash(index, KeyView(added)); FindKeyLine(index, KeyView(added), hash) == None)
+    // As with sections: only a name altered by encoding can be there already.
+    if (const uint32_t hash = KeyHash(index, KeyView(added));
+        SameFold(KeyView(added), key) || FindKeyLine(index, KeyView(added), hash) == None)
         AddKeyIndex(index, id, hash);
 }
 
