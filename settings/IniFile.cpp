@@ -410,8 +410,15 @@ void IniFile::Parse()
                 eol = 2;
             }
         }
-        Line line = MakeLine(pos, size, eol, true, true);
+        const size_t begin = pos;
         pos = nl == std::string::npos ? total : nl + 1;
+        // An empty line joins the run before it without being looked at.
+        if (size == 0 && tail_ != None && lines_[tail_].kind == Kind::Opaque) {
+            lines_[tail_].size = static_cast<uint32_t>(begin - lines_[tail_].begin);
+            lines_[tail_].eol = eol;
+            continue;
+        }
+        Line line = MakeLine(begin, size, eol, true, true);
         if (line.kind == Kind::Header) {
             const std::string_view name = KeyView(line);
             if (FindSectionIndex(name) == NoSection) {
