@@ -285,7 +285,7 @@ uint8_t IniFile::EolIndex() const
     return eol_ == "\n" ? 1 : 2;
 }
 
-IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers)
+IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers, bool plain)
 {
     Line line;
     line.begin = static_cast<uint32_t>(begin);
@@ -293,7 +293,7 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eol
     line.eol = eol;
     line.eolStored = eolStored;
     std::string_view text = Raw(line);
-    if (!PlainAscii(text)) {
+    if (!plain && !PlainAscii(text)) {
         line.text = static_cast<uint32_t>(decoded_.size());
         DecodeInto(text, decoded_);
         text = std::string_view(decoded_).substr(line.text);
@@ -339,10 +339,16 @@ IniFile::Line IniFile::MakeLineFromText(std::initializer_list<std::string_view> 
     // Re-read from the encoded bytes, so memory holds what the file will.
     // Each piece ends on a whole character, so encoding piece by piece
     // gives the bytes of the whole; plain ones need no converter.
+    // Most lines are plain as a whole: put as they are, checked once.
     const size_t begin = store_.size();
-    for (const std::string_view piece : pieces)
-        store_ += PlainAscii(piece) ? piece : std::string_view(Encode(piece));
-    return MakeLine(begin, store_.size() - begin, eol, false, headers);
+    for (const std::string_view piece : pieces) store_ += piece;
+    const bool plain = PlainAscii(std::string_view(store_).substr(begin));
+    if (!plain) {
+        store_.resize(begin);
+        for (const std::string_view piece : pieces)
+            store_ += PlainAscii(piece) ? piece : std::string_view(Encode(piece));
+    }
+    return MakeLine(begin, store_.size() - begin, eol, false, headers, plain);
 }
 
 // At the end of the file.

@@ -84,8 +84,9 @@ private:
     };
 
     // Bytes [begin, begin + size) of store_; `headers`: a "[name]" line is
-    // a header (only the loader and a new section want that).
-    Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers);
+    // a header (only the loader and a new section want that); `plain`: the
+    // caller knows the bytes read the same in UTF-8.
+    Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers, bool plain = false);
     Line MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers);
     void Parse();  // store_ into lines
     uint32_t Append(const Line& line);
