@@ -223,15 +223,25 @@ size_t CountUpTo(std::string_view s, char c, size_t limit)
 
 constexpr size_t EolBytes(uint8_t eol) { return eol; }  // "", "\n", "\r\n"
 
-// Open addressing with linear probing; slot.section == 0 is free. The
-// table stays at most half full.
+// Open addressing with linear probing over the first `size` slots (a power
+// of two); slot.section == 0 is free. The table stays at most half full.
 template <class Slot>
-void Insert(std::vector<Slot>& table, Slot slot)
+void Insert(Slot* table, size_t size, Slot slot)
 {
-    const size_t mask = table.size() - 1;
+    const size_t mask = size - 1;
     size_t i = slot.hash & mask;
     while (table[i].section != 0) i = (i + 1) & mask;
     table[i] = slot;
+}
+
+// The first `size` slots of `table`, all free. The vector only grows, so a
+// table of the next load reuses it without a fill loop.
+template <class Slot>
+Slot* FreeSlots(std::vector<Slot>& table, size_t size)
+{
+    if (table.size() < size) table.resize(size);
+    std::memset(static_cast<void*>(table.data()), 0, size * sizeof(Slot));
+    return table.data();
 }
 
 } // namespace
@@ -239,25 +249,24 @@ void Insert(std::vector<Slot>& table, Slot slot)
 template <class Slot>
 void IniFile::HashIndex<Slot>::Reserve(size_t names)
 {
-    size_t size = 16;
+    size = 16;
     while (size < names * 2) size *= 2;
-    // A free slot is all zero bytes; the memory is the last load's.
-    table.resize(size);
-    std::memset(static_cast<void*>(table.data()), 0, size * sizeof(Slot));
+    FreeSlots(table, size);
     used = 0;
 }
 
 template <class Slot>
 void IniFile::HashIndex<Slot>::Add(Slot slot)
 {
-    if ((used + 1) * 2 > table.size()) {
-        // Both tables keep their memory for the next load.
-        spare.assign(std::max<size_t>(16, table.size() * 2), Slot{});
+    if ((used + 1) * 2 > size) {
+        const size_t grown = std::max<size_t>(16, size * 2);
+        Slot* const to = FreeSlots(spare, grown);
+        for (const Slot* from = table.data(); from != table.data() + size; ++from)
+            if (from->section != 0) Insert(to, grown, *from);
         spare.swap(table);
-        for (const Slot& s : spare)
-            if (s.section != 0) Insert(table, s);
+        size = grown;
     }
-    Insert(table, slot);
+    Insert(table.data(), size, slot);
     ++used;
 }
 
@@ -298,10 +307,10 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eol
         DecodeInto(text, decoded_);
         text = std::string_view(decoded_).substr(line.text);
     }
-    const auto opaque = [&] {
+    // Only key and header lines keep their decoded text.
+    const auto dropText = [&] {
         if (line.text != None) decoded_.resize(line.text);
         line.text = None;
-        return line;
     };
     if (std::string_view name; headers && HeaderName(text, &name)) {
         line.kind = Kind::Header;
@@ -313,13 +322,13 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eol
     // untraced; the decisions about the line stay here.
     const char* const t = text.data();
     const std::string_view trimmed = TrimView(text);
-    if (trimmed.size() == 0) return opaque();
+    if (trimmed.size() == 0) { dropText(); return line; }
     const char first = *trimmed.data();
-    if (first == ';' || first == '#' || first == '[') return opaque();
+    if (first == ';' || first == '#' || first == '[') { dropText(); return line; }
     const auto* equals = static_cast<const char*>(std::memchr(trimmed.data(), '=', trimmed.size()));
-    if (!equals) return opaque();
+    if (!equals) { dropText(); return line; }
     const std::string_view key = TrimView(std::string_view(trimmed.data(), static_cast<size_t>(equals - trimmed.data())));
-    if (key.size() == 0) return opaque();
+    if (key.size() == 0) { dropText(); return line; }
     const auto b = static_cast<size_t>(key.data() - t);
     const size_t keyEnd = b + key.size();
     size_t start = static_cast<size_t>(equals - t) + 1;
@@ -467,10 +476,10 @@ size_t IniFile::FindSectionIndex(std::string_view name) const
     if (lastFound_ != NoSection && SameFold(name, lastName_)) return lastFound_;
     for (const auto& [alias, index] : aliases_)
         if (SameFold(name, alias)) return index;
-    const std::vector<SectionSlot>& table = sectionIndex_.table;
-    if (table.empty()) return NoSection;
+    if (sectionIndex_.size == 0) return NoSection;
+    const SectionSlot* table = sectionIndex_.table.data();
     const uint32_t hash = FoldHash(name, 0);
-    const size_t mask = table.size() - 1;
+    const size_t mask = sectionIndex_.size - 1;
     for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
         if (table[i].hash != hash) continue;
         const size_t index = table[i].section - 1;
@@ -490,10 +499,9 @@ uint32_t IniFile::FindKeyLine(size_t section, std::string_view key) const
 
 uint32_t IniFile::FindKeyLine(size_t section, std::string_view key, uint32_t hash) const
 {
-    const size_t size = keyIndex_.table.size();
-    if (size == 0) return None;
+    if (keyIndex_.size == 0) return None;
     const KeySlot* table = keyIndex_.table.data();
-    const size_t mask = size - 1;
+    const size_t mask = keyIndex_.size - 1;
     for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
         const KeySlot& slot = table[i];
         if (slot.hash == hash && slot.section == section + 1 && SameFold(KeyView(lines_.data()[slot.line]), key))

@@ -122,12 +122,13 @@ private:
     };
     template <class Slot>
     struct HashIndex {
-        std::vector<Slot> table;
+        std::vector<Slot> table;  // the first `size` slots are in use
         std::vector<Slot> spare;  // the table before it grew; kept for the next load
+        size_t size = 0;
         size_t used = 0;
         void Reserve(size_t names);  // empties the table
         void Add(Slot slot);
-        void Clear() { table.clear(); used = 0; }
+        void Clear() { size = used = 0; }
     };
     static constexpr size_t NoSection = SIZE_MAX;
     // `name` is trimmed; letters of either case match.
