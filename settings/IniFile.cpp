@@ -562,6 +562,9 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
         return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
     const std::string_view sectionText = TrimView(sectionName);
     const std::string_view key = TrimView(keyName);
+    // Stored as it reads back: blanks around a value are not read, and
+    // kept before it they would pile up with every write of the same value.
+    value = TrimView(value);
 
     size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {

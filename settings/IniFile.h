@@ -38,7 +38,8 @@ public:
 
     // Replaces the key's value in place, or appends the key after the last
     // key of its section, or appends the section at the end of the file.
-    // A line break (LF or CRLF) inside the arguments becomes a space.
+    // A line break (LF or CRLF) inside the arguments becomes a space; blanks
+    // around the value are dropped, as reading would drop them.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
