@@ -28,11 +28,18 @@ std::string ImagePath(const std::string& exePath, std::string name)
         leaves = name.compare(start, end - start, "..") == 0;
         start = end + 1;
     }
-    if (!leaves)
-        return exePath + "Image/" + name;
+    std::string path;
+    path.reserve(exePath.size() + 6 + name.size());
+    path += exePath;
+    path += "Image/";
+    if (!leaves) {
+        path += name;
+        return path;
+    }
     const std::string last = LastPathComponent(name);
     // ".." as the last component would still leave the folder.
-    return exePath + "Image/" + (last == ".." ? std::string() : last);
+    if (last != "..") path += last;
+    return path;
 }
 
 std::string MaskSection(int32_t i) { return kMask + std::to_string(i); }
@@ -78,6 +85,7 @@ ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
     }
 
     const int32_t lastMask = std::min(ini.ReadInteger(kMask, "Max", -1), kLastMask);
+    c.Masks.reserve(static_cast<size_t>(std::max(lastMask + 1, 0)));
     for (int32_t i = 0; i <= lastMask; ++i) {
         const std::string s = MaskSection(i);
         TMaskTileList m;
@@ -109,7 +117,7 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
     ini.WriteInteger(kTile, "Max", tiles - 1);
     for (int32_t i = 0; i < tiles; ++i) {
         const std::string s = std::to_string(i);
-        const TTileList t = doc.GetTile(i);
+        const TTileList& t = doc.Tile[i];  // i is within the table
         ini.WriteInteger(s, "No", t.No);
         ini.WriteString(s, "Name", t.Name);
         ini.WriteString(s, "Bmp", LastPathComponent(t.Bmp));
@@ -127,7 +135,7 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
     ini.WriteInteger(kMask, "Max", masks - 1);
     for (int32_t i = 0; i < masks; ++i) {
         const std::string s = MaskSection(i);
-        const TMaskTileList m = doc.GetMaskTile(i);
+        const TMaskTileList& m = doc.Mask[i];
         ini.WriteInteger(s, "No", m.No);
         ini.WriteString(s, "Name", m.Name);
         ini.WriteString(s, "Bmp", LastPathComponent(m.Bmp));

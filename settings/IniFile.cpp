@@ -5,8 +5,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <array>
-#include <functional>
+#include <charconv>
+#include <cstring>
 #include <optional>
 
 #include "document/CheckedFile.h"
@@ -17,47 +17,56 @@ namespace {
 constexpr const char* kCodec = "Shift_JIS";
 constexpr QStringConverter::Flags kFlags = QStringConverter::Flag::Stateless;
 
-// Byte classes by table: every name and line passes through these.
+// Byte classes by table: every name and line passes through these. Plain
+// arrays and pointer loops: with the sanitizers on, each library accessor
+// below would be a call of its own.
 struct ByteClasses {
-    std::array<bool, 256> blank{};
-    std::array<char, 256> fold{};
-    std::array<bool, 256> plain{};  // reads the same in Shift-JIS and UTF-8
+    bool blank[256] = {};
+    char fold[256] = {};
+    bool plain[256] = {};  // reads the same in Shift-JIS and UTF-8
     constexpr ByteClasses()
     {
-        blank[' '] = blank['\t'] = blank['\r'] = true;
+        for (const unsigned char c : {' ', '\t', '\r'}) blank[c] = plain[c] = true;
         for (int c = 0; c < 256; ++c)
-            fold[static_cast<size_t>(c)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        for (int c = 0x20; c < 0x7E; ++c) plain[static_cast<size_t>(c)] = c != '\\';
-        plain['\t'] = plain['\r'] = true;
+            fold[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        for (int c = 0x20; c < 0x7E; ++c) plain[c] = c != '\\';
     }
 };
 constexpr ByteClasses kBytes;
 
-bool IsBlank(char c) { return kBytes.blank[static_cast<unsigned char>(c)]; }
-
-// Only ASCII letters fold; the bytes of multi-byte UTF-8 are all >= 0x80.
-std::string Lower(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
+// Most bytes are above the blanks: one comparison lets them through.
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' ' && kBytes.blank[static_cast<unsigned char>(c)]; }
 
 std::string_view TrimView(std::string_view s)
 {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
+    const char* begin = s.data();
+    const char* end = begin + s.size();
+    while (begin != end && IsBlank(*begin)) ++begin;
+    while (end != begin && IsBlank(end[-1])) --end;
+    return std::string_view(begin, static_cast<size_t>(end - begin));
 }
 
 char Fold(char c) { return kBytes.fold[static_cast<unsigned char>(c)]; }
 
-// The same name as Lower would make both.
+// The same name as Lower would make both. Names are mostly asked for as
+// the file spells them, so a byte is folded only when it differs.
 bool SameFold(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Fold(a[i]) != Fold(b[i])) return false;
+    const char* p = a.data();
+    const char* q = b.data();
+    for (const char* end = p + a.size(); p != end; ++p, ++q)
+        if (*p != *q && Fold(*p) != Fold(*q)) return false;
+    return true;
+}
+
+// A loop of ours, not memcmp: values are short, and with the sanitizers on
+// every memcmp goes through a checking wrapper.
+bool SameBytes(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (const char *p = a.data(), *q = b.data(), *end = p + a.size(); p != end; ++p, ++q)
+        if (*p != *q) return false;
     return true;
 }
 
@@ -68,10 +77,34 @@ std::string NormName(std::string_view s)
     return out;
 }
 
+// FNV-1a. Bit 5 is ignored, which is all that folding a letter changes, so
+// names SameFold matches hash equal without folding each byte.
+uint32_t FoldHash(std::string_view s, uint32_t seed)
+{
+    uint32_t h = 2166136261u ^ seed;
+    for (const char c : s) {
+        h ^= static_cast<unsigned char>(c) | 0x20u;
+        h *= 16777619u;
+    }
+    return h;
+}
+
+uint32_t KeyHash(size_t section, std::string_view key)
+{
+    return FoldHash(key, static_cast<uint32_t>(section) * 0x9E3779B1u);
+}
+
+bool HasBreak(std::string_view s)
+{
+    for (const char* p = s.data(); p != s.data() + s.size(); ++p)
+        if (*p == '\n') return true;
+    return false;
+}
+
 // A line break inside a name or value would split the line on the next
 // load. A lone CR does not break a line, so text read from the file never
 // changes here.
-std::string OneLine(const std::string& s)
+std::string OneLine(std::string_view s)
 {
     std::string out;
     out.reserve(s.size());
@@ -84,15 +117,25 @@ std::string OneLine(const std::string& s)
 
 // Opening a converter costs far more than a short line; keep one per
 // thread. Stateless, so nothing carries over from one line to the next.
-std::string Decode(const std::string& raw)
+// Appends the UTF-8 text to `out` through buffers kept between calls.
+void DecodeInto(std::string_view raw, std::string& out)
 {
     thread_local QStringDecoder decoder(kCodec, kFlags);
+    thread_local QStringEncoder utf8(QStringConverter::Utf8, kFlags);
+    thread_local std::vector<QChar> wide;
     decoder.resetState();
-    const QString text = decoder.decode(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
-    return text.toStdString();
+    utf8.resetState();
+    const auto size = static_cast<qsizetype>(raw.size());
+    wide.resize(static_cast<size_t>(decoder.requiredSpace(size)));
+    const QChar* end = decoder.appendToBuffer(wide.data(), QByteArrayView(raw.data(), size));
+    const qsizetype count = end - wide.data();
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(utf8.requiredSpace(count)));
+    const char* written = utf8.appendToBuffer(out.data() + at, QStringView(wide.data(), count));
+    out.resize(static_cast<size_t>(written - out.data()));
 }
 
-std::string Encode(const std::string& text)
+std::string Encode(std::string_view text)
 {
     thread_local QStringEncoder encoder(kCodec, kFlags);
     encoder.resetState();
@@ -100,50 +143,56 @@ std::string Encode(const std::string& text)
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-bool IsHexDigit(char c, uint32_t* v)
-{
-    if (c >= '0' && c <= '9') { *v = static_cast<uint32_t>(c - '0'); return true; }
-    if (c >= 'a' && c <= 'f') { *v = static_cast<uint32_t>(c - 'a' + 10); return true; }
-    if (c >= 'A' && c <= 'F') { *v = static_cast<uint32_t>(c - 'A' + 10); return true; }
-    return false;
-}
-
 bool ParseInt32(std::string_view s, int32_t* out)
 {
-    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-        uint64_t v = 0;
-        for (size_t i = 2; i < s.size(); ++i) {
-            uint32_t d = 0;
-            if (!IsHexDigit(s[i], &d)) return false;
-            v = v * 16 + d;
-            if (v > 0xFFFFFFFFull) return false;
-        }
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    uint64_t v = 0;
+    if (s.size() > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        const auto [stop, error] = std::from_chars(p + 2, end, v, 16);
+        if (error != std::errc() || stop != end || v > 0xFFFFFFFFull) return false;
         *out = static_cast<int32_t>(static_cast<uint32_t>(v));
         return true;
     }
-    size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    if (i == s.size()) return false;
-    int64_t v = 0;
-    const int64_t limit = negative ? 2147483648LL : 2147483647LL;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9') return false;
-        v = v * 10 + (s[i] - '0');
-        if (v > limit) return false;
-    }
-    *out = static_cast<int32_t>(negative ? -v : v);
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    // Digits only: the sign is taken above, and from_chars of an unsigned
+    // value takes none.
+    const auto [stop, error] = std::from_chars(p, end, v);
+    if (p == end || error != std::errc() || stop != end || v > (negative ? 2147483648ull : 2147483647ull))
+        return false;
+    *out = static_cast<int32_t>(negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v));
     return true;
 }
 
 // Bytes that read the same in Shift-JIS and UTF-8 need no converter, which
-// keeps a long file of blank or ASCII lines cheap to read.
+// keeps a long file of blank or ASCII lines cheap to read. Eight bytes are
+// checked at once for any byte below 0x20 or above 0x7D or a backslash;
+// only a word with one is looked at byte by byte (tab and CR are plain).
 bool PlainAscii(std::string_view raw)
 {
-    for (const char c : raw)
-        if (!kBytes.plain[static_cast<unsigned char>(c)])
-            return false;
-    return true;
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    constexpr uint64_t highs = ones * 0x80;
+    const auto plainBytes = [&](size_t from, size_t to) {
+        for (const char* p = raw.data() + from; p != raw.data() + to; ++p)
+            if (!kBytes.plain[static_cast<unsigned char>(*p)]) return false;
+        return true;
+    };
+    const auto plainWord = [&](size_t at) {
+        uint64_t w = 0;
+        std::memcpy(&w, raw.data() + at, 8);
+        const uint64_t below = (w - ones * 0x20) & ~w;
+        const uint64_t above = (w + ones * (0x7F - 0x7D)) | w;
+        const uint64_t x = w ^ (ones * '\\');
+        const uint64_t backslash = (x - ones) & ~x;
+        return ((below | above | backslash) & highs) == 0 || plainBytes(at, at + 8);
+    };
+    const size_t size = raw.size();
+    if (size < 8) return plainBytes(0, size);
+    for (size_t at = 0; at + 8 <= size; at += 8)
+        if (!plainWord(at)) return false;
+    // The rest as the last eight bytes, which overlap the word before.
+    return size % 8 == 0 || plainWord(size - 8);
 }
 
 const char* const LineEnds[] = {"", "\n", "\r\n"};
@@ -151,21 +200,79 @@ const char* const LineEnds[] = {"", "\n", "\r\n"};
 
 
 // "[name]" -> name; false when the line is not a section header.
-bool HeaderName(std::string_view text, std::string* name)
+bool HeaderName(std::string_view text, std::string_view* name)
 {
     const std::string_view t = TrimView(text);
-    if (t.empty() || t[0] != '[') return false;
-    const size_t close = t.find(']');
-    if (close == std::string_view::npos) return false;
-    *name = std::string(TrimView(t.substr(1, close - 1)));
+    if (t.size() == 0 || *t.data() != '[') return false;
+    const auto* close = static_cast<const char*>(std::memchr(t.data(), ']', t.size()));
+    if (!close) return false;
+    *name = TrimView(std::string_view(t.data() + 1, static_cast<size_t>(close - t.data() - 1)));
     return true;
+}
+
+// At most `limit` bytes equal to c, found by memchr.
+size_t CountUpTo(std::string_view s, char c, size_t limit)
+{
+    size_t n = 0;
+    for (const char* p = s.data(); n < limit; ++p, ++n) {
+        p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(s.data() + s.size() - p)));
+        if (!p) break;
+    }
+    return n;
+}
+
+constexpr size_t EolBytes(uint8_t eol) { return eol; }  // "", "\n", "\r\n"
+
+// Open addressing with linear probing over the first `size` slots (a power
+// of two); slot.section == 0 is free. The table stays at most half full.
+template <class Slot>
+void Insert(Slot* table, size_t size, Slot slot)
+{
+    const size_t mask = size - 1;
+    size_t i = slot.hash & mask;
+    while (table[i].section != 0) i = (i + 1) & mask;
+    table[i] = slot;
+}
+
+// The first `size` slots of `table`, all free. The vector only grows, so a
+// table of the next load reuses it without a fill loop.
+template <class Slot>
+Slot* FreeSlots(std::vector<Slot>& table, size_t size)
+{
+    if (table.size() < size) table.resize(size);
+    std::memset(static_cast<void*>(table.data()), 0, size * sizeof(Slot));
+    return table.data();
 }
 
 } // namespace
 
+template <class Slot>
+void IniFile::HashIndex<Slot>::Reserve(size_t names)
+{
+    size = 16;
+    while (size < names * 2) size *= 2;
+    FreeSlots(table, size);
+    used = 0;
+}
+
+template <class Slot>
+void IniFile::HashIndex<Slot>::Add(Slot slot)
+{
+    if ((used + 1) * 2 > size) {
+        const size_t grown = std::max<size_t>(16, size * 2);
+        Slot* const to = FreeSlots(spare, grown);
+        for (const Slot* from = table.data(); from != table.data() + size; ++from)
+            if (from->section != 0) Insert(to, grown, *from);
+        spare.swap(table);
+        size = grown;
+    }
+    Insert(table.data(), size, slot);
+    ++used;
+}
+
 std::string_view IniFile::Text(const Line& line) const
 {
-    return line.text == NoText ? Raw(line) : std::string_view(texts_[line.text]);
+    return line.text == None ? Raw(line) : std::string_view(decoded_.data() + line.text, line.valueEnd);
 }
 
 std::string_view IniFile::KeyView(const Line& line) const
@@ -175,9 +282,11 @@ std::string_view IniFile::KeyView(const Line& line) const
 
 std::string_view IniFile::ValueView(const Line& line) const
 {
-    std::string_view value(Text(line).data() + line.valueStart, line.valueEnd - line.valueStart);
-    while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
-    return value;
+    const char* begin = Text(line).data();
+    const char* end = begin + line.valueEnd;
+    begin += line.valueStart;
+    while (begin != end && IsBlank(*begin)) ++begin;
+    return std::string_view(begin, static_cast<size_t>(end - begin));
 }
 
 uint8_t IniFile::EolIndex() const
@@ -185,53 +294,81 @@ uint8_t IniFile::EolIndex() const
     return eol_ == "\n" ? 1 : 2;
 }
 
-// Bytes [begin, begin + size) of store_. Key lines are recognised here, and
-// headers when `header` is given (only the loader knows where sections begin).
-IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header)
+IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers, bool plain)
 {
     Line line;
     line.begin = static_cast<uint32_t>(begin);
     line.size = static_cast<uint32_t>(size);
     line.eol = eol;
-    const std::string_view raw = Raw(line);
-    const bool plain = PlainAscii(raw);
-    std::string decoded = plain ? std::string() : Decode(std::string(raw));
-    const std::string_view text = plain ? raw : std::string_view(decoded);
-    if (std::string name; header && HeaderName(text, &name)) {
-        *header = std::move(name);
+    line.eolStored = eolStored;
+    std::string_view text = Raw(line);
+    if (!plain && !PlainAscii(text)) {
+        line.text = static_cast<uint32_t>(decoded_.size());
+        DecodeInto(text, decoded_);
+        text = std::string_view(decoded_).substr(line.text);
+    }
+    // Only key and header lines keep their decoded text.
+    const auto dropText = [&] {
+        if (line.text != None) decoded_.resize(line.text);
+        line.text = None;
+    };
+    if (std::string_view name; headers && HeaderName(text, &name)) {
+        line.kind = Kind::Header;
+        line.keyBegin = static_cast<uint32_t>(name.data() - text.data());
+        line.keyEnd = line.valueStart = line.valueEnd = static_cast<uint32_t>(line.keyBegin + name.size());
         return line;
     }
-    size_t b = 0;
-    while (b < text.size() && IsBlank(text[b])) ++b;
-    if (b == text.size() || text[b] == ';' || text[b] == '#' || text[b] == '[') return line;
-    const size_t eq = text.find('=');
-    if (eq == std::string::npos) return line;
-    size_t keyEnd = eq;
-    while (keyEnd > b && IsBlank(text[keyEnd - 1])) --keyEnd;
-    if (keyEnd == b) return line;
-    size_t start = eq + 1;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
-    size_t end = text.size();
-    while (end > start && IsBlank(text[end - 1])) --end;
-    line.isKey = true;
+    // The blank trimming goes through TrimView, which fuzzing builds leave
+    // untraced; the decisions about the line stay here.
+    const char* const t = text.data();
+    const std::string_view trimmed = TrimView(text);
+    if (trimmed.size() == 0) { dropText(); return line; }
+    const char first = *trimmed.data();
+    if (first == ';' || first == '#' || first == '[') { dropText(); return line; }
+    const auto* equals = static_cast<const char*>(std::memchr(trimmed.data(), '=', trimmed.size()));
+    if (!equals) { dropText(); return line; }
+    const std::string_view key = TrimView(std::string_view(trimmed.data(), static_cast<size_t>(equals - trimmed.data())));
+    if (key.size() == 0) { dropText(); return line; }
+    const auto b = static_cast<size_t>(key.data() - t);
+    const size_t keyEnd = b + key.size();
+    size_t start = static_cast<size_t>(equals - t) + 1;
+    while (start < text.size() && (t[start] == ' ' || t[start] == '\t')) ++start;
+    // Trailing blanks go, but never from before the value's start.
+    const size_t end = std::max(static_cast<size_t>(trimmed.data() - t) + trimmed.size(), start);
+    line.kind = Kind::Key;
     line.keyBegin = static_cast<uint32_t>(b);
     line.keyEnd = static_cast<uint32_t>(keyEnd);
     line.valueStart = static_cast<uint32_t>(start);
     line.valueEnd = static_cast<uint32_t>(end);
-    if (!plain) {
-        line.text = static_cast<uint32_t>(texts_.size());
-        texts_.push_back(std::move(decoded));
-    }
     return line;
 }
 
-IniFile::Line IniFile::MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header)
+IniFile::Line IniFile::MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers)
 {
     // Re-read from the encoded bytes, so memory holds what the file will.
-    const std::string bytes = Encode(text);
+    // Each piece ends on a whole character, so encoding piece by piece
+    // gives the bytes of the whole; plain ones need no converter.
+    // Most lines are plain as a whole: put as they are, checked once.
     const size_t begin = store_.size();
-    store_ += bytes;
-    return MakeLine(begin, bytes.size(), eol, header);
+    for (const std::string_view piece : pieces) store_ += piece;
+    const bool plain = PlainAscii(std::string_view(store_).substr(begin));
+    if (!plain) {
+        store_.resize(begin);
+        for (const std::string_view piece : pieces)
+            store_ += PlainAscii(piece) ? piece : std::string_view(Encode(piece));
+    }
+    return MakeLine(begin, store_.size() - begin, eol, false, headers, plain);
+}
+
+// At the end of the file.
+uint32_t IniFile::Append(const Line& line)
+{
+    const auto id = static_cast<uint32_t>(lines_.size());
+    lines_.push_back(line);
+    lines_.back().next = None;
+    (tail_ == None ? head_ : lines_[tail_].next) = id;
+    tail_ = id;
+    return id;
 }
 
 Result IniFile::Load(const std::string& path)
@@ -239,211 +376,246 @@ Result IniFile::Load(const std::string& path)
     LoadFromBytes({});
     std::string bytes;
     if (Result read = ReadRegularFile(path, MaxFileBytes, OverLimit::Refuse, bytes); !read) return read;
-    LoadFromBytes(std::move(bytes));  // any bytes are some ini text
+    store_ = std::move(bytes);
+    Parse();  // any bytes are some ini text
     return Result::Success();
 }
 
-bool IniFile::LoadFromBytes(std::string bytes)
+bool IniFile::LoadFromBytes(std::string_view bytes)
 {
+    store_.assign(bytes);
+    Parse();
+    return true;
+}
+
+void IniFile::Parse()
+{
+    // Cleared, not freed: an object loaded again reuses its memory.
+    lines_.clear();
+    head_ = tail_ = None;
     sections_.clear();
-    slots_.clear();
-    indexed_ = 0;
     aliases_.clear();
     lastFound_ = NoSection;
-    texts_.clear();
-    store_ = std::move(bytes);
+    decoded_.clear();
     eol_ = "\r\n";
     // Offsets are 32-bit; the file is capped far below that.
     if (store_.size() > UINT32_MAX / 2) store_.resize(UINT32_MAX / 2);
     const size_t firstBreak = store_.find('\n');
     if (firstBreak != std::string::npos && (firstBreak == 0 || store_[firstBreak - 1] != '\r')) eol_ = "\n";
 
-    bool shadowed = false;  // inside a later section of a name already seen
+    // Sized for the keys and sections the file can hold, so a small file's
+    // tables never grow; a big one's grow as the names turn out distinct.
+    keyIndex_.Reserve(CountUpTo(store_, '=', 4096));
+    sectionIndex_.Reserve(CountUpTo(store_, '[', 4096));
+
+    size_t section = NoSection;  // the section keys now belong to
     // 0x0A is never the second byte of a Shift-JIS character, so splitting
     // the raw bytes on it cannot cut a character in two.
+    const char* const bytes = store_.data();
     const size_t total = store_.size();
     for (size_t pos = 0; pos < total;) {
-        const size_t nl = store_.find('\n', pos);
+        const auto* found = static_cast<const char*>(std::memchr(bytes + pos, '\n', total - pos));
+        const size_t nl = found ? static_cast<size_t>(found - bytes) : std::string::npos;
         size_t size = (nl == std::string::npos ? total : nl) - pos;
         uint8_t eol = 0;
         if (nl != std::string::npos) {
             eol = 1;
-            if (size > 0 && store_[pos + size - 1] == '\r') {
+            if (size > 0 && bytes[pos + size - 1] == '\r') {
                 --size;
                 eol = 2;
             }
         }
-        std::optional<std::string> name;
-        Line line = MakeLine(pos, size, eol, &name);
+        const size_t begin = pos;
         pos = nl == std::string::npos ? total : nl + 1;
-        if (name) {
-            const std::string lower = Lower(*name);
-            shadowed = FindSectionIndex(lower) != NoSection;
-            if (!shadowed) {
-                AddSectionIndex(lower, sections_.size());
-                Section section;
-                section.hasHeader = true;
-                section.header = line;
-                sections_.push_back(std::move(section));
+        // An empty line joins the run before it without being looked at.
+        if (size == 0 && tail_ != None && lines_[tail_].kind == Kind::Opaque) {
+            lines_[tail_].size = static_cast<uint32_t>(begin - lines_[tail_].begin);
+            lines_[tail_].eol = eol;
+            continue;
+        }
+        Line line = MakeLine(begin, size, eol, true, true);
+        if (line.kind == Kind::Header) {
+            const std::string_view name = KeyView(line);
+            if (FindSectionIndex(name) == NoSection) {
+                section = sections_.size();
+                const uint32_t id = Append(line);
+                sections_.push_back(Section{id, id});
+                sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(section + 1), FoldHash(name, 0)});
+                continue;
+            }
+            section = NoSection;
+        } else if (line.kind == Kind::Key && section != NoSection) {
+            const uint32_t hash = KeyHash(section, KeyView(line));
+            if (FindKeyLine(section, KeyView(line), hash) == None) {
+                const uint32_t id = Append(line);
+                sections_[section].lastKey = id;
+                AddKeyIndex(section, id, hash);
                 continue;
             }
         }
-        if (sections_.empty()) sections_.emplace_back();  // lines before any section
-        std::vector<Line>& body = sections_.back().body;
-        if (shadowed || !line.isKey) {
-            // Only key lines of a section's first occurrence are ever looked
-            // up or changed; other lines are kept as bytes, a run of them as
-            // one entry, so memory stays close to the file's size.
-            if (line.text != NoText) texts_.pop_back();
-            line.isKey = false;
-            line.text = NoText;
-            if (!body.empty() && !body.back().isKey) {
-                Line& run = body.back();
-                run.size = line.begin + line.size - run.begin;
-                run.eol = line.eol;
-                continue;
-            }
+        // Lines before any section, in a later section of a name already
+        // seen, later keys of a name and all other lines are only ever
+        // written back: kept as bytes, a run of them as one entry, so memory
+        // stays close to the file's size.
+        if (line.text != None) decoded_.resize(line.text);
+        if (tail_ != None && lines_[tail_].kind == Kind::Opaque) {
+            Line& run = lines_[tail_];
+            run.size = line.begin + line.size - run.begin;
+            run.eol = line.eol;
+            continue;
         }
-        body.push_back(line);
+        line.kind = Kind::Opaque;
+        line.text = None;
+        Append(line);
     }
-    return true;
 }
 
-std::string IniFile::SectionName(size_t index) const
-{
-    const Line& header = sections_[index].header;
-    const std::string_view raw = Raw(header);
-    std::string name;
-    HeaderName(PlainAscii(std::string(raw)) ? std::string(raw) : Decode(std::string(raw)), &name);
-    return Lower(name);
-}
-
-size_t IniFile::FindSectionIndex(const std::string& lower) const
+size_t IniFile::FindSectionIndex(std::string_view name) const
 {
     // Settings are read and written section by section.
-    if (lastFound_ != NoSection && lower == lastName_) return lastFound_;
+    if (lastFound_ != NoSection && SameFold(name, lastName_)) return lastFound_;
     for (const auto& [alias, index] : aliases_)
-        if (alias == lower) return index;
-    if (slots_.empty()) return NoSection;
-    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = hash & mask; slots_[i].section != 0; i = (i + 1) & mask)
-        if (slots_[i].hash == hash && SectionName(slots_[i].section - 1) == lower) {
-            lastName_ = lower;
-            lastFound_ = slots_[i].section - 1;
-            return lastFound_;
+        if (SameFold(name, alias)) return index;
+    if (sectionIndex_.size == 0) return NoSection;
+    const SectionSlot* table = sectionIndex_.table.data();
+    const uint32_t hash = FoldHash(name, 0);
+    const size_t mask = sectionIndex_.size - 1;
+    for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
+        if (table[i].hash != hash) continue;
+        const size_t index = table[i].section - 1;
+        if (SameFold(KeyView(lines_[sections_[index].header]), name)) {
+            lastName_.assign(name);
+            lastFound_ = index;
+            return index;
         }
+    }
     return NoSection;
 }
 
-void IniFile::AddSectionIndex(const std::string& lower, size_t index)
+uint32_t IniFile::FindKeyLine(size_t section, std::string_view key) const
 {
-    if ((indexed_ + 1) * 2 > slots_.size()) {
-        std::vector<Slot> old(std::max<size_t>(16, slots_.size() * 2));
-        old.swap(slots_);
-        const size_t mask = slots_.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.section == 0) continue;
-            size_t i = slot.hash & mask;
-            while (slots_[i].section != 0) i = (i + 1) & mask;
-            slots_[i] = slot;
-        }
+    return FindKeyLine(section, key, KeyHash(section, key));
+}
+
+uint32_t IniFile::FindKeyLine(size_t section, std::string_view key, uint32_t hash) const
+{
+    if (keyIndex_.size == 0) return None;
+    const KeySlot* table = keyIndex_.table.data();
+    const size_t mask = keyIndex_.size - 1;
+    for (size_t i = hash & mask; table[i].section != 0; i = (i + 1) & mask) {
+        const KeySlot& slot = table[i];
+        if (slot.hash == hash && slot.section == section + 1 && SameFold(KeyView(lines_.data()[slot.line]), key))
+            return slot.line;
     }
-    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(lower));
-    const size_t mask = slots_.size() - 1;
-    size_t i = hash & mask;
-    while (slots_[i].section != 0) i = (i + 1) & mask;
-    slots_[i] = Slot{static_cast<uint32_t>(index + 1), hash};
-    ++indexed_;
+    return None;
 }
 
-const IniFile::Section* IniFile::FindSection(const std::string& section) const
+void IniFile::AddKeyIndex(size_t section, uint32_t line, uint32_t hash)
 {
-    if (lastFound_ != NoSection && SameFold(TrimView(section), lastName_)) return &sections_[lastFound_];
-    const size_t index = FindSectionIndex(NormName(section));
-    return index == NoSection ? nullptr : &sections_[index];
+    keyIndex_.Add(KeySlot{static_cast<uint32_t>(section + 1), line, hash});
 }
 
-const IniFile::Line* IniFile::FindKey(const std::string& section, const std::string& key) const
+// After a key line reads back under another name (bytes that do not
+// survive Shift-JIS): the first line of each name in its section counts.
+void IniFile::RebuildKeyIndex()
 {
-    const Section* s = FindSection(section);
-    if (!s) return nullptr;
-    const std::string_view k = TrimView(key);
-    for (const Line& line : s->body)
-        if (line.isKey && line.keyEnd - line.keyBegin == k.size() && SameFold(KeyView(line), k)) return &line;
-    return nullptr;
+    keyIndex_.Clear();
+    for (size_t s = 0; s < sections_.size(); ++s)
+        for (uint32_t id = lines_[sections_[s].header].next; id != None && lines_[id].kind != Kind::Header;
+             id = lines_[id].next)
+            if (const uint32_t hash = KeyHash(s, KeyView(lines_[id]));
+                lines_[id].kind == Kind::Key && FindKeyLine(s, KeyView(lines_[id]), hash) == None)
+                AddKeyIndex(s, id, hash);
 }
 
-std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue) const
+const IniFile::Line* IniFile::FindKey(std::string_view section, std::string_view key) const
+{
+    const size_t s = FindSectionIndex(TrimView(section));
+    if (s == NoSection) return nullptr;
+    const uint32_t line = FindKeyLine(s, TrimView(key));
+    return line == None ? nullptr : &lines_[line];
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     const Line* line = FindKey(section, key);
-    return line ? std::string(ValueView(*line)) : defaultValue;
+    return std::string(line ? ValueView(*line) : defaultValue);
 }
 
-int32_t IniFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
     return line && ParseInt32(ValueView(*line), &v) ? v : defaultValue;
 }
 
-bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
 {
     const Line* line = FindKey(section, key);
     int32_t v = 0;
     return line && ParseInt32(ValueView(*line), &v) ? v != 0 : defaultValue;
 }
 
-void IniFile::WriteString(const std::string& sectionName, const std::string& keyName, const std::string& value)
+void IniFile::WriteString(std::string_view sectionName, std::string_view keyName, std::string_view value)
 {
-    const auto broken = [](const std::string& text) { return text.find('\n') != std::string::npos; };
-    if (broken(sectionName) || broken(keyName) || broken(value))
+    if (HasBreak(sectionName) || HasBreak(keyName) || HasBreak(value))
         return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
     const std::string_view sectionText = TrimView(sectionName);
     const std::string_view key = TrimView(keyName);
+    // Stored as it reads back: blanks around a value are not read, and
+    // kept before it they would pile up with every write of the same value.
+    value = TrimView(value);
 
-    size_t index = lastFound_ != NoSection && SameFold(sectionText, lastName_) ? lastFound_ : NoSection;
-    const std::string wanted = index == NoSection ? NormName(sectionText) : std::string();
-    if (index == NoSection) index = FindSectionIndex(wanted);
+    size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {
-        Section added;
-        added.hasHeader = true;
-        std::optional<std::string> name;
-        added.header = MakeLineFromText("[" + std::string(sectionText) + "]", EolIndex(), &name);
+        const uint32_t id = Append(MakeLineFromText({"[", sectionText, "]"}, EolIndex(), true));
         index = sections_.size();
-        sections_.push_back(std::move(added));
-        const std::string read = Lower(name.value_or(std::string()));
-        if (FindSectionIndex(read) == NoSection) AddSectionIndex(read, index);
+        sections_.push_back(Section{id, id});
+        const std::string read(KeyView(lines_[id]));
+        // The name as asked for was not found; one that reads back the same
+        // needs no second look.
+        const bool same = SameFold(read, sectionText);
+        if (same || FindSectionIndex(read) == NoSection)
+            sectionIndex_.Add(SectionSlot{static_cast<uint32_t>(index + 1), FoldHash(read, 0)});
         // Encoding may have altered the name; repeated writes must still
         // find this section by the name they ask for.
-        if (read != wanted) aliases_.emplace_back(wanted, index);
+        if (!same) aliases_.emplace_back(NormName(sectionText), index);
     }
-    size_t insertAt = 0;
-    std::vector<Line>& body = sections_[index].body;
-    for (size_t i = 0; i < body.size(); ++i) {
-        const Line& line = body[i];
-        if (!line.isKey) continue;
-        if (line.keyEnd - line.keyBegin == key.size() && SameFold(KeyView(line), key)) {
-            // The same text leaves the line's bytes untouched.
-            if (ValueView(line) == value) return;
-            const std::string prefix(Text(line).substr(0, line.valueStart));
-            const uint8_t eol = line.eol;
-            body[i] = MakeLineFromText(prefix + value, eol);
-            return;
-        }
-        insertAt = i + 1;
+    if (const uint32_t id = FindKeyLine(index, key); id != None) {
+        // The same text leaves the line's bytes untouched.
+        if (SameBytes(ValueView(lines_[id]), value)) return;
+        // Copied: writing the new line may move the old line's text.
+        const Line old = lines_[id];
+        const std::string prefix(Text(old).substr(0, old.valueStart));
+        Line made = MakeLineFromText({prefix, value}, old.eol, false);
+        made.next = old.next;
+        lines_[id] = made;
+        if (made.kind != Kind::Key || KeyView(made) != KeyView(old)) RebuildKeyIndex();
+        return;
     }
-    Line added = MakeLineFromText(std::string(key) + "=" + value, EolIndex());
-    body.insert(body.begin() + static_cast<std::ptrdiff_t>(insertAt), added);
+    const Line added = MakeLineFromText({key, "=", value}, EolIndex(), false);
+    Section& section = sections_[index];
+    const auto id = static_cast<uint32_t>(lines_.size());
+    lines_.push_back(added);
+    lines_[id].next = lines_[section.lastKey].next;
+    lines_[section.lastKey].next = id;
+    if (tail_ == section.lastKey) tail_ = id;
+    if (added.kind != Kind::Key) return;  // the name reads as a comment: nothing to find
+    section.lastKey = id;
+    // As with sections: only a name altered by encoding can be there already.
+    if (const uint32_t hash = KeyHash(index, KeyView(added));
+        SameFold(KeyView(added), key) || FindKeyLine(index, KeyView(added), hash) == None)
+        AddKeyIndex(index, id, hash);
 }
 
-void IniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value)
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value)
 {
-    WriteString(section, key, std::to_string(value));
+    char digits[16];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    WriteString(section, key, std::string_view(digits, static_cast<size_t>(end - digits)));
 }
 
-void IniFile::WriteBool(const std::string& section, const std::string& key, bool value)
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
 {
     WriteString(section, key, value ? "1" : "0");
 }
@@ -457,17 +629,32 @@ std::string IniFile::ToBytes() const
 {
     std::string out;
     out.reserve(store_.size());
-    bool needBreak = false;  // the previous line was the old unterminated last line
-    const auto put = [&](const Line& line) {
-        if (needBreak) out += eol_;
-        out += Raw(line);
-        out += LineEnds[line.eol];
-        needBreak = line.eol == 0;
+    // Lines as read lie in store_ one after the other with their endings:
+    // runs of them are copied at once.
+    size_t from = 0, to = 0;
+    const auto flush = [&](size_t next) {
+        out.append(store_, from, to - from);
+        from = to = next;
     };
-    for (const Section& section : sections_) {
-        if (section.hasHeader) put(section.header);
-        for (const Line& line : section.body) put(line);
+    bool needBreak = false;  // the previous line was the old unterminated last line
+    for (uint32_t id = head_; id != None; id = lines_[id].next) {
+        const Line& line = lines_[id];
+        if (needBreak) {
+            flush(line.begin);
+            out += eol_;
+        } else if (line.begin != to) {
+            flush(line.begin);
+        }
+        to = line.begin + line.size;
+        if (line.eolStored) {
+            to += EolBytes(line.eol);
+        } else {
+            flush(to);
+            out += LineEnds[line.eol];
+        }
+        needBreak = line.eol == 0;
     }
+    flush(0);
     return out;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <deque>
 #include <vector>
 
 #include "document/Result.h"
@@ -27,23 +27,22 @@ public:
     // missing or unreadable one leaves the object empty and says why.
     Result Load(const std::string& path);
     // Same as Load, from the file's bytes.
-    bool LoadFromBytes(std::string bytes);
+    bool LoadFromBytes(std::string_view bytes);
 
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // Decimal with optional sign, or 0x/0X hexadecimal up to 0xFFFFFFFF
     // (taken as a 32-bit pattern). Anything else yields the default.
-    int32_t ReadInteger(const std::string& section, const std::string& key,
-                        int32_t defaultValue) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
     // An integer; any non-zero value is true.
-    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     // Replaces the key's value in place, or appends the key after the last
     // key of its section, or appends the section at the end of the file.
-    // A line break (LF or CRLF) inside the arguments becomes a space.
-    void WriteString(const std::string& section, const std::string& key, const std::string& value);
-    void WriteInteger(const std::string& section, const std::string& key, int32_t value);
-    void WriteBool(const std::string& section, const std::string& key, bool value);
+    // A line break (LF or CRLF) inside the arguments becomes a space; blanks
+    // around the value are dropped, as reading would drop them.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
 
     // Whether the text survives the trip through Shift-JIS unchanged.
     static bool CanEncode(const std::string& text);
@@ -60,59 +59,90 @@ public:
 private:
     // A line, or a run of lines nothing looks up, as a slice of store_: a
     // 4 MiB file of a million short lines stays within a few dozen bytes a
-    // line. Offsets of key and value are into the line's text: its raw bytes
-    // when they read the same in UTF-8, otherwise texts_[text].
-    static constexpr uint32_t NoText = UINT32_MAX;
+    // line. Lines are kept in one list in the order they were made and
+    // chained in file order, so a line's index never changes and inserting
+    // a key moves nothing. Offsets of key (or a header's name) and value are
+    // into the line's text: its raw bytes when they read the same in UTF-8,
+    // otherwise decoded_ from `text` on.
+    static constexpr uint32_t None = UINT32_MAX;
+    enum class Kind : uint8_t { Opaque, Key, Header };
     struct Line {
         uint32_t begin = 0;
         uint32_t size = 0;  // without the line ending
-        uint32_t text = NoText;
-        uint32_t keyBegin = 0, keyEnd = 0;  // trimmed key
+        uint32_t text = None;
+        uint32_t keyBegin = 0, keyEnd = 0;  // trimmed key, or a header's trimmed name
         uint32_t valueStart = 0;            // after "=" and the blanks after it
-        uint32_t valueEnd = 0;              // end of the trimmed value
+        uint32_t valueEnd = 0;              // end of the trimmed value (of the name for a header)
+        uint32_t next = None;               // the line after this one in the file
         uint8_t eol = 0;                    // 0: none (the last line), 1: LF, 2: CRLF
-        bool isKey = false;
+        Kind kind = Kind::Opaque;
+        bool eolStored = false;  // the line ending follows in store_ (lines as read)
     };
+    // The first section of each name; later ones are opaque lines.
     struct Section {
-        bool hasHeader = false;  // false only for lines before the first section
-        Line header;
-        std::vector<Line> body;
+        uint32_t header = 0;   // its header line
+        uint32_t lastKey = 0;  // new keys go after this line (the header when there is no key)
     };
 
-    // `header` (when given) receives the name of a section header line.
-    Line MakeLine(size_t begin, size_t size, uint8_t eol, std::optional<std::string>* header = nullptr);
-    Line MakeLineFromText(const std::string& text, uint8_t eol, std::optional<std::string>* header = nullptr);
+    // Bytes [begin, begin + size) of store_; `headers`: a "[name]" line is
+    // a header (only the loader and a new section want that); `plain`: the
+    // caller knows the bytes read the same in UTF-8.
+    Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers, bool plain = false);
+    Line MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers);
+    void Parse();  // store_ into lines
+    uint32_t Append(const Line& line);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
     std::string_view Text(const Line& line) const;
     std::string_view KeyView(const Line& line) const;
     std::string_view ValueView(const Line& line) const;
     uint8_t EolIndex() const;
-    const Section* FindSection(const std::string& section) const;
-    const Line* FindKey(const std::string& section, const std::string& key) const;
+    const Line* FindKey(std::string_view section, std::string_view key) const;
 
-    std::string store_;               // the file's bytes, then every line written since
-    std::vector<std::string> texts_;  // decoded text of key lines that are not plain ASCII
-    // Never moved as a whole: a file of many sections grows without a copy.
-    std::deque<Section> sections_;
+    std::string store_;    // the file's bytes, then every line written since
+    std::string decoded_;  // UTF-8 text of key and header lines that are not plain ASCII
+    std::vector<Line> lines_;
+    uint32_t head_ = None, tail_ = None;
+    std::vector<Section> sections_;
 
-    // Lower-case name -> index of its first section, by open addressing: a
-    // slot holds the section's index + 1 and the hash of its name, which is
-    // read again from the header to compare. A later section of the same
-    // name is never read or written, so it is kept as opaque lines of the
-    // section before it. Sections are only ever appended.
-    struct Slot {
+    // Open addressing over hashes of case-folded names: a slot holds the
+    // hash and where the name is, which is read again to compare, so no
+    // name is stored twice. A slot's `section` is the section's index + 1.
+    //
+    // Section name -> its first section. A later section of the same name
+    // is never read or written, so it is kept as opaque lines.
+    // (section, key) -> its first line in the section; a later key of the
+    // same name in a section is never read or written either.
+    struct SectionSlot {
         uint32_t section = 0;
         uint32_t hash = 0;
     };
+    struct KeySlot {
+        uint32_t section = 0;
+        uint32_t line = 0;
+        uint32_t hash = 0;
+    };
+    template <class Slot>
+    struct HashIndex {
+        std::vector<Slot> table;  // the first `size` slots are in use
+        std::vector<Slot> spare;  // the table before it grew; kept for the next load
+        size_t size = 0;
+        size_t used = 0;
+        void Reserve(size_t names);  // empties the table
+        void Add(Slot slot);
+        void Clear() { size = used = 0; }
+    };
     static constexpr size_t NoSection = SIZE_MAX;
-    std::string SectionName(size_t index) const;
-    size_t FindSectionIndex(const std::string& lower) const;
-    void AddSectionIndex(const std::string& lower, size_t index);
-    std::vector<Slot> slots_;
-    size_t indexed_ = 0;
+    // `name` is trimmed; letters of either case match.
+    size_t FindSectionIndex(std::string_view name) const;
+    uint32_t FindKeyLine(size_t section, std::string_view key) const;
+    uint32_t FindKeyLine(size_t section, std::string_view key, uint32_t hash) const;
+    void AddKeyIndex(size_t section, uint32_t line, uint32_t hash);
+    void RebuildKeyIndex();
+    HashIndex<SectionSlot> sectionIndex_;
+    HashIndex<KeySlot> keyIndex_;
     // Names a written header does not read back as (Shift-JIS altered them).
     std::vector<std::pair<std::string, size_t>> aliases_;
-    mutable std::string lastName_;  // the latest name found, and where
+    mutable std::string lastName_;  // the latest name found, as asked for, and where
     mutable size_t lastFound_ = NoSection;
     std::string eol_ = "\r\n";
 };

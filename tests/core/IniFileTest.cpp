@@ -170,6 +170,12 @@ TEST(IniFile, LineSyntax)
     // Lines before the first section belong to none.
     EXPECT_EQ(ini.ReadString("", "top", "none"), "none");
     EXPECT_EQ(ini.ReadString("System", "top", "none"), "none");
+
+    // A file loaded into the same object replaces the one before.
+    IniFile reused = FromBytes("[System]\r\nMapY=5\r\n");
+    reused.LoadFromBytes("[Other]\r\nKey=y\r\n");
+    EXPECT_EQ(reused.ReadString("System", "MapY", "none"), "none");
+    EXPECT_EQ(reused.ReadString("Other", "Key", ""), "y");
 }
 
 TEST(IniFile, DecodesShiftJis)
@@ -200,11 +206,14 @@ TEST(IniFile, UnchangedBytesComeBackIdentical)
 
     std::mt19937 rng(12345);
     const char alphabet[] = "[]=;#\r\n \\kS\x81\x8A\x43\x95\x5C\xFC";
+    IniFile reused;
     for (int n = 0; n < 300; ++n) {
         std::string in;
         const int len = static_cast<int>(rng() % 200);
         for (int i = 0; i < len; ++i) in += alphabet[rng() % (sizeof alphabet - 1)];
         ASSERT_EQ(FromBytes(in).ToBytes(), in);
+        reused.LoadFromBytes(in);
+        ASSERT_EQ(reused.ToBytes(), in);
     }
 }
 
@@ -256,6 +265,9 @@ TEST(IniFile, WritePlacesKeys)
         {"unterminated last line keeps none when replaced",
          "[A]\nx=1", "A", "x", "2",
          "[A]\nx=2"},
+        {"blanks around a value are not stored, so writing it again changes nothing",
+         "[A]\r\nx=1\r\n", "A", "x", " 2 ",
+         "[A]\r\nx=2\r\n"},
         {"line breaks in a value cannot split the line",
          "[A]\r\n", "A", "x", "a\r\nb\nc",
          "[A]\r\nx=a b c\r\n"},
