@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/Result.h"
+#include "settings/IniBytes.h"
 
 // isplan.ini: Shift-JIS (CP932) on disk, UTF-8 in this interface.
 //
@@ -104,33 +105,8 @@ private:
     uint32_t head_ = None, tail_ = None;
     std::vector<Section> sections_;
 
-    // Open addressing over hashes of case-folded names: a slot holds the
-    // hash and where the name is, which is read again to compare, so no
-    // name is stored twice. A slot's `section` is the section's index + 1.
-    //
-    // Section name -> its first section. A later section of the same name
-    // is never read or written, so it is kept as opaque lines.
-    // (section, key) -> its first line in the section; a later key of the
-    // same name in a section is never read or written either.
-    struct SectionSlot {
-        uint32_t section = 0;
-        uint32_t hash = 0;
-    };
-    struct KeySlot {
-        uint32_t section = 0;
-        uint32_t line = 0;
-        uint32_t hash = 0;
-    };
-    template <class Slot>
-    struct HashIndex {
-        std::vector<Slot> table;  // the first `size` slots are in use
-        std::vector<Slot> spare;  // the table before it grew; kept for the next load
-        size_t size = 0;
-        size_t used = 0;
-        void Reserve(size_t names);  // empties the table
-        void Add(Slot slot);
-        void Clear() { size = used = 0; }
-    };
+    using SectionSlot = ini_bytes::SectionSlot;
+    using KeySlot = ini_bytes::KeySlot;
     static constexpr size_t NoSection = SIZE_MAX;
     // `name` is trimmed; letters of either case match.
     size_t FindSectionIndex(std::string_view name) const;
@@ -138,8 +114,12 @@ private:
     uint32_t FindKeyLine(size_t section, std::string_view key, uint32_t hash) const;
     void AddKeyIndex(size_t section, uint32_t line, uint32_t hash);
     void RebuildKeyIndex();
-    HashIndex<SectionSlot> sectionIndex_;
-    HashIndex<KeySlot> keyIndex_;
+    // Section name -> its first section. A later section of the same name
+    // is never read or written, so it is kept as opaque lines.
+    // (section, key) -> its first line in the section; a later key of the
+    // same name in a section is never read or written either.
+    ini_bytes::HashIndex<SectionSlot> sectionIndex_;
+    ini_bytes::HashIndex<KeySlot> keyIndex_;
     // Names a written header does not read back as (Shift-JIS altered them).
     std::vector<std::pair<std::string, size_t>> aliases_;
     mutable std::string lastName_;  // the latest name found, as asked for, and where
