@@ -193,6 +193,38 @@ bool PlainAscii(std::string_view raw)
     return size % 8 == 0 || plainWord(size - 8);
 }
 
+bool PlainKey(std::string_view key)
+{
+    if (key.empty() || key[0] == ';' || key[0] == '#' || key[0] == '[') return false;
+    return std::memchr(key.data(), '=', key.size()) == nullptr && PlainAscii(key);
+}
+
+bool PlainSectionName(std::string_view name)
+{
+    return std::memchr(name.data(), ']', name.size()) == nullptr && PlainAscii(name);
+}
+
+size_t SplitLine(const char* bytes, size_t total, size_t pos, size_t* size, uint8_t* eol)
+{
+    const auto* found = static_cast<const char*>(std::memchr(bytes + pos, '\n', total - pos));
+    if (!found) {
+        *size = total - pos;
+        *eol = 0;
+        return total;
+    }
+    const auto nl = static_cast<size_t>(found - bytes);
+    const bool crlf = nl > pos && bytes[nl - 1] == '\r';
+    *size = nl - pos - (crlf ? 1 : 0);
+    *eol = crlf ? 2 : 1;
+    return nl + 1;
+}
+
+size_t SkipSpaceTab(std::string_view s, size_t pos)
+{
+    while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
+    return pos;
+}
+
 // At most `limit` bytes equal to c, found by memchr.
 size_t CountUpTo(std::string_view s, char c, size_t limit)
 {

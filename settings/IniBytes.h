@@ -29,6 +29,16 @@ bool HasBreak(std::string_view s);
 std::string OneLine(std::string_view s);
 // Whether the bytes read the same in Shift-JIS and UTF-8.
 bool PlainAscii(std::string_view raw);
+// Plain, and as a key that reads back as itself: not empty, no comment
+// or header, no "=".
+bool PlainKey(std::string_view key);
+// Plain, and as a section name that reads back as itself: no "]".
+bool PlainSectionName(std::string_view name);
+// The line from `pos`: its size without the line ending and the ending
+// (0: none, 1: LF, 2: CRLF). Returns where the next line starts.
+size_t SplitLine(const char* bytes, size_t total, size_t pos, size_t* size, uint8_t* eol);
+// The first byte from `pos` on that is not a space or tab.
+size_t SkipSpaceTab(std::string_view s, size_t pos);
 // At most `limit` bytes equal to c.
 size_t CountUpTo(std::string_view s, char c, size_t limit);
 

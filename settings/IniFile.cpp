@@ -112,8 +112,7 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eol
     if (key.size() == 0) { dropText(); return line; }
     const auto b = static_cast<size_t>(key.data() - t);
     const size_t keyEnd = b + key.size();
-    size_t start = static_cast<size_t>(equals - t) + 1;
-    while (start < text.size() && (t[start] == ' ' || t[start] == '\t')) ++start;
+    const size_t start = SkipSpaceTab(text, static_cast<size_t>(equals - t) + 1);
     // Trailing blanks go, but never from before the value's start.
     const size_t end = std::max(static_cast<size_t>(trimmed.data() - t) + trimmed.size(), start);
     line.kind = Kind::Key;
@@ -139,6 +138,21 @@ IniFile::Line IniFile::MakeLineFromText(std::initializer_list<std::string_view> 
             store_ += PlainAscii(piece) ? piece : std::string_view(Encode(piece));
     }
     return MakeLine(begin, store_.size() - begin, eol, false, headers, plain);
+}
+
+IniFile::Line IniFile::PlainLine(std::initializer_list<std::string_view> pieces, uint8_t eol, const Line& shape)
+{
+    Line line = shape;
+    line.begin = static_cast<uint32_t>(store_.size());
+    for (const std::string_view piece : pieces) store_ += piece;
+    line.size = static_cast<uint32_t>(store_.size() - line.begin);
+    line.text = None;
+    line.eol = eol;
+    line.eolStored = false;
+    line.next = None;
+    line.valueEnd = line.kind == Kind::Header ? line.keyEnd : line.size;
+    if (line.kind == Kind::Header) line.valueStart = line.keyEnd;
+    return line;
 }
 
 // At the end of the file.
@@ -195,19 +209,10 @@ void IniFile::Parse()
     const char* const bytes = store_.data();
     const size_t total = store_.size();
     for (size_t pos = 0; pos < total;) {
-        const auto* found = static_cast<const char*>(std::memchr(bytes + pos, '\n', total - pos));
-        const size_t nl = found ? static_cast<size_t>(found - bytes) : std::string::npos;
-        size_t size = (nl == std::string::npos ? total : nl) - pos;
+        size_t size = 0;
         uint8_t eol = 0;
-        if (nl != std::string::npos) {
-            eol = 1;
-            if (size > 0 && bytes[pos + size - 1] == '\r') {
-                --size;
-                eol = 2;
-            }
-        }
         const size_t begin = pos;
-        pos = nl == std::string::npos ? total : nl + 1;
+        pos = SplitLine(bytes, total, pos, &size, &eol);
         // An empty line joins the run before it without being looked at.
         if (size == 0 && tail_ != None && lines_[tail_].kind == Kind::Opaque) {
             lines_[tail_].size = static_cast<uint32_t>(begin - lines_[tail_].begin);
@@ -349,10 +354,15 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
 
     size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {
-        const uint32_t id = Append(MakeLineFromText({"[", sectionText, "]"}, EolIndex(), true));
+        Line shape;
+        shape.kind = Kind::Header;
+        shape.keyBegin = 1;
+        shape.keyEnd = static_cast<uint32_t>(1 + sectionText.size());
+        const uint32_t id = Append(PlainSectionName(sectionText) ? PlainLine({"[", sectionText, "]"}, EolIndex(), shape)
+                                                                 : MakeLineFromText({"[", sectionText, "]"}, EolIndex(), true));
         index = sections_.size();
         sections_.push_back(Section{id, id});
-        const std::string read(KeyView(lines_[id]));
+        const std::string_view read = KeyView(lines_[id]);
         // The name as asked for was not found; one that reads back the same
         // needs no second look.
         const bool same = SameFold(read, sectionText);
@@ -362,19 +372,27 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
         // find this section by the name they ask for.
         if (!same) aliases_.emplace_back(NormName(sectionText), index);
     }
-    if (const uint32_t id = FindKeyLine(index, key); id != None) {
+    const uint32_t keyHash = KeyHash(index, key);
+    if (const uint32_t id = FindKeyLine(index, key, keyHash); id != None) {
         // The same text leaves the line's bytes untouched.
         if (SameBytes(ValueView(lines_[id]), value)) return;
         // Copied: writing the new line may move the old line's text.
         const Line old = lines_[id];
         const std::string prefix(Text(old).substr(0, old.valueStart));
-        Line made = MakeLineFromText({prefix, value}, old.eol, false);
+        Line made = old.text == None && PlainAscii(value) ? PlainLine({prefix, value}, old.eol, old)
+                                                           : MakeLineFromText({prefix, value}, old.eol, false);
         made.next = old.next;
         lines_[id] = made;
         if (made.kind != Kind::Key || KeyView(made) != KeyView(old)) RebuildKeyIndex();
         return;
     }
-    const Line added = MakeLineFromText({key, "=", value}, EolIndex(), false);
+    Line shape;
+    shape.kind = Kind::Key;
+    shape.keyEnd = static_cast<uint32_t>(key.size());
+    shape.valueStart = static_cast<uint32_t>(key.size() + 1);
+    const bool plain = PlainKey(key) && PlainAscii(value);
+    const Line added = plain ? PlainLine({key, "=", value}, EolIndex(), shape)
+                             : MakeLineFromText({key, "=", value}, EolIndex(), false);
     Section& section = sections_[index];
     const auto id = static_cast<uint32_t>(lines_.size());
     lines_.push_back(added);
@@ -383,6 +401,7 @@ void IniFile::WriteString(std::string_view sectionName, std::string_view keyName
     if (tail_ == section.lastKey) tail_ = id;
     if (added.kind != Kind::Key) return;  // the name reads as a comment: nothing to find
     section.lastKey = id;
+    if (plain) return AddKeyIndex(index, id, keyHash);
     // As with sections: only a name altered by encoding can be there already.
     if (const uint32_t hash = KeyHash(index, KeyView(added));
         SameFold(KeyView(added), key) || FindKeyLine(index, KeyView(added), hash) == None)

@@ -90,6 +90,9 @@ private:
     // caller knows the bytes read the same in UTF-8.
     Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers, bool plain = false);
     Line MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers);
+    // The pieces put as they are, when the writer knows how they read back:
+    // `shape` gives kind and name, the value runs to the end.
+    Line PlainLine(std::initializer_list<std::string_view> pieces, uint8_t eol, const Line& shape);
     void Parse();  // store_ into lines
     uint32_t Append(const Line& line);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
