@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace ini_bytes {
@@ -225,6 +226,13 @@ size_t SkipSpaceTab(std::string_view s, size_t pos)
     return pos;
 }
 
+const char* ReadDigits(const char* p, const char* end, uint64_t* v, int base, bool* ok)
+{
+    const auto [stop, error] = std::from_chars(p, end, *v, base);
+    *ok = error == std::errc();
+    return stop;
+}
+
 // At most `limit` bytes equal to c, found by memchr.
 size_t CountUpTo(std::string_view s, char c, size_t limit)
 {
@@ -246,16 +254,22 @@ void HashIndex<Slot>::Reserve(size_t names)
 }
 
 template <class Slot>
+void HashIndex<Slot>::Grow(size_t names)
+{
+    if (names * 2 <= size) return;
+    size_t grown = std::max<size_t>(16, size * 2);
+    while (grown < names * 2) grown *= 2;
+    Slot* const to = FreeSlots(spare, grown);
+    for (const Slot* from = table.data(); from != table.data() + size; ++from)
+        if (from->section != 0) Insert(to, grown, *from);
+    spare.swap(table);
+    size = grown;
+}
+
+template <class Slot>
 void HashIndex<Slot>::Add(Slot slot)
 {
-    if ((used + 1) * 2 > size) {
-        const size_t grown = std::max<size_t>(16, size * 2);
-        Slot* const to = FreeSlots(spare, grown);
-        for (const Slot* from = table.data(); from != table.data() + size; ++from)
-            if (from->section != 0) Insert(to, grown, *from);
-        spare.swap(table);
-        size = grown;
-    }
+    Grow(used + 1);
     Insert(table.data(), size, slot);
     ++used;
 }

@@ -39,6 +39,8 @@ bool PlainSectionName(std::string_view name);
 size_t SplitLine(const char* bytes, size_t total, size_t pos, size_t* size, uint8_t* eol);
 // The first byte from `pos` on that is not a space or tab.
 size_t SkipSpaceTab(std::string_view s, size_t pos);
+// std::from_chars of an unsigned value, kept out of the traced callers.
+const char* ReadDigits(const char* p, const char* end, uint64_t* v, int base, bool* ok);
 // At most `limit` bytes equal to c.
 size_t CountUpTo(std::string_view s, char c, size_t limit);
 
@@ -67,6 +69,7 @@ struct HashIndex {
     size_t used = 0;
     void Reserve(size_t names);  // empties the table
     void Add(Slot slot);
+    void Grow(size_t names);  // room for `names` in all; keeps the slots
     void Clear() { size = used = 0; }
 };
 extern template struct HashIndex<SectionSlot>;

@@ -18,8 +18,8 @@ bool ParseInt32(std::string_view s, int32_t* out)
     const char* const end = p + s.size();
     uint64_t v = 0;
     if (s.size() > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-        const auto [stop, error] = std::from_chars(p + 2, end, v, 16);
-        if (error != std::errc() || stop != end || v > 0xFFFFFFFFull) return false;
+        bool ok = false;
+        if (ReadDigits(p + 2, end, &v, 16, &ok) != end || !ok || v > 0xFFFFFFFFull) return false;
         *out = static_cast<int32_t>(static_cast<uint32_t>(v));
         return true;
     }
@@ -27,8 +27,8 @@ bool ParseInt32(std::string_view s, int32_t* out)
     if (p != end && (*p == '+' || *p == '-')) ++p;
     // Digits only: the sign is taken above, and from_chars of an unsigned
     // value takes none.
-    const auto [stop, error] = std::from_chars(p, end, v);
-    if (p == end || error != std::errc() || stop != end || v > (negative ? 2147483648ull : 2147483647ull))
+    bool ok = false;
+    if (p == end || ReadDigits(p, end, &v, 10, &ok) != end || !ok || v > (negative ? 2147483648ull : 2147483647ull))
         return false;
     *out = static_cast<int32_t>(negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v));
     return true;
@@ -428,6 +428,13 @@ bool IniFile::CanEncode(const std::string& text)
 std::string IniFile::ToBytes() const
 {
     std::string out;
+    ToBytes(out);
+    return out;
+}
+
+void IniFile::ToBytes(std::string& out) const
+{
+    out.clear();
     out.reserve(store_.size());
     // Lines as read lie in store_ one after the other with their endings:
     // runs of them are copied at once.
@@ -455,7 +462,14 @@ std::string IniFile::ToBytes() const
         needBreak = line.eol == 0;
     }
     flush(0);
-    return out;
+}
+
+void IniFile::Expect(size_t sections, size_t keys)
+{
+    // Only while the file holds fewer: most names are then new, and a
+    // large file's tables never grow for names it already has.
+    if (sectionIndex_.used < sections) sectionIndex_.Grow(sectionIndex_.used + sections);
+    if (keyIndex_.used < keys) keyIndex_.Grow(keyIndex_.used + keys);
 }
 
 Result IniFile::Save(const std::string& path) const

@@ -53,6 +53,12 @@ public:
     Result Save(const std::string& path) const;
     // The bytes Save would write.
     std::string ToBytes() const;
+    // The same into `out`, whose memory is reused.
+    void ToBytes(std::string& out) const;
+
+    // Room for this many more sections and keys, so a long run of writes
+    // does not grow the tables step by step.
+    void Expect(size_t sections, size_t keys);
 
     // The line ending used for new lines: the file's own, CRLF for a new file.
     const std::string& LineEnding() const { return eol_; }
