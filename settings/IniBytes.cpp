@@ -122,6 +122,15 @@ bool HasBreak(std::string_view s)
     return false;
 }
 
+bool TrimUnbroken(std::string_view& a, std::string_view& b, std::string_view& c)
+{
+    if (HasBreak(a) || HasBreak(b) || HasBreak(c)) return false;
+    a = TrimView(a);
+    b = TrimView(b);
+    c = TrimView(c);
+    return true;
+}
+
 // A line break inside a name or value would split the line on the next
 // load. A lone CR does not break a line, so text read from the file never
 // changes here.

@@ -25,6 +25,8 @@ std::string NormName(std::string_view s);
 uint32_t FoldHash(std::string_view s, uint32_t seed);
 uint32_t KeyHash(size_t section, std::string_view key);
 bool HasBreak(std::string_view s);
+// All three trimmed, when none holds a line break.
+bool TrimUnbroken(std::string_view& a, std::string_view& b, std::string_view& c);
 // LF and CRLF become a space.
 std::string OneLine(std::string_view s);
 // Whether the bytes read the same in Shift-JIS and UTF-8.

@@ -344,13 +344,12 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defa
 
 void IniFile::WriteString(std::string_view sectionName, std::string_view keyName, std::string_view value)
 {
-    if (HasBreak(sectionName) || HasBreak(keyName) || HasBreak(value))
-        return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
-    const std::string_view sectionText = TrimView(sectionName);
-    const std::string_view key = TrimView(keyName);
     // Stored as it reads back: blanks around a value are not read, and
     // kept before it they would pile up with every write of the same value.
-    value = TrimView(value);
+    std::string_view sectionText = sectionName, key = keyName, trimmed = value;
+    if (!TrimUnbroken(sectionText, key, trimmed))
+        return WriteString(OneLine(sectionName), OneLine(keyName), OneLine(value));
+    value = trimmed;
 
     size_t index = FindSectionIndex(sectionText);
     if (index == NoSection) {
