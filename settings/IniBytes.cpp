@@ -235,11 +235,26 @@ size_t SkipSpaceTab(std::string_view s, size_t pos)
     return pos;
 }
 
-const char* ReadDigits(const char* p, const char* end, uint64_t* v, int base, bool* ok)
+bool ParseInt32(std::string_view s, int32_t* out)
 {
-    const auto [stop, error] = std::from_chars(p, end, *v, base);
-    *ok = error == std::errc();
-    return stop;
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    uint64_t v = 0;
+    if (s.size() > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        const auto [stop, error] = std::from_chars(p + 2, end, v, 16);
+        if (error != std::errc() || stop != end || v > 0xFFFFFFFFull) return false;
+        *out = static_cast<int32_t>(static_cast<uint32_t>(v));
+        return true;
+    }
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    // Digits only: the sign is taken above, and from_chars of an unsigned
+    // value takes none.
+    const auto [stop, error] = std::from_chars(p, end, v);
+    if (p == end || error != std::errc() || stop != end || v > (negative ? 2147483648ull : 2147483647ull))
+        return false;
+    *out = static_cast<int32_t>(negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v));
+    return true;
 }
 
 // At most `limit` bytes equal to c, found by memchr.

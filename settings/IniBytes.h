@@ -6,9 +6,9 @@
 #include <vector>
 
 // Byte helpers and hash tables of the settings file. Every name and line
-// passes through these, so they are kept in a unit of their own that
-// fuzzing builds leave untraced (see fuzz/coverage-ignore.txt); the
-// decisions about lines stay in IniFile.
+// passes through these; fuzzing builds leave the small ones untraced (see
+// fuzz/coverage-ignore.txt), while the decisions about lines stay in
+// IniFile and the reading of numbers stays traced.
 namespace ini_bytes {
 
 // Blank: space, tab or CR.
@@ -41,8 +41,9 @@ bool PlainSectionName(std::string_view name);
 size_t SplitLine(const char* bytes, size_t total, size_t pos, size_t* size, uint8_t* eol);
 // The first byte from `pos` on that is not a space or tab.
 size_t SkipSpaceTab(std::string_view s, size_t pos);
-// std::from_chars of an unsigned value, kept out of the traced callers.
-const char* ReadDigits(const char* p, const char* end, uint64_t* v, int base, bool* ok);
+// Decimal with optional sign, or 0x/0X hexadecimal up to 0xFFFFFFFF
+// (taken as a 32-bit pattern); false for anything else.
+bool ParseInt32(std::string_view s, int32_t* out);
 // At most `limit` bytes equal to c.
 size_t CountUpTo(std::string_view s, char c, size_t limit);
 

@@ -12,28 +12,6 @@ namespace {
 
 using namespace ini_bytes;
 
-bool ParseInt32(std::string_view s, int32_t* out)
-{
-    const char* p = s.data();
-    const char* const end = p + s.size();
-    uint64_t v = 0;
-    if (s.size() > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-        bool ok = false;
-        if (ReadDigits(p + 2, end, &v, 16, &ok) != end || !ok || v > 0xFFFFFFFFull) return false;
-        *out = static_cast<int32_t>(static_cast<uint32_t>(v));
-        return true;
-    }
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '+' || *p == '-')) ++p;
-    // Digits only: the sign is taken above, and from_chars of an unsigned
-    // value takes none.
-    bool ok = false;
-    if (p == end || ReadDigits(p, end, &v, 10, &ok) != end || !ok || v > (negative ? 2147483648ull : 2147483647ull))
-        return false;
-    *out = static_cast<int32_t>(negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v));
-    return true;
-}
-
 const char* const LineEnds[] = {"", "\n", "\r\n"};
 
 // "[name]" -> name; false when the line is not a section header.
