@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "dialogs/Messages.h"
-#include "dialogs/ShiftJisText.h"
+#include "settings/ShiftJisText.h"
 
 bool ShiftJisCanHold(const QString& text)
 {

@@ -10,5 +10,4 @@ list(APPEND ISPLN_UI_SOURCES
 list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CatalogueEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CataloguePictures.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
 )

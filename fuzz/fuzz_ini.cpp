@@ -30,9 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Loaded again for every input: they keep their memory between inputs.
     static IniFile ini;
     static IniFile again;
+    static std::string out, rewritten;
     ini.LoadFromBytes(bytes);
     // Lines nobody wrote must come back exactly as read.
-    if (ini.ToBytes() != bytes) std::abort();
+    ini.ToBytes(out);
+    if (out != bytes) std::abort();
 
     const ConfigData config = ReadConfig(ini, "/x/");
 
@@ -65,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     doc.MaskCount = static_cast<int32_t>(config.Masks.size());
     for (size_t i = 0; i < config.Masks.size(); ++i) doc.Mask[i] = config.Masks[i];
     WriteConfig(ini, doc);
-    const std::string out = ini.ToBytes();
+    ini.ToBytes(out);
 
     // What was written must read back as the same configuration, and
     // writing it again must change nothing.
@@ -75,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         reread.Masks.size() != config.Masks.size())
         std::abort();
     WriteConfig(again, doc);
-    if (again.ToBytes() != out) std::abort();
+    again.ToBytes(rewritten);
+    if (rewritten != out) std::abort();
     return 0;
 }

@@ -114,6 +114,8 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
         ini.WriteBool(kSystem, "UndoByOperation", doc.UndoByOperation);
 
     const int32_t tiles = std::clamp(doc.TileCount, 0, MaxTiles);
+    const int32_t masks = std::clamp(doc.MaskCount, 0, MaxMasks);
+    ini.Expect(static_cast<size_t>(tiles + masks), static_cast<size_t>(tiles * 10 + masks * 4));
     ini.WriteInteger(kTile, "Max", tiles - 1);
     for (int32_t i = 0; i < tiles; ++i) {
         const std::string s = std::to_string(i);
@@ -131,7 +133,6 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
         ini.WriteInteger(s, "Code", static_cast<int8_t>(t.Code));
     }
 
-    const int32_t masks = std::clamp(doc.MaskCount, 0, MaxMasks);
     ini.WriteInteger(kMask, "Max", masks - 1);
     for (int32_t i = 0; i < masks; ++i) {
         const std::string s = MaskSection(i);

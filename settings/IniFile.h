@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/Result.h"
+#include "settings/IniBytes.h"
 
 // isplan.ini: Shift-JIS (CP932) on disk, UTF-8 in this interface.
 //
@@ -52,6 +53,12 @@ public:
     Result Save(const std::string& path) const;
     // The bytes Save would write.
     std::string ToBytes() const;
+    // The same into `out`, whose memory is reused.
+    void ToBytes(std::string& out) const;
+
+    // Room for this many more sections and keys, so a long run of writes
+    // does not grow the tables step by step.
+    void Expect(size_t sections, size_t keys);
 
     // The line ending used for new lines: the file's own, CRLF for a new file.
     const std::string& LineEnding() const { return eol_; }
@@ -89,6 +96,9 @@ private:
     // caller knows the bytes read the same in UTF-8.
     Line MakeLine(size_t begin, size_t size, uint8_t eol, bool eolStored, bool headers, bool plain = false);
     Line MakeLineFromText(std::initializer_list<std::string_view> pieces, uint8_t eol, bool headers);
+    // The pieces put as they are, when the writer knows how they read back:
+    // `shape` gives kind and name, the value runs to the end.
+    Line PlainLine(std::initializer_list<std::string_view> pieces, uint8_t eol, const Line& shape);
     void Parse();  // store_ into lines
     uint32_t Append(const Line& line);
     std::string_view Raw(const Line& line) const { return std::string_view(store_.data() + line.begin, line.size); }
@@ -104,33 +114,8 @@ private:
     uint32_t head_ = None, tail_ = None;
     std::vector<Section> sections_;
 
-    // Open addressing over hashes of case-folded names: a slot holds the
-    // hash and where the name is, which is read again to compare, so no
-    // name is stored twice. A slot's `section` is the section's index + 1.
-    //
-    // Section name -> its first section. A later section of the same name
-    // is never read or written, so it is kept as opaque lines.
-    // (section, key) -> its first line in the section; a later key of the
-    // same name in a section is never read or written either.
-    struct SectionSlot {
-        uint32_t section = 0;
-        uint32_t hash = 0;
-    };
-    struct KeySlot {
-        uint32_t section = 0;
-        uint32_t line = 0;
-        uint32_t hash = 0;
-    };
-    template <class Slot>
-    struct HashIndex {
-        std::vector<Slot> table;  // the first `size` slots are in use
-        std::vector<Slot> spare;  // the table before it grew; kept for the next load
-        size_t size = 0;
-        size_t used = 0;
-        void Reserve(size_t names);  // empties the table
-        void Add(Slot slot);
-        void Clear() { size = used = 0; }
-    };
+    using SectionSlot = ini_bytes::SectionSlot;
+    using KeySlot = ini_bytes::KeySlot;
     static constexpr size_t NoSection = SIZE_MAX;
     // `name` is trimmed; letters of either case match.
     size_t FindSectionIndex(std::string_view name) const;
@@ -138,8 +123,12 @@ private:
     uint32_t FindKeyLine(size_t section, std::string_view key, uint32_t hash) const;
     void AddKeyIndex(size_t section, uint32_t line, uint32_t hash);
     void RebuildKeyIndex();
-    HashIndex<SectionSlot> sectionIndex_;
-    HashIndex<KeySlot> keyIndex_;
+    // Section name -> its first section. A later section of the same name
+    // is never read or written, so it is kept as opaque lines.
+    // (section, key) -> its first line in the section; a later key of the
+    // same name in a section is never read or written either.
+    ini_bytes::HashIndex<SectionSlot> sectionIndex_;
+    ini_bytes::HashIndex<KeySlot> keyIndex_;
     // Names a written header does not read back as (Shift-JIS altered them).
     std::vector<std::pair<std::string, size_t>> aliases_;
     mutable std::string lastName_;  // the latest name found, as asked for, and where

@@ -1,5 +1,7 @@
 list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IniBytes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp

@@ -1,4 +1,4 @@
-#include "dialogs/ShiftJisText.h"
+#include "settings/ShiftJisText.h"
 
 #include <QString>
 #include <QStringDecoder>
