@@ -62,8 +62,14 @@ IniFile::Line IniFile::MakeLine(size_t begin, size_t size, uint8_t eol, bool eol
     line.eolStored = eolStored;
     std::string_view text = Raw(line);
     if (!plain && !PlainAscii(text)) {
+        // Trailing blanks are never part of a character, but the decoder
+        // would fold a cut lead byte and a CR into one: decoded apart, the
+        // text stays the same when a lone CR at the end becomes a line end.
+        size_t body = text.size();
+        while (body > 0 && IsBlank(text[body - 1])) --body;
         line.text = static_cast<uint32_t>(decoded_.size());
-        DecodeInto(text, decoded_);
+        DecodeInto(text.substr(0, body), decoded_);
+        decoded_ += text.substr(body);
         text = std::string_view(decoded_).substr(line.text);
     }
     // Only key and header lines keep their decoded text.

@@ -227,6 +227,13 @@ TEST(IniFile, RewritingSameTextKeepsBytes)
     ini.WriteString("s", "OTHER", ini.ReadString("S", "Other", ""));
     ini.WriteString("S", "N", "0x10");
     EXPECT_EQ(ini.ToBytes(), in);
+
+    // A lone CR ending the file is the last line's until a key is appended
+    // after it; then it is that line's ending, and the value reads the same.
+    IniFile cut = FromBytes("[S]\nk=a\xE7\r");
+    const std::string value = cut.ReadString("S", "k", "");
+    cut.WriteString("S", "n", "1");
+    EXPECT_EQ(FromBytes(cut.ToBytes()).ReadString("S", "k", ""), value);
 }
 
 TEST(IniFile, WritePlacesKeys)
