@@ -12,27 +12,21 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "dialogs/FormWidgets.h"
 #include "dialogs/ShiftJisGuard.h"
 
 namespace {
 
 QScrollBar* Bar(QWidget* parent, QRect geometry, int lo, int hi, int step)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setGeometry(geometry);
-    bar->setRange(lo, hi);
+    QScrollBar* bar = HorizontalBar(parent, geometry, lo, hi);
     bar->setPageStep(step);
     return bar;
 }
 
 QLabel* FieldLabel(QWidget* parent, const QString& text, int x, int y)
 {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(TForm3::FieldCaptionPixels);
-    label->setFont(font);
-    label->setGeometry(x, y, 104, 17);
-    return label;
+    return PixelLabel(parent, text, TForm3::FieldCaptionPixels, QRect(x, y, 104, 17));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "dialogs/FormWidgets.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "document/File1.h"
@@ -18,19 +19,12 @@ namespace {
 
 QLabel* BigLabel(QWidget* parent, const QString& text, QRect geometry)
 {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(16);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    return label;
+    return PixelLabel(parent, text, 16, geometry);
 }
 
 QScrollBar* Bar(QWidget* parent, QRect geometry, int lo, int hi, int value)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setGeometry(geometry);
-    bar->setRange(lo, hi);
+    QScrollBar* bar = HorizontalBar(parent, geometry, lo, hi);
     bar->setValue(value);
     return bar;
 }
