@@ -1,6 +1,7 @@
 #include "app/WindowSettings.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 
 #include "dialogs/Messages.h"
 #include "document/File1.h"
@@ -34,9 +35,14 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
     // Rewrite the file we read so that keys we do not own stay as they were;
     // one that can no longer be read is not overwritten.
     const std::string path = iniPath.toStdString();
+    // Windows closing together (a logout ends them all) take turns, so no
+    // window's merge is lost under another's write.
+    QLockFile lock(iniPath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kLockWaitMs * 4);
     IniFile ini;
-    Result done = ini.Load(path);
-    if (done || !QFileInfo::exists(iniPath)) {
+    Result done = lock.tryLock(kLockWaitMs) ? ini.Load(path)
+                                            : Result::Failure("another window kept the file locked");
+    if (done || (lock.isLocked() && !QFileInfo::exists(iniPath))) {
         // Another window may have written the file since this one read it.
         if (WriteConfigChanges(ini, startConfig, doc, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
             WriteConfigChanges(ini, startConfig, doc, doc.ExePath, true);

@@ -29,6 +29,7 @@ public:
     bool Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason);
 
 private:
+    static constexpr int kLockWaitMs = 5000;
     QString iniPath;
     QWidget* window;
     bool unreadable = false;

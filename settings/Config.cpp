@@ -245,6 +245,9 @@ CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, cons
     for (const auto& [key, changed] : system)
         if (changed || Lacks(onDisk, kSystem, key))
             CopyKey(mine, onDisk, kSystem, key);
+    // Only ever written once changed, so a file of the defaults stays as it was.
+    if (doc.UndoByOperation != start.UndoByOperation)
+        onDisk.WriteBool(kSystem, "UndoByOperation", doc.UndoByOperation);
 
     const ConfigData now = ReadConfig(onDisk, exePath);
     CatalogueClash clash;

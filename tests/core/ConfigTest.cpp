@@ -362,6 +362,18 @@ TEST(Config, TwoWindowsShareTheFile)
         EXPECT_EQ(disk.ReadInteger("System", "MapX", -9), 12);
     }
 
+    // A System setting changed here survives the merge, both ways.
+    for (const bool on : {true, false}) {
+        ConfigData read = ReadConfig(FromBytes(start), kExe);
+        read.UndoByOperation = !on;
+        TTileData doc;
+        LoadInto(doc, read);
+        doc.UndoByOperation = on;
+        IniFile disk = FromBytes(theirs);
+        WriteConfigChanges(disk, read, doc, kExe, false);
+        EXPECT_EQ(ReadConfig(disk, kExe).UndoByOperation, on);
+    }
+
     // Recent maps: this window's entries first, then the other's, without
     // those found gone here.
     RecentFiles mine;

@@ -6,11 +6,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
 #include <csignal>
+#include <thread>
 #include <sys/stat.h>
 
 #include "TestCatalogue.h"
@@ -27,10 +29,25 @@ TEST(Shutdown, ClosingWritesTheSettingsBack)
     TestApp app(TestCatalogue(3).Ini());
     app.Doc().Food1 = 333;
     app.Doc().Sys.LoadFile = "地図.kpl";
+    // Another window closing at the same moment holds the file's lock over
+    // its own read, merge and write: this window's merge waits for it.
+    const std::string path = app.Path("isplan.ini").toStdString();
+    QLockFile other(app.Path("isplan.ini.lock"));
+    ASSERT_TRUE(other.tryLock(0));
+    IniFile theirs;
+    ASSERT_TRUE(theirs.Load(path));
+    std::thread closing([&] {
+        QThread::msleep(300);
+        theirs.WriteInteger("System", "Gold", 77);
+        EXPECT_TRUE(theirs.Save(path));
+        other.unlock();
+    });
     app.Form1().close();
+    closing.join();
     IniFile ini;
-    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
+    ASSERT_TRUE(ini.Load(path));
     const ConfigData back = ReadConfig(ini, "/x/");
+    EXPECT_EQ(back.Gold, 77);
     EXPECT_EQ(back.Food1, 333);
     EXPECT_EQ(back.Sys.LoadFile, "地図.kpl");
     EXPECT_EQ(back.Tiles.size(), 3u);
