@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
 #include "files/Unit6.h"
+#include "session/MapSession.h"
 #include "stats/LiveFigures.h"
 #include "stats/Unit5.h"
 
@@ -64,9 +66,14 @@ void TForm1::ApplyCode(const QString& text)
 {
     if (!Files->ConfirmDiscard())
         return;
-    const std::vector<std::string> trace = Session->ApplyMapCode(text.toStdString());
+    const int32_t columns = TileData->LastX, rows = TileData->LastY;
+    const MapCodeOutcome outcome = Session->ApplyMapCode(text.toStdString());
+    if (TileData->LastX != columns || TileData->LastY != rows)
+        FollowMapSize();  // as after "サイズ設定"
     UpdateHistoryButtons();
-    Dialogs.Form6->ShowTrace(trace);
+    Dialogs.Form6->ShowTrace(outcome.Trace);
+    if (outcome.LeftOver > 0)
+        StatusBar1->showMessage(LeftOverCodeText(outcome.LeftOver));
 }
 
 void TForm1::SpeedButton_InClick()

@@ -89,13 +89,18 @@ public:
                     "of objects with the fields Name, No, Min, Max, Total, Count.\n");
         Switch(c, "--json", "print JSON instead of text");
 
-        Command("code", "MAP.kpl", {true, RunCode}, "the pseudo-map code of a map, as \"Get\" writes it",
-                "Prints the pseudo-map code of the map's shown part, ending in \"@\".\n");
+        c = Command("code", "MAP.kpl", {true, RunCode}, "the pseudo-map code of a map, as \"Get\" writes it",
+                    "Prints the pseudo-map code of the map's shown part, ending in \"@\" and the\n"
+                    "shown size as COLSxROWS (e.g. b1@31x31); readers of the bare code ignore\n"
+                    "the size.\n");
+        Switch(c, "--bare", "the code alone, without the size after \"@\"");
 
         c = Command("decode", "CODE", {true, RunDecode, false}, "build a map file from a pseudo-map code, as \"Set\" does",
-                    "Writes a KPL03 map file of the given shown size holding the map that\n"
-                    "\"Set\" builds from CODE; every other cell is cleared.\n");
-        Value(c, "--size", "COLSxROWS", "the shown size, each 1..31 (e.g. 12x12)");
+                    "Writes a KPL03 map file holding the map that \"Set\" builds from CODE, at\n"
+                    "the size the code ends in (\"@12x12\") or the one --size gives; every other\n"
+                    "cell is cleared. Cells of the code the map cannot hold are counted in a\n"
+                    "warning.\n");
+        Optional(c, "--size", "COLSxROWS", "the shown size, each 1..31 (e.g. 12x12); must agree with the code's");
         Value(c, "-o", "OUT.kpl", "the map file to write (replaced when it exists; - for standard output)");
 
         c = Command("convert", "IN.kpl", {false, RunConvert, true, true},

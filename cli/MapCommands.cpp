@@ -80,19 +80,31 @@ int RunCode(const Invocation& args, TTileData& doc)
     const MapRead input = ReadMapInput(doc, path);
     if (!input.Status)
         return Fail(path + ": " + input.Status.Reason, ExitFailed);
-    PrintOut(doc.EncodeMapCode() + "\n");
+    PrintOut((args.Has("--bare") ? doc.EncodeMapCode() : doc.EncodeMapCodeWithSize()) + "\n");
     return ExitOk;
 }
 
 int RunDecode(const Invocation& args, TTileData& doc)
 {
-    int columns = 0, rows = 0;
-    const std::string size = args.Value("--size");
-    if (!ParseSize(size, columns, rows))
-        return UsageFailure("--size wants COLSxROWS with each 1..31, not '" + size + "'", "decode");
+    const std::string& code = args.Operands[0];
+    const std::optional<MapCodeSize> carried = MapCodeSizeOf(code);
+    int columns = carried ? carried->Columns : 0, rows = carried ? carried->Rows : 0;
+    if (args.Has("--size")) {
+        const std::string size = args.Value("--size");
+        if (!ParseSize(size, columns, rows))
+            return UsageFailure("--size wants COLSxROWS with each 1..31, not '" + size + "'", "decode");
+        if (carried && !(*carried == MapCodeSize{columns, rows}))
+            return UsageFailure("--size " + size + " disagrees with the code's size " +
+                                    std::to_string(carried->Columns) + "x" + std::to_string(carried->Rows),
+                                "decode");
+    } else if (!carried) {
+        return UsageFailure("decode needs --size COLSxROWS or a code ending in @COLSxROWS", "decode");
+    }
     doc.SetLastY(rows - 1);
     doc.SetLastX(columns - 1);
-    doc.ApplyMapCode(args.Operands[0]);
+    if (const int64_t leftOver = doc.ApplyMapCode(code); leftOver > 0)
+        std::fprintf(stderr, "ispln-cli: warning: %lld cells of the code did not fit in the %dx%d map\n",
+                     static_cast<long long>(leftOver), columns, rows);
     return WriteOrFail(args.Value("-o"), MapFileBytes(doc));
 }
 

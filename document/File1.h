@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,16 @@ enum class MouseButton { Left, Right, Middle };
 // The island document: grid, catalogues, settings, figures and history.
 // Operations are grouped by subsystem; the editing, file, code and figure
 // operations are implemented beside their subsystem (view/, files/, stats/).
+// The shown size a pseudo-map code carries after its end mark ("@12x9").
+struct MapCodeSize {
+    int Columns = 0;
+    int Rows = 0;
+    bool operator==(const MapCodeSize&) const = default;
+};
+// The size written after the code's first "@", or none when the text there
+// is not exactly a size of 1..31 by 1..31.
+std::optional<MapCodeSize> MapCodeSizeOf(const std::string& text);
+
 class TTileData {
 public:
     TTileData();
@@ -122,6 +133,9 @@ public:
 
     // Pseudo-map code (files/).
     std::string EncodeMapCode() const;
+    // The code followed by the shown size, "…@31x31", which readers of the
+    // bare code ignore.
+    std::string EncodeMapCodeWithSize() const;
     // Writes the cells the code describes from (0, 0) on, in reading order,
     // and returns the first cell not written; trace receives one line per step
     // (the first 200, then one line counting the rest).
@@ -129,7 +143,8 @@ public:
                                               std::vector<std::string>* trace = nullptr);
     // Rebuilds the whole grid from code text: everything cleared, history
     // emptied, the code decoded, the rest of the shown map filled with "a".
-    void ApplyMapCode(const std::string& text, std::vector<std::string>* trace = nullptr);
+    // Returns how many cells of the code did not fit in the shown map.
+    int64_t ApplyMapCode(const std::string& text, std::vector<std::string>* trace = nullptr);
 
     // Island figures (stats/).
     void ComputeStats();

@@ -1,6 +1,7 @@
 // The pseudo-map code: panel kinds of the shown map as letters with run
 // counts, read and written row by row.
 #include <algorithm>
+#include <cctype>
 #include <limits>
 
 #include "document/File1.h"
@@ -41,16 +42,19 @@ public:
     bool Full() const { return y_ > lastY_; }
     std::pair<int32_t, int32_t> Position() const { return {x_, y_}; }
 
-    // A panel number no entry carries (negative) writes nothing.
-    void Write(int32_t no, int64_t cells)
+    // A panel number no entry carries (negative) writes nothing. Returns
+    // how many of the cells did not fit in the shown map.
+    int64_t Write(int32_t no, int64_t cells)
     {
         if (no < 0)
-            return;
-        for (int64_t i = 0; i < cells && !Full(); ++i) {
+            return 0;
+        int64_t i = 0;
+        for (; i < cells && !Full(); ++i) {
             doc_.SetCell(x_, y_, MapCell{static_cast<uint8_t>(no), 0, 0});
             doc_.DrawCell(x_, y_);
             Advance();
         }
+        return cells - i;
     }
 
     // Draws the remaining cells as they are, so the picture shows the grid.
@@ -96,11 +100,16 @@ public:
         return end;
     }
 
+    // Cells the code describes past the shown map's last cell.
+    int64_t LeftOver() const { return leftOver_; }
+
 private:
     std::pair<int32_t, int32_t> DecodeSteps(const std::string& text)
     {
         size_t i = 0;
-        while (i < text.size() && !out_.Full()) {
+        // Once the map is full the rest is only read to count its cells.
+        while (i < text.size()) {
+            counting_ = counting_ || out_.Full();
             const char c = text[i];
             if (IsDigit(c)) {
                 i = ReadNumber(text, i);
@@ -136,7 +145,7 @@ private:
             // A number before any letter stands for the leading filler run.
             if (Traced())
                 trace_->push_back("Print Count=" + std::to_string(n) + " No=-1");
-            out_.Write(noOfLetter_[Filler - 'a'], n + 1);
+            Put(noOfLetter_[Filler - 'a'], n + 1);
         }
         sawNumber_ = true;
         return i;
@@ -148,14 +157,20 @@ private:
             return;
         if (traced && Traced())
             trace_->push_back("Print Count=" + std::to_string(count_) + " No=" + std::to_string(no_));
-        out_.Write(no_, count_ < 0 ? 1 : count_ + 2);
+        Put(no_, count_ < 0 ? 1 : count_ + 2);
         pending_ = false;
+    }
+
+    void Put(int32_t no, int64_t cells)
+    {
+        // Saturates far above any count a user could act on.
+        leftOver_ = std::min(leftOver_ + out_.Write(no, cells), std::numeric_limits<int64_t>::max() / 2);
     }
 
     // Whether the next trace line is kept; past the limit it is only counted.
     bool Traced()
     {
-        if (!trace_)
+        if (!trace_ || counting_)
             return false;
         if (trace_->size() < TraceLimit)
             return true;
@@ -171,6 +186,8 @@ private:
     int32_t no_ = -1;
     int64_t count_ = -1;
     uint64_t omitted_ = 0;
+    int64_t leftOver_ = 0;
+    bool counting_ = false;
     int32_t noOfLetter_[26] = {};
 };
 
@@ -222,13 +239,41 @@ std::string TTileData::EncodeMapCode() const
     return out;
 }
 
+std::string TTileData::EncodeMapCodeWithSize() const
+{
+    return EncodeMapCode() + std::to_string(std::clamp(LastX, 0, GridSize - 1) + 1) + "x" +
+           std::to_string(std::clamp(LastY, 0, GridSize - 1) + 1);
+}
+
+std::optional<MapCodeSize> MapCodeSizeOf(const std::string& text)
+{
+    const size_t mark = text.find(EndMark);
+    if (mark == std::string::npos)
+        return std::nullopt;
+    // The size is the whole rest of the text, so a line broken inside it
+    // still reads; anything else after the mark is ignored as before.
+    std::string rest;
+    for (size_t i = mark + 1; i < text.size(); ++i)
+        if (!std::isspace(static_cast<unsigned char>(text[i])))
+            rest += text[i];
+    const size_t x = rest.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 == rest.size() || rest.size() > 5)
+        return std::nullopt;
+    if (!std::all_of(rest.begin(), rest.begin() + x, IsDigit) || !std::all_of(rest.begin() + x + 1, rest.end(), IsDigit))
+        return std::nullopt;
+    const MapCodeSize size{std::stoi(rest.substr(0, x)), std::stoi(rest.substr(x + 1))};
+    if (size.Columns < 1 || size.Columns > GridSize || size.Rows < 1 || size.Rows > GridSize)
+        return std::nullopt;
+    return size;
+}
+
 std::pair<int32_t, int32_t> TTileData::DecodeMapCode(const std::string& text,
                                                      std::vector<std::string>* trace)
 {
     return CodeReader(*this, trace).Decode(text);
 }
 
-void TTileData::ApplyMapCode(const std::string& text, std::vector<std::string>* trace)
+int64_t TTileData::ApplyMapCode(const std::string& text, std::vector<std::string>* trace)
 {
     if (trace)
         trace->clear();
@@ -245,7 +290,8 @@ void TTileData::ApplyMapCode(const std::string& text, std::vector<std::string>* 
 
     if (View)
         View->BeginRedraw();
-    const auto [x, y] = DecodeMapCode(joined, trace);
+    CodeReader reader(*this, trace);
+    const auto [x, y] = reader.Decode(joined);
     CellWriter rest(*this, x, y);
     const int32_t filler = NoOfCode(static_cast<uint8_t>(Filler));
     if (filler >= 0)
@@ -254,4 +300,5 @@ void TTileData::ApplyMapCode(const std::string& text, std::vector<std::string>* 
         rest.DrawRest();  // cleared cells must not keep their old picture
     if (View)
         View->EndRedraw();
+    return reader.LeftOver();
 }

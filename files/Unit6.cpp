@@ -93,7 +93,7 @@ void TForm6::SpeedButton1Click()
     Memo2->clear();
     Memo1->clear();
     if (doc_)
-        Memo1->appendPlainText(QString::fromStdString(doc_->EncodeMapCode()));
+        Memo1->appendPlainText(QString::fromStdString(doc_->EncodeMapCodeWithSize()));
 }
 
 void TForm6::SpeedButton2Click()

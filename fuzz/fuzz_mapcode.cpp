@@ -77,8 +77,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (!Shown(doc, x, y) && doc.Map[x][y] != MapCell{201, 7, 9})
                 std::abort();
 
+    // A size read from any text is a size the grid can show.
+    if (const auto carried = MapCodeSizeOf(text); carried && (carried->Columns < 1 || carried->Columns > GridSize ||
+                                                               carried->Rows < 1 || carried->Rows > GridSize))
+        std::abort();
+    if (MapCodeSizeOf(doc.EncodeMapCodeWithSize()) != MapCodeSize{doc.LastX + 1, doc.LastY + 1})
+        std::abort();
+
     // "Set" leaves nothing but panel numbers, and those only on the shown map.
-    doc.ApplyMapCode(text);
+    if (doc.ApplyMapCode(text) < 0)
+        std::abort();
     for (int x = 0; x < GridSize; ++x)
         for (int y = 0; y < GridSize; ++y) {
             const MapCell c = doc.Map[x][y];

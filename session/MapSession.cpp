@@ -112,13 +112,26 @@ void MapSession::ClearAll()
     ReplacedWithoutHistory();
 }
 
-std::vector<std::string> MapSession::ApplyMapCode(const std::string& text)
+QString LeftOverCodeText(int64_t cells)
 {
-    std::vector<std::string> trace;
-    doc->ApplyMapCode(text, &trace);  // draws and empties the history itself
+    return QStringLiteral("コードの %1 マスは地図に入りませんでした").arg(cells);
+}
+
+MapCodeOutcome MapSession::ApplyMapCode(const std::string& text)
+{
+    MapCodeOutcome outcome;
+    // A code that says its size is built at that size, never sheared into another.
+    if (const auto size = MapCodeSizeOf(text)) {
+        doc->SetLastY(size->Rows - 1);
+        doc->SetLastX(size->Columns - 1);
+    }
+    // Draws and empties the history itself.
+    outcome.LeftOver = doc->ApplyMapCode(text, &outcome.Trace);
+    if (outcome.LeftOver > 0)
+        outcome.Trace.push_back(LeftOverCodeText(outcome.LeftOver).toStdString());
     emit mapReplaced();
     Changed();
-    return trace;
+    return outcome;
 }
 
 void MapSession::SetSize(int lastRow, int lastColumn)

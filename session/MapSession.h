@@ -17,6 +17,13 @@
 #include "session/RecoveryCopy.h"
 #include "settings/RecentFiles.h"
 
+struct MapCodeOutcome {
+    std::vector<std::string> Trace;  // the decoder's steps, then any warning
+    int64_t LeftOver = 0;            // cells of the code the map could not hold
+};
+// What "Set" says when cells of a code were left over.
+QString LeftOverCodeText(int64_t cells);
+
 class MapSession : public QObject, public RecoverableWork {
     Q_OBJECT
 public:
@@ -42,8 +49,9 @@ public:
     void ClearPanels();
     void ClearMasks();
     void ClearAll();
-    // Rebuilds the map from pseudo-map code; returns the decoder's trace.
-    std::vector<std::string> ApplyMapCode(const std::string& text);
+    // Rebuilds the map from pseudo-map code, at the size the code ends in
+    // when it carries one.
+    MapCodeOutcome ApplyMapCode(const std::string& text);
     // The shown size, as last indices; another size is a change to save.
     void SetSize(int lastRow, int lastColumn);
 

@@ -125,7 +125,8 @@ TEST_F(CliCommands, CodeReadsRowByRow)
     const QString square = folder.WriteMap("square.kpl", MapOf(2, 2, {{0, 1, {1, 3, 2}}, {1, 1, {1, 0, 0}}}));
     const CliRun run = Cli({"code", square});
     EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, "1b0@\n");
+    EXPECT_EQ(run.Out, "1b0@2x2\n");
+    EXPECT_EQ(Cli({"code", square, "--bare"}).Out, "1b0@\n");
 }
 
 TEST_F(CliCommands, DecodeWritesTheMapSetBuildsAndCodeReadsItBack)
@@ -135,13 +136,21 @@ TEST_F(CliCommands, DecodeWritesTheMapSetBuildsAndCodeReadsItBack)
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_EQ(run.Out, "");
     EXPECT_EQ(ReadAll(out), CurrentBytes(MapOf(2, 2, {{0, 1, {1, 0, 0}}, {1, 1, {1, 0, 0}}})));
-    EXPECT_EQ(Cli({"code", out}).Out, "1b0@\n");
+    EXPECT_EQ(Cli({"code", out}).Out, "1b0@2x2\n");
+    // The size after "@" is enough, and "--size" may repeat it.
+    for (const QStringList& sized : {QStringList{"decode", "1b0@2x2", "-o", out},
+                                     QStringList{"decode", "1b0@2x2", "--size", "2x2", "-o", out}}) {
+        ASSERT_EQ(Cli(sized).Status, 0) << sized.join(' ').toStdString();
+        EXPECT_EQ(ReadAll(out), CurrentBytes(MapOf(2, 2, {{0, 1, {1, 0, 0}}, {1, 1, {1, 0, 0}}})));
+    }
 }
 
 TEST_F(CliCommands, DecodeFillsTheShownSizeOnlyAndStopsAtItsEnd)
 {
     const QString out = folder.Path("full.kpl");
-    ASSERT_EQ(Cli({"decode", "b99999@", "--size", "3X2", "-o", out}).Status, 0);
+    const CliRun run = Cli({"decode", "b99999@", "--size", "3X2", "-o", out});
+    ASSERT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "ispln-cli: warning: 99995 cells of the code did not fit in the 3x2 map\n");
     MapFileInfo expected = MapOf(3, 2);
     for (int x = 0; x < 3; ++x)
         for (int y = 0; y < 2; ++y)

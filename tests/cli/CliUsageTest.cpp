@@ -39,6 +39,7 @@ TEST_F(CliUsage, UsageErrorsExitTwoWithAMessageAndAHint)
         {{"code", "MAP", "--ini"}, "option --ini needs a path"},
         {{"code", "MAP", "--ini="}, "option --ini needs a path"},
         {{"decode", "@", "-o", "OUT"}, "decode needs --size COLSxROWS"},
+        {{"decode", "b@31x31", "--size", "30x30", "-o", "OUT"}, "--size 30x30 disagrees with the code's size 31x31"},
         {{"decode", "@", "--size", "0x5", "-o", "OUT"}, SizeError "'0x5'"},
         {{"decode", "@", "--size", "32x1", "-o", "OUT"}, SizeError "'32x1'"},
         {{"decode", "@", "--size", "12", "-o", "OUT"}, SizeError "'12'"},

@@ -161,6 +161,29 @@ TEST(MapCode, SetOfALongCodeFillsTheMapAndStops)
     EXPECT_EQ(doc->Map[12][0].Panel, 0);
 }
 
+TEST(MapCode, TheSizeAfterTheEndMarkIsReadWrittenAndLeftOverCellsCounted)
+{
+    auto doc = MakeDoc(Abc, 3, 2);
+    doc->Map[0][0].Panel = 1;
+    EXPECT_EQ(doc->EncodeMapCodeWithSize(), "b@3x2");
+    struct Case {
+        std::string code;
+        std::optional<MapCodeSize> size;
+        int64_t leftOver;  // set into the 3 x 2 map
+    };
+    const Case cases[] = {
+        {"b@3x2", MapCodeSize{3, 2}, 0},  {"b4@31X31", MapCodeSize{31, 31}, 0},
+        {"b@ 12\nx9 ", MapCodeSize{12, 9}, 0}, {"b@", std::nullopt, 0},
+        {"b@32x1", std::nullopt, 0},      {"b@3x2 more", std::nullopt, 0},
+        {"b@x2", std::nullopt, 0},        {"b7@", std::nullopt, 3},
+        {"c4b1z5@", std::nullopt, 3},     {"b99999@", std::nullopt, 99995},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MapCodeSizeOf(c.code), c.size) << c.code;
+        EXPECT_EQ(doc->ApplyMapCode(c.code), c.leftOver) << c.code;
+    }
+}
+
 TEST(MapCode, DecodeAnswersTheFirstCellNotWritten)
 {
     struct Case {

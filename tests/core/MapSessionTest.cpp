@@ -55,7 +55,19 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
          {"another edit drops the saved point", paint(5), true, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl", "u"},
          {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl", ""},
-         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl"}},
+         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl"},
+         {"set a code that carries its size",
+          [](MapSession& s, const QString&) {
+              EXPECT_EQ(s.ApplyMapCode("b@31x31").LeftOver, 0);
+              EXPECT_EQ(std::make_pair(s.Doc().LastX, s.Doc().LastY), std::make_pair(30, 30));
+          },
+          true, "a.kpl"},
+         {"set a code too long for the map",
+          [](MapSession& s, const QString&) {
+              const MapCodeOutcome set = s.ApplyMapCode("b99999@");
+              EXPECT_EQ(set.Trace.back(), "コードの 99040 マスは地図に入りませんでした");
+          },
+          true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
          {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl", ""},
          {"edit", paint(4), true, "a.kpl", "u"},

@@ -106,7 +106,7 @@ TEST(MapCodeDialog, OpeningEmptiesTheCodeAndGetWritesTheMap)
         code = f.Memo1->toPlainText();
         EXPECT_EQ(f.Memo2->toPlainText(), "");
     });
-    EXPECT_EQ(code, "b0a251d@");  // 2 b, 253 a, then d on the last cell
+    EXPECT_EQ(code, "b0a251d@16x16");  // 2 b, 253 a, then d on the last cell; the size
     EXPECT_EQ(doc.GetCell(0, 0), (MapCell{1, 4, 2}));  // Get changes nothing
 }
 
@@ -195,6 +195,6 @@ TEST(MapCodeDialog, CodeCanBePastedAndReplacedWithTheKeyboard)
         QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
         shown = f.Memo1->toPlainText();
     });
-    EXPECT_EQ(shown, QString::fromStdString(app.Doc().EncodeMapCode()));
+    EXPECT_EQ(shown, QString::fromStdString(app.Doc().EncodeMapCodeWithSize()));
     EXPECT_EQ(QApplication::clipboard()->text(), shown);
 }
