@@ -109,6 +109,34 @@ int32_t CatalogueEditor::FirstFreeNo() const
     return 19;
 }
 
+int32_t CatalogueEditor::FirstFreeCode() const
+{
+    std::bitset<HighestCode - LowestCode + 1> used;
+    for (int32_t i = 0; i < WorkCount; ++i)
+        if (WorkTile[i].Code >= LowestCode && WorkTile[i].Code <= HighestCode)
+            used.set(static_cast<size_t>(WorkTile[i].Code - LowestCode));
+    for (int32_t code = LowestCode; code <= HighestCode; ++code)
+        if (!used.test(static_cast<size_t>(code - LowestCode)))
+            return code;
+    return LowestCode;
+}
+
+std::vector<std::string> CatalogueEditor::SharedCodeLines() const
+{
+    std::vector<std::string> lines;
+    for (int32_t code = LowestCode; code <= HighestCode; ++code) {
+        std::string names;
+        int32_t sharing = 0;
+        for (int32_t i = 0; i < WorkCount; ++i)
+            if (WorkTile[i].Code == code) {
+                names += (sharing++ ? " と " : "") + WorkTile[i].Name;
+            }
+        if (sharing > 1)
+            lines.push_back("コード " + std::string(1, static_cast<char>(code)) + ": " + names);
+    }
+    return lines;
+}
+
 std::string CatalogueEditor::TypeName(int32_t type)
 {
     static const char* const names[] = {"地形", "人口", "農業", "工業", "資金", "軍事"};

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/TileList.h"
 
@@ -54,6 +55,12 @@ public:
     // The lowest panel number no entry of the list carries; 19 when every
     // number 0..255 is taken.
     int32_t FirstFreeNo() const;
+
+    // The first code letter a..z no entry of the list uses, so a new kind
+    // keeps its own letter through "Get" and "Set"; "a" when all are taken.
+    int32_t FirstFreeCode() const;
+    // One line per letter that two or more entries share, "コード b: 浅瀬 と 森".
+    std::vector<std::string> SharedCodeLines() const;
 
     static bool IsFixed(const TTileList& entry) { return entry.No <= LastFixedNo; }
     // The category's name, or the bare number for a type outside 0..5.

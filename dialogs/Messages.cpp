@@ -113,3 +113,17 @@ bool AskOverwriteCatalogue(QWidget* parent)
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
+
+bool AskKeepSharedCodes(QWidget* parent, const QStringList& lines)
+{
+    const QString text = lines.join(QLatin1Char('\n')) +
+                         QStringLiteral("\n\n同じコードの種類は擬似ＭＡＰの Set で一つの種類になります。");
+    if (Divert(text + QStringLiteral(" (このまま閉じます)")))
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ISPLN"), text, QMessageBox::NoButton, parent);
+    QPushButton* back = box.addButton(QStringLiteral("戻る"), QMessageBox::RejectRole);
+    box.addButton(QStringLiteral("このまま"), QMessageBox::AcceptRole);
+    box.setDefaultButton(back);
+    box.exec();
+    return box.clickedButton() != back;
+}

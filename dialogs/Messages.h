@@ -34,3 +34,8 @@ RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies = {});
 // this window changed too: true to write this window's. Where nobody can
 // answer, the other window's stays and the text says so.
 bool AskOverwriteCatalogue(QWidget* parent);
+
+// Asked at "OK" of "パネル設定" when kinds share a code letter, one line per
+// letter: true to keep them, false to go back and change one. Where nobody
+// can answer, they are kept and the text says so.
+bool AskKeepSharedCodes(QWidget* parent, const QStringList& lines);

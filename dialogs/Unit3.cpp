@@ -327,7 +327,7 @@ void TForm3::SpeedButton6Click()
     SelectRowQuietly(-1);
     Quiet quiet(FieldsActive);
     SelIndex = NewEntry;
-    ScrollBar05->setValue(CatalogueEditor::LowestCode);
+    ScrollBar05->setValue(Work.FirstFreeCode());
     BlankFields(Work.FirstFreeNo(), 255, true, true);
 }
 
@@ -437,6 +437,15 @@ void TForm3::Image01Click()
 
 void TForm3::accept()
 {
+    // Kinds sharing a letter turn into one another through the pseudo-map code.
+    const std::vector<std::string> shared = Work.SharedCodeLines();
+    if (!shared.empty()) {
+        QStringList lines;
+        for (const std::string& line : shared)
+            lines << Text(line);
+        if (!AskKeepSharedCodes(this, lines))
+            return;
+    }
     CopyPicturesIntoImageFolder();
     QDialog::accept();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "TestCatalogue.h"
@@ -55,6 +56,32 @@ TEST(CatalogueEditor, FirstFreeNoIsTheLowestNumberNotInUse)
     };
     for (const Case& c : cases)
         EXPECT_EQ(WithNumbers(c.numbers).FirstFreeNo(), c.expected) << c.what;
+}
+
+TEST(CatalogueEditor, ANewKindGetsAFreeLetterAndSharedLettersAreNamed)
+{
+    struct Case {
+        const char* codes;  // one entry per letter, named by its position
+        int32_t firstFree;
+        std::vector<std::string> shared;
+    };
+    const Case cases[] = {
+        {"", 'a', {}},
+        {"abcdefghijklmnopqrstuvwx", 'y', {}},
+        {"ab{c", 'd', {}},  // a stored code outside a..z takes no letter
+        {"abcdefghijklmnopqrstuvwxyz", 'a', {}},
+        {"abbcb", 'd', {"コード b: 1 と 2 と 4"}},
+        {"baab", 'c', {"コード a: 1 と 2", "コード b: 0 と 3"}},
+    };
+    for (const Case& c : cases) {
+        CatalogueEditor e;
+        for (const char* code = c.codes; *code; ++code)
+            e.Append({.No = static_cast<int32_t>(code - c.codes),
+                      .Name = std::to_string(code - c.codes),
+                      .Code = static_cast<uint8_t>(*code)});
+        EXPECT_EQ(e.FirstFreeCode(), c.firstFree) << c.codes;
+        EXPECT_EQ(e.SharedCodeLines(), c.shared) << c.codes;
+    }
 }
 
 TEST(CatalogueEditor, HoldsTheWholeCatalogueOf256Entries)
