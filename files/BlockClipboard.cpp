@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <memory>
+#include <string_view>
 
 #include "document/File1.h"
 
@@ -11,6 +12,21 @@ namespace block_clipboard {
 namespace {
 
 constexpr size_t HeaderBytes = 3;  // columns, rows, parity of the top row
+constexpr char OddMarker[] = "odd";  // after the code's "@": the top row was odd
+
+// Whether the text after the code's end mark is the odd-row marker alone.
+bool MarkedOdd(std::string_view text)
+{
+    const size_t mark = text.find('@');
+    if (mark == std::string_view::npos)
+        return false;
+    text.remove_prefix(mark + 1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text == OddMarker;
+}
 
 bool ValidSize(int columns, int rows)
 {
@@ -68,7 +84,10 @@ std::string ToText(const TTileData& doc, const map_shapes::Block& block)
     for (int row = 0; row < block.Rows; ++row)
         for (int column = 0; column < block.Columns; ++column)
             scratch->Map[column][row] = block.At(column, row);
-    return std::to_string(block.Columns) + "x" + std::to_string(block.Rows) + " " + scratch->EncodeMapCode();
+    // The code's grammar ignores what follows "@"; the marker keeps a block
+    // from an odd top row in its shape.
+    return std::to_string(block.Columns) + "x" + std::to_string(block.Rows) + " " + scratch->EncodeMapCode() +
+           (block.OriginOdd ? OddMarker : "");
 }
 
 std::optional<map_shapes::Block> FromText(const TTileData& doc, const std::string& text)
@@ -86,8 +105,9 @@ std::optional<map_shapes::Block> FromText(const TTileData& doc, const std::strin
         return std::nullopt;
 
     const auto scratch = ScratchMap(doc, columns, rows);
-    scratch->ApplyMapCode(std::string(r.ptr, end));
-    map_shapes::Block block{columns, rows, false, {}};
+    const std::string code(r.ptr, end);
+    scratch->ApplyMapCode(code);
+    map_shapes::Block block{columns, rows, MarkedOdd(code), {}};
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             block.Cells.push_back(scratch->Map[column][row]);

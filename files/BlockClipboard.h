@@ -7,8 +7,9 @@
 class TTileData;
 
 // A copied block on the clipboard: whole cells in a private format, and as
-// text the block's pseudo-map code after its size ("5x3 b0c2a@"), which any
-// window with the same catalogue letters can paste.
+// text the block's pseudo-map code after its size ("5x3 b0c2a@", with "odd"
+// after the "@" when its top row was odd), which any window with the same
+// catalogue letters can paste.
 namespace block_clipboard {
 
 inline constexpr char MimeType[] = "application/x-ispln-block";

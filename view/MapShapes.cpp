@@ -133,19 +133,38 @@ Block CopyBlock(const TTileData& doc, Cell a, Cell b)
     return block;
 }
 
+Footprint Footprint::Spanning(Cell a, Cell b)
+{
+    const int top = std::min(a.Y, b.Y);
+    return {{std::min(a.X, b.X), top}, std::abs(a.X - b.X) + 1, std::abs(a.Y - b.Y) + 1, top % 2 != 0};
+}
+
+std::vector<Cell> Footprint::Cells() const
+{
+    std::vector<Cell> out;
+    out.reserve(static_cast<size_t>(std::max(0, Columns * Rows)));
+    ForEach([&](Cell c, int, int) { out.push_back(c); });
+    return out;
+}
+
+Block CopyBlock(const TTileData& doc, const Footprint& where, MapCell outside)
+{
+    Block block{where.Columns, where.Rows, where.OriginOdd, {}};
+    block.Cells.reserve(static_cast<size_t>(std::max(0, where.Columns * where.Rows)));
+    where.ForEach([&](Cell c, int, int) { block.Cells.push_back(Shown(doc, c) ? doc.Map[c.X][c.Y] : outside); });
+    return block;
+}
+
 std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell anchor)
 {
     std::vector<CellEdit> out;
     if (block.Empty() || block.Cells.size() != static_cast<size_t>(block.Columns) * block.Rows)
         return out;
     // The block's own cells, on a row of the parity it was copied from.
-    const Cell origin{0, block.OriginOdd ? 1 : 0};
-    for (int row = 0; row < block.Rows; ++row)
-        for (int column = 0; column < block.Columns; ++column) {
-            const Cell target = Translate({column, origin.Y + row}, origin, anchor);
-            if (Shown(doc, target))
-                out.push_back({target.X, target.Y, block.At(column, row)});
-        }
+    Footprint{anchor, block.Columns, block.Rows, block.OriginOdd}.ForEach([&](Cell target, int column, int row) {
+        if (Shown(doc, target))
+            out.push_back({target.X, target.Y, block.At(column, row)});
+    });
     return out;
 }
 

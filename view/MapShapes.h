@@ -49,10 +49,39 @@ struct Block {
     MapCell At(int column, int row) const { return Cells[static_cast<size_t>(row * Columns + column)]; }
 };
 
+// Where a block lies: its top-left cell and shape. On a row of the other
+// parity than the one it came from, alternate rows sit one column over, so
+// the cells are not the rectangle of two corners.
+struct Footprint {
+    Cell Anchor;
+    int Columns = 0;
+    int Rows = 0;
+    bool OriginOdd = false;
+
+    // The rectangle two corners span, as a drag selects it.
+    static Footprint Spanning(Cell a, Cell b);
+    // The block's cells, row by row, each with its column and row in the block.
+    template <typename Visit>
+    void ForEach(Visit visit) const;
+    std::vector<Cell> Cells() const;
+};
+
 // The cells of the rectangle spanned by two corners, clipped to the shown map.
 Block CopyBlock(const TTileData& doc, Cell a, Cell b);
+// The block lying at the footprint; a cell off the shown map is copied as
+// `outside`.
+Block CopyBlock(const TTileData& doc, const Footprint& where, MapCell outside);
 // The shown cells the block covers when its top-left cell is put on `anchor`,
 // with what they would hold.
 std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell anchor);
+
+template <typename Visit>
+void Footprint::ForEach(Visit visit) const
+{
+    const Cell origin{0, OriginOdd ? 1 : 0};
+    for (int row = 0; row < Rows; ++row)
+        for (int column = 0; column < Columns; ++column)
+            visit(Translate({column, origin.Y + row}, origin, Anchor), column, row);
+}
 
 }  // namespace map_shapes

@@ -56,7 +56,8 @@ PaintTools::Action PaintTools::PressSelect(Cell cell, bool valid)
     }
     if (floating_) {
         Action placed = Action::Edits(PlaceBlock(doc_, *floating_, cell));
-        selection_ = {cell, ClampToShown(doc_, {cell.X + floating_->Columns - 1, cell.Y + floating_->Rows - 1})};
+        // Exactly the cells the block covers, whatever the row's parity.
+        selection_ = Footprint{cell, floating_->Columns, floating_->Rows, floating_->OriginOdd};
         floating_.reset();
         return placed;
     }
@@ -67,7 +68,7 @@ PaintTools::Action PaintTools::PressSelect(Cell cell, bool valid)
         drag_ = Drag::Move;
     } else {
         drag_ = Drag::Select;
-        selection_ = {cell, cell};
+        selection_ = Footprint::Spanning(cell, cell);
     }
     return {};
 }
@@ -81,7 +82,7 @@ PaintTools::Action PaintTools::Move(Cell cell, bool valid)
         return StrokeTo(cell, valid);
     case Drag::Select:
         current_ = ClampToShown(doc_, cell);
-        selection_ = {start_, current_};
+        selection_ = Footprint::Spanning(start_, current_);
         return {};
     case Drag::Shape:
     case Drag::Move:
@@ -132,13 +133,11 @@ PaintTools::Action PaintTools::Release(Cell cell, MouseButton button)
     case Drag::Shape:
         return Action::Edits(PaintCells(ShapeCells(), button == MouseButton::Right));
     case Drag::Select:
-        selection_ = {start_, current_};
+        selection_ = Footprint::Spanning(start_, current_);
         return {};
     case Drag::Move: {
         Action moved = Action::Edits(MoveEdits());
-        const auto [columns, rows] = SelectionSize();
-        const Cell to = Translate(TopLeft(), start_, current_);
-        selection_ = {ClampToShown(doc_, to), ClampToShown(doc_, {to.X + columns - 1, to.Y + rows - 1})};
+        selection_->Anchor = MovedAnchor();
         return moved;
     }
     default:
@@ -187,7 +186,7 @@ std::vector<CellEdit> PaintTools::MoveEdits() const
     if (!selection_ || current_ == start_)
         return {};
     const Block block = Copy();
-    const std::vector<CellEdit> placed = PlaceBlock(doc_, block, Translate(TopLeft(), start_, current_));
+    const std::vector<CellEdit> placed = PlaceBlock(doc_, block, MovedAnchor());
     // One change per cell: where the block lands, it wins over the clearing.
     bool lands[GridSize][GridSize] = {};
     for (const CellEdit& e : placed)
@@ -200,22 +199,22 @@ std::vector<CellEdit> PaintTools::MoveEdits() const
     return edits;
 }
 
-PaintTools::Cell PaintTools::TopLeft() const
+PaintTools::Cell PaintTools::MovedAnchor() const
 {
-    return {std::min(selection_->first.X, selection_->second.X), std::min(selection_->first.Y, selection_->second.Y)};
+    return Translate(selection_->Anchor, start_, current_);
 }
 
 std::pair<int, int> PaintTools::SelectionSize() const
 {
     if (!selection_)
         return {0, 0};
-    return {std::abs(selection_->first.X - selection_->second.X) + 1,
-            std::abs(selection_->first.Y - selection_->second.Y) + 1};
+    return {selection_->Columns, selection_->Rows};
 }
 
 PaintTools::Block PaintTools::Copy() const
 {
-    return selection_ ? CopyBlock(doc_, selection_->first, selection_->second) : Block{};
+    // Cells of a placed block that fell off the map copy as cleared ones.
+    return selection_ ? CopyBlock(doc_, *selection_, Cleared()) : Block{};
 }
 
 std::vector<CellEdit> PaintTools::ClearSelection() const
@@ -245,9 +244,8 @@ std::vector<CellEdit> PaintTools::Preview() const
 {
     if (floating_)
         return PlaceBlock(doc_, *floating_, pointer_);
-    if (drag_ == Drag::Move) {
-        return PlaceBlock(doc_, Copy(), Translate(TopLeft(), start_, current_));
-    }
+    if (drag_ == Drag::Move)
+        return PlaceBlock(doc_, Copy(), MovedAnchor());
     if (drag_ != Drag::Shape)
         return {};
     std::vector<CellEdit> cells;
@@ -261,8 +259,9 @@ std::vector<PaintTools::Cell> PaintTools::SelectionCells() const
 {
     std::vector<Cell> cells;
     if (selection_)
-        for (const Cell& c : RectCells(selection_->first, selection_->second))
+        selection_->ForEach([&](Cell c, int, int) {
             if (Shown(doc_, c))
                 cells.push_back(c);
+        });
     return cells;
 }

@@ -14,6 +14,7 @@ class PaintTools {
 public:
     using Cell = map_shapes::Cell;
     using Block = map_shapes::Block;
+    using Footprint = map_shapes::Footprint;
 
     // What a mouse event asks of the map.
     struct Action {
@@ -74,7 +75,7 @@ private:
     Action StrokeTo(Cell cell, bool valid);
     Action PressSelect(Cell cell, bool valid);
     MapCell Cleared() const;
-    Cell TopLeft() const;  // of the selection
+    Cell MovedAnchor() const;  // of the selection being dragged
 
     const TTileData& doc_;
     PaintTool tool_ = PaintTool::Click;
@@ -86,6 +87,6 @@ private:
     bool moved_ = false;      // the stroke left its first cell
     bool recorded_ = false;   // the stroke has changed a cell
     Cell pointer_;            // last cell under the pointer
-    std::optional<std::pair<Cell, Cell>> selection_;  // corners
+    std::optional<map_shapes::Footprint> selection_;
     std::optional<Block> floating_;
 };

@@ -231,6 +231,7 @@ struct Gesture {
     std::map<std::pair<int, int>, MapCell> changed;
     MouseButton button = MouseButton::Left;
     int selected = 1;
+    std::vector<Cell> selection;  // selected afterwards, when given
 };
 
 std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
@@ -256,6 +257,8 @@ std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
         tools.Paste(tools.Copy());
         apply(tools.Press(*g.pasteAt, true, MouseButton::Left));
     }
+    if (!g.selection.empty())
+        EXPECT_EQ(tools.SelectionCells(), g.selection) << g.name;
     std::map<std::pair<int, int>, MapCell> changed;
     for (int x = 0; x < GridSize; ++x)
         for (int y = 0; y < GridSize; ++y)
@@ -290,11 +293,17 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
         {"paste at an even row offset", PaintTool::Select, block, {2, 2}, {3, 3}, Cell{6, 6}, false,
          {{{6, 6}, a}, {{7, 6}, b}, {{6, 7}, c}, {{7, 7}, d}}},
         {"paste at an odd row offset shifts by half a tile", PaintTool::Select, block, {2, 2}, {3, 3},
-         Cell{6, 7}, false, {{{6, 7}, a}, {{7, 7}, b}, {{5, 8}, c}, {{6, 8}, d}}},
+         Cell{6, 7}, false, {{{6, 7}, a}, {{7, 7}, b}, {{5, 8}, c}, {{6, 8}, d}}, MouseButton::Left, 1,
+         {{6, 7}, {7, 7}, {5, 8}, {6, 8}}},
         {"paste at the corner keeps inside the map", PaintTool::Select, block, {2, 2}, {3, 3}, Cell{11, 11}, false,
          {{{11, 11}, a}}},
         {"move by dragging inside the selection", PaintTool::Select, block, {2, 2}, {3, 3}, Cell{6, 7}, true,
-         {{{2, 2}, {}}, {{3, 2}, {}}, {{2, 3}, {}}, {{3, 3}, {}}, {{6, 7}, a}, {{7, 7}, b}, {{5, 8}, c}, {{6, 8}, d}}},
+         {{{2, 2}, {}}, {{3, 2}, {}}, {{2, 3}, {}}, {{3, 3}, {}}, {{6, 7}, a}, {{7, 7}, b}, {{5, 8}, c}, {{6, 8}, d}},
+         MouseButton::Left, 1, {{6, 7}, {7, 7}, {5, 8}, {6, 8}}},
+        {"move from an odd row to an even one", PaintTool::Select, {{2, 3, a}, {3, 3, b}, {2, 4, c}, {3, 4, d}},
+         {2, 3}, {3, 4}, Cell{2, 4}, true,
+         {{{2, 3}, {}}, {{3, 3}, {}}, {{2, 4}, a}, {{3, 4}, b}, {{3, 5}, c}, {{4, 5}, d}}, MouseButton::Left, 1,
+         {{2, 4}, {3, 4}, {3, 5}, {4, 5}}},
     };
     for (const Gesture& g : gestures)
         EXPECT_EQ(Perform(g), g.changed) << g.name;

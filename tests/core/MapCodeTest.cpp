@@ -335,10 +335,12 @@ TEST(MapCode, BlocksOnTheClipboard)
     auto doc = MakeDoc(Abc, 12, 12);
     const map_shapes::Block block{3, 2, true, {{1, 4, 2}, {1, 0, 0}, {2, 0, 0}, {0, 0, 0}, {2, 9, 1}, {2, 0, 0}}};
     const std::string text = block_clipboard::ToText(*doc, block);
-    EXPECT_EQ(text, "3x2 b0cac0@");
-    // Text carries panels only; the private bytes carry whole cells and the row parity.
+    EXPECT_EQ(text, "3x2 b0cac0@odd");
+    // Text carries panels and the row parity; the private bytes carry whole cells too.
     const std::vector<MapCell> panels{{1, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 0, 0}, {2, 0, 0}, {2, 0, 0}};
     EXPECT_EQ(block_clipboard::FromText(*doc, " " + text)->Cells, panels);
+    EXPECT_TRUE(block_clipboard::FromText(*doc, text + "\n")->OriginOdd);
+    EXPECT_FALSE(block_clipboard::FromText(*doc, "3x2 b0cac0@")->OriginOdd);  // a bare block as before
     EXPECT_EQ(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->Cells, block.Cells);
     EXPECT_TRUE(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->OriginOdd);
     for (const char* refused : {"", "b@", "0x3 a@", "3x32 a@", "3-2 a@", "x2 a@", "99999999999x1"})
