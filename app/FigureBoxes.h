@@ -2,6 +2,7 @@
 // The island figures on the "情報" tab: the document's figures in their
 // boxes, greyed once the map changes after them, unless "自動更新" makes
 // them follow every change.
+#include <QFont>
 #include <QObject>
 #include <array>
 
@@ -24,5 +25,6 @@ public:
 
 private:
     std::array<QLineEdit*, 10> boxes;
+    std::array<QFont, 10> fonts;  // as laid out, before a long number shrank one
     MapSession& session;
 };

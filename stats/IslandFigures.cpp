@@ -79,7 +79,6 @@ void TTileData::ComputeStats()
             const TTileList& entry = Tile[index];
             if (entry.Land)
                 ++t.Area;
-            const auto value = [&] { return EntryValue(index, Map[x][y].Counter); };
             switch (entry.Type) {
             case TypePopulation: t.Population += EntryValue(index, cell.Counter); break;
             case TypeFarming: t.Farming += EntryValue(index, cell.Counter); break;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -143,6 +144,23 @@ TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
     QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
     EXPECT_EQ(BoxTexts(app.Form1()),
               QStringList({"1000", "2", "0", "0", "0", "400", "0", "400", "600", "0"}));
+
+    // Figures of any length show whole in their boxes, a deficit with its sign.
+    TTileData& doc = app.Doc();
+    doc.Tile[doc.IndexOfNo(1)].Min = INT32_MAX;
+    doc.Food1 = 1000000;
+    for (int x = 0; x < 12; ++x)
+        for (int y = 0; y < 12; ++y)
+            Put(doc, x, y, 1, 0);
+    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    const QStringList texts = BoxTexts(app.Form1());
+    EXPECT_EQ(texts[0], "309237645168");
+    EXPECT_TRUE(texts[3].startsWith("-")) << texts[3].toStdString();
+    for (QLineEdit* e : {app.Form1().Edit1, app.Form1().Edit4}) {
+        EXPECT_LE(QFontMetrics(e->font()).horizontalAdvance(e->text()), e->width() - 6) << e->text().toStdString();
+        EXPECT_EQ(e->toolTip(), e->text());
+        EXPECT_EQ(e->size(), QSize(67, 20));
+    }
 }
 
 TEST(BreakdownDialog, OpensTwiceWithTheSameRowsAndImages)
