@@ -126,8 +126,13 @@ PaintTools::Action PaintTools::Release(Cell cell, MouseButton button)
         return {};
     const Drag drag = drag_;
     drag_ = Drag::None;
-    if (drag == Drag::Stroke)
-        return moved_ ? Action{} : Action::Click();
+    if (drag == Drag::Stroke) {
+        if (moved_)
+            return {};
+        // A click without a stroke: the left button counts as the click
+        // tool does, the right one erases as its strokes do.
+        return button_ == MouseButton::Right ? Action::Edits(PaintCells({start_}, true)) : Action::Click();
+    }
     current_ = ClampToShown(doc_, cell);
     switch (drag) {
     case Drag::Shape:

@@ -284,6 +284,8 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
          {{{11, 10}, p10}, {{11, 11}, p10}}},
         {"the right button erases to entry 0 and keeps masks", PaintTool::Rect, {{2, 2, {20, 3, 1}}, {3, 2, p10}},
          {2, 2}, {3, 2}, {}, false, {{{2, 2}, {0, 0, 1}}, {{3, 2}, {0, 0, 0}}}, MouseButton::Right},
+        {"the brush's right click erases its cell", PaintTool::Brush, {{2, 2, {20, 3, 1}}}, {2, 2}, {2, 2}, {},
+         false, {{{2, 2}, {0, 0, 1}}}, MouseButton::Right},
         {"an area mask on a line marks each cell alone", PaintTool::Line, {}, {2, 2}, {4, 2}, {}, false,
          {{{2, 2}, {0, 0, 2}}, {{3, 2}, {0, 0, 2}}, {{4, 2}, {0, 0, 2}}}, MouseButton::Left, MaxTiles + 1},
         {"fill from an even row", PaintTool::Fill, {{5, 4, b}, {6, 3, b}, {4, 3, b}}, {5, 4}, {5, 4}, {}, false,
