@@ -78,12 +78,22 @@ bool MapFileDialogs::Open(const QString& path)
 
 void MapFileDialogs::OpenRecent(const QString& path)
 {
+    // An entry taken off the list is named: the list may hold several
+    // files of one name, and the user should know which one went.
+    const QString shown = QDir::toNativeSeparators(path);
     if (!MapFilePresent(path.toStdString())) {
-        TellMissing();
+        ShowMessage(window, QStringLiteral("%1 は見つかりません").arg(shown));
         session.ForgetRecent(path);
         return;
     }
-    Open(path);
+    if (!ConfirmDiscard())
+        return;
+    const bool loaded = session.Load(path).Ok;
+    emit openTried(true);
+    if (!loaded) {
+        ShowMessage(window, NotMapFileText + QStringLiteral("\n%1 を一覧から外しました").arg(shown));
+        session.ForgetRecent(path);
+    }
 }
 
 void MapFileDialogs::OpenDropped(const QStringList& files)

@@ -590,14 +590,20 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     };
     QFile::remove(app.Path("b.kpl"));
     doubleClick(1);
-    EXPECT_EQ(app.messages, QStringList{NoSuchFile});
+    const QStringList gone{QDir::toNativeSeparators(app.Path("b.kpl")) + " は見つかりません"};
+    EXPECT_EQ(app.messages, gone);
     EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl"}));
     doubleClick(0);
     EXPECT_EQ(next.Form1->TileData->LastX, 12);
     EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl"}));
     doubleClick(1);
     EXPECT_EQ(names(f), QStringList({"saved.kpl", "a.kpl"}));
-    EXPECT_EQ(app.messages, QStringList{NoSuchFile});
+    EXPECT_EQ(app.messages, gone);
+    // A file that is no map any more goes too, named.
+    WriteText(app.Path("a.kpl"), "not a map");
+    doubleClick(1);
+    EXPECT_EQ(names(f), QStringList({"saved.kpl"}));
+    EXPECT_EQ(app.messages.last(), NotMapFile + "\n" + QDir::toNativeSeparators(app.Path("a.kpl")) + " を一覧から外しました");
 }
 
 TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
