@@ -1,5 +1,7 @@
 // render, code, decode, convert, check: map files in and out.
 #include <charconv>
+#include <cmath>
+#include <optional>
 
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
@@ -39,6 +41,38 @@ int WriteOrFail(const std::string& path, const std::string& bytes)
     return ExitOk;
 }
 
+// The map picture at `width`, its shape kept.
+QSize ScaledToWidth(QSize map, int width)
+{
+    return {width, std::max(1, static_cast<int>(std::lround(double(map.height()) * width / map.width())))};
+}
+
+// The longer side of the map with the figure band under it.
+int LongerSideWithFigures(QSize map)
+{
+    const QSize whole = PictureWithFiguresSize(map);
+    return std::max(whole.width(), whole.height());
+}
+
+// The largest size, no larger than the map's own, the map may have so that
+// it and the figure band under it fit in limit x limit (no limit: 0). The
+// band's columns follow the width, so the fit is tried width by width.
+std::optional<QSize> FittingMapSize(QSize map, int limit)
+{
+    for (int width = map.width(); width >= 1; --width)
+        if (limit <= 0 || LongerSideWithFigures(ScaledToWidth(map, width)) <= limit)
+            return ScaledToWidth(map, width);
+    return std::nullopt;
+}
+
+int SmallestSizeWithFigures(QSize map)
+{
+    int smallest = LongerSideWithFigures(map);
+    for (int width = map.width() - 1; width >= 1; --width)
+        smallest = std::min(smallest, LongerSideWithFigures(ScaledToWidth(map, width)));
+    return smallest;
+}
+
 }  // namespace
 
 int RunRender(const Invocation& args, TTileData& doc)
@@ -65,12 +99,21 @@ int RunRender(const Invocation& args, TTileData& doc)
 
     QImage picture = renderer.Picture();
     if (args.Has("--figures")) {
+        // Only the map shrinks: the band's text stays at its readable size.
+        const std::optional<QSize> map = FittingMapSize(picture.size(), maxSize);
+        if (!map)
+            return UsageFailure("--max-size " + std::to_string(maxSize) +
+                                    " leaves no room for the map beside the figure band; give at least " +
+                                    std::to_string(SmallestSizeWithFigures(picture.size())) + " or leave out --figures",
+                                "render");
+        if (*map != picture.size())
+            picture = picture.scaled(*map, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         doc.ComputeStats();
         picture = PictureWithFigures(picture, doc.Stats);
-    }
-    // Only ever smaller: a thumbnail, never an enlargement.
-    if (maxSize > 0 && (picture.width() > maxSize || picture.height() > maxSize))
+    } else if (maxSize > 0 && (picture.width() > maxSize || picture.height() > maxSize)) {
+        // Only ever smaller: a thumbnail, never an enlargement.
         picture = picture.scaled(maxSize, maxSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
     return WriteOrFail(args.Value("-o"), EncodePng(picture));
 }
 

@@ -19,16 +19,34 @@ const QColor Rule(160, 160, 160);
 
 }  // namespace
 
+namespace {
+
+int BandColumns(int mapWidth)
+{
+    return std::clamp(mapWidth / ColumnWidth, 1, MostColumns);
+}
+
+int BandRows(int mapWidth)
+{
+    return (FigureCount + BandColumns(mapWidth) - 1) / BandColumns(mapWidth);
+}
+
+}  // namespace
+
+QSize PictureWithFiguresSize(QSize map)
+{
+    // A map narrower than one column widens the picture; its extra room
+    // beside the map stays the band's colour.
+    return {std::max(map.width(), BandColumns(map.width()) * ColumnWidth),
+            map.height() + 2 * Margin + BandRows(map.width()) * RowHeight};
+}
+
 QImage PictureWithFigures(const QImage& map, const IslandStats& stats)
 {
     const auto figures = ShownFigures(stats);
-    const int columns = std::clamp(map.width() / ColumnWidth, 1, MostColumns);
-    const int rows = (FigureCount + columns - 1) / columns;
-    const int bandHeight = 2 * Margin + rows * RowHeight;
-    // A map narrower than one column widens the picture; its extra room
-    // beside the map stays the band's colour.
-    QImage picture(std::max(map.width(), columns * ColumnWidth), map.height() + bandHeight,
-                   QImage::Format_RGB32);
+    const int columns = BandColumns(map.width());
+    const int rows = BandRows(map.width());
+    QImage picture(PictureWithFiguresSize(map.size()), QImage::Format_RGB32);
     picture.fill(Background);
 
     QPainter painter(&picture);

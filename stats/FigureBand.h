@@ -7,3 +7,6 @@
 // shows the ten figures of the "情報" tab as label and value. Needs a
 // QGuiApplication (fonts).
 QImage PictureWithFigures(const QImage& map, const IslandStats& stats);
+
+// The size PictureWithFigures gives a map picture of this size.
+QSize PictureWithFiguresSize(QSize map);

@@ -318,7 +318,9 @@ TEST_F(CliCommands, RenderedPictureHasTheMapsSize)
         int Columns, Rows;
         QString MaxSize;  // --max-size, scaling down only
         QSize Expected;   // empty: 32 pixels a cell and the header strip
-    } sizes[] = {{1, 1}, {4, 3}, {31, 31}, {31, 31, "128", {128, 128}}, {4, 3, "64", {64, 49}}, {1, 1, "100"}};
+        QSize WithFigures;  // under --max-size; empty: refused
+    } sizes[] = {{1, 1}, {4, 3}, {31, 31}, {31, 31, "128", {128, 128}}, {4, 3, "64", {64, 49}}, {1, 1, "100"},
+                 {31, 31, "400", {400, 400}, {208, 400}}};
     for (const auto& s : sizes) {
         const QString in = folder.WriteMap("sized.kpl", MapOf(s.Columns, s.Rows));
         const QString out = folder.Path("sized.png");
@@ -326,8 +328,19 @@ TEST_F(CliCommands, RenderedPictureHasTheMapsSize)
         ASSERT_EQ(Cli(QStringList{"render", in, "-o", out} + limit).Status, 0);
         const QImage picture(out);
         EXPECT_EQ(picture.size(), s.Expected.isEmpty() ? QSize(32 * s.Columns + 16, 32 * s.Rows + 16) : s.Expected);
-        if (!s.MaxSize.isEmpty())
+        if (!s.MaxSize.isEmpty()) {
+            // With the figures only the map shrinks: the band keeps its 9 rows
+            // of 18 pixels, or the size is refused.
+            const CliRun banded = Cli(QStringList{"render", in, "-o", out, "--figures"} + limit);
+            if (s.WithFigures.isEmpty()) {
+                EXPECT_EQ(banded.Status, 2) << s.MaxSize.toStdString();
+                EXPECT_TRUE(banded.Err.contains("leaves no room for the map")) << banded.Err.toStdString();
+            } else {
+                ASSERT_EQ(banded.Status, 0);
+                EXPECT_EQ(QImage(out).size(), s.WithFigures);
+            }
             continue;
+        }
 
         // The figures go under the map and leave every pixel of it alone.
         ASSERT_EQ(Cli({"render", in, "-o", out, "--figures"}).Status, 0);
