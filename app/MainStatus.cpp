@@ -1,5 +1,6 @@
 #include "app/MainStatus.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -23,6 +24,15 @@ MainStatus::MainStatus(QStatusBar* bar, QLabel* cellPlace, QLabel* cellPanel, QL
     // The failure line stays until a copy is written again.
     connect(&session.Recovery(), &RecoveryCopy::written, this, [this] {
         if (this->bar->currentMessage().startsWith(RecoveryFailureText))
+            this->bar->clearMessage();
+    });
+    // Until the next load or save.
+    connect(&session, &MapSession::markedChangedOnDiskChanged, this, [this, &session](bool marked) {
+        const QString text =
+            QStringLiteral("%1 は他で変更されています").arg(QDir::toNativeSeparators(session.FilePath()));
+        if (marked)
+            this->bar->showMessage(text);
+        else if (this->bar->currentMessage().endsWith(QStringLiteral(" は他で変更されています")))
             this->bar->clearMessage();
     });
     connect(&live, &LiveFigures::operationChanged, this, [this](const QString& text) {

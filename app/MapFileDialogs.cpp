@@ -54,6 +54,26 @@ MapFileDialogs::MapFileDialogs(MapSession& session, QWidget* window)
             lastFolder = QFileInfo(path).absolutePath();
         restoredOverFile = false;
     });
+    connect(&session, &MapSession::changedOnDisk, this, &MapFileDialogs::FollowChangeOnDisk);
+}
+
+void MapFileDialogs::FollowChangeOnDisk(const QString& path)
+{
+    // One question at a time: the file may change again while it is up.
+    if (offeringReload)
+        return;
+    offeringReload = true;
+    // Unsaved work is never replaced: the change is only shown until the next save.
+    const bool reload = !session.Modified() && !asking && QFileInfo(path).isFile() &&
+                        AskReloadChangedFile(window, QDir::toNativeSeparators(path));
+    offeringReload = false;
+    if (reload && path == session.FilePath() && !session.Modified()) {
+        if (Load(path)) {
+            emit openTried(false);
+            return;
+        }
+    }
+    session.MarkChangedOnDisk();
 }
 
 void MapFileDialogs::OpenFromDialog()
@@ -148,6 +168,13 @@ bool MapFileDialogs::SaveAs()
 
 bool MapFileDialogs::SaveTo(const QString& path)
 {
+    // Another window or program saved the open file since we read it: its
+    // work would be lost without a word.
+    const bool ontoOpenFile = !session.FilePath().isEmpty() &&
+                              QFileInfo(path).absoluteFilePath() == QFileInfo(session.FilePath()).absoluteFilePath();
+    if (ontoOpenFile && session.FileChangedOnDisk() &&
+        !AskOverwriteChangedFile(window, QDir::toNativeSeparators(path)))
+        return false;
     if (!session.Save(path)) {
         ShowError(window, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
         return false;

@@ -46,6 +46,9 @@ signals:
 
 private:
     bool OpenUnasked(const QString& path, bool fitWindow);
+    // The open file changed on disk: offer to read it again when nothing is
+    // unsaved, else mark it.
+    void FollowChangeOnDisk(const QString& path);
     bool SaveTo(const QString& path);
 
     MapSession& session;
@@ -53,4 +56,5 @@ private:
     QString lastFolder;
     bool restoredOverFile = false;
     bool asking = false;
+    bool offeringReload = false;
 };

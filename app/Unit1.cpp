@@ -104,6 +104,7 @@ void TForm1::ConnectSession()
 {
     connect(Session, &MapSession::modifiedChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::fileChanged, this, &TForm1::UpdateCaption);
+    connect(Session, &MapSession::markedChangedOnDiskChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
     connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
     // Whatever the result, the history hints and the window follow the map.
@@ -253,6 +254,8 @@ void TForm1::UpdateCaption()
         caption += QStringLiteral(" - ") + QFileInfo(OpenFile()).fileName();
     if (Modified())
         caption += QStringLiteral(" *");
+    if (Session->MarkedChangedOnDisk())
+        caption += QStringLiteral(" (他で変更)");
     setWindowTitle(caption);
 }
 

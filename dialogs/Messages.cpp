@@ -127,3 +127,28 @@ bool AskKeepSharedCodes(QWidget* parent, const QStringList& lines)
     box.exec();
     return box.clickedButton() != back;
 }
+
+namespace {
+
+bool AskYesNo(QWidget* parent, const QString& text, QMessageBox::StandardButton byDefault, const QString& unanswered)
+{
+    if (Divert(text + unanswered))
+        return false;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(byDefault);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool AskOverwriteChangedFile(QWidget* parent, const QString& path)
+{
+    return AskYesNo(parent, QStringLiteral("%1 は他で変更されています。上書きしますか？").arg(path), QMessageBox::No,
+                    QStringLiteral(" (上書きしません)"));
+}
+
+bool AskReloadChangedFile(QWidget* parent, const QString& path)
+{
+    return AskYesNo(parent, QStringLiteral("%1 は他で変更されました。読み込み直しますか？").arg(path), QMessageBox::Yes,
+                    QStringLiteral(" (読み込み直しません)"));
+}

@@ -39,3 +39,11 @@ bool AskOverwriteCatalogue(QWidget* parent);
 // letter: true to keep them, false to go back and change one. Where nobody
 // can answer, they are kept and the text says so.
 bool AskKeepSharedCodes(QWidget* parent, const QStringList& lines);
+
+// Asked before a save onto the open file that another window or program
+// changed since this window read or wrote it; false (the default) keeps the
+// file. Where nobody can answer, the file is kept and the text says so.
+bool AskOverwriteChangedFile(QWidget* parent, const QString& path);
+// Offered when the open file changed on disk and the map has no unsaved
+// changes: true to read it again. Where nobody can answer: false.
+bool AskReloadChangedFile(QWidget* parent, const QString& path);

@@ -7,12 +7,61 @@
 #include "session/RecoveryCopy.h"
 
 MapSession::MapSession(QObject* parent)
-    : QObject(parent), doc(std::make_unique<TTileData>()), recovery(std::make_unique<RecoveryCopy>(*this))
+    : QObject(parent),
+      doc(std::make_unique<TTileData>()),
+      recovery(std::make_unique<RecoveryCopy>(*this)),
+      watcher(new QFileSystemWatcher(this))
 {
     connect(recovery.get(), &RecoveryCopy::writeFailed, this, &MapSession::recoveryWriteFailed);
+    connect(watcher, &QFileSystemWatcher::fileChanged, this, &MapSession::WatchedFileChanged);
 }
 
 MapSession::~MapSession() = default;
+
+bool MapSession::FileChangedOnDisk() const
+{
+    return !filePath.isEmpty() && diskStamp.ContentDiffers(DiskStamp::Of(filePath));
+}
+
+void MapSession::MarkChangedOnDisk()
+{
+    SetMarked(true);
+}
+
+void MapSession::SetMarked(bool marked)
+{
+    if (marked == markedChanged)
+        return;
+    markedChanged = marked;
+    emit markedChangedOnDiskChanged(marked);
+}
+
+void MapSession::NoteDiskState()
+{
+    diskStamp = filePath.isEmpty() ? DiskStamp{} : DiskStamp::Of(filePath);
+    announcedStamp = diskStamp;
+    SetMarked(false);
+    if (!watcher->files().isEmpty())
+        watcher->removePaths(watcher->files());
+    if (diskStamp.Exists)
+        watcher->addPath(filePath);
+}
+
+void MapSession::WatchedFileChanged()
+{
+    // A save that replaces the file ends the watch on it; watch the new one.
+    if (!filePath.isEmpty() && watcher->files().isEmpty() && QFileInfo(filePath).isFile())
+        watcher->addPath(filePath);
+    // Our own save, or a touch, changes no content; a change is told once,
+    // however many notices the system sends for it.
+    if (filePath.isEmpty() || markedChanged)
+        return;
+    const DiskStamp now = DiskStamp::Of(filePath);
+    if (diskStamp.ContentDiffers(now) && announcedStamp.ContentDiffers(now)) {
+        announcedStamp = now;
+        emit changedOnDisk(filePath);
+    }
+}
 
 void MapSession::Announce()
 {
@@ -158,6 +207,7 @@ Result MapSession::Load(const QString& path)
     doc->BufList->SetClean();
     emit mapReplaced();
     SetFilePath(path);
+    NoteDiskState();
     NoteRecent(path);
     Announce();
     return read.Status;
@@ -170,6 +220,7 @@ Result MapSession::Save(const QString& path)
         return written;
     doc->BufList->SetClean();
     SetFilePath(path);
+    NoteDiskState();
     recovery->Remove();
     NoteRecent(path);
     Announce();
@@ -182,6 +233,7 @@ void MapSession::Restore(const MapFileInfo& map, const QString& file)
     doc->BufList->ResetClean();
     emit mapReplaced();
     SetFilePath(file);
+    NoteDiskState();
     Announce();
 }
 
@@ -195,6 +247,7 @@ void MapSession::NewMap(int lastRow, int lastColumn)
     recovery->Remove();
     emit mapReplaced();
     SetFilePath(QString());
+    NoteDiskState();
     Announce();
 }
 

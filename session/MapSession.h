@@ -4,6 +4,7 @@
 // changes, loading and saving, the recovery copy and the recent files.
 // Every change a save would write goes through here, so the modified
 // state (the history's clean position) can never be forgotten.
+#include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -14,6 +15,7 @@
 
 #include "document/File1.h"
 #include "document/Result.h"
+#include "session/DiskStamp.h"
 #include "session/RecoveryCopy.h"
 #include "settings/RecentFiles.h"
 
@@ -73,6 +75,14 @@ public:
 
     RecoveryCopy& Recovery() { return *recovery; }
 
+    // The open file holds other content than this window last read or
+    // wrote (another window or program saved it, or it went).
+    bool FileChangedOnDisk() const;
+    // The change was seen and the map was not reloaded: shown until the
+    // next load or save.
+    bool MarkedChangedOnDisk() const { return markedChanged; }
+    void MarkChangedOnDisk();
+
     // While cellsChanged is announced: the cells continue the operation of
     // the change before (a brush stroke reaching another cell).
     bool ChangeContinues() const { return continuing; }
@@ -86,6 +96,9 @@ signals:
     void recentChanged();
     // A recovery copy could not be written.
     void recoveryWriteFailed(const QString& reason);
+    // The open file changed on disk since this window read or wrote it.
+    void changedOnDisk(const QString& path);
+    void markedChangedOnDiskChanged(bool marked);
 
 private:
     bool continuing = false;
@@ -97,8 +110,17 @@ private:
     void SetFilePath(const QString& path);
     void Announce();
 
+    // After a load or a save: the open file as it is now, watched.
+    void NoteDiskState();
+    void WatchedFileChanged();
+    void SetMarked(bool marked);
+
     std::unique_ptr<TTileData> doc;
     std::unique_ptr<RecoveryCopy> recovery;
+    QFileSystemWatcher* watcher;
+    DiskStamp diskStamp;
+    DiskStamp announcedStamp;  // the last change told
+    bool markedChanged = false;
     RecentFiles recent;
     QString filePath;
     bool shownModified = false;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -50,7 +51,27 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         {{"edit", paint(3), true, ""}, {"undo to the start", undo, false, ""}, {"redo", redo, true, ""}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
          {"undo to the saved point", undo, false, "a.kpl"}, {"undo past it", undo, true, "a.kpl"},
-         {"redo to it", redo, false, "a.kpl"}},
+         {"redo to it", redo, false, "a.kpl"},
+         {"another window saves the same file",
+          [](MapSession& s, const QString& d) {
+              int told = 0;
+              const QMetaObject::Connection counting =
+                  QObject::connect(&s, &MapSession::changedOnDisk, [&told] { ++told; });
+              MapSession other;
+              ASSERT_TRUE(other.Load(d + "/a.kpl"));
+              Save(other, d, "a.kpl");  // the same content: no change
+              EXPECT_FALSE(s.FileChangedOnDisk());
+              other.SetSize(5, 5);
+              Save(other, d, "a.kpl");
+              EXPECT_TRUE(s.FileChangedOnDisk());
+              EXPECT_FALSE(other.FileChangedOnDisk());
+              for (QDeadlineTimer deadline(3000); told == 0 && !deadline.hasExpired();)
+                  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+              EXPECT_EQ(told, 1);
+              QObject::disconnect(counting);
+          },
+          false, "a.kpl"},
+         {"saving again is this window's choice", save("a.kpl"), false, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"},
          {"another edit drops the saved point", paint(5), true, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl", "u"},

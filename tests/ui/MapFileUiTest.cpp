@@ -116,6 +116,12 @@ void WriteMap(const QString& path, int lastY, int lastX, uint8_t counter = 1)
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void WriteText(const QString& path, const QByteArray& text)
 {
     QFile file(path);
@@ -650,6 +656,21 @@ TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
     WriteMap(app.Path("other.kpl"), 13, 13);
     f.OpenMapFile(app.Path("other.kpl"));
     EXPECT_EQ(f.windowTitle(), base + " - other.kpl");
+
+    // Another program rewrites the open file: the window offers to read it
+    // again (nobody answers here, so it is marked), and a save onto it asks
+    // first and, unanswered, keeps the other program's file.
+    const QString other = QDir::toNativeSeparators(app.Path("other.kpl"));
+    WriteMap(app.Path("other.kpl"), 14, 14);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.windowTitle().endsWith(" (他で変更)"); }, 3000));
+    EXPECT_EQ(app.messages.last(), other + " は他で変更されました。読み込み直しますか？ (読み込み直しません)");
+    EXPECT_EQ(f.StatusBar1->currentMessage(), other + " は他で変更されています");
+    const QByteArray theirs = ReadAll(app.Path("other.kpl"));
+    paint(3);
+    ctrlS();
+    EXPECT_EQ(app.messages.last(), other + " は他で変更されています。上書きしますか？ (上書きしません)");
+    EXPECT_EQ(ReadAll(app.Path("other.kpl")), theirs);
+    EXPECT_EQ(f.windowTitle(), base + " - other.kpl * (他で変更)");
 }
 
 TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
