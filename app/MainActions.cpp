@@ -58,6 +58,21 @@ MainActions CreateMainActions(QWidget* window)
     a.CutBlock = Command(window, QStringLiteral("cutBlock"), Keys(QKeySequence::Cut, {Qt::CTRL | Qt::Key_X}));
     a.DeleteBlock = Command(window, QStringLiteral("deleteBlock"), Keys(QKeySequence::Delete, {Qt::Key_Delete}));
     a.PasteBlock = Command(window, QStringLiteral("pasteBlock"), Keys(QKeySequence::Paste, {Qt::CTRL | Qt::Key_V}));
+    a.LevelUp = Command(window, QStringLiteral("levelUp"), {Qt::Key_BracketRight});
+    a.LevelDown = Command(window, QStringLiteral("levelDown"), {Qt::Key_BracketLeft});
+    a.CountersUp = Command(window, QStringLiteral("countersUp"),
+                           {Qt::Key_Plus, Qt::Key_Equal, Qt::KeypadModifier | Qt::Key_Plus, Qt::SHIFT | Qt::Key_Plus});
+    a.CountersDown = Command(window, QStringLiteral("countersDown"), {Qt::Key_Minus, Qt::KeypadModifier | Qt::Key_Minus});
+    a.CountersMax = Command(window, QStringLiteral("countersMax"), {Qt::Key_End});
+    a.CountersZero = Command(window, QStringLiteral("countersZero"), {Qt::Key_Home});
+    a.ShowValues = Command(window, QStringLiteral("showValues"), {Qt::Key_V});
+    a.ShowValues->setText(QStringLiteral("数値表示"));
+    a.ShowValues->setToolTip(QStringLiteral("数値表示 (V)"));
+    a.ShowValues->setCheckable(true);
+    // Only a selection has counters to change; until then the keys stay
+    // with the palette and the boxes.
+    for (QAction* counters : {a.CountersUp, a.CountersDown, a.CountersMax, a.CountersZero})
+        counters->setEnabled(false);
     // Undo and redo start with nothing to step over.
     a.Undo->setEnabled(false);
     a.Redo->setEnabled(false);

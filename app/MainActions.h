@@ -29,6 +29,16 @@ struct MainActions {
     QAction* CutBlock = nullptr;
     QAction* DeleteBlock = nullptr;
     QAction* PasteBlock = nullptr;
+    // The painting tools' level ("]" up, "[" down), the counters of the
+    // selection (+ / - one step, End to Max, Home to 0) and the counters
+    // drawn over the map (V).
+    QAction* LevelUp = nullptr;
+    QAction* LevelDown = nullptr;
+    QAction* CountersUp = nullptr;
+    QAction* CountersDown = nullptr;
+    QAction* CountersMax = nullptr;
+    QAction* CountersZero = nullptr;
+    QAction* ShowValues = nullptr;
     // A new command: one member here, one line in CreateMainActions.
 };
 

@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/DropDst.h"
 #include "app/MainActions.h"
@@ -144,6 +146,20 @@ void BuildPaletteTab(TForm1& w)
     w.Image01->setGeometry(16, 15, 32, 32);
     w.Image01->setToolTip(QStringLiteral("海"));
     layout->addWidget(w.Panel2);
+
+    // Below the preview, so nothing of it moves.
+    auto* level = new QWidget;
+    level->setFixedHeight(24);
+    auto* caption = new QLabel(QStringLiteral("段階"), level);
+    caption->setGeometry(2, 4, 26, 16);
+    w.LevelBox = new QSpinBox(level);
+    w.LevelBox->setGeometry(28, 1, 44, 22);
+    w.LevelBox->setToolTip(QStringLiteral("ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])"));
+    caption->setBuddy(w.LevelBox);
+    layout->addWidget(level);
+    // The palette list gives up the level row's height, so a small map's
+    // window stays as low as before.
+    w.Notebook1->setMinimumHeight(std::max(0, w.Notebook1->minimumSizeHint().height() - level->height()));
 }
 
 void BuildFileTab(TForm1& w)

@@ -26,6 +26,10 @@ MainStatus::MainStatus(QStatusBar* bar, QLabel* cellPlace, QLabel* cellPanel, QL
         if (this->bar->currentMessage().startsWith(RecoveryFailureText))
             this->bar->clearMessage();
     });
+    // The cell under the pointer may have changed under it (an edit, undo, redo).
+    const auto cellAgain = [this, &session] { ShowCursor(session.Doc()); };
+    connect(&session, &MapSession::cellsChanged, this, cellAgain);
+    connect(&session, &MapSession::mapReplaced, this, cellAgain);
     // Until the next load or save.
     connect(&session, &MapSession::markedChangedOnDiskChanged, this, [this, &session](bool marked) {
         const QString text =

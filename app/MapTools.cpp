@@ -3,12 +3,15 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -18,6 +21,7 @@
 #include "app/MainActions.h"
 #include "app/ToolbarIcons.h"
 #include "files/BlockClipboard.h"
+#include "view/CellValues.h"
 
 namespace {
 
@@ -75,13 +79,21 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
         Buttons[i] = qobject_cast<QToolButton*>(Bar->widgetForAction(action));
         Buttons[i]->setFixedSize(21, 22);  // all six fit the window of a 16-column map
     }
+    showValuesAction_ = actions.ShowValues;
     toolbar->installEventFilter(this);
     PlaceBar();
     StatusTool = new QLabel;
-    StatusTool->setFixedWidth(110);
+    StatusTool->setFixedWidth(136);  // "塗りつぶし  段階 255"
     StatusTool->setFrameShape(QFrame::Panel);
     StatusTool->setFrameShadow(QFrame::Sunken);
     bar->addWidget(StatusTool);
+    // A view switch of its own beside the tool: the toolbar of a 16-column
+    // window has no pixel left.
+    ValuesBox = new QCheckBox(actions.ShowValues->text());
+    ValuesBox->setToolTip(actions.ShowValues->toolTip());
+    ValuesBox->setFocusPolicy(Qt::TabFocus);
+    bar->addWidget(ValuesBox);
+    connect(ValuesBox, &QCheckBox::toggled, this, &MapTools::SetShowValues);
     picture_->SetOverlay(this);
     ConnectActions(actions);
     Refresh();
@@ -119,6 +131,21 @@ void MapTools::ConnectActions(const MainActions& actions)
     connect(actions.CutBlock, &QAction::triggered, this, &MapTools::CutSelection);
     connect(actions.DeleteBlock, &QAction::triggered, this, &MapTools::DeleteSelection);
     connect(actions.PasteBlock, &QAction::triggered, this, &MapTools::PasteBlock);
+    connect(actions.LevelUp, &QAction::triggered, this, [this] { SetLevel(tools_.Level() + 1); });
+    connect(actions.LevelDown, &QAction::triggered, this, [this] { SetLevel(tools_.Level() - 1); });
+    using Change = PaintTools::CounterChange;
+    const std::pair<QAction*, Change> counters[] = {{actions.CountersUp, Change::Up},
+                                                    {actions.CountersDown, Change::Down},
+                                                    {actions.CountersMax, Change::ToMax},
+                                                    {actions.CountersZero, Change::ToZero}};
+    for (const auto& [action, change] : counters) {
+        connect(action, &QAction::triggered, this, [this, change = change] { ChangeCounters(change); });
+        counterActions_ << action;
+    }
+    connect(actions.ShowValues, &QAction::toggled, this, &MapTools::SetShowValues);
+    for (QAction* a : {actions.LevelUp, actions.LevelDown, actions.CountersUp, actions.CountersDown,
+                       actions.CountersMax, actions.CountersZero, actions.ShowValues})
+        keys_.emplace_back(a, a->shortcuts());
     for (QAction* a : actions.Tool)
         keys_.emplace_back(a, a->shortcuts());
     for (QAction* a : {actions.CopyBlock, actions.CutBlock, actions.DeleteBlock, actions.PasteBlock})
@@ -240,12 +267,63 @@ void MapTools::PasteBlock()
     Refresh();
 }
 
+void MapTools::AttachLevelBox(QSpinBox* box)
+{
+    levelBox_ = box;
+    connect(box, &QSpinBox::valueChanged, this, [this](int level) {
+        if (level != tools_.Level())
+            SetLevel(level);
+    });
+    ActivePanelChanged();
+}
+
+void MapTools::ActivePanelChanged()
+{
+    SetLevel(tools_.Level());
+}
+
+void MapTools::SetLevel(int level)
+{
+    tools_.SetLevel(std::clamp(level, 0, tools_.LevelLimit()));
+    if (levelBox_) {
+        const QSignalBlocker quiet(levelBox_);
+        levelBox_->setRange(0, tools_.LevelLimit());
+        levelBox_->setValue(tools_.Level());
+    }
+    Refresh();
+}
+
+void MapTools::ChangeCounters(PaintTools::CounterChange change)
+{
+    const std::vector<CellEdit> edits = tools_.ChangeCounters(change);
+    if (!edits.empty())
+        emit editsReady(edits, false);
+    Refresh();
+}
+
+void MapTools::SetShowValues(bool on)
+{
+    if (showValuesAction_->isChecked() != on)
+        showValuesAction_->setChecked(on);
+    if (ValuesBox->isChecked() != on)
+        ValuesBox->setChecked(on);
+    if (showValues_ == on)
+        return;
+    showValues_ = on;
+    picture_->update();
+}
+
 void MapTools::Refresh()
 {
     const int current = static_cast<int>(tools_.Tool());
     if (!toolActions_[current]->isChecked())
         toolActions_[current]->setChecked(true);
+    for (QAction* counters : counterActions_)
+        counters->setEnabled(tools_.HasSelection());
     QString status = toolActions_[current]->text();
+    const PaintTool tool = tools_.Tool();
+    if (tool != PaintTool::Click && tool != PaintTool::Select && tools_.LevelLimit() > 0)
+        status += QStringLiteral("  段階 %1").arg(tools_.Level());
     if (tools_.HasSelection()) {
         const auto [columns, rows] = tools_.SelectionSize();
         status += QStringLiteral("  %1 × %2").arg(columns).arg(rows);
@@ -258,5 +336,8 @@ void MapTools::Refresh()
 
 void MapTools::PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom)
 {
+    // Under the preview, which shows what will land.
+    if (showValues_)
+        DrawCellValues(painter, doc_, viewRect, zoom);
     preview_.Paint(painter, viewRect, zoom);
 }

@@ -10,7 +10,9 @@
 #include "view/ToolPreview.h"
 
 class QAction;
+class QCheckBox;
 class QLabel;
+class QSpinBox;
 struct MainActions;
 class QStatusBar;
 class QToolBar;
@@ -48,9 +50,20 @@ public:
 
     void PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom) override;
 
+    // The level box under the palette's preview: it shows and sets the
+    // painting tools' level, 0 .. the active panel's Max.
+    void AttachLevelBox(QSpinBox* box);
+    // The palette's choice changed: the level keeps within the new panel.
+    void ActivePanelChanged();
+    int Level() const { return tools_.Level(); }
+    // "数値表示": the counters drawn over the map, in the view only.
+    bool ShowValues() const { return showValues_; }
+    void SetShowValues(bool on);
+
     QToolBar* Bar = nullptr;
     QToolButton* Buttons[6] = {};  // in the order of PaintTool
     QLabel* StatusTool = nullptr;
+    QCheckBox* ValuesBox = nullptr;  // "数値表示"
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +82,8 @@ private:
     void ConnectActions(const MainActions& actions);
     void KeysFollowFocus(QWidget* focus);
     PaintTools::Cell CellAt(int px, int py, bool& valid);
+    void SetLevel(int level);
+    void ChangeCounters(PaintTools::CounterChange change);
 
     TTileData& doc_;
     QWidget* toolbar_;
@@ -77,6 +92,10 @@ private:
     PaintTools tools_;
     ToolPreview preview_;
     QAction* toolActions_[6] = {};
+    QList<QAction*> counterActions_;
+    QAction* showValuesAction_ = nullptr;
+    QSpinBox* levelBox_ = nullptr;
+    bool showValues_ = false;
     // Given up while a text box has focus. Guarded: focus still moves while
     // the window takes its children, the actions among them, down.
     std::vector<std::pair<QPointer<QAction>, QList<QKeySequence>>> keys_;

@@ -47,6 +47,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
 
     BuildMainLayout(*this);
     Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
+    Tools->AttachLevelBox(LevelBox);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     Fit = new WindowFit(this, ScrollBox1);
     Pan = std::make_unique<MapPan>(ScrollBox1, Image1);
@@ -155,6 +156,7 @@ void TForm1::FormShow()
     settings.Apply(ini, doc, Session->Recent(), prefs);
     Zoom->SetAround(prefs.Zoom, QPointF(0, 0));  // the view starts at the top left
     CheckBox_Live->setChecked(prefs.LiveFigures);
+    Tools->SetShowValues(prefs.ShowValues);
     RecentList->Show(Session->Recent());
 
     // The first panel is active.
@@ -233,7 +235,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 bool TForm1::FormClose()
 {
     return !SettingsProblem.isEmpty() ||
-           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked()}, closingFromOutside);
+           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked(), Tools->ShowValues()}, closingFromOutside);
 }
 
 void TForm1::FitWindowToMap(int lastRow, int lastColumn)
@@ -282,6 +284,7 @@ void TForm1::ButtonViewChange(int index)
         return;
     TileData->Selected = index;
     ShowPreview(Palettes->TileImage(index), Palette::ItemName(ButtonView, index));
+    Tools->ActivePanelChanged();
 }
 
 void TForm1::MaskViewChange(int index)
@@ -290,6 +293,7 @@ void TForm1::MaskViewChange(int index)
         return;
     TileData->Selected = index + MaxTiles;
     ShowPreview(Palettes->MaskImage(index), Palette::ItemName(MaskView, index));
+    Tools->ActivePanelChanged();
 }
 
 void TForm1::SpeedButton_1Click()

@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QScrollArea;
 class QStackedWidget;
+class QSpinBox;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
@@ -101,6 +102,7 @@ public:
     QToolButton* SpeedButton_d = nullptr;
     QWidget* Panel2 = nullptr;
     QLabel* Image01 = nullptr;
+    QSpinBox* LevelBox = nullptr;  // the painting tools' level, under the preview
     QLabel* Label1_1 = nullptr;
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab

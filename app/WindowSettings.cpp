@@ -23,7 +23,7 @@ void WindowSettings::Apply(const IniFile& ini, TTileData& doc, RecentFiles& rece
 {
     startConfig = ReadConfig(ini, doc.ExePath);
     ApplyConfig(startConfig, doc);
-    startPrefs = {ReadZoom(ini), ReadLiveFigures(ini)};
+    startPrefs = {ReadZoom(ini), ReadLiveFigures(ini), ReadShowValues(ini)};
     prefs = startPrefs;
     recent.Read(ini);
 }
@@ -50,6 +50,8 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
             WriteZoom(ini, prefs.Zoom);
         if (prefs.LiveFigures != startPrefs.LiveFigures)
             WriteLiveFigures(ini, prefs.LiveFigures);
+        if (prefs.ShowValues != startPrefs.ShowValues)
+            WriteShowValues(ini, prefs.ShowValues);
         RecentFiles onDisk;
         onDisk.Read(ini);
         recent.MergeSession(onDisk);

@@ -13,6 +13,7 @@ class TTileData;
 struct WindowPrefs {
     int Zoom = 100;
     bool LiveFigures = false;
+    bool ShowValues = false;  // "数値表示"
 };
 
 class WindowSettings {

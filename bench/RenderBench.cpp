@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "BenchCatalogue.h"
+#include "view/CellValues.h"
 #include "view/MapArtwork.h"
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
@@ -82,6 +83,22 @@ void BM_RedrawMap(benchmark::State& state)
         f.doc.RedrawMap();
 }
 BENCHMARK(BM_RedrawMap)->Arg(1)->Arg(0)->ArgName("masks")->Unit(benchmark::kMillisecond);
+
+// "数値表示" over a full 31 x 31 map where every cell counts (goal: within
+// a fifth of BM_RedrawMap).
+void BM_CellValues(benchmark::State& state)
+{
+    Fixture f(true);
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            f.doc.Map[x][y].Counter = static_cast<uint8_t>(1 + (x * 7 + y) % 200);
+    QImage view = f.renderer.Picture().copy();
+    for (auto _ : state) {
+        QPainter painter(&view);
+        DrawCellValues(painter, f.doc, view.rect(), 100);
+    }
+}
+BENCHMARK(BM_CellValues)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawFloor(benchmark::State& state)
 {

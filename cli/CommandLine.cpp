@@ -73,6 +73,7 @@ public:
         Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists; - for standard output)");
         Switch(c, "--no-masks", "draw no masks, as with \"マスク表示\" unticked");
         Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
+        Switch(c, "--values", "draw each cell's counter over its tile, as with \"数値表示\" on");
         Optional(c, "--max-size", "N", "scale the picture down to fit N x N pixels (a thumbnail); with --figures only the map shrinks");
         Switch(c, "--figures", "add a band with the ten figures of \"情報\" under the map");
 

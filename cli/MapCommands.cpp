@@ -1,4 +1,5 @@
 // render, code, decode, convert, check: map files in and out.
+#include <QPainter>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -6,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
 #include "stats/FigureBand.h"
+#include "view/CellValues.h"
 #include "view/MapRenderer.h"
 #include "view/PngEncoder.h"
 
@@ -98,6 +100,10 @@ int RunRender(const Invocation& args, TTileData& doc)
         return Fail(path + ": " + input.Status.Reason, ExitFailed);
 
     QImage picture = renderer.Picture();
+    if (args.Has("--values")) {
+        QPainter painter(&picture);
+        DrawCellValues(painter, doc, picture.rect(), 100);
+    }
     if (args.Has("--figures")) {
         // Only the map shrinks: the band's text stays at its readable size.
         const std::optional<QSize> map = FittingMapSize(picture.size(), maxSize);

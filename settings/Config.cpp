@@ -154,6 +154,18 @@ void WriteZoom(IniFile& ini, int32_t percent)
     ini.WriteInteger(kSystem, "Zoom", percent);
 }
 
+namespace {
+
+// A switch that is off by default is written once turned on, so a file that
+// never had it stays as it was.
+void WriteSwitch(IniFile& ini, const char* key, bool on)
+{
+    if (on || ini.ReadString(kSystem, key, "\n") != "\n")
+        ini.WriteBool(kSystem, key, on);
+}
+
+}  // namespace
+
 bool ReadLiveFigures(const IniFile& ini)
 {
     return ini.ReadBool(kSystem, "LiveFigures", false);
@@ -161,9 +173,17 @@ bool ReadLiveFigures(const IniFile& ini)
 
 void WriteLiveFigures(IniFile& ini, bool on)
 {
-    // Written once turned on, so a file that never had it stays as it was.
-    if (on || ini.ReadString(kSystem, "LiveFigures", "\n") != "\n")
-        ini.WriteBool(kSystem, "LiveFigures", on);
+    WriteSwitch(ini, "LiveFigures", on);
+}
+
+bool ReadShowValues(const IniFile& ini)
+{
+    return ini.ReadBool(kSystem, "ShowValues", false);
+}
+
+void WriteShowValues(IniFile& ini, bool on)
+{
+    WriteSwitch(ini, "ShowValues", on);
 }
 
 void ApplyConfig(const ConfigData& config, TTileData& doc)

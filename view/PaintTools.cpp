@@ -4,6 +4,43 @@
 
 using namespace map_shapes;
 
+namespace {
+
+// The steps a cell of the panel may count, as the click tool counts them.
+int StepsOf(const TTileList& entry)
+{
+    return std::clamp(entry.Max, 0, 255);
+}
+
+}  // namespace
+
+int PaintTools::LevelLimit() const
+{
+    return doc_.Selected >= 0 && doc_.Selected < MaxTiles ? StepsOf(doc_.GetTile(doc_.Selected)) : 0;
+}
+
+std::vector<CellEdit> PaintTools::ChangeCounters(CounterChange change) const
+{
+    std::vector<CellEdit> edits;
+    for (const Cell& c : SelectionCells()) {
+        const MapCell now = doc_.Map[c.X][c.Y];
+        const int steps = std::clamp(doc_.MaxOfNo(now.Panel), 0, 255);
+        int counter = now.Counter;
+        switch (change) {
+        case CounterChange::Up: counter = std::min(counter + 1, steps); break;
+        case CounterChange::Down: counter = std::max(counter - 1, 0); break;
+        case CounterChange::ToMax: counter = steps; break;
+        case CounterChange::ToZero: counter = 0; break;
+        }
+        // A count above Max (from a file) is only ever lowered.
+        if (change == CounterChange::Up && now.Counter > steps)
+            counter = now.Counter;
+        if (counter != now.Counter)
+            edits.push_back({c.X, c.Y, MapCell{now.Panel, static_cast<uint8_t>(counter), now.Mask}});
+    }
+    return edits;
+}
+
 void PaintTools::SetTool(PaintTool tool)
 {
     EndDrag();
@@ -28,8 +65,12 @@ PaintTools::Action PaintTools::Press(Cell cell, bool valid, MouseButton button)
     // A second button during a drag, and the middle button (the pan), do nothing here.
     if (Dragging() || button == MouseButton::Middle)
         return {};
-    if (tool_ == PaintTool::Select)
-        return button == MouseButton::Left ? PressSelect(cell, valid) : Action{};
+    if (tool_ == PaintTool::Select) {
+        if (button == MouseButton::Left)
+            return PressSelect(cell, valid);
+        floating_.reset();  // the right button puts a placed block away
+        return {};
+    }
     if (!valid)
         return {};
     const bool erase = button == MouseButton::Right;
@@ -56,9 +97,9 @@ PaintTools::Action PaintTools::PressSelect(Cell cell, bool valid)
     }
     if (floating_) {
         Action placed = Action::Edits(PlaceBlock(doc_, *floating_, cell));
-        // Exactly the cells the block covers, whatever the row's parity.
+        // Exactly the cells the block covers, whatever the row's parity. The
+        // block stays under the pointer for the next click.
         selection_ = Footprint{cell, floating_->Columns, floating_->Rows, floating_->OriginOdd};
-        floating_.reset();
         return placed;
     }
     button_ = MouseButton::Left;
@@ -156,10 +197,13 @@ std::optional<MapCell> PaintTools::Painted(Cell c, bool erase) const
         return std::nullopt;
     const MapCell now = doc_.Map[c.X][c.Y];
     if (doc_.Selected < MaxTiles) {
-        const auto panel = static_cast<uint8_t>(doc_.GetTile(erase ? 0 : doc_.Selected).No & 0xFF);
-        if (now.Panel == panel)
-            return std::nullopt;  // no counting with a tool
-        return MapCell{panel, 0, now.Mask};
+        const TTileList& entry = doc_.GetTile(erase ? 0 : doc_.Selected);
+        const auto panel = static_cast<uint8_t>(entry.No & 0xFF);
+        const auto counter = static_cast<uint8_t>(erase ? 0 : std::min(level_, StepsOf(entry)));
+        // At level 0 a cell of the panel keeps its count, as it always has.
+        if (now.Panel == panel && (counter == 0 || now.Counter == counter))
+            return std::nullopt;
+        return MapCell{panel, counter, now.Mask};
     }
     const auto mask = static_cast<uint8_t>(erase ? 0 : (doc_.Selected - MaxTiles + 1) & 0xFF);
     if (now.Mask == mask)

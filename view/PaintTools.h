@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -44,14 +45,27 @@ public:
     void EndDrag();
     bool Dragging() const { return drag_ != Drag::None; }
 
+    // The counter brush, line, rectangle and fill give the active panel
+    // (clamped to each panel's Max); at 0 they leave a cell of the panel as
+    // it is.
+    int Level() const { return level_; }
+    void SetLevel(int level) { level_ = std::max(0, level); }
+    // The highest level the active panel takes (0 for a mask or no steps).
+    int LevelLimit() const;
+
     // Select tool.
     bool HasSelection() const { return selection_.has_value(); }
+    // Every selected cell's counter one step up or down, or to its panel's
+    // Max or to 0, within 0 .. Max; masks stay.
+    enum class CounterChange { Up, Down, ToMax, ToZero };
+    std::vector<CellEdit> ChangeCounters(CounterChange change) const;
     // Columns and rows of the selection.
     std::pair<int, int> SelectionSize() const;
     Block Copy() const;
     // The selected cells cleared to entry 0 (for Delete and cut).
     std::vector<CellEdit> ClearSelection() const;
-    // Shows the block under the pointer until a left click places it.
+    // Shows the block under the pointer; each left click places it, until
+    // Escape or the right button puts it away.
     void Paste(const Block& block);
     bool Floating() const { return floating_.has_value(); }
     // Drops the floating block and the selection; back to the click tool.
@@ -89,4 +103,5 @@ private:
     Cell pointer_;            // last cell under the pointer
     std::optional<map_shapes::Footprint> selection_;
     std::optional<Block> floating_;
+    int level_ = 0;
 };

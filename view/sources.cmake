@@ -1,4 +1,5 @@
 list(APPEND ISPLN_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CellValues.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditTool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapShapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintTools.cpp

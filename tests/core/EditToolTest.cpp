@@ -232,6 +232,8 @@ struct Gesture {
     MouseButton button = MouseButton::Left;
     int selected = 1;
     std::vector<Cell> selection;  // selected afterwards, when given
+    int level = 0;
+    std::optional<PaintTools::CounterChange> counters;  // then a counter key on the selection
 };
 
 std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
@@ -245,6 +247,7 @@ std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
     std::copy(&doc.Map[0][0], &doc.Map[0][0] + GridSize * GridSize, &was->Map[0][0]);
     PaintTools tools(doc);
     tools.SetTool(g.tool);
+    tools.SetLevel(g.level);
     const auto apply = [&](const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); };
     apply(tools.Press(g.from, true, g.button));
     apply(tools.Move(g.to, true));
@@ -259,6 +262,8 @@ std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
     }
     if (!g.selection.empty())
         EXPECT_EQ(tools.SelectionCells(), g.selection) << g.name;
+    if (g.counters)
+        apply(PaintTools::Action::Edits(tools.ChangeCounters(*g.counters)));
     std::map<std::pair<int, int>, MapCell> changed;
     for (int x = 0; x < GridSize; ++x)
         for (int y = 0; y < GridSize; ++y)
@@ -286,6 +291,25 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
          {2, 2}, {3, 2}, {}, false, {{{2, 2}, {0, 0, 1}}, {{3, 2}, {0, 0, 0}}}, MouseButton::Right},
         {"the brush's right click erases its cell", PaintTool::Brush, {{2, 2, {20, 3, 1}}}, {2, 2}, {2, 2}, {},
          false, {{{2, 2}, {0, 0, 1}}}, MouseButton::Right},
+        {"a stroke at a level, also over cells of the panel", PaintTool::Brush, {{3, 2, {10, 1, 1}}, {4, 2, {10, 2, 0}}},
+         {2, 2}, {4, 2}, {}, false, {{{2, 2}, {10, 2, 0}}, {{3, 2}, {10, 2, 1}}}, MouseButton::Left, 1, {}, 2},
+        {"a level above Max paints Max", PaintTool::Line, {}, {2, 2}, {3, 2}, {}, false,
+         {{{2, 2}, {10, 3, 0}}, {{3, 2}, {10, 3, 0}}}, MouseButton::Left, 1, {}, 9},
+        {"a level over a panel without steps paints 0", PaintTool::Rect, {}, {2, 2}, {2, 2}, {}, false,
+         {{{2, 2}, {20, 0, 0}}}, MouseButton::Left, 2, {}, 2},
+        {"counters of a selection step up within each Max", PaintTool::Select,
+         {{2, 2, {10, 3, 0}}, {3, 2, {30, 1, 2}}, {4, 2, {20, 0, 0}}}, {2, 2}, {4, 2}, {}, false,
+         {{{3, 2}, {30, 2, 2}}}, MouseButton::Left, 1, {}, 0,
+         PaintTools::CounterChange::Up},
+        {"counters of a selection go to Max", PaintTool::Select, {{2, 2, {10, 1, 0}}, {3, 2, {30, 0, 2}}}, {2, 2},
+         {3, 2}, {}, false, {{{2, 2}, {10, 3, 0}}, {{3, 2}, {30, 3, 2}}}, MouseButton::Left, 1, {}, 0,
+         PaintTools::CounterChange::ToMax},
+        {"counters of a selection step down and stop at 0", PaintTool::Select, {{2, 2, {10, 1, 0}}, {3, 2, {30, 3, 2}}},
+         {2, 2}, {3, 2}, {}, false, {{{2, 2}, {10, 0, 0}}, {{3, 2}, {30, 2, 2}}}, MouseButton::Left, 1, {}, 0,
+         PaintTools::CounterChange::Down},
+        {"counters of a selection go to 0", PaintTool::Select, {{2, 2, {10, 1, 0}}, {3, 2, {30, 3, 2}}}, {2, 2},
+         {3, 2}, {}, false, {{{2, 2}, {10, 0, 0}}, {{3, 2}, {30, 0, 2}}}, MouseButton::Left, 1, {}, 0,
+         PaintTools::CounterChange::ToZero},
         {"an area mask on a line marks each cell alone", PaintTool::Line, {}, {2, 2}, {4, 2}, {}, false,
          {{{2, 2}, {0, 0, 2}}, {{3, 2}, {0, 0, 2}}, {{4, 2}, {0, 0, 2}}}, MouseButton::Left, MaxTiles + 1},
         {"fill from an even row", PaintTool::Fill, {{5, 4, b}, {6, 3, b}, {4, 3, b}}, {5, 4}, {5, 4}, {}, false,
@@ -310,8 +334,33 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
     for (const Gesture& g : gestures)
         EXPECT_EQ(Perform(g), g.changed) << g.name;
 
-    // A fill of a uniform map changes every shown cell and nothing beyond.
+    // A placed block stays for the next click until the right button.
+    {
+        Doc doc;
+        doc.SetCell(2, 2, {10, 1, 0});
+        PaintTools tools(doc);
+        tools.SetTool(PaintTool::Select);
+        tools.Press({2, 2}, true, MouseButton::Left);
+        tools.Release({2, 2}, MouseButton::Left);
+        tools.Paste(tools.Copy());
+        for (const Cell at : {Cell{5, 5}, Cell{7, 5}})
+            doc.ApplyEdits(tools.Press(at, true, MouseButton::Left).edits, false);
+        EXPECT_EQ(doc.Map[5][5], (MapCell{10, 1, 0}));
+        EXPECT_EQ(doc.Map[7][5], (MapCell{10, 1, 0}));
+        EXPECT_EQ(doc.BufList->GetCount(), 2);
+        EXPECT_TRUE(tools.Floating());
+        tools.Press({9, 9}, true, MouseButton::Right);
+        EXPECT_FALSE(tools.Floating());
+        EXPECT_TRUE(tools.Press({9, 9}, true, MouseButton::Left).edits.empty());
+    }
+
+    // A fill of a uniform map changes every shown cell and nothing beyond,
+    // at a level too.
     EXPECT_EQ(Perform({"whole map", PaintTool::Fill, {}, {7, 7}, {7, 7}, {}, false, {}}).size(), 144u);
+    const auto filled = Perform({"whole map at a level", PaintTool::Fill, {}, {7, 7}, {7, 7}, {}, false, {},
+                                 MouseButton::Left, 1, {}, 2});
+    EXPECT_EQ(filled.size(), 144u);
+    EXPECT_EQ(filled.at({11, 11}), (MapCell{10, 2, 0}));
 
     // Between any two cells, the line is a chain of neighbours of the
     // shortest length.

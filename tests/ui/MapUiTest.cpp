@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QSpinBox>
+#include <QTreeWidget>
 #include <QToolButton>
 
 #include "TestCatalogue.h"
@@ -495,4 +497,31 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
         for (QToolButton* b : f.Tools->Buttons)
             EXPECT_TRUE(inside(b) || (!allShown && !b->isVisible() && inside(more))) << f.width() << " px: " << b->text().toStdString();
     }
+
+    // Counters by key: "]" and "[" set the brush's level within the panel's
+    // Max; with a selection "-", Home and End change each counter, one undo
+    // step a key; V draws them.
+    app.Doc().Tile[1].Max = 5;
+    f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(1));
+    QTest::keyClick(&f, Qt::Key_B);
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(&f, Qt::Key_BracketRight);
+    QTest::keyClick(&f, Qt::Key_BracketLeft);
+    EXPECT_EQ(f.LevelBox->value(), 4);
+    EXPECT_EQ(f.Tools->StatusTool->text(), "ブラシ  段階 4");
+    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(0, 3));
+    QTest::mouseMove(f.Image1, Centre(1, 3));
+    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(1, 3));
+    EXPECT_EQ(app.Doc().GetCell(1, 3), (MapCell{1, 4, 0}));
+    QTest::keyClick(&f, Qt::Key_S);
+    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(0, 3));
+    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(1, 3));
+    for (const auto [key, counter] : {std::pair{Qt::Key_Minus, 3}, std::pair{Qt::Key_Home, 0}, std::pair{Qt::Key_End, 5}}) {
+        QTest::keyClick(&f, key);
+        EXPECT_EQ(app.Doc().GetCell(0, 3).Counter, counter) << key;
+    }
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(app.Doc().GetCell(1, 3).Counter, 0);
+    QTest::keyClick(&f, Qt::Key_V);
+    EXPECT_TRUE(f.Tools->ValuesBox->isChecked());
 }
