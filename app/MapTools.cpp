@@ -216,6 +216,12 @@ void MapTools::Act(const PaintTools::Action& action, Qt::MouseButton button, int
         emit editsReady(action.edits, action.continues);
 }
 
+void MapTools::EndDrag()
+{
+    tools_.EndDrag();
+    Refresh();
+}
+
 void MapTools::Escape()
 {
     tools_.Escape();

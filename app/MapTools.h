@@ -41,6 +41,10 @@ public:
     void MouseMove(int px, int py);
     void MouseUp(Qt::MouseButton button, int px, int py);
 
+    // A drag stops where it is: its operation was ended (an undo, a dialog).
+    void EndDrag();
+    bool Dragging() const { return tools_.Dragging(); }
+
     // The keys' actions.
     void Escape();
     void CopySelection();

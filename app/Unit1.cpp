@@ -81,6 +81,7 @@ void TForm1::ConnectMap()
     connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
     connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
+    connect(Session, &MapSession::operationEnded, Tools, &MapTools::EndDrag);
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
 }
 
@@ -202,6 +203,13 @@ void TForm1::CloseFromOutside()
     // Ends every event loop, modal ones included; before the main loop runs
     // (start-up) StartupClosed() stops the program instead.
     QCoreApplication::exit(exitStatus);
+}
+
+bool TForm1::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
+        Session->EndOperation();
+    return QMainWindow::event(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -196,6 +196,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A modal window opening over this one, or the window losing the
+    // pointer to another, ends the tool's operation.
+    bool event(QEvent* event) override;
 
 private:
     void ConnectActions();

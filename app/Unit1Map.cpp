@@ -30,6 +30,8 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
+    if (button != Qt::MiddleButton)
+        Session->BeginOperation();
     if (!Tools->MouseDown(button, px, py))
         ClickAt(button, px, py);
     Status->ShowCursor(*TileData);
@@ -62,6 +64,10 @@ void TForm1::Image1MouseMove(int px, int py)
 void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
 {
     Tools->MouseUp(button, px, py);
+    if (button != Qt::MiddleButton && !Tools->Dragging()) {
+        Session->EndOperation();
+        return;
+    }
     if (button != Qt::MiddleButton)
         return;
     Pan->Stop();

@@ -101,8 +101,27 @@ void MapSession::EditAt(int px, int py, MouseButton button)
     Changed();
 }
 
+void MapSession::BeginOperation()
+{
+    operationOpen = true;
+    joinBlocked = false;
+}
+
+void MapSession::EndOperation()
+{
+    // What follows an undo, a load or a dialog never joins the step before it.
+    joinBlocked = true;
+    if (!operationOpen)
+        return;
+    operationOpen = false;
+    emit operationEnded();
+}
+
 void MapSession::ApplyEdits(const std::vector<CellEdit>& edits, bool continues)
 {
+    if (!continues)
+        joinBlocked = false;
+    continues = continues && !joinBlocked;
     const int32_t before = doc->BufList->GetIndex();
     if (doc->ApplyEdits(edits, continues) == 0)
         return;
@@ -123,6 +142,7 @@ void MapSession::EmitCells(int32_t first, int32_t last)
 // Undo and redo move a whole operation of the tools at once.
 void MapSession::Undo()
 {
+    EndOperation();
     if (!CanUndo())
         return;
     const int32_t last = doc->BufList->GetIndex();
@@ -134,6 +154,7 @@ void MapSession::Undo()
 
 void MapSession::Redo()
 {
+    EndOperation();
     if (!CanRedo())
         return;
     doc->Redo();
@@ -144,18 +165,21 @@ void MapSession::Redo()
 
 void MapSession::ClearPanels()
 {
+    EndOperation();
     doc->ClearPanels();
     ReplacedWithoutHistory();
 }
 
 void MapSession::ClearMasks()
 {
+    EndOperation();
     doc->ClearMasks();
     ReplacedWithoutHistory();
 }
 
 void MapSession::ClearAll()
 {
+    EndOperation();
     doc->ClearPanels();
     doc->ClearMasks();
     ReplacedWithoutHistory();
@@ -168,6 +192,7 @@ QString LeftOverCodeText(int64_t cells)
 
 MapCodeOutcome MapSession::ApplyMapCode(const std::string& text)
 {
+    EndOperation();
     MapCodeOutcome outcome;
     // A code that says its size is built at that size, never sheared into another.
     if (const auto size = MapCodeSizeOf(text)) {
@@ -185,6 +210,7 @@ MapCodeOutcome MapSession::ApplyMapCode(const std::string& text)
 
 void MapSession::SetSize(int lastRow, int lastColumn)
 {
+    EndOperation();
     const int32_t rows = doc->LastY, columns = doc->LastX;
     doc->SetLastY(lastRow);
     doc->SetLastX(lastColumn);
@@ -200,6 +226,7 @@ void MapSession::SetSize(int lastRow, int lastColumn)
 
 Result MapSession::Load(const QString& path)
 {
+    EndOperation();
     const MapRead read = ReadMapFile(QFile::encodeName(path).toStdString());
     if (!read.Status)
         return read.Status;
@@ -229,6 +256,7 @@ Result MapSession::Save(const QString& path)
 
 void MapSession::Restore(const MapFileInfo& map, const QString& file)
 {
+    EndOperation();
     doc->TakeMap(map);
     doc->BufList->ResetClean();
     emit mapReplaced();
@@ -239,6 +267,7 @@ void MapSession::Restore(const MapFileInfo& map, const QString& file)
 
 void MapSession::NewMap(int lastRow, int lastColumn)
 {
+    EndOperation();
     MapFileInfo empty;
     empty.LastY = static_cast<uint8_t>(lastRow);
     empty.LastX = static_cast<uint8_t>(lastColumn);

@@ -43,8 +43,16 @@ public:
 
     // A click becomes an edit: one press at picture pixel (px, py).
     void EditAt(int px, int py, MouseButton button);
-    // A painting tool's operation: one undo step however many cells change;
-    // `continues` joins a stroke's later cells to the step it began.
+    // A tool's press opens an operation and its release closes it. Undo,
+    // redo, a clear, Set, a size change, Load, New and a dialog that opens
+    // close it first (operationEnded tells the tools), so no stroke goes on
+    // past them.
+    void BeginOperation();
+    void EndOperation();
+    bool InOperation() const { return operationOpen; }
+    // A painting tool's edits: one undo step however many cells change;
+    // `continues` joins a stroke's later cells to the step it began, unless
+    // the operation was ended in between.
     void ApplyEdits(const std::vector<CellEdit>& edits, bool continues = false);
     void Undo();
     void Redo();
@@ -96,12 +104,16 @@ signals:
     void recentChanged();
     // A recovery copy could not be written.
     void recoveryWriteFailed(const QString& reason);
+    // The open operation was ended from outside the tool (see BeginOperation).
+    void operationEnded();
     // The open file changed on disk since this window read or wrote it.
     void changedOnDisk(const QString& path);
     void markedChangedOnDiskChanged(bool marked);
 
 private:
     bool continuing = false;
+    bool operationOpen = false;
+    bool joinBlocked = false;
     // After any change a save would write.
     void Changed();
     // The cells of history entries first..last changed.

@@ -101,6 +101,20 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
          {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", ""}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
+        {{"a stroke's first cell",
+          [](MapSession& s, const QString&) {
+              s.BeginOperation();
+              s.ApplyEdits({{3, 2, {1, 0, 0}}});
+          },
+          true, ""},
+         {"an undo during the stroke ends it", undo, false, "", "r"},
+         {"the stroke's later cells are a step of their own",
+          [](MapSession& s, const QString&) {
+              EXPECT_FALSE(s.InOperation());
+              s.ApplyEdits({{4, 2, {1, 0, 0}}}, true);
+          },
+          true, "", "u"},
+         {"one undo takes only them", undo, false, "", "r"}},
         {{"a tool's stroke", stroke, true, ""}, {"one undo takes all of it", undo, false, ""},
          {"redo", redo, true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"the same size", size(11), false, ""}, {"another size", size(14), true, ""},

@@ -524,4 +524,14 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
     EXPECT_EQ(app.Doc().GetCell(1, 3).Counter, 0);
     QTest::keyClick(&f, Qt::Key_V);
     EXPECT_TRUE(f.Tools->ValuesBox->isChecked());
+
+    // A modal window opening during a stroke ends it: the brush no longer
+    // paints without its button.
+    QTest::keyClick(&f, Qt::Key_B);
+    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(0, 0));
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(&f, &blocked);
+    QTest::mouseMove(f.Image1, Centre(2, 0));
+    EXPECT_NE(app.Doc().GetCell(2, 0).Panel, 1);
+    EXPECT_FALSE(f.Tools->Dragging());
 }
