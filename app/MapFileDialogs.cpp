@@ -132,12 +132,14 @@ bool MapFileDialogs::OpenUnasked(const QString& path, bool fitWindow)
     return loaded;
 }
 
-bool MapFileDialogs::Load(const QString& path)
+bool MapFileDialogs::Load(const QString& path, bool namedFromOutside)
 {
-    const bool loaded = session.Load(path).Ok;
-    if (!loaded)
-        ShowMessage(window, NotMapFileText);
-    return loaded;
+    const Result loaded = session.Load(path);
+    if (!loaded.Ok)
+        ShowMessage(window, NotMapFileText,
+                    namedFromOutside ? QStringLiteral("%1: %2").arg(path, QString::fromStdString(loaded.Reason))
+                                     : QString());
+    return loaded.Ok;
 }
 
 void MapFileDialogs::TellMissing()

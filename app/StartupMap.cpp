@@ -1,5 +1,7 @@
 #include "app/StartupMap.h"
 
+#include <QFile>
+
 #include "app/MapFileDialogs.h"
 #include "dialogs/Unit2.h"
 #include "document/File1.h"
@@ -10,8 +12,10 @@ StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFile
                                 const bool& closed)
 {
     QString candidate;
-    if (!args.isEmpty() && MapFilePresent(args.constFirst().toStdString())) {
+    bool named = false;
+    if (!args.isEmpty() && MapFilePresent(QFile::encodeName(args.constFirst()).toStdString())) {
         candidate = args.constFirst();
+        named = true;
     } else if (doc.Sys.Load) {
         if (MapFilePresent(doc.Sys.LoadFile))
             candidate = QString::fromStdString(doc.Sys.LoadFile);
@@ -20,7 +24,7 @@ StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFile
         if (closed)
             return StartupMapResult::Closed;
     }
-    const bool loaded = !candidate.isEmpty() && files.Load(candidate);
+    const bool loaded = !candidate.isEmpty() && files.Load(candidate, named);
     if (closed)
         return StartupMapResult::Closed;
     // No file gave the size: the stored size, or the size dialog.

@@ -26,6 +26,7 @@
 #include "app/Palette.h"
 #include "app/RecentMapsList.h"
 #include "app/RecoveryOffer.h"
+#include "app/ProgramInfo.h"
 #include "app/WindowFit.h"
 #include "dialogs/Messages.h"
 #include "session/RecoveryCopy.h"
@@ -179,6 +180,11 @@ void TForm1::FormShow()
     }
     if (startupClosed || StartupInterrupted())
         return;
+    if (!PassedOverFiles.isEmpty()) {
+        ShowMessage(this, PassedOverText(PassedOverFiles));
+        if (StartupInterrupted())
+            return;
+    }
     ListsReady = true;
 }
 

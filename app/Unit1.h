@@ -44,6 +44,8 @@ public:
     // Set when the settings folder cannot be written: said once at start,
     // and nothing is written there.
     QString SettingsProblem;
+    // Names from the command line that were no files, told once at start.
+    QStringList PassedOverFiles;
 
     // Controls, in the order the window declares them.
     QTabWidget* PageControl1 = nullptr;

@@ -28,6 +28,7 @@
 #include "settings/IniFile.h"
 #include "app/RecentMapsList.h"
 #include "app/MapPicture.h"
+#include "app/ProgramInfo.h"
 #include "files/MapFile.h"
 #include "view/MapRenderer.h"
 
@@ -357,6 +358,15 @@ TEST_F(MapFileUi, StartUpPrefersTheCommandLineFile)
         TestApp app(TestCatalogue(3).Keys(system).Ini(), {files.path()});
         EXPECT_EQ(app.Doc().LastY, 20);
     }
+    // Of several names, the first file opens here, each further file in a
+    // window of its own, and the names that are no files are told together.
+    const QString none = files.path() + "/none.kpl";
+    const StartupFiles several = SortStartupFiles({none, files.path(), cmd, automatic});
+    EXPECT_EQ(several.Kept, QStringList{cmd});
+    EXPECT_EQ(several.Further, QStringList{automatic});
+    EXPECT_EQ(several.PassedOver, (QStringList{none, files.path()}));
+    EXPECT_EQ(SortStartupFiles({none}).Kept, QStringList{none});  // one name keeps the usual start
+    EXPECT_TRUE(SortStartupFiles({none, files.path()}).Kept.isEmpty());
 }
 
 TEST_F(MapFileUi, StartUpMessagesThenTheStoredSize)
