@@ -83,12 +83,15 @@ void BuildToolbar(TForm1& w)
     ShowAction(w.SpeedButton3, w.Actions.ClearPanels);
     ShowAction(w.SpeedButton5, w.Actions.ClearMasks);
     ShowAction(w.SpeedButton6, w.Actions.ClearAll);
-    QObject::connect(w.SpeedButton4, &QToolButton::clicked, &w, &TForm1::SpeedButton4Click);
-    QObject::connect(w.SpeedButton_a, &QToolButton::clicked, &w, &TForm1::SpeedButton_aClick);
-    QObject::connect(w.SpeedButton_b, &QToolButton::clicked, &w, &TForm1::SpeedButton_bClick);
-    QObject::connect(w.SpeedButton_c, &QToolButton::clicked, &w, &TForm1::SpeedButton_cClick);
-    QObject::connect(w.SpeedButton_d, &QToolButton::clicked, &w, &TForm1::SpeedButton_dClick);
+    ShowAction(w.SpeedButton4, w.Actions.Lines);
+    ShowAction(w.SpeedButton_a, w.Actions.CatalogueEditor);
+    ShowAction(w.SpeedButton_b, w.Actions.MapSize);
+    ShowAction(w.SpeedButton_c, w.Actions.SystemSettings);
+    ShowAction(w.SpeedButton_d, w.Actions.MapCode);
     QObject::connect(w.CheckBox1, &QCheckBox::clicked, &w, &TForm1::CheckBox1Click);
+    // The menu's "マスク表示" clicks the box, so both always agree.
+    QObject::connect(w.Actions.MaskView, &QAction::triggered, w.CheckBox1, &QCheckBox::click);
+    QObject::connect(w.CheckBox1, &QCheckBox::toggled, w.Actions.MaskView, &QAction::setChecked);
 }
 
 void BuildSidePanel(TForm1& w)
@@ -177,7 +180,7 @@ void BuildFileTab(TForm1& w)
     w.SpeedButton_New = FlatButton(w.TabSheet2, QStringLiteral("新規"), QRect(2, 144, 64, 22));
     auto* about = FlatButton(w.TabSheet2, QStringLiteral("About"), QRect(2, 168, 64, 22));
     about->setToolTip(QStringLiteral("ISPLN について"));
-    QObject::connect(about, &QToolButton::clicked, &w, [&w] { ShowAboutBox(&w); });
+    ShowAction(about, w.Actions.About);
     // The recent files take the rest of the tab, below the buttons, and
     // the drop-down of "Load".
     w.RecentList = new RecentMapsList(w.TabSheet2, 194);
@@ -195,7 +198,7 @@ void BuildFileTab(TForm1& w)
     ShowAction(w.SpeedButton_Save, w.Actions.SaveAs);
     ShowAction(w.SpeedButton_Load, w.Actions.Open);
     ShowAction(w.SpeedButton_New, w.Actions.New);
-    QObject::connect(w.SpeedButton_Png, &QToolButton::clicked, &w, &TForm1::SpeedButton_PngClick);
+    ShowAction(w.SpeedButton_Png, w.Actions.SavePicture);
 }
 
 void BuildInfoTab(TForm1& w)
@@ -232,8 +235,8 @@ void BuildInfoTab(TForm1& w)
     // Below the tab's own controls, so none of them moves.
     w.CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), w.TabSheet3);
     w.CheckBox_Live->setGeometry(0, 372, 70, 18);
-    QObject::connect(w.SpeedButton_In, &QToolButton::clicked, &w, &TForm1::SpeedButton_InClick);
-    QObject::connect(w.SpeedButton_In2, &QToolButton::clicked, &w, &TForm1::SpeedButton_In2Click);
+    ShowAction(w.SpeedButton_In, w.Actions.Figures);
+    ShowAction(w.SpeedButton_In2, w.Actions.Breakdown);
 }
 
 void BuildStatusBar(TForm1& w)

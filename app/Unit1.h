@@ -30,6 +30,7 @@ class QTreeWidget;
 class RecentMapsList;
 class TDropDst;
 class WindowFit;
+class MainMenu;
 
 // The main window.
 class TForm1 : public QMainWindow {
@@ -109,6 +110,7 @@ public:
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
+    MainMenu* Menu = nullptr;                // every command, from "≡" and the menu bar
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed

@@ -7,6 +7,21 @@
 #include "document/File1.h"
 #include "settings/RecentFiles.h"
 
+namespace {
+
+// The window's switches of "System", each off by default: read at start,
+// written back at close when this window changed it.
+const struct {
+    const char* key;
+    bool WindowPrefs::*field;
+} Switches[] = {
+    {"LiveFigures", &WindowPrefs::LiveFigures},
+    {"ShowValues", &WindowPrefs::ShowValues},
+    {"MenuBar", &WindowPrefs::MenuBar},
+};
+
+}  // namespace
+
 WindowSettings::WindowSettings(const QString& iniPath, QWidget* window) : iniPath(iniPath), window(window) {}
 
 bool WindowSettings::ReadFile(IniFile& ini)
@@ -23,7 +38,9 @@ void WindowSettings::Apply(const IniFile& ini, TTileData& doc, RecentFiles& rece
 {
     startConfig = ReadConfig(ini, doc.ExePath);
     ApplyConfig(startConfig, doc);
-    startPrefs = {ReadZoom(ini), ReadLiveFigures(ini), ReadShowValues(ini)};
+    startPrefs.Zoom = ReadZoom(ini);
+    for (const auto& option : Switches)
+        startPrefs.*option.field = ReadSwitch(ini, option.key);
     prefs = startPrefs;
     recent.Read(ini);
 }
@@ -48,10 +65,9 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
             WriteConfigChanges(ini, startConfig, doc, doc.ExePath, true);
         if (prefs.Zoom != startPrefs.Zoom || ini.ReadString("System", "Zoom", "\n") == "\n")
             WriteZoom(ini, prefs.Zoom);
-        if (prefs.LiveFigures != startPrefs.LiveFigures)
-            WriteLiveFigures(ini, prefs.LiveFigures);
-        if (prefs.ShowValues != startPrefs.ShowValues)
-            WriteShowValues(ini, prefs.ShowValues);
+        for (const auto& option : Switches)
+            if (prefs.*option.field != startPrefs.*option.field)
+                WriteSwitch(ini, option.key, prefs.*option.field);
         RecentFiles onDisk;
         onDisk.Read(ini);
         recent.MergeSession(onDisk);

@@ -14,6 +14,7 @@ struct WindowPrefs {
     int Zoom = 100;
     bool LiveFigures = false;
     bool ShowValues = false;  // "数値表示"
+    bool MenuBar = false;     // the menu bar shown (Ctrl+M)
 };
 
 class WindowSettings {

@@ -154,8 +154,6 @@ void WriteZoom(IniFile& ini, int32_t percent)
     ini.WriteInteger(kSystem, "Zoom", percent);
 }
 
-namespace {
-
 // A switch that is off by default is written once turned on, so a file that
 // never had it stays as it was.
 void WriteSwitch(IniFile& ini, const char* key, bool on)
@@ -164,7 +162,10 @@ void WriteSwitch(IniFile& ini, const char* key, bool on)
         ini.WriteBool(kSystem, key, on);
 }
 
-}  // namespace
+bool ReadSwitch(const IniFile& ini, const char* key)
+{
+    return ini.ReadBool(kSystem, key, false);
+}
 
 bool ReadLiveFigures(const IniFile& ini)
 {
@@ -174,16 +175,6 @@ bool ReadLiveFigures(const IniFile& ini)
 void WriteLiveFigures(IniFile& ini, bool on)
 {
     WriteSwitch(ini, "LiveFigures", on);
-}
-
-bool ReadShowValues(const IniFile& ini)
-{
-    return ini.ReadBool(kSystem, "ShowValues", false);
-}
-
-void WriteShowValues(IniFile& ini, bool on)
-{
-    WriteSwitch(ini, "ShowValues", on);
 }
 
 void ApplyConfig(const ConfigData& config, TTileData& doc)

@@ -36,9 +36,9 @@ void WriteZoom(IniFile& ini, int32_t percent);
 // Whether the figures follow the map ("System", key LiveFigures; default off).
 bool ReadLiveFigures(const IniFile& ini);
 void WriteLiveFigures(IniFile& ini, bool on);
-// Whether the counters are drawn over the map ("System", key ShowValues; default off).
-bool ReadShowValues(const IniFile& ini);
-void WriteShowValues(IniFile& ini, bool on);
+// A window switch of "System", off by default, written once turned on.
+bool ReadSwitch(const IniFile& ini, const char* key);
+void WriteSwitch(IniFile& ini, const char* key, bool on);
 // What follows the last '\', '/' or ':'.
 std::string LastPathComponent(const std::string& path);
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <functional>
+#include <QMenuBar>
+#include <QMenu>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,6 +22,7 @@
 
 #include "TestCatalogue.h"
 #include "TestApp.h"
+#include "app/MainMenu.h"
 #include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
@@ -144,6 +148,42 @@ TEST(MapView, KeyboardUndoAndRedoFollowTheButtons)
     QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(app.Doc().GetCell(2, 2).Panel, 1);
     EXPECT_FALSE(f.SpeedButton2->isEnabled());
+}
+
+TEST(MapView, TheMenuHoldsEveryCommandWithItsKeyAndCtrlMShowsItAsABar)
+{
+    TestApp app(TestCatalogue(3).Keys("Window=1").Ini());
+    TForm1& f = app.Form1();
+    QList<QAction*> inMenu;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            a->menu() ? walk(a->menu()) : void(inMenu << a);
+    };
+    walk(f.Menu->Button()->menu());
+    for (QAction* a : f.actions())
+        EXPECT_TRUE(a->shortcuts().isEmpty() || inMenu.contains(a)) << a->objectName().toStdString();
+    const auto keys = KeyList(f.Actions);
+    for (const auto& row : {std::pair<QString, QString>{"ブラシ", "B"}, {"終了", "Ctrl+Q"}, {"キー一覧", "F1"}})
+        EXPECT_TRUE(keys.contains(row)) << row.first.toStdString();
+    EXPECT_EQ(f.Tools->Buttons[1]->toolTip(), "ブラシ (B)");
+
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    const QSize map = f.ScrollBox1->viewport()->size();
+    QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.menuBar()->isVisible());
+    EXPECT_EQ(f.ScrollBox1->viewport()->size(), map);  // the window grew by the bar
+    QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(f.menuBar()->isVisible());
+
+    // Ctrl+Q goes through the unsaved question.
+    Press(app, Centre(2, 2));
+    {
+        AnswerBoxes answer("キャンセル");
+        QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(f.isVisible());
 }
 
 TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
@@ -496,6 +536,7 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
         QApplication::processEvents();
         for (QToolButton* b : f.Tools->Buttons)
             EXPECT_TRUE(inside(b) || (!allShown && !b->isVisible() && inside(more))) << f.width() << " px: " << b->text().toStdString();
+        EXPECT_TRUE(inside(f.Menu->Button()) || !allShown);  // "≡" too
     }
 
     // Counters by key: "]" and "[" set the brush's level within the panel's
