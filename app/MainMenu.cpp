@@ -99,6 +99,16 @@ QList<std::pair<QString, QString>> KeyList(const MainActions& actions)
             keys.removeDuplicates();
             rows.append({action->text().remove(QLatin1Char('&')), keys.join(QStringLiteral(", "))});
         }
+    // The map's own keys, while it has the focus.
+    const char* const mapKeys[][2] = {
+        {"地図: カーソル移動", "←, →, ↑, ↓"},
+        {"地図: 行の端へ", "Home, End"},
+        {"地図: 上端・下端の行へ", "PgUp, PgDown"},
+        {"地図: ツールを使う (直線・矩形・範囲選択は始点と終点)", "Space, Enter"},
+        {"地図: 右ボタンとして使う", "Shift+Space"},
+    };
+    for (const auto& [command, keys] : mapKeys)
+        rows.append({QString::fromUtf8(command), QString::fromUtf8(keys)});
     return rows;
 }
 

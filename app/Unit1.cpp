@@ -19,6 +19,7 @@
 #include "app/MainActions.h"
 #include "app/MainLayout.h"
 #include "app/MainMenu.h"
+#include "app/MapKeyCursor.h"
 #include "app/MainStatus.h"
 #include "app/MapFileDialogs.h"
 #include "app/MapPan.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
     Tools->AttachLevelBox(LevelBox);
     Menu = new MainMenu(this, Actions, Tools->Bar);
+    KeyCursor = new MapKeyCursor(*TileData, Image1, ScrollBox1, *Tools);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     Fit = new WindowFit(this, ScrollBox1);
     Pan = std::make_unique<MapPan>(ScrollBox1, Image1);
@@ -85,6 +87,10 @@ void TForm1::ConnectMap()
     connect(Image1, &MapPicture::mouseDown, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
+    // The keyboard's cursor takes the mouse's path.
+    connect(KeyCursor, &MapKeyCursor::press, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
+    connect(KeyCursor, &MapKeyCursor::pointAt, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
+    connect(KeyCursor, &MapKeyCursor::release, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
     connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
     connect(Session, &MapSession::operationEnded, Tools, &MapTools::EndDrag);
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);

@@ -31,6 +31,7 @@ class RecentMapsList;
 class TDropDst;
 class WindowFit;
 class MainMenu;
+class MapKeyCursor;
 
 // The main window.
 class TForm1 : public QMainWindow {
@@ -110,7 +111,8 @@ public:
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
-    MainMenu* Menu = nullptr;                // every command, from "≡" and the menu bar
+    MainMenu* Menu = nullptr;
+    MapKeyCursor* KeyCursor = nullptr;       // the map by keyboard                // every command, from "≡" and the menu bar
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
