@@ -39,6 +39,7 @@ QToolButton* IconButton(QWidget* parent, const QIcon& icon, const QString& hint,
     auto* button = FlatButton(parent, QString(), QRect(x, 2, 23, 22));
     button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);  // stays when the hint is cleared
     return button;
 }
 
@@ -129,6 +130,8 @@ void BuildPaletteTab(TForm1& w)
     w.Notebook1 = new QStackedWidget;
     w.ButtonView = PaletteView(QStringLiteral("パネル"));
     w.MaskView = PaletteView(QStringLiteral("マスク"));
+    w.ButtonView->setAccessibleName(QStringLiteral("パネル"));
+    w.MaskView->setAccessibleName(QStringLiteral("マスク"));
     w.Notebook1->addWidget(w.ButtonView);
     w.Notebook1->addWidget(w.MaskView);
     layout->addWidget(w.Notebook1, 1);
@@ -184,6 +187,7 @@ void BuildFileTab(TForm1& w)
     // The recent files take the rest of the tab, below the buttons, and
     // the drop-down of "Load".
     w.RecentList = new RecentMapsList(w.TabSheet2, 194);
+    w.RecentList->setAccessibleName(QStringLiteral("最近のファイル"));
     w.SpeedButton_Load->setMenu(w.RecentList->Menu());
     w.SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
     QObject::connect(w.RecentList, &RecentMapsList::openRequested, &w, &TForm1::RecentListOpen);
@@ -230,6 +234,8 @@ void BuildInfoTab(TForm1& w)
         *p.edit = new QLineEdit(w.TabSheet3);
         (*p.edit)->setGeometry(p.ex, p.ey, p.width, 20);
         (*p.edit)->setReadOnly(true);
+        (*p.label)->setBuddy(*p.edit);
+        (*p.edit)->setAccessibleName((*p.label)->text());
     }
     w.SpeedButton_In2 = FlatButton(w.TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
     // Below the tab's own controls, so none of them moves.

@@ -314,6 +314,7 @@ void TForm1::ShowPreview(const QImage& image, const QString& name)
 {
     Image01->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     Image01->setToolTip(name);
+    Image01->setAccessibleName(name);
     Label1_1->setText(name);
 }
 
