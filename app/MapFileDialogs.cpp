@@ -6,6 +6,7 @@
 
 #include "dialogs/Messages.h"
 #include "files/MapFile.h"
+#include "files/NativePath.h"
 #include "session/MapSession.h"
 
 namespace {
@@ -91,7 +92,7 @@ void MapFileDialogs::OpenFromDialog()
 bool MapFileDialogs::Open(const QString& path)
 {
     // A path that names no file does nothing, so there is nothing to ask.
-    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+    if (!MapFilePresent(NativePath(path)) || !ConfirmDiscard())
         return false;
     return OpenUnasked(path, true);
 }
@@ -101,7 +102,7 @@ void MapFileDialogs::OpenRecent(const QString& path)
     // An entry taken off the list is named: the list may hold several
     // files of one name, and the user should know which one went.
     const QString shown = QDir::toNativeSeparators(path);
-    if (!MapFilePresent(path.toStdString())) {
+    if (!MapFilePresent(NativePath(path))) {
         ShowMessage(window, QStringLiteral("%1 は見つかりません").arg(shown));
         session.ForgetRecent(path);
         return;
@@ -120,14 +121,14 @@ void MapFileDialogs::OpenDropped(const QStringList& files)
 {
     // A folder or a vanished file does nothing. The window keeps its size,
     // as it always has on a drop.
-    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !ConfirmDiscard())
+    if (files.isEmpty() || !MapFilePresent(NativePath(files.constFirst())) || !ConfirmDiscard())
         return;
     OpenUnasked(files.constFirst(), false);
 }
 
 bool MapFileDialogs::OpenUnasked(const QString& path, bool fitWindow)
 {
-    const bool loaded = MapFilePresent(path.toStdString()) && Load(path);
+    const bool loaded = MapFilePresent(NativePath(path)) && Load(path);
     emit openTried(fitWindow);
     return loaded;
 }

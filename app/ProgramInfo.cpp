@@ -10,6 +10,7 @@
 
 #include "BuildInfo.h"
 #include "files/MapFile.h"
+#include "files/NativePath.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ StartupFiles SortStartupFiles(const QStringList& args)
 {
     StartupFiles files;
     for (const QString& name : args) {
-        if (!MapFilePresent(QFile::encodeName(name).toStdString()))
+        if (!MapFilePresent(NativePath(name)))
             files.PassedOver << name;
         else if (files.Kept.isEmpty())
             files.Kept << name;

@@ -6,6 +6,7 @@
 #include "dialogs/Unit2.h"
 #include "document/File1.h"
 #include "files/MapFile.h"
+#include "files/NativePath.h"
 #include "settings/Config.h"
 
 StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFileDialogs& files, TForm2* sizeDialog,
@@ -13,7 +14,7 @@ StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFile
 {
     QString candidate;
     bool named = false;
-    if (!args.isEmpty() && MapFilePresent(QFile::encodeName(args.constFirst()).toStdString())) {
+    if (!args.isEmpty() && MapFilePresent(NativePath(args.constFirst()))) {
         candidate = args.constFirst();
         named = true;
     } else if (doc.Sys.Load) {

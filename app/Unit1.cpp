@@ -33,6 +33,7 @@
 #include "app/WindowFit.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
+#include "files/NativePath.h"
 #include "session/RecoveryCopy.h"
 #include "settings/IniFile.h"
 #include "view/MapRenderer.h"
@@ -292,7 +293,7 @@ void TForm1::UpdateCaption()
 {
     QString caption = QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION);
     if (!OpenFile().isEmpty())
-        caption += QStringLiteral(" - ") + QFileInfo(OpenFile()).fileName();
+        caption += QStringLiteral(" - ") + ReadablePath(QFileInfo(OpenFile()).fileName());
     if (Modified())
         caption += QStringLiteral(" *");
     if (Session->MarkedChangedOnDisk())

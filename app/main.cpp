@@ -14,6 +14,7 @@
 #include "app/AppWindows.h"
 #include "app/GuardedApplication.h"
 #include "app/ProgramInfo.h"
+#include "files/NativePath.h"
 #include "settings/ProgramFolder.h"
 #include "view/ProgramFont.h"
 
@@ -72,8 +73,11 @@ int main(int argc, char* argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
+    // Qt has taken its own options out of argv; the rest are file names,
+    // kept byte for byte (a name need not be UTF-8).
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << PathFromNative(argv[i]);
     const StartupFiles files = SortStartupFiles(args);
     OpenFurtherFilesApart(files.Further);
     const int cascade = files.Further.isEmpty() ? CascadeIndex() : 0;

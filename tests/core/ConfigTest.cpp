@@ -309,15 +309,20 @@ TEST(Config, ZoomAndRecentFiles)
     RecentFiles recent;
     recent.Read(ini);
     EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/a.kpl", "/m/b.kpl"}));
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 6; ++i)
         recent.Add("/m/" + std::to_string(i));
-    recent.Add("/m/\xF0\x9F\x8F\x9D.kpl");  // Shift-JIS cannot hold it
+    // Names the file cannot hold as they are come back whole, as file URLs.
+    recent.Add("/m/\xF0\x9F\x8F\x9D 100%.kpl");  // Shift-JIS cannot hold it
     recent.Add("/m/two\nlines.kpl");
     recent.Add("/m/blank at the end.kpl ");  // reading back would trim it
+    recent.Add("file:looks like a URL");
     recent.Add("/m/5");
-    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "/m/8", "/m/7", "/m/6", "/m/4", "/m/3", "/m/2", "/m/1"}));
-    recent.Remove("/m/8");
+    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "file:looks like a URL", "/m/blank at the end.kpl ",
+                                                        "/m/two\nlines.kpl", "/m/\xF0\x9F\x8F\x9D 100%.kpl", "/m/4",
+                                                        "/m/3", "/m/2"}));
+    recent.Remove("/m/2");
     recent.Write(ini);
+    EXPECT_EQ(ini.ReadString("Recent", "File4", ""), "file:///m/%F0%9F%8F%9D%20100%25.kpl");
     RecentFiles back;
     back.Read(ini);
     EXPECT_EQ(back.Paths(), recent.Paths());
