@@ -7,21 +7,6 @@
 #include "document/File1.h"
 #include "settings/RecentFiles.h"
 
-namespace {
-
-// The window's switches of "System", each off by default: read at start,
-// written back at close when this window changed it.
-const struct {
-    const char* key;
-    bool WindowPrefs::*field;
-} Switches[] = {
-    {"LiveFigures", &WindowPrefs::LiveFigures},
-    {"ShowValues", &WindowPrefs::ShowValues},
-    {"MenuBar", &WindowPrefs::MenuBar},
-};
-
-}  // namespace
-
 WindowSettings::WindowSettings(const QString& iniPath, QWidget* window) : iniPath(iniPath), window(window) {}
 
 bool WindowSettings::ReadFile(IniFile& ini)
@@ -38,10 +23,7 @@ void WindowSettings::Apply(const IniFile& ini, TTileData& doc, RecentFiles& rece
 {
     startConfig = ReadConfig(ini, doc.ExePath);
     ApplyConfig(startConfig, doc);
-    startPrefs.Zoom = ReadZoom(ini);
-    for (const auto& option : Switches)
-        startPrefs.*option.field = ReadSwitch(ini, option.key);
-    prefs = startPrefs;
+    prefs = startConfig.View;
     recent.Read(ini);
 }
 
@@ -61,13 +43,8 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
                                             : Result::Failure("another window kept the file locked");
     if (done || (lock.isLocked() && !QFileInfo::exists(iniPath))) {
         // Another window may have written the file since this one read it.
-        if (WriteConfigChanges(ini, startConfig, doc, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
-            WriteConfigChanges(ini, startConfig, doc, doc.ExePath, true);
-        if (prefs.Zoom != startPrefs.Zoom || ini.ReadString("System", "Zoom", "\n") == "\n")
-            WriteZoom(ini, prefs.Zoom);
-        for (const auto& option : Switches)
-            if (prefs.*option.field != startPrefs.*option.field)
-                WriteSwitch(ini, option.key, prefs.*option.field);
+        if (WriteConfigChanges(ini, startConfig, doc, prefs, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
+            WriteConfigChanges(ini, startConfig, doc, prefs, doc.ExePath, true);
         RecentFiles onDisk;
         onDisk.Read(ini);
         recent.MergeSession(onDisk);

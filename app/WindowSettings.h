@@ -9,14 +9,6 @@ class QWidget;
 class RecentFiles;
 class TTileData;
 
-// The window's own settings, as read or as they stand at close.
-struct WindowPrefs {
-    int Zoom = 100;
-    bool LiveFigures = false;
-    bool ShowValues = false;  // "数値表示"
-    bool MenuBar = false;     // the menu bar shown (Ctrl+M)
-};
-
 class WindowSettings {
 public:
     WindowSettings(const QString& iniPath, QWidget* window);
@@ -36,5 +28,4 @@ private:
     QWidget* window;
     bool unreadable = false;
     ConfigData startConfig;
-    WindowPrefs startPrefs;
 };
