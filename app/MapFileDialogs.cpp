@@ -178,8 +178,9 @@ bool MapFileDialogs::SaveTo(const QString& path)
     if (ontoOpenFile && session.FileChangedOnDisk() &&
         !AskOverwriteChangedFile(window, QDir::toNativeSeparators(path)))
         return false;
-    if (!session.Save(path)) {
-        ShowError(window, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+    if (const Result saved = session.Save(path); !saved) {
+        ShowError(window, QStringLiteral("%1 に書き込めません: %2")
+                              .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(saved.Reason.c_str())));
         return false;
     }
     restoredOverFile = false;

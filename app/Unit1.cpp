@@ -275,7 +275,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 bool TForm1::FormClose()
 {
     return !SettingsProblem.isEmpty() ||
-           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked(), Tools->ShowValues(), Menu->MenuBarShown()}, closingFromOutside);
+           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked(), Tools->ShowValues(), Menu->MenuBarShown()});
 }
 
 void TForm1::FitWindowToMap(int lastRow, int lastColumn)

@@ -27,7 +27,7 @@ void WindowSettings::Apply(const IniFile& ini, TTileData& doc, RecentFiles& rece
     recent.Read(ini);
 }
 
-bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason)
+bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs)
 {
     if (unreadable)
         return true;
@@ -55,6 +55,6 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
     }
     // The user is never trapped in a window that cannot close: tell, then end.
     ShowError(window, QStringLiteral("%1 に書き込めません").arg(iniPath) +
-                          (withReason ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
+                          QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()));
     return false;
 }

@@ -19,8 +19,8 @@ public:
     // What was read into the document, the recent files and `prefs`.
     void Apply(const IniFile& ini, TTileData& doc, RecentFiles& recent, WindowPrefs& prefs);
     // Writes back what changed since Apply; false when the file could not be
-    // written (told on the window, with the reason when `withReason`).
-    bool Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason);
+    // written (told on the window, with the reason).
+    bool Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs);
 
 private:
     static constexpr int kLockWaitMs = 5000;

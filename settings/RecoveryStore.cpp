@@ -235,12 +235,15 @@ void RecoveryStore::Adopt(const OrphanCopy& copy)
     claimed.erase(it);
 }
 
-bool RecoveryStore::Discard(const OrphanCopy& copy)
+bool RecoveryStore::Discard(const OrphanCopy& copy, QString* reason)
 {
     auto it = claimed.find(copy.Path);
     if (it == claimed.end())
         return false;
-    const bool removed = KindOf(copy.Path) == Kind::Regular && QFile::remove(copy.Path);
+    QFile file(copy.Path);
+    const bool removed = KindOf(copy.Path) == Kind::Regular && file.remove();
+    if (!removed && reason)
+        *reason = KindOf(copy.Path) == Kind::Regular ? file.errorString() : QStringLiteral("is not a regular file");
     claimed.erase(it);
     return removed;
 }

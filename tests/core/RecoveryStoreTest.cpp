@@ -145,7 +145,13 @@ TEST(RecoveryStore, LifeCycle)
              ASSERT_TRUE(QDir(dir).mkdir("isplan-recovery-7.kpl.lock"));
              RecoveryStore store(dir);
              QStringList problems;
-             EXPECT_EQ(store.ClaimOrphans(&problems).size(), 3);
+             const QList<OrphanCopy> offered = store.ClaimOrphans(&problems);
+             EXPECT_EQ(offered.size(), 3);
+             // 破棄 that cannot delete says why.
+             ASSERT_TRUE(QFile::remove(offered[0].Path) && QDir().mkdir(offered[0].Path));
+             QString why;
+             EXPECT_FALSE(store.Discard(offered[0], &why));
+             EXPECT_EQ(why, "is not a regular file");
              ASSERT_EQ(problems.size(), 3);
              for (int n = 5; n <= 7; ++n)
                  EXPECT_TRUE(problems[n - 5].startsWith(copy(n) + ": its lock")) << problems[n - 5].toStdString();

@@ -82,7 +82,7 @@ TEST(Shutdown, AnUnwritableFileIsReportedAndTheWindowStillCloses)
     QDir().mkdir(app.Path("isplan.ini"));
     app.Form1().close();
     ASSERT_EQ(app.messages.size(), 1);
-    EXPECT_EQ(app.messages[0], app.Path("isplan.ini") + " に書き込めません");
+    EXPECT_TRUE(app.messages[0].startsWith(app.Path("isplan.ini") + " に書き込めません: ")) << app.messages[0].toStdString();
     EXPECT_FALSE(app.Form1().isVisible());
     EXPECT_TRUE(QFileInfo(app.Path("isplan.ini")).isDir());
 }
