@@ -23,7 +23,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/Unit1.h"
 #include "dialogs/AboutBox.h"
-#include "dialogs/FlatButton.h"
+#include "widgets/FlatButton.h"
 
 namespace {
 

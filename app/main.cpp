@@ -15,7 +15,7 @@
 #include "app/GuardedApplication.h"
 #include "app/ProgramInfo.h"
 #include "files/NativePath.h"
-#include "settings/ProgramFolder.h"
+#include "filesystem/ProgramFolder.h"
 #include "view/ProgramFont.h"
 
 namespace {

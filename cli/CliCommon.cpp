@@ -12,9 +12,9 @@
 
 #include "settings/Config.h"
 #include "settings/IniFile.h"
-#include "settings/ProgramFolder.h"
+#include "filesystem/ProgramFolder.h"
 #include "cli/CommandLine.h"
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "BuildInfo.h"
 #include "cli/Commands.h"
-#include "settings/ProgramFolder.h"
+#include "filesystem/ProgramFolder.h"
 
 namespace {
 

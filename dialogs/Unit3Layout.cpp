@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "dialogs/FormWidgets.h"
+#include "widgets/FormWidgets.h"
 #include "dialogs/ShiftJisGuard.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "dialogs/FormWidgets.h"
+#include "widgets/FormWidgets.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "document/File1.h"

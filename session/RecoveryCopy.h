@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "document/Result.h"
-#include "settings/RecoveryStore.h"
+#include "session/RecoveryStore.h"
 
 class QTimer;
 class TTileData;

@@ -1,4 +1,4 @@
-#include "settings/RecoveryStore.h"
+#include "session/RecoveryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 #include "session/MapSession.h"
 #include "session/RecoveryCopy.h"
 

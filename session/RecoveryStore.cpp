@@ -1,4 +1,4 @@
-#include "settings/RecoveryStore.h"
+#include "session/RecoveryStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 namespace {
 
