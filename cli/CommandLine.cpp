@@ -43,8 +43,9 @@ std::string CommonOptions()
 }
 
 const char* const ExitStatuses =
-    "Exit status: 0 success; 1 a map file missing, refused or not written, or no\n"
-    "catalogue; 2 a usage error; 3 diff --exit-code found a difference.\n";
+    "Exit status: 0 success; 1 a map or stamp file missing, refused or not\n"
+    "written, or no catalogue; 2 a usage error; 3 diff --exit-code found a\n"
+    "difference.\n";
 
 bool IsSwitch(const CLI::Option& o) { return o.get_expected_max() == 0; }
 
