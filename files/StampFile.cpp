@@ -213,8 +213,8 @@ Result WriteStampFile(const std::string& path, const Stamp& stamp)
 StampList ListStamps(const std::string& folder)
 {
     StampList list;
-    const QDir root(Q(folder));
-    QDirIterator it(root.path(), {QStringLiteral("*") + QLatin1String(StampSuffix)},
+    const QDir root(QDir(Q(folder)).absolutePath());
+    QDirIterator it(Q(folder), {QStringLiteral("*") + QLatin1String(StampSuffix)},
                     QDir::Files | QDir::NoSymLinks | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -223,7 +223,7 @@ StampList ListStamps(const std::string& folder)
             list.Refused.push_back(path.toStdString() + ": " + read.Status.Reason);
             continue;
         }
-        const QString group = root.relativeFilePath(it.fileInfo().path());
+        const QString group = root.relativeFilePath(it.fileInfo().absolutePath());
         const map_shapes::Block& b = read.Stamp.Cells;
         list.Entries.push_back({group == QStringLiteral(".") ? std::string() : group.toStdString(), read.Stamp.Name,
                                 read.Stamp.Description, b.Columns, b.Rows, path.toStdString()});
