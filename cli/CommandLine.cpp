@@ -157,6 +157,11 @@ public:
             result.Error = "unknown command '" + *unknown + "'";
             return result;
         }
+        if (command && actions_.count(command) == 0 && unknown != extras.end()) {
+            result.Error = "unknown command '" + command->get_name() + " " + *unknown + "'";
+            result.Args.Command = command->get_name();
+            return result;
+        }
         if (app_.get_help_ptr()->count() > 0 || (command && HelpAsked(*command))) {
             result.Help = command ? CommandHelp(*command) : ToolHelp();
             return result;

@@ -445,6 +445,7 @@ TEST_F(CliCommands, StampsAreSavedListedPlacedAndDrawnAsTheWindowDoes)
         const char* says;
     } refused[] = {
         {{"stamp"}, 2, "stamp needs a command"},
+        {{"stamp", "stick"}, 2, "unknown command 'stamp stick'"},
         {{"stamp", "save", map, "--rect", "2,1,3,3", "-o", folder.Path("x.stamp"), "--name", "n"}, 2, "leaves the map"},
         {{"stamp", "save", map, "--rect", "0,0,0,1", "-o", folder.Path("x.stamp"), "--name", "n"}, 2, "--rect wants"},
         {{"stamp", "place", base, stamp, "--at", "1,1", "--mirror", "z", "-o", out}, 2, "--mirror wants"},
