@@ -44,8 +44,9 @@ std::string CommonOptions()
 }
 
 const char* const ExitStatuses =
-    "Exit status: 0 success; 1 a map file missing, refused or not written, or no\n"
-    "catalogue; 2 a usage error; 3 diff --exit-code found a difference.\n";
+    "Exit status: 0 success; 1 a map or stamp file missing, refused or not\n"
+    "written, or no catalogue; 2 a usage error; 3 diff --exit-code found a\n"
+    "difference.\n";
 
 bool IsSwitch(const CLI::Option& o) { return o.get_expected_max() == 0; }
 
@@ -128,6 +129,8 @@ public:
         Switch(c, "--cells", "list the cells that differ: \"x,y: A's panel(counter) → B's panel(counter)\"");
         Switch(c, "--json", "print JSON instead of text");
         Switch(c, "--exit-code", "exit with status 3 when the maps differ");
+
+        AddStampCommands();
     }
 
     ParseResult Parse(int argc, const char* const* argv)
@@ -145,7 +148,7 @@ public:
         }
 
         ParseResult result;
-        const CLI::App* command = app_.get_subcommands().empty() ? nullptr : app_.get_subcommands().front();
+        const CLI::App* command = Given();
         // CLI11 keeps "--" among what it did not take; it only ends the options.
         std::vector<std::string> extras = app_.remaining(true);
         extras.erase(std::remove(extras.begin(), extras.end(), "--"), extras.end());
@@ -155,7 +158,12 @@ public:
             result.Error = "unknown command '" + *unknown + "'";
             return result;
         }
-        if (app_.get_help_ptr()->count() > 0 || (command && command->get_help_ptr()->count() > 0)) {
+        if (command && actions_.count(command) == 0 && unknown != extras.end()) {
+            result.Error = "unknown command '" + command->get_name() + " " + *unknown + "'";
+            result.Args.Command = command->get_name();
+            return result;
+        }
+        if (app_.get_help_ptr()->count() > 0 || (command && HelpAsked(*command))) {
             result.Help = command ? CommandHelp(*command) : ToolHelp();
             return result;
         }
@@ -171,15 +179,17 @@ public:
             result.Error = error;
         else if (!command)
             result.Error = "no command given";
+        else if (actions_.count(command) == 0)
+            result.Error = command->get_name() + " needs a command: list, render, save or place";
         else if (ini_->count() > 0 && ini_->results().back().empty())
             result.Error = "option --ini needs a path";
         if (!result.Error.empty()) {
-            result.Args.Command = command ? command->get_name() : std::string();
+            result.Args.Command = command ? FullName(*command) : std::string();
             return result;
         }
 
         Invocation& a = result.Args;
-        a.Command = command->get_name();
+        a.Command = FullName(*command);
         a.Action = actions_.at(command);
         if (ini_->count() > 0)
             a.IniPath = ini_->results().back();
@@ -195,16 +205,88 @@ public:
     }
 
 private:
-    CLI::App* Command(const char* name, const char* operand, CommandAction action, const char* summary,
-                      const char* details)
+    void AddStampCommands()
     {
-        CLI::App* c = app_.add_subcommand(name, summary);
+        CLI::App* stamp = app_.add_subcommand("stamp", "prepared layouts: list, draw, save from a map, place on a map");
+        stamp->footer("A stamp is a block of cells kept as a small JSON file (*.stamp), with its\n"
+                      "name and a description; the stamps folder holds one subfolder per group.\n"
+                      "Commands:\n"
+                      "  list [FOLDER]   name, size and file of every stamp\n"
+                      "  render STAMP    draw a stamp as the window draws a map, as PNG\n"
+                      "  save MAP        cut a rectangle out of a map as a stamp\n"
+                      "  place MAP STAMP put a stamp on a map, turned or mirrored\n"
+                      "Run 'ispln-cli stamp COMMAND --help' for a command's arguments.\n");
+        stamp->fallthrough();
+        stamp->allow_extras();
+        stamp->require_subcommand(0, 1);
+
+        CLI::App* c = Command("list", "FOLDER", {false, RunStampList, true}, "name, size and file of every stamp",
+                              "Prints one tab-separated line per stamp in FOLDER and its subfolders:\n"
+                              "group (the subfolder, empty directly in FOLDER), name, COLSxROWS and\n"
+                              "the file. Without FOLDER: Stamps/ beside isplan.ini (an installed\n"
+                              "program without stamps of the user's own lists the shipped ones).\n"
+                              "Files that are no stamp are named on standard error.\n",
+                              stamp, false);
+
+        c = Command("render", "STAMP", {true, RunStampRender}, "draw a stamp as the window draws a map, as PNG",
+                    "Draws the stamp on a map of its own size with the window's renderer; cells\n"
+                    "it leaves out, and the row above a stamp whose top row is odd, show\n"
+                    "catalogue entry 0. Panels the catalogue lacks are named on standard error\n"
+                    "and left out.\n",
+                    stamp);
+        Value(c, "-o", "OUT.png", "the PNG file to write (replaced when it exists; - for standard output)");
+        Switch(c, "--lines", "outline every cell, as with \"ライン\" on");
+
+        c = Command("save", "MAP.kpl", {false, RunStampSave}, "cut a rectangle out of a map as a stamp",
+                    "Writes the cells of the rectangle of MAP.kpl (panel, counter and mask each)\n"
+                    "as a stamp; the rectangle must lie inside the map's shown part.\n",
+                    stamp);
+        Value(c, "--rect", "X,Y,W,H", "the top-left cell and the size of the rectangle");
+        Value(c, "-o", "OUT.stamp", "the stamp file to write (replaced when it exists)");
+        Value(c, "--name", "NAME", "the stamp's name (UTF-8)");
+        Optional(c, "--description", "TEXT", "a line or two on what the stamp is for (UTF-8)");
+
+        c = Command("place", "MAP.kpl", {true, RunStampPlace}, "put a stamp on a map, turned or mirrored",
+                    "Writes MAP.kpl with the stamp placed as the window places it: its top-left\n"
+                    "cell on X,Y, after the mirror and then the turns (about its middle cell).\n"
+                    "Cells that fall outside the map's shown part are not placed; panels the\n"
+                    "catalogue lacks are named on standard error and the rest is placed.\n",
+                    stamp);
+        c->add_option("STAMP")->required();
+        Value(c, "--at", "X,Y", "the cell the stamp's top-left cell goes on");
+        Optional(c, "--turn", "N", "N turns of 60 degrees, clockwise (negative: counter-clockwise)");
+        Optional(c, "--mirror", "x|y", "mirror left-right (x) or top-bottom (y) before turning");
+        Value(c, "-o", "OUT.kpl", "the map file to write (replaced when it exists; - for standard output)");
+    }
+
+    CLI::App* Command(const char* name, const char* operand, CommandAction action, const char* summary,
+                      const char* details, CLI::App* parent = nullptr, bool operandRequired = true)
+    {
+        CLI::App* c = (parent ? parent : &app_)->add_subcommand(name, summary);
         c->footer(details);
         c->fallthrough();  // --ini, --help and --version after the command
         c->allow_extras();
-        c->add_option(operand)->required();
+        CLI::Option* o = c->add_option(operand);
+        if (operandRequired)
+            o->required();
         actions_[c] = action;
         return c;
+    }
+
+    // "stamp list" for a command of a command group.
+    std::string FullName(const CLI::App& c) const
+    {
+        const CLI::App* parent = c.get_parent();
+        return parent && parent != &app_ ? parent->get_name() + " " + c.get_name() : c.get_name();
+    }
+
+    // The command given, the innermost of a group.
+    const CLI::App* Given() const
+    {
+        const CLI::App* command = app_.get_subcommands().empty() ? nullptr : app_.get_subcommands().front();
+        while (command && !command->get_subcommands().empty())
+            command = command->get_subcommands().front();
+        return command;
     }
 
     static void Value(CLI::App* c, const char* name, const char* valueName, const char* help)
@@ -220,6 +302,15 @@ private:
     static void Switch(CLI::App* c, const char* name, const char* help)
     {
         c->add_flag(name)->description(help)->disable_flag_override();
+    }
+
+    // Help asked after the command or after its group's name.
+    static bool HelpAsked(const CLI::App& command)
+    {
+        for (const CLI::App* c = &command; c && c->get_parent(); c = c->get_parent())
+            if (c->get_help_ptr()->count() > 0)
+                return true;
+        return false;
     }
 
     static bool LooksLikeOption(const std::string& token)
@@ -246,7 +337,7 @@ private:
             return "unexpected argument '" + token + "'";
         const std::string name = token.substr(0, token.find('='));
         if (command)
-            return "unknown option " + name + " for " + command->get_name();
+            return "unknown option " + name + " for " + FullName(*command);
         for (const CLI::App* c : app_.get_subcommands({}))
             if (c->get_option_no_throw(name))
                 return "option " + name + " must follow the command";
@@ -255,10 +346,10 @@ private:
 
     std::string MissingRequired() const
     {
-        const CLI::App* command = app_.get_subcommands().front();
+        const CLI::App* command = Given();
         for (const CLI::Option* o : command->get_options())
             if (o->get_required() && o->count() == 0)
-                return command->get_name() + " needs " +
+                return FullName(*command) + " needs " +
                        (o->get_positional() ? o->get_name() : o->get_name() + " " + o->get_type_name());
         return "incomplete command line";
     }
@@ -267,7 +358,7 @@ private:
     std::string MissingOrSurplusValue(const std::string& message) const
     {
         const std::string word = message.substr(0, message.find_first_of(": "));
-        const CLI::App* command = app_.get_subcommands().empty() ? nullptr : app_.get_subcommands().front();
+        const CLI::App* command = Given();
         const CLI::Option* o = nullptr;
         std::string name;
         for (const std::string& candidate : {word, "--" + word, "-" + word}) {
@@ -286,12 +377,14 @@ private:
         return "option " + name + " needs " + (o == ini_ ? std::string("a path") : o->get_type_name());
     }
 
-    static std::string UsageLine(const CLI::App& c)
+    std::string UsageLine(const CLI::App& c) const
     {
-        std::string line = "ispln-cli [--ini PATH] " + c.get_name();
+        std::string line = "ispln-cli [--ini PATH] " + FullName(c);
+        if (!c.get_subcommands({}).empty())
+            line += " COMMAND ARGUMENTS [OPTIONS]";
         for (const CLI::Option* o : c.get_options())
             if (o->get_positional())
-                line += " " + o->get_name();
+                line += o->get_required() ? " " + o->get_name() : " [" + o->get_name() + "]";
         for (const CLI::Option* o : c.get_options()) {
             if (o->get_positional() || o == c.get_help_ptr())
                 continue;
@@ -314,7 +407,7 @@ private:
         return text;
     }
 
-    static std::string CommandHelp(const CLI::App& c)
+    std::string CommandHelp(const CLI::App& c) const
     {
         std::string text = "Usage: " + UsageLine(c) + "\n\n" + c.get_footer();
         std::string options;

@@ -9,3 +9,7 @@ int RunDecode(const Invocation& args, TTileData& doc);
 int RunConvert(const Invocation& args, TTileData& doc);
 int RunCheck(const Invocation& args, TTileData& doc);
 int RunDiff(const Invocation& args, TTileData& doc);
+int RunStampList(const Invocation& args, TTileData& doc);
+int RunStampRender(const Invocation& args, TTileData& doc);
+int RunStampSave(const Invocation& args, TTileData& doc);
+int RunStampPlace(const Invocation& args, TTileData& doc);

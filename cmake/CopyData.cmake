@@ -3,6 +3,7 @@
 file(MAKE_DIRECTORY ${DST}/Image)
 file(GLOB images ${SRC}/Image/*)
 file(COPY ${images} DESTINATION ${DST}/Image)
+file(COPY ${SRC}/Stamps DESTINATION ${DST})
 if(NOT EXISTS ${DST}/isplan.ini)
   file(COPY ${SRC}/isplan.ini DESTINATION ${DST})
 endif()

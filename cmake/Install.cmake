@@ -1,5 +1,5 @@
 # `cmake --install build --prefix P` and `cpack -G DEB`. The shipped
-# isplan.ini and Image/ go to P/DATADIR/ispln/, from where an installed
+# isplan.ini, Image/ and Stamps/ go to P/DATADIR/ispln/, from where an installed
 # program seeds the user's own folder (filesystem/ProgramFolder.cpp); it finds
 # them through the relative path BINDIR -> DATADIR, so any layout works
 # (e.g. BINDIR=games DATADIR=share/games). What the desktop reads —
@@ -11,6 +11,7 @@ set(ISPLN_PACKAGE_CONTACT "ISPLN developers <ispln@localhost>" CACHE STRING
 install(TARGETS ispln ispln-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/data/isplan.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Image DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Stamps DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
 
 set(share ${CMAKE_INSTALL_DATAROOTDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/dist/org.ispln.ISPLN.desktop DESTINATION ${share}/applications)

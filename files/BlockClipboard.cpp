@@ -59,6 +59,10 @@ std::string ToBytes(const map_shapes::Block& block)
         bytes += static_cast<char>(c.Counter);
         bytes += static_cast<char>(c.Mask);
     }
+    // A turned block's absent cells follow, one byte a cell; older readers
+    // refuse the longer bytes rather than misread them.
+    for (const bool present : block.Present)
+        bytes += static_cast<char>(present ? 1 : 0);
     return bytes;
 }
 
@@ -68,11 +72,16 @@ std::optional<map_shapes::Block> FromBytes(const std::string& bytes)
         return std::nullopt;
     const auto byte = [&](size_t i) { return static_cast<uint8_t>(bytes[i]); };
     map_shapes::Block block{byte(0), byte(1), byte(2) != 0, {}};
-    if (!ValidSize(block.Columns, block.Rows) ||
-        bytes.size() != HeaderBytes + 3u * static_cast<size_t>(block.Columns * block.Rows))
+    if (!ValidSize(block.Columns, block.Rows))
         return std::nullopt;
-    for (size_t i = HeaderBytes; i < bytes.size(); i += 3)
+    const size_t n = static_cast<size_t>(block.Columns * block.Rows);
+    const size_t cellsEnd = HeaderBytes + 3 * n;
+    if (bytes.size() != cellsEnd && bytes.size() != cellsEnd + n)
+        return std::nullopt;
+    for (size_t i = HeaderBytes; i < cellsEnd; i += 3)
         block.Cells.push_back({byte(i), byte(i + 1), byte(i + 2)});
+    for (size_t i = cellsEnd; i < bytes.size(); ++i)
+        block.Present.push_back(byte(i) != 0);
     return block;
 }
 

@@ -9,7 +9,9 @@ class TTileData;
 // A copied block on the clipboard: whole cells in a private format, and as
 // text the block's pseudo-map code after its size ("5x3 b0c2a@", with "odd"
 // after the "@" when its top row was odd), which any window with the same
-// catalogue letters can paste.
+// catalogue letters can paste. The private format carries the cells a
+// turned block leaves out; the text fills them with what the block holds
+// there (cleared cells).
 namespace block_clipboard {
 
 inline constexpr char MimeType[] = "application/x-ispln-block";

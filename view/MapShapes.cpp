@@ -29,6 +29,25 @@ Cell FromAxial(Axial a)
     return {a.q + (a.r + (a.r & 1)) / 2, a.r};
 }
 
+// Cube coordinates (q, r, s = -q - r) turn by a rotation of their three
+// axes; a mirror swaps two of them.
+Axial Reshape1(Axial a, Reshape how)
+{
+    const int s = -a.q - a.r;
+    switch (how) {
+    case Reshape::TurnClockwise: return {-a.r, -s};
+    case Reshape::TurnCounterClockwise: return {-s, -a.q};
+    case Reshape::MirrorLeftRight: return {s, a.r};
+    case Reshape::MirrorTopBottom: return {a.q + a.r, -a.r};
+    }
+    return a;
+}
+
+Cell Origin(bool odd)
+{
+    return {0, odd ? 1 : 0};
+}
+
 Cell Rounded(double q, double r)
 {
     const double s = -q - r;
@@ -147,25 +166,97 @@ std::vector<Cell> Footprint::Cells() const
     return out;
 }
 
+Footprint Footprint::Of(const Block& block, Cell anchor)
+{
+    return {anchor, block.Columns, block.Rows, block.OriginOdd, block.Present};
+}
+
+bool Block::Consistent() const
+{
+    const size_t n = static_cast<size_t>(std::max(0, Columns)) * static_cast<size_t>(std::max(0, Rows));
+    return Cells.size() == n && (Present.empty() || Present.size() == n);
+}
+
 Block CopyBlock(const TTileData& doc, const Footprint& where, MapCell outside)
 {
-    Block block{where.Columns, where.Rows, where.OriginOdd, {}};
-    block.Cells.reserve(static_cast<size_t>(std::max(0, where.Columns * where.Rows)));
-    where.ForEach([&](Cell c, int, int) { block.Cells.push_back(Shown(doc, c) ? doc.Map[c.X][c.Y] : outside); });
+    const size_t n = static_cast<size_t>(std::max(0, where.Columns * where.Rows));
+    Block block{where.Columns, where.Rows, where.OriginOdd, std::vector<MapCell>(n, outside), where.Present};
+    where.ForEach([&](Cell c, int column, int row) {
+        if (Shown(doc, c))
+            block.Cells[static_cast<size_t>(row * where.Columns + column)] = doc.Map[c.X][c.Y];
+    });
     return block;
 }
 
 std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell anchor)
 {
     std::vector<CellEdit> out;
-    if (block.Empty() || block.Cells.size() != static_cast<size_t>(block.Columns) * block.Rows)
+    if (block.Empty() || !block.Consistent())
         return out;
     // The block's own cells, on a row of the parity it was copied from.
-    Footprint{anchor, block.Columns, block.Rows, block.OriginOdd}.ForEach([&](Cell target, int column, int row) {
+    Footprint::Of(block, anchor).ForEach([&](Cell target, int column, int row) {
         if (Shown(doc, target))
             out.push_back({target.X, target.Y, block.At(column, row)});
     });
     return out;
+}
+
+std::pair<Block, Footprint> Reshaped(const Block& block, Cell anchor, Cell pivot, Reshape how)
+{
+    const Footprint from = Footprint::Of(block, anchor);
+    if (block.Empty() || !block.Consistent())
+        return {block, from};
+    struct Moved {
+        Cell At;
+        MapCell Holds;
+    };
+    std::vector<Moved> moved;
+    moved.reserve(block.Cells.size());
+    const Axial p = ToAxial(pivot);
+    Cell low{0, 0}, high{0, 0};
+    from.ForEach([&](Cell c, int column, int row) {
+        const Axial a = ToAxial(c);
+        const Axial d = Reshape1({a.q - p.q, a.r - p.r}, how);
+        const Cell to = FromAxial({d.q + p.q, d.r + p.r});
+        low = moved.empty() ? to : Cell{std::min(low.X, to.X), std::min(low.Y, to.Y)};
+        high = moved.empty() ? to : Cell{std::max(high.X, to.X), std::max(high.Y, to.Y)};
+        moved.push_back({to, block.At(column, row)});
+    });
+    if (moved.empty())
+        return {block, from};
+
+    // On a top row of its own parity the block's cells are the plain
+    // rectangle from `low`, column for column.
+    Block out{high.X - low.X + 1, high.Y - low.Y + 1, (low.Y & 1) != 0, {}, {}};
+    const size_t n = static_cast<size_t>(out.Columns * out.Rows);
+    out.Cells.assign(n, MapCell{});
+    out.Present.assign(n, false);
+    for (const Moved& m : moved) {
+        const size_t i = static_cast<size_t>((m.At.Y - low.Y) * out.Columns + (m.At.X - low.X));
+        out.Cells[i] = m.Holds;
+        out.Present[i] = true;
+    }
+    if (moved.size() == n)
+        out.Present.clear();
+    return {out, Footprint::Of(out, low)};
+}
+
+Block Reshaped(const Block& block, Reshape how, Cell& pivot)
+{
+    auto [out, where] = Reshaped(block, Origin(block.OriginOdd), pivot, how);
+    pivot = Translate(pivot, where.Anchor, Origin(out.OriginOdd));
+    return out;
+}
+
+Cell MiddleOf(const Footprint& where)
+{
+    const Cell origin = Origin(where.OriginOdd);
+    return Translate({where.Columns / 2, origin.Y + where.Rows / 2}, origin, where.Anchor);
+}
+
+Cell MiddleOf(const Block& block)
+{
+    return MiddleOf(Footprint::Of(block, Origin(block.OriginOdd)));
 }
 
 }  // namespace map_shapes

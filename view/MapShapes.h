@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "document/MapCell.h"
@@ -44,10 +45,22 @@ struct Block {
     int Rows = 0;
     bool OriginOdd = false;      // its top row was an odd row
     std::vector<MapCell> Cells;  // row by row
+    // Row by row, whether the cell belongs to the block; empty: all do. A
+    // turned block is no rectangle, and its corners are left out.
+    std::vector<bool> Present{};
 
     bool Empty() const { return Columns <= 0 || Rows <= 0; }
     MapCell At(int column, int row) const { return Cells[static_cast<size_t>(row * Columns + column)]; }
+    bool Has(int column, int row) const
+    {
+        return Present.empty() || Present[static_cast<size_t>(row * Columns + column)];
+    }
+    // Cells and presence hold exactly Columns x Rows entries.
+    bool Consistent() const;
 };
+
+// Turns by 60 degrees and mirrors, on the six-neighbour geometry.
+enum class Reshape { TurnClockwise, TurnCounterClockwise, MirrorLeftRight, MirrorTopBottom };
 
 // Where a block lies: its top-left cell and shape. On a row of the other
 // parity than the one it came from, alternate rows sit one column over, so
@@ -57,10 +70,16 @@ struct Footprint {
     int Columns = 0;
     int Rows = 0;
     bool OriginOdd = false;
+    std::vector<bool> Present{};  // as Block::Present
+
+    friend bool operator==(const Footprint&, const Footprint&) = default;
+    // Where the block lies with its top-left cell on `anchor`.
+    static Footprint Of(const Block& block, Cell anchor);
 
     // The rectangle two corners span, as a drag selects it.
     static Footprint Spanning(Cell a, Cell b);
-    // The block's cells, row by row, each with its column and row in the block.
+    // The block's cells, row by row, each with its column and row in the
+    // block; absent cells are left out.
     template <typename Visit>
     void ForEach(Visit visit) const;
     std::vector<Cell> Cells() const;
@@ -75,13 +94,27 @@ Block CopyBlock(const TTileData& doc, const Footprint& where, MapCell outside);
 // with what they would hold.
 std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell anchor);
 
+// The block lying at `anchor` turned or mirrored about the map cell `pivot`,
+// trimmed to the cells it keeps, and the footprint it lies at then. Steps
+// about one pivot compose exactly: six turns, or two mirrors, give back the
+// very block and footprint.
+std::pair<Block, Footprint> Reshaped(const Block& block, Cell anchor, Cell pivot, Reshape how);
+// The same for a block on its own; `pivot` is a cell in the block's frame
+// (top-left cell on column 0 of row 0, or of row 1 when OriginOdd) and is
+// moved into the new block's frame, so the next step turns about it too.
+Block Reshaped(const Block& block, Reshape how, Cell& pivot);
+// The block's middle cell, in its own frame or where it lies.
+Cell MiddleOf(const Block& block);
+Cell MiddleOf(const Footprint& where);
+
 template <typename Visit>
 void Footprint::ForEach(Visit visit) const
 {
     const Cell origin{0, OriginOdd ? 1 : 0};
     for (int row = 0; row < Rows; ++row)
         for (int column = 0; column < Columns; ++column)
-            visit(Translate({column, origin.Y + row}, origin, Anchor), column, row);
+            if (Present.empty() || Present[static_cast<size_t>(row * Columns + column)])
+                visit(Translate({column, origin.Y + row}, origin, Anchor), column, row);
 }
 
 }  // namespace map_shapes

@@ -54,6 +54,7 @@ void PaintTools::SetTool(PaintTool tool)
 void PaintTools::EndDrag()
 {
     drag_ = Drag::None;
+    moving_.reset();
 }
 
 PaintTools::Action PaintTools::Press(Cell cell, bool valid, MouseButton button)
@@ -99,7 +100,7 @@ PaintTools::Action PaintTools::PressSelect(Cell cell, bool valid)
         Action placed = Action::Edits(PlaceBlock(doc_, *floating_, cell));
         // Exactly the cells the block covers, whatever the row's parity. The
         // block stays under the pointer for the next click.
-        selection_ = Footprint{cell, floating_->Columns, floating_->Rows, floating_->OriginOdd};
+        selection_ = Footprint::Of(*floating_, cell);
         return placed;
     }
     button_ = MouseButton::Left;
@@ -183,7 +184,12 @@ PaintTools::Action PaintTools::Release(Cell cell, MouseButton button)
         return {};
     case Drag::Move: {
         Action moved = Action::Edits(MoveEdits());
-        selection_->Anchor = MovedAnchor();
+        const Cell to = MovedAnchor();
+        if (moving_)
+            selection_ = Footprint::Of(moving_->Cells, to);
+        else
+            selection_->Anchor = to;
+        moving_.reset();
         return moved;
     }
     default:
@@ -232,10 +238,13 @@ MapCell PaintTools::Cleared() const
 
 std::vector<CellEdit> PaintTools::MoveEdits() const
 {
-    if (!selection_ || current_ == start_)
+    if (!selection_ || (current_ == start_ && !moving_))
         return {};
-    const Block block = Copy();
-    const std::vector<CellEdit> placed = PlaceBlock(doc_, block, MovedAnchor());
+    return ClearedUnder(PlaceBlock(doc_, moving_ ? moving_->Cells : Copy(), MovedAnchor()));
+}
+
+std::vector<CellEdit> PaintTools::ClearedUnder(const std::vector<CellEdit>& placed) const
+{
     // One change per cell: where the block lands, it wins over the clearing.
     bool lands[GridSize][GridSize] = {};
     for (const CellEdit& e : placed)
@@ -250,7 +259,81 @@ std::vector<CellEdit> PaintTools::MoveEdits() const
 
 PaintTools::Cell PaintTools::MovedAnchor() const
 {
-    return Translate(selection_->Anchor, start_, current_);
+    return Translate(moving_ ? moving_->Anchor : selection_->Anchor, start_, current_);
+}
+
+namespace {
+
+Reshape TurnOf(bool clockwise)
+{
+    return clockwise ? Reshape::TurnClockwise : Reshape::TurnCounterClockwise;
+}
+
+Reshape MirrorOf(PaintTools::MirrorAxis axis)
+{
+    return axis == PaintTools::MirrorAxis::LeftRight ? Reshape::MirrorLeftRight : Reshape::MirrorTopBottom;
+}
+
+}  // namespace
+
+void PaintTools::TurnFloating(bool clockwise)
+{
+    ReshapeFloating(TurnOf(clockwise));
+}
+
+void PaintTools::MirrorFloating(MirrorAxis axis)
+{
+    ReshapeFloating(MirrorOf(axis));
+}
+
+std::vector<CellEdit> PaintTools::TurnSelection(bool clockwise)
+{
+    return ReshapeSelection(TurnOf(clockwise));
+}
+
+std::vector<CellEdit> PaintTools::MirrorSelection(MirrorAxis axis)
+{
+    return ReshapeSelection(MirrorOf(axis));
+}
+
+void PaintTools::ReshapeFloating(Reshape how)
+{
+    if (floating_) {
+        floating_ = Reshaped(*floating_, how, floatingPivot_);
+        return;
+    }
+    if (drag_ != Drag::Move || !selection_)
+        return;
+    if (!moving_)
+        moving_ = Moving{Copy(), selection_->Anchor, MiddleOf(*selection_)};
+    auto [turned, where] = Reshaped(moving_->Cells, moving_->Anchor, moving_->Pivot, how);
+    moving_->Cells = std::move(turned);
+    moving_->Anchor = where.Anchor;
+}
+
+std::vector<CellEdit> PaintTools::ReshapeSelection(Reshape how)
+{
+    if (!selection_ || floating_ || Dragging())
+        return {};
+    Block block = Copy();
+    // Cells off the map hold nothing to turn.
+    block.Present.resize(block.Cells.size(), true);
+    bool any = false;
+    selection_->ForEach([&](Cell c, int column, int row) {
+        const bool shown = Shown(doc_, c);
+        block.Present[static_cast<size_t>(row * block.Columns + column)] = shown;
+        any = any || shown;
+    });
+    if (!any)
+        return {};
+    if (!selectionPivot_ || selectionPivot_->first != *selection_)
+        selectionPivot_.emplace(*selection_, MiddleOf(*selection_));
+    const Cell pivot = selectionPivot_->second;
+    const auto [turned, where] = Reshaped(block, selection_->Anchor, pivot, how);
+    std::vector<CellEdit> edits = ClearedUnder(PlaceBlock(doc_, turned, where.Anchor));
+    selection_ = where;
+    selectionPivot_.emplace(where, pivot);
+    return edits;
 }
 
 std::pair<int, int> PaintTools::SelectionSize() const
@@ -280,6 +363,7 @@ void PaintTools::Paste(const Block& block)
         return;
     SetTool(PaintTool::Select);
     floating_ = block;
+    floatingPivot_ = MiddleOf(block);
 }
 
 void PaintTools::Escape()
@@ -294,7 +378,7 @@ std::vector<CellEdit> PaintTools::Preview() const
     if (floating_)
         return PlaceBlock(doc_, *floating_, pointer_);
     if (drag_ == Drag::Move)
-        return PlaceBlock(doc_, Copy(), MovedAnchor());
+        return PlaceBlock(doc_, moving_ ? moving_->Cells : Copy(), MovedAnchor());
     if (drag_ != Drag::Shape)
         return {};
     std::vector<CellEdit> cells;

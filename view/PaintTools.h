@@ -68,6 +68,20 @@ public:
     // Escape or the right button puts it away.
     void Paste(const Block& block);
     bool Floating() const { return floating_.has_value(); }
+
+    // Turns by 60 degrees and mirrors. The floating block (pasted, a stamp,
+    // or the selection being dragged) turns where it hangs; the preview shows
+    // it as it will land. Each step turns about the same cell, so six turns
+    // or two mirrors give it back.
+    enum class MirrorAxis { LeftRight, TopBottom };
+    void TurnFloating(bool clockwise);
+    void MirrorFloating(MirrorAxis axis);
+    // The selection turned in place about its middle: the edits of one
+    // change. Cells it leaves are cleared as a move clears them, cells that
+    // fall off the map are dropped, and the selection becomes the cells it
+    // covers then. Nothing while a block floats or a drag is on.
+    std::vector<CellEdit> TurnSelection(bool clockwise);
+    std::vector<CellEdit> MirrorSelection(MirrorAxis axis);
     // Drops the floating block and the selection; back to the click tool.
     void Escape();
 
@@ -86,6 +100,10 @@ private:
     std::vector<CellEdit> PaintCells(const std::vector<Cell>& cells, bool erase) const;
     std::vector<Cell> ShapeCells() const;
     std::vector<CellEdit> MoveEdits() const;
+    // The selection's cells cleared, except where `placed` lands.
+    std::vector<CellEdit> ClearedUnder(const std::vector<CellEdit>& placed) const;
+    void ReshapeFloating(map_shapes::Reshape how);
+    std::vector<CellEdit> ReshapeSelection(map_shapes::Reshape how);
     Action StrokeTo(Cell cell, bool valid);
     Action PressSelect(Cell cell, bool valid);
     MapCell Cleared() const;
@@ -103,5 +121,16 @@ private:
     Cell pointer_;            // last cell under the pointer
     std::optional<map_shapes::Footprint> selection_;
     std::optional<Block> floating_;
+    Cell floatingPivot_;  // in the floating block's own frame
+    // The cell a turned selection turns about, while it is that selection.
+    std::optional<std::pair<Footprint, Cell>> selectionPivot_;
+    // The selection being dragged, once turned: the block, where it lay at
+    // the press, and the cell it turns about there.
+    struct Moving {
+        Block Cells;
+        Cell Anchor;
+        Cell Pivot;
+    };
+    std::optional<Moving> moving_;
     int level_ = 0;
 };

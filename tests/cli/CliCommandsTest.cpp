@@ -12,6 +12,7 @@
 #include <sys/sysmacros.h>
 
 #include "FigureCatalogue.h"
+#include "files/StampFile.h"
 
 namespace {
 
@@ -390,3 +391,72 @@ TEST_F(CliCommands, AMapFileNameThatIsNotUtf8Opens)
 }
 
 }  // namespace
+
+TEST_F(CliCommands, StampsAreSavedListedPlacedAndDrawnAsTheWindowDoes)
+{
+    QDir(folder.dir.path()).mkpath("Stamps/Towns");
+    const QString stamp = folder.Path("Stamps/Towns/corner.stamp");
+    CliRun run = Cli({"stamp", "save", map, "--rect", "0,0,3,2", "-o", stamp, "--name", "町並み"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const StampRead saved = ReadStampFile(stamp.toStdString());
+    ASSERT_TRUE(saved.Status) << saved.Status.Reason;
+    EXPECT_EQ(saved.Stamp.Cells.Cells, (std::vector<MapCell>{{1, 9, 0}, {2, 2, 0}, {3, 4, 0}, {7, 4, 0}, {}, {}}));
+
+    run = Cli({"stamp", "list"});  // Stamps/ beside the isplan.ini read
+    EXPECT_EQ(run.Out, "Towns\t町並み\t3x2\t" + stamp + "\n") << run.Err.toStdString();
+
+    // Placed as PlaceBlock places it: on an odd row the shape keeps, and
+    // mirrored the first row runs the other way; six turns change nothing.
+    const QString base = folder.WriteMap("base.kpl", MapOf(6, 6)), out = folder.Path("out.kpl");
+    const auto placed = [&](QStringList extra) {
+        const CliRun r = Cli(QStringList{"stamp", "place", base, stamp, "-o", out} + extra);
+        EXPECT_EQ(r.Status, 0) << r.Err.toStdString();
+        MapFileInfo info;
+        EXPECT_TRUE(ReadMapBytes(ReadAll(out).toStdString(), info));
+        return info;
+    };
+    MapFileInfo m = placed({"--at", "2,3"});
+    EXPECT_EQ(m.Cells[2][3], (MapCell{1, 9, 0}));
+    EXPECT_EQ(m.Cells[1][4], (MapCell{7, 4, 0}));  // an even row below an odd one sits half a tile right
+    EXPECT_EQ(ReadAll(out), CurrentBytes(placed({"--at", "2,3", "--turn", "6"})));
+    m = placed({"--at", "2,2", "--mirror", "x"});
+    EXPECT_EQ(m.Cells[2][2], (MapCell{3, 4, 0}));
+    EXPECT_EQ(m.Cells[4][2], (MapCell{1, 9, 0}));
+
+    // Panels the catalogue lacks are named and left out; the rest lands.
+    folder.Write("odd.stamp", QByteArray::fromStdString(StampBytes({"odd", "", {2, 1, false, {{99, 0, 0}, {2, 1, 0}}}})));
+    run = Cli({"stamp", "place", base, folder.Path("odd.stamp"), "--at", "0,0", "-o", out});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_TRUE(run.Err.contains("the catalogue has no panel 99")) << run.Err.toStdString();
+    ASSERT_TRUE(ReadMapBytes(ReadAll(out).toStdString(), m));
+    EXPECT_EQ(m.Cells[0][0], MapCell{});
+    EXPECT_EQ(m.Cells[1][0], (MapCell{2, 1, 0}));
+
+    // Drawn with the window's renderer: the picture of a map holding the stamp.
+    const QString picture = folder.Path("stamp.png"), reference = folder.Path("map.png");
+    ASSERT_EQ(Cli({"stamp", "render", stamp, "-o", picture}).Status, 0);
+    const QString same = folder.WriteMap("same.kpl", MapOf(3, 2, {{0, 0, {1, 9, 0}}, {1, 0, {2, 2, 0}}, {2, 0, {3, 4, 0}}, {0, 1, {7, 4, 0}}}));
+    ASSERT_EQ(Cli({"render", same, "-o", reference}).Status, 0);
+    EXPECT_EQ(QImage(picture), QImage(reference));
+
+    const struct {
+        QStringList args;
+        int status;
+        const char* says;
+    } refused[] = {
+        {{"stamp"}, 2, "stamp needs a command"},
+        {{"stamp", "stick"}, 2, "unknown command 'stamp stick'"},
+        {{"stamp", "save", map, "--rect", "2,1,3,3", "-o", folder.Path("x.stamp"), "--name", "n"}, 2, "leaves the map"},
+        {{"stamp", "save", map, "--rect", "0,0,0,1", "-o", folder.Path("x.stamp"), "--name", "n"}, 2, "--rect wants"},
+        {{"stamp", "place", base, stamp, "--at", "1,1", "--mirror", "z", "-o", out}, 2, "--mirror wants"},
+        {{"stamp", "place", base, stamp, "-o", out}, 2, "stamp place needs --at"},
+        {{"stamp", "place", base, map, "--at", "1,1", "-o", out}, 1, "not JSON"},
+        {{"stamp", "place", base, stamp, "--at", "1,1", "-o", stamp}, 1, "it is the input file"},
+        {{"stamp", "list", folder.Path("none")}, 1, "no such folder"},
+    };
+    for (const auto& r : refused) {
+        run = Cli(r.args);
+        EXPECT_EQ(run.Status, r.status) << r.args.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.contains(r.says)) << run.Err.toStdString();
+    }
+}

@@ -377,3 +377,117 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
             }
         }
 }
+
+TEST(PaintTools, TurnsAndMirrorsOnTheStaggeredGrid)
+{
+    using map_shapes::Block;
+    using map_shapes::Reshape;
+    // Every cell holds its own index, so where each one went can be told.
+    const auto numbered = [](int columns, int rows, bool odd, std::vector<bool> present = {}) {
+        Block b{columns, rows, odd, {}, std::move(present)};
+        for (int i = 0; i < columns * rows; ++i)
+            b.Cells.push_back({static_cast<uint8_t>(i + 1), 0, 0});
+        return b;
+    };
+    // A hexagon of an area mask: the middle cell and its six neighbours.
+    Block hexagon = numbered(3, 3, true, {false, true, true, true, true, true, false, true, true});
+    for (MapCell& c : hexagon.Cells)
+        c.Mask = 2;
+    const struct {
+        const char* name;
+        Block block;
+        Cell anchor;
+    } blocks[] = {
+        {"4 x 3 from an even row", numbered(4, 3, false), {3, 4}},
+        {"4 x 3 from an odd row", numbered(4, 3, true), {3, 5}},
+        {"odd block on an even row", numbered(5, 2, true), {6, 6}},
+        {"masked hexagon", hexagon, {4, 3}},
+        {"31 x 1 row", numbered(31, 1, false), {0, 0}},
+    };
+    const std::pair<Reshape, int> steps[] = {{Reshape::TurnClockwise, 6}, {Reshape::TurnCounterClockwise, 6},
+                                             {Reshape::MirrorLeftRight, 2}, {Reshape::MirrorTopBottom, 2}};
+    const auto where = [](const Block& b, Cell anchor) {
+        std::map<int, std::pair<Cell, MapCell>> at;  // cell number -> map cell and content
+        map_shapes::Footprint::Of(b, anchor).ForEach(
+            [&](Cell c, int column, int row) { at[b.At(column, row).Panel] = {c, b.At(column, row)}; });
+        return at;
+    };
+    for (const auto& [name, block, anchor] : blocks)
+        for (const auto& [how, period] : steps) {
+            const Cell pivot = map_shapes::MiddleOf(map_shapes::Footprint::Of(block, anchor));
+            auto [b, f] = map_shapes::Reshaped(block, anchor, pivot, how);
+            // Steps between any two cells stay; masks go with their cells.
+            const auto before = where(block, anchor), after = where(b, f.Anchor);
+            ASSERT_EQ(before.size(), after.size()) << name;
+            for (const auto& [n, p] : before) {
+                EXPECT_EQ(after.at(n).second, p.second) << name;
+                for (const auto& [m, q] : before)
+                    EXPECT_EQ(map_shapes::Distance(after.at(n).first, after.at(m).first),
+                              map_shapes::Distance(p.first, q.first))
+                        << name << " " << static_cast<int>(how);
+            }
+            // Trimmed to its cells: they reach each edge of the block.
+            std::set<int> xs, ys;
+            for (const auto& [n, p] : after) {
+                xs.insert(p.first.X);
+                ys.insert(p.first.Y);
+            }
+            EXPECT_EQ(std::make_pair(*xs.begin(), *ys.begin()), std::make_pair(f.Anchor.X, f.Anchor.Y)) << name;
+            EXPECT_EQ(std::make_pair(*xs.rbegin() - *xs.begin() + 1, *ys.rbegin() - *ys.begin() + 1),
+                      std::make_pair(b.Columns, b.Rows)) << name;
+            for (int i = 1; i < period; ++i)
+                std::tie(b, f) = map_shapes::Reshaped(b, f.Anchor, pivot, how);
+            EXPECT_EQ(where(b, f.Anchor), before) << name << " " << static_cast<int>(how);
+            // A block on its own (floating) comes back as the very block.
+            Block alone = block;
+            Cell local = map_shapes::MiddleOf(block);
+            for (int i = 0; i < period; ++i)
+                alone = map_shapes::Reshaped(alone, how, local);
+            const Cell origin{0, block.OriginOdd ? 1 : 0};
+            EXPECT_TRUE(alone.Present == block.Present && alone.OriginOdd == block.OriginOdd &&
+                        where(alone, origin) == where(block, origin))
+                << name << " " << static_cast<int>(how);
+        }
+
+    // Turned in place on the map: a row of three on row 4 turns clockwise
+    // about its middle, the cells it leaves cleared; off the map is dropped.
+    const MapCell a{10, 1, 0}, b{20, 2, 1}, c{30, 3, 0};
+    Doc doc;
+    for (const CellEdit& e : std::vector<CellEdit>{{4, 4, a}, {5, 4, b}, {6, 4, c}, {0, 0, a}, {1, 0, b}})
+        doc.SetCell(e.X, e.Y, e.Cell);
+    PaintTools tools(doc);
+    tools.SetTool(PaintTool::Select);
+    const auto select = [&](Cell from, Cell to) {
+        tools.Press(from, true, MouseButton::Left);
+        tools.Release(to, MouseButton::Left);
+    };
+    select({4, 4}, {6, 4});
+    doc.ApplyEdits(tools.TurnSelection(true));
+    EXPECT_EQ(doc.Map[5][3], a);
+    EXPECT_EQ(doc.Map[5][4], b);
+    EXPECT_EQ(doc.Map[6][5], c);
+    EXPECT_EQ(doc.Map[4][4], MapCell{});
+    EXPECT_EQ(doc.Map[6][4], MapCell{});
+    EXPECT_EQ(tools.SelectionCells(), (std::vector<Cell>{{5, 3}, {5, 4}, {6, 5}}));
+    for (int i = 0; i < 5; ++i)
+        doc.ApplyEdits(tools.TurnSelection(true));
+    doc.ApplyEdits(tools.MirrorSelection(PaintTools::MirrorAxis::LeftRight));
+    EXPECT_EQ(doc.Map[4][4], c);
+    EXPECT_EQ(doc.Map[6][4], a);
+    EXPECT_EQ(doc.Map[5][3], MapCell{});
+    select({0, 0}, {1, 0});
+    doc.ApplyEdits(tools.TurnSelection(false));  // the turned row would leave the map
+    EXPECT_EQ(doc.Map[0][0], MapCell{});
+    EXPECT_EQ(doc.Map[1][0], b);
+    EXPECT_EQ(doc.Map[1][1], a);
+    EXPECT_EQ(tools.SelectionCells(), (std::vector<Cell>{{1, 0}, {1, 1}}));
+
+    // A floating block turns under the pointer; the preview is what lands.
+    tools.Paste(numbered(3, 2, false));
+    tools.TurnFloating(true);
+    tools.MirrorFloating(PaintTools::MirrorAxis::TopBottom);
+    tools.Move({6, 6}, true);
+    const std::vector<CellEdit> preview = tools.Preview();
+    EXPECT_EQ(preview.size(), 6u);
+    EXPECT_EQ(tools.Press({6, 6}, true, MouseButton::Left).edits, preview);
+}

@@ -19,6 +19,7 @@
 #include "document/File1.h"
 #include "document/MapView.h"
 #include "files/MapFile.h"
+#include "files/StampFile.h"
 
 namespace {
 
@@ -450,4 +451,87 @@ TEST_F(MapFileTest, SaveReplacesAnExistingFile)
     auto doc = MarkedDocument(3, 3);
     ASSERT_TRUE(doc->SaveMapFile(StdPath("a.kpl")));
     EXPECT_EQ(ReadAll(Path("a.kpl")), MapFileBytes(*doc));
+}
+
+TEST_F(MapFileTest, StampsRoundTripAndAreListedByGroup)
+{
+    Stamp stamp{"港町 ①", "a harbour\nwith \"quotes\"", {3, 2, true, {{7, 3, 0}, {0, 0, 0}, {17, 0, 2}, {15, 9, 4}, {200, 1, 0}, {1, 0, 0}}, {true, false, true, true, true, true}}};
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Stamps/Towns"));
+    const std::string path = StdPath("Stamps/Towns/harbour.stamp");
+    ASSERT_TRUE(WriteStampFile(path, stamp));
+    const StampRead read = ReadStampFile(path);
+    ASSERT_TRUE(read.Status) << read.Status.Reason;
+    EXPECT_EQ(read.Stamp.Name, stamp.Name);
+    EXPECT_EQ(read.Stamp.Description, stamp.Description);
+    EXPECT_EQ(read.Stamp.Cells.Present, stamp.Cells.Present);
+    EXPECT_EQ(read.Stamp.Cells.OriginOdd, true);
+    for (int i : {0, 2, 3, 4, 5})
+        EXPECT_EQ(read.Stamp.Cells.Cells[i], stamp.Cells.Cells[i]) << i;
+
+    stamp.Name = "whole";
+    stamp.Cells = {1, 1, false, {{3, 0, 0}}};
+    ASSERT_TRUE(WriteStampFile(StdPath("Stamps/one.stamp"), stamp));
+    WriteAll(Path("Stamps/Towns/broken.stamp"), "{");
+    const StampList list = ListStamps(StdPath("Stamps"));
+    ASSERT_EQ(list.Entries.size(), 2u);
+    EXPECT_EQ(list.Entries[0].Group, "");
+    EXPECT_EQ(list.Entries[1].Group, "Towns");
+    EXPECT_EQ(list.Entries[1].Name, "港町 ①");
+    EXPECT_EQ(std::make_pair(list.Entries[1].Columns, list.Entries[1].Rows), std::make_pair(3, 2));
+    ASSERT_EQ(list.Refused.size(), 1u);
+    EXPECT_NE(list.Refused[0].find("broken.stamp: not JSON"), std::string::npos);
+
+    // Panels no catalogue entry carries are named; cells left out do not count.
+    TTileData doc;
+    for (int no : {0, 1, 7, 15})
+        doc.AddTile({.No = no});
+    EXPECT_EQ(MissingPanels(read.Stamp.Cells, doc), (std::vector<int>{17, 200}));
+    const map_shapes::Block rest = WithoutPanels(read.Stamp.Cells, {17, 200});
+    EXPECT_EQ(rest.Present, (std::vector<bool>{true, false, false, true, false, true}));
+}
+
+TEST_F(MapFileTest, HostileStampsAreRefusedWithAReason)
+{
+    const std::string good = StampBytes({"s", "", {2, 1, false, {{1, 0, 0}, {2, 0, 0}}}});
+    const auto with = [&](const std::string& from, const std::string& to) {
+        std::string bytes = good;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"truncated", good.substr(0, good.size() / 2), "not JSON"},
+        {"empty", "", "not JSON"},
+        {"an array", "[1,2]", "not a stamp"},
+        {"huge size", with("\"columns\":2", "\"columns\":100000"), "1..31"},
+        {"a size as text", with("\"columns\":2", "\"columns\":\"2\""), "1..31"},
+        {"a fraction", with("\"rows\":1", "\"rows\":1.5"), "1..31"},
+        {"too few cells", with("[1,0,0],", ""), "has 1 cells where 2 x 1 needs 2"},
+        {"a panel above 255", with("[1,0,0]", "[256,0,0]"), "cell 0"},
+        {"a cell of two numbers", with("[1,0,0]", "[1,0]"), "cell 0"},
+        {"nothing left", with("[1,0,0],[2,0,0]", "null,null"), "every cell"},
+        {"invalid UTF-8", with("\"name\":\"s\"", "\"name\":\"s\xff\xfe\""), "not UTF-8"},
+        {"no name", with("\"name\":\"s\"", "\"name\":7"), "\"name\""},
+        {"another version", with("\"version\":1", "\"version\":2"), "version"},
+        {"beyond the size cap", std::string(StampFileLimit + 1, ' '), "longer than"},
+    };
+    for (const auto& c : cases) {
+        WriteAll(Path("hostile.stamp"), c.bytes);
+        const StampRead read = ReadStampFile(StdPath("hostile.stamp"));
+        EXPECT_FALSE(read.Status) << c.name;
+        EXPECT_NE(read.Status.Reason.find(c.reason), std::string::npos) << c.name << ": " << read.Status.Reason;
+    }
+
+    // Neither followed nor opened: a link to a good stamp, and a FIFO no one
+    // writes to (opening it would block).
+    WriteAll(Path("good.stamp"), good);
+    ASSERT_TRUE(ReadStampFile(StdPath("good.stamp")).Status);
+    ASSERT_EQ(::symlink(StdPath("good.stamp").c_str(), StdPath("link.stamp").c_str()), 0);
+    ASSERT_EQ(::mkfifo(StdPath("fifo.stamp").c_str(), 0666), 0);
+    EXPECT_EQ(ReadStampFile(StdPath("link.stamp")).Status.Reason, "a link; stamps are read from regular files only");
+    EXPECT_EQ(ReadStampFile(StdPath("fifo.stamp")).Status.Reason, "not a regular file");
+    EXPECT_EQ(ListStamps(dir.path().toStdString()).Entries.size(), 1u);
 }
