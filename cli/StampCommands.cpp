@@ -109,7 +109,8 @@ int RunStampRender(const Invocation& args, TTileData& doc)
         return Fail(path + ": " + read.Status.Reason, ExitFailed);
     const Block block = KnownCells(doc, read.Stamp, path);
 
-    const QImage picture = StampPicture(doc, block, args.Has("--lines"));
+    MapRenderer renderer(doc);
+    const QImage picture = StampPicture(doc, renderer, block, args.Has("--lines"));
     const std::string out = args.Value("-o");
     if (const Result written = WriteOutput(out, EncodePng(picture)); !written)
         return Fail("cannot write " + out + ": " + written.Reason, ExitFailed);

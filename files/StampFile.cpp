@@ -267,7 +267,7 @@ map_shapes::Block WithoutPanels(map_shapes::Block block, const std::vector<int>&
     return block;
 }
 
-QImage StampPicture(TTileData& scratch, const map_shapes::Block& block, bool lines)
+QImage StampPicture(TTileData& scratch, MapRenderer& renderer, const map_shapes::Block& block, bool lines)
 {
     const map_shapes::Cell anchor{0, block.OriginOdd ? 1 : 0};
     MapFileInfo map;
@@ -281,7 +281,6 @@ QImage StampPicture(TTileData& scratch, const map_shapes::Block& block, bool lin
     scratch.SetLastY(map.LastY);
     for (const CellEdit& e : PlaceBlock(scratch, block, anchor))
         map.Cells[e.X][e.Y] = e.Cell;
-    MapRenderer renderer(scratch);
     scratch.MaskShow = true;
     scratch.LineMode = lines;
     MapView* const before = scratch.View;

@@ -16,6 +16,7 @@
 #include "document/Result.h"
 #include "view/MapShapes.h"
 
+class MapRenderer;
 class TTileData;
 
 struct Stamp {
@@ -68,5 +69,6 @@ map_shapes::Block WithoutPanels(map_shapes::Block block, const std::vector<int>&
 
 // The block drawn by the map renderer on a map of its own size (a block
 // whose top row is odd starts on row 1), cells it leaves out as the first
-// panel. `scratch` holds the catalogue and is used as that map.
-QImage StampPicture(TTileData& scratch, const map_shapes::Block& block, bool lines = false);
+// panel. `scratch` holds the catalogue and is used as that map; `renderer`
+// draws it (kept across calls, its decoded tiles are read once).
+QImage StampPicture(TTileData& scratch, MapRenderer& renderer, const map_shapes::Block& block, bool lines = false);
