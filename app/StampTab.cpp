@@ -1,12 +1,12 @@
 #include "app/StampTab.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/Messages.h"
@@ -35,31 +35,41 @@ QString FileNameFor(const QString& name)
 }  // namespace
 
 StampTab::StampTab(const TTileData& catalogue, QWidget* parent)
-    : QWidget(parent), catalogue_(catalogue), list_(new QTreeWidget)
+    : QWidget(parent), catalogue_(catalogue), groups_(new QComboBox), list_(new QListWidget)
 {
+    // The side panel is narrow: the buttons take two rows, the pictures one
+    // column with their names under them.
     auto* buttons = new QWidget;
-    buttons->setFixedHeight(22);
-    save_ = FlatButton(buttons, QStringLiteral("保存"), QRect(0, 0, 30, 22));
-    rename_ = FlatButton(buttons, QStringLiteral("名前"), QRect(30, 0, 30, 22));
-    remove_ = FlatButton(buttons, QStringLiteral("削除"), QRect(60, 0, 30, 22));
+    buttons->setFixedHeight(44);
+    save_ = FlatButton(buttons, QStringLiteral("保存"), QRect(0, 0, 64, 22));
+    rename_ = FlatButton(buttons, QStringLiteral("名前"), QRect(0, 22, 32, 22));
+    remove_ = FlatButton(buttons, QStringLiteral("削除"), QRect(32, 22, 32, 22));
     save_->setToolTip(QStringLiteral("選択範囲をスタンプとして保存 (Ctrl+Shift+B)"));
     rename_->setToolTip(QStringLiteral("スタンプの名前を変更"));
     remove_->setToolTip(QStringLiteral("スタンプを削除"));
-    list_->setHeaderHidden(true);
+    groups_->setAccessibleName(QStringLiteral("スタンプのグループ"));
+    groups_->setToolTip(groups_->accessibleName());
+    list_->setViewMode(QListView::IconMode);
+    list_->setMovement(QListView::Static);
+    list_->setResizeMode(QListView::Adjust);
     list_->setIconSize(QSize(IconSide, IconSide));
-    list_->setIndentation(6);
+    list_->setGridSize(QSize(IconSide + 10, IconSide + 30));
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideRight);
     list_->setAccessibleName(QStringLiteral("スタンプ"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buttons);
+    layout->addWidget(groups_);
     layout->addWidget(list_);
     connect(save_, &QToolButton::clicked, this, &StampTab::saveRequested);
     connect(rename_, &QToolButton::clicked, this, &StampTab::Rename);
     connect(remove_, &QToolButton::clicked, this, &StampTab::Remove);
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { Choose(item, false); });
-    connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { Choose(item, true); });
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
+    connect(groups_, &QComboBox::currentIndexChanged, this, &StampTab::ShowGroup);
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Choose(item, false); });
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { Choose(item, true); });
+    connect(list_, &QListWidget::currentItemChanged, this, [this] {
         const bool stamp = !ChosenPath().isEmpty();
         rename_->setEnabled(stamp);
         remove_->setEnabled(stamp);
@@ -78,10 +88,7 @@ void StampTab::SetFolder(const QString& folder)
 
 int StampTab::Count() const
 {
-    int count = 0;
-    for (QTreeWidgetItemIterator it(list_); *it; ++it)
-        count += !(*it)->data(0, PathRole).toString().isEmpty();
-    return count;
+    return static_cast<int>(entries_.size());
 }
 
 void StampTab::CatalogueChanged()
@@ -121,53 +128,56 @@ QPixmap StampTab::PictureOf(const StampEntry& entry)
 
 void StampTab::Reload()
 {
-    const QString chosen = ChosenPath();
-    list_->clear();
-    if (folder_.isEmpty())
-        return;
-    const StampList stamps = ListStamps(folder_.toStdString());
-    QHash<QString, QTreeWidgetItem*> groups;
-    for (const StampEntry& entry : stamps.Entries) {
-        const QString group = QString::fromStdString(entry.Group);
-        QTreeWidgetItem* parent = nullptr;
-        if (!group.isEmpty()) {
-            parent = groups.value(group);
-            if (!parent) {
-                parent = new QTreeWidgetItem(list_, {group});
-                parent->setExpanded(true);
-                parent->setFlags(Qt::ItemIsEnabled);
-                groups.insert(group, parent);
-            }
-        }
-        const QString name = QString::fromStdString(entry.Name);
-        const QString description = QString::fromStdString(entry.Description);
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(list_);
-        item->setText(0, name);
-        item->setIcon(0, PictureOf(entry));
-        item->setData(0, PathRole, QString::fromStdString(entry.Path));
-        item->setData(0, Qt::AccessibleTextRole, name);
-        item->setToolTip(0, QStringLiteral("%1\n%2 × %3%4")
-                                .arg(name)
-                                .arg(entry.Columns)
-                                .arg(entry.Rows)
-                                .arg(description.isEmpty() ? QString() : QLatin1Char('\n') + description));
-        if (item->data(0, PathRole).toString() == chosen)
-            list_->setCurrentItem(item);
-    }
+    entries_ = folder_.isEmpty() ? std::vector<StampEntry>{} : ListStamps(folder_.toStdString()).Entries;
+    const QString group = groups_->count() > 0 ? groups_->currentData().toString() : QStringLiteral("\n");
+    QStringList names;
+    for (const StampEntry& entry : entries_)
+        if (!names.contains(QString::fromStdString(entry.Group)))
+            names << QString::fromStdString(entry.Group);
+    const QSignalBlocker quiet(groups_);
+    groups_->clear();
+    groups_->addItem(QStringLiteral("すべて"), QStringLiteral("\n"));  // no folder has that name
+    for (const QString& name : names)
+        groups_->addItem(name.isEmpty() ? QStringLiteral("(なし)") : name, name);
+    groups_->setCurrentIndex(std::max(0, groups_->findData(group)));
+    ShowGroup();
     // Pictures of files that are gone are forgotten.
     for (auto it = pictures_.begin(); it != pictures_.end();)
         it = QFileInfo::exists(it.key()) ? std::next(it) : pictures_.erase(it);
 }
 
-QString StampTab::ChosenPath() const
+void StampTab::ShowGroup()
 {
-    const QTreeWidgetItem* item = list_->currentItem();
-    return item ? item->data(0, PathRole).toString() : QString();
+    const QString chosen = ChosenPath();
+    const QString group = groups_->currentData().toString();
+    list_->clear();
+    for (const StampEntry& entry : entries_) {
+        if (group != QStringLiteral("\n") && QString::fromStdString(entry.Group) != group)
+            continue;
+        const QString name = QString::fromStdString(entry.Name);
+        const QString description = QString::fromStdString(entry.Description);
+        auto* item = new QListWidgetItem(PictureOf(entry), name, list_);
+        item->setData(PathRole, QString::fromStdString(entry.Path));
+        item->setData(Qt::AccessibleTextRole, name);
+        item->setToolTip(QStringLiteral("%1\n%2 × %3%4")
+                             .arg(name)
+                             .arg(entry.Columns)
+                             .arg(entry.Rows)
+                             .arg(description.isEmpty() ? QString() : QLatin1Char('\n') + description));
+        if (item->data(PathRole).toString() == chosen)
+            list_->setCurrentItem(item);
+    }
 }
 
-void StampTab::Choose(QTreeWidgetItem* item, bool open)
+QString StampTab::ChosenPath() const
 {
-    const QString path = item ? item->data(0, PathRole).toString() : QString();
+    const QListWidgetItem* item = list_->currentItem();
+    return item ? item->data(PathRole).toString() : QString();
+}
+
+void StampTab::Choose(QListWidgetItem* item, bool open)
+{
+    const QString path = item ? item->data(PathRole).toString() : QString();
     if (path.isEmpty())
         return;
     const StampRead read = ReadStampFile(path.toStdString());
@@ -194,13 +204,10 @@ bool StampTab::SaveBlock(const map_shapes::Block& block)
                              .trimmed();
     if (!ok || name.isEmpty())
         return false;
-    // Into the group of the chosen stamp, else the folder itself.
+    // Into the group shown, else the folder itself.
     QString where = folder_;
-    if (const QTreeWidgetItem* item = list_->currentItem()) {
-        const QTreeWidgetItem* group = item->data(0, PathRole).toString().isEmpty() ? item : item->parent();
-        if (group)
-            where += QLatin1Char('/') + group->text(0);
-    }
+    if (const QString group = groups_->currentData().toString(); group != QStringLiteral("\n") && !group.isEmpty())
+        where += QLatin1Char('/') + group;
     QDir().mkpath(where);
     QString path = where + QLatin1Char('/') + FileNameFor(name);
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
@@ -237,7 +244,7 @@ void StampTab::Remove()
     const QString path = ChosenPath();
     if (path.isEmpty())
         return;
-    const QString name = list_->currentItem()->text(0);
+    const QString name = list_->currentItem()->text();
     if (QMessageBox::question(this, QStringLiteral("ISPLN"), QStringLiteral("スタンプ「%1」を削除しますか？").arg(name),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;

@@ -3,17 +3,19 @@
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "files/StampFile.h"
 
 class MapRenderer;
+class QComboBox;
+class QListWidget;
+class QListWidgetItem;
 class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 class TTileData;
 
 // The tab "スタンプ": the stamps of the Stamps/ folder beside isplan.ini,
-// each group (subfolder) a branch, each stamp with its picture (drawn by
+// a group (subfolder) at a time or all, each stamp with its picture (drawn by
 // the map renderer with the window's catalogue, kept until its file
 // changes), its name and its description. A click makes a stamp the
 // floating block; a double click on a whole island opens it as a new map.
@@ -52,7 +54,8 @@ private:
         QPixmap pixmap;
     };
     QPixmap PictureOf(const StampEntry& entry);
-    void Choose(QTreeWidgetItem* item, bool open);
+    void Choose(QListWidgetItem* item, bool open);
+    void ShowGroup();
     void Rename();
     void Remove();
     QString ChosenPath() const;
@@ -61,7 +64,9 @@ private:
     std::unique_ptr<TTileData> scratch_;
     std::unique_ptr<MapRenderer> renderer_;
     QString folder_;
-    QTreeWidget* list_;
+    QComboBox* groups_;
+    QListWidget* list_;
+    std::vector<StampEntry> entries_;
     QToolButton* save_;
     QToolButton* rename_;
     QToolButton* remove_;

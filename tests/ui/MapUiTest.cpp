@@ -4,6 +4,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QStatusBar>
+#include <QListWidget>
+#include <QDir>
 #include <functional>
 #include <QMenuBar>
 #include <QMenu>
@@ -25,6 +28,8 @@
 #include "TestApp.h"
 #include "app/MainMenu.h"
 #include "app/MapKeyCursor.h"
+#include "app/StampTab.h"
+#include "files/StampFile.h"
 #include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
@@ -227,6 +232,42 @@ TEST(MapView, TheKeyboardCursorMovesOnTheGridAndAppliesEachTool)
     keys({Qt::Key_Home, Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});
     EXPECT_EQ(f.Tools->StatusTool->text(), "範囲選択  2 × 2");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Image1)->text(QAccessible::Value), f.KeyCursor->Describe());
+}
+
+TEST(MapView, StampsFloatTurnAndOpenAsAMap)
+{
+    TestApp app(TestCatalogue(3).Ini());
+    TForm1& f = app.Form1();
+    map_shapes::Block row{2, 1, false, {{1, 0, 0}, {2, 0, 0}}};
+    QDir().mkpath(app.Path("Stamps/Towns"));
+    ASSERT_TRUE(WriteStampFile(app.Path("Stamps/Towns/pair.stamp").toStdString(), {"pair", "", row}));
+    map_shapes::Block island{12, 12, false, std::vector<MapCell>(144, MapCell{1, 0, 0})};
+    island.Cells[0].Panel = 99;  // a panel the catalogue lacks: told, the rest placed
+    ASSERT_TRUE(WriteStampFile(app.Path("Stamps/island.stamp").toStdString(), {"island", "", island}));
+    f.PageControl1->setCurrentWidget(f.StampPage);
+    ASSERT_EQ(f.StampPage->Count(), 2);
+    QListWidget* list = f.StampPage->findChild<QListWidget*>();
+    QListWidgetItem* pair = list->findItems("pair", Qt::MatchExactly).value(0);
+    ASSERT_TRUE(pair);
+    EXPECT_FALSE(pair->icon().isNull());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(pair).center());
+    EXPECT_TRUE(f.Tools->Floating());
+    QTest::mouseMove(f.Image1, Centre(4, 4));
+    QTest::keyClick(&f, Qt::Key_X);  // mirrored left-right before it lands
+    Press(app, Centre(4, 4));
+    EXPECT_EQ(app.Doc().GetCell(4, 4).Panel, 2);
+    EXPECT_EQ(app.Doc().GetCell(5, 4).Panel, 1);
+
+    AnswerBoxes answer("保存しない");
+    QListWidgetItem* whole = list->findItems("island", Qt::MatchExactly).value(0);
+    ASSERT_TRUE(whole);
+    const QPoint at = list->visualItemRect(whole).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);  // a double-click's first press
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(app.Doc().LastX, 11);
+    EXPECT_EQ(app.Doc().GetCell(11, 11).Panel, 1);
+    EXPECT_TRUE(f.OpenFile().isEmpty());
+    EXPECT_TRUE(f.StatusBar1->currentMessage().contains("99")) << f.StatusBar1->currentMessage().toStdString();
 }
 
 TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
