@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -66,9 +67,41 @@ MainActions CreateMainActions(QWidget* window)
     a.CountersMax = Command(window, QStringLiteral("countersMax"), {Qt::Key_End});
     a.CountersZero = Command(window, QStringLiteral("countersZero"), {Qt::Key_Home});
     a.ShowValues = Command(window, QStringLiteral("showValues"), {Qt::Key_V});
-    a.ShowValues->setText(QStringLiteral("数値表示"));
-    a.ShowValues->setToolTip(QStringLiteral("数値表示 (V)"));
     a.ShowValues->setCheckable(true);
+    a.SavePicture = Command(window, QStringLiteral("savePicture"));
+    a.CatalogueEditor = Command(window, QStringLiteral("catalogueEditor"));
+    a.MapSize = Command(window, QStringLiteral("mapSize"));
+    a.SystemSettings = Command(window, QStringLiteral("systemSettings"));
+    a.MapCode = Command(window, QStringLiteral("mapCode"));
+    a.Lines = Command(window, QStringLiteral("lines"));
+    a.MaskView = Command(window, QStringLiteral("maskView"));
+    a.MaskView->setCheckable(true);
+    a.MaskView->setChecked(true);
+    a.Figures = Command(window, QStringLiteral("figures"));
+    a.Breakdown = Command(window, QStringLiteral("breakdown"));
+    a.CloseWindow = Command(window, QStringLiteral("closeWindow"), Keys(QKeySequence::Close, {Qt::CTRL | Qt::Key_W}));
+    a.Quit = Command(window, QStringLiteral("quit"), Keys(QKeySequence::Quit, {Qt::CTRL | Qt::Key_Q}));
+    a.MenuBar = Command(window, QStringLiteral("menuBar"), {Qt::CTRL | Qt::Key_M});
+    a.MenuBar->setCheckable(true);
+    a.KeyList = Command(window, QStringLiteral("keyList"), Keys(QKeySequence::HelpContents, {Qt::Key_F1}));
+    a.About = Command(window, QStringLiteral("about"));
+    const std::pair<QAction*, const char*> texts[] = {
+        {a.Undo, "戻る"}, {a.Redo, "進む"}, {a.Save, "上書き保存"}, {a.SaveAs, "名前を付けて保存"},
+        {a.Open, "読み込み"}, {a.ClearPanels, "パネルクリア"}, {a.ClearMasks, "マスククリア"},
+        {a.ClearAll, "ALLクリア"}, {a.ZoomIn, "拡大"}, {a.ZoomOut, "縮小"}, {a.ZoomReset, "等倍 (100%)"},
+        {a.CopyPicture, "画像をコピー"}, {a.New, "新規"}, {a.CopyBlock, "コピー"}, {a.CutBlock, "切り取り"},
+        {a.DeleteBlock, "削除"}, {a.PasteBlock, "貼り付け"}, {a.LevelUp, "段階を上げる"},
+        {a.LevelDown, "段階を下げる"}, {a.CountersUp, "選択の数値を上げる"}, {a.CountersDown, "選択の数値を下げる"},
+        {a.CountersMax, "選択の数値を最大に"}, {a.CountersZero, "選択の数値を 0 に"}, {a.ShowValues, "数値表示"},
+        {a.SavePicture, "画像保存"}, {a.CatalogueEditor, "パネル設定"}, {a.MapSize, "サイズ変更"},
+        {a.SystemSettings, "System設定"}, {a.MapCode, "擬似ＭＡＰ"}, {a.Lines, "ライン"}, {a.MaskView, "マスク表示"},
+        {a.Figures, "自動入力"}, {a.Breakdown, "個別情報"}, {a.CloseWindow, "閉じる"}, {a.Quit, "終了"},
+        {a.MenuBar, "メニューバー"}, {a.KeyList, "キー一覧"}, {a.About, "ISPLN について"},
+    };
+    for (const auto& [action, text] : texts) {
+        action->setText(QString::fromUtf8(text));
+        action->setToolTip(HintWithKey(action->text(), action));
+    }
     // Only a selection has counters to change; until then the keys stay
     // with the palette and the boxes.
     for (QAction* counters : {a.CountersUp, a.CountersDown, a.CountersMax, a.CountersZero})
@@ -77,6 +110,12 @@ MainActions CreateMainActions(QWidget* window)
     a.Undo->setEnabled(false);
     a.Redo->setEnabled(false);
     return a;
+}
+
+QString HintWithKey(const QString& name, const QAction* action)
+{
+    const QKeySequence key = action->shortcut();
+    return key.isEmpty() ? name : name + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
 }
 
 void ShowAction(QAbstractButton* button, QAction* action)

@@ -3,6 +3,7 @@
 // action each: the keys live here, buttons only show and trigger them.
 #include <QList>
 #include <QKeySequence>
+#include <QString>
 
 class QAbstractButton;
 class QAction;
@@ -39,7 +40,23 @@ struct MainActions {
     QAction* CountersMax = nullptr;
     QAction* CountersZero = nullptr;
     QAction* ShowValues = nullptr;
-    // A new command: one member here, one line in CreateMainActions.
+    // The window's buttons and switches, so the menu holds them too.
+    QAction* SavePicture = nullptr;     // "画像保存"
+    QAction* CatalogueEditor = nullptr;  // "パネル設定"
+    QAction* MapSize = nullptr;          // "サイズ変更"
+    QAction* SystemSettings = nullptr;   // "System設定"
+    QAction* MapCode = nullptr;          // "擬似ＭＡＰ"
+    QAction* Lines = nullptr;            // "ライン"
+    QAction* MaskView = nullptr;         // "マスク表示"
+    QAction* Figures = nullptr;          // "自動入力"
+    QAction* Breakdown = nullptr;        // "個別情報"
+    QAction* CloseWindow = nullptr;      // Ctrl+W
+    QAction* Quit = nullptr;             // Ctrl+Q
+    QAction* MenuBar = nullptr;          // Ctrl+M shows and hides the menu bar
+    QAction* KeyList = nullptr;          // F1
+    QAction* About = nullptr;
+    // A new command: one member here, one line in CreateMainActions, and
+    // its place in the menu (MainMenu.cpp).
 };
 
 // Creates the actions on `window` (active while it is the active window).
@@ -49,3 +66,6 @@ MainActions CreateMainActions(QWidget* window);
 // is. Its own caption, icon and hint stay: the history buttons' hints
 // follow rules of their own.
 void ShowAction(QAbstractButton* button, QAction* action);
+
+// "name (key)": a hint that tells the command's first key, if it has one.
+QString HintWithKey(const QString& name, const QAction* action);

@@ -23,7 +23,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/Unit1.h"
 #include "dialogs/AboutBox.h"
-#include "dialogs/FlatButton.h"
+#include "widgets/FlatButton.h"
 
 namespace {
 
@@ -39,6 +39,7 @@ QToolButton* IconButton(QWidget* parent, const QIcon& icon, const QString& hint,
     auto* button = FlatButton(parent, QString(), QRect(x, 2, 23, 22));
     button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);  // stays when the hint is cleared
     return button;
 }
 
@@ -83,12 +84,15 @@ void BuildToolbar(TForm1& w)
     ShowAction(w.SpeedButton3, w.Actions.ClearPanels);
     ShowAction(w.SpeedButton5, w.Actions.ClearMasks);
     ShowAction(w.SpeedButton6, w.Actions.ClearAll);
-    QObject::connect(w.SpeedButton4, &QToolButton::clicked, &w, &TForm1::SpeedButton4Click);
-    QObject::connect(w.SpeedButton_a, &QToolButton::clicked, &w, &TForm1::SpeedButton_aClick);
-    QObject::connect(w.SpeedButton_b, &QToolButton::clicked, &w, &TForm1::SpeedButton_bClick);
-    QObject::connect(w.SpeedButton_c, &QToolButton::clicked, &w, &TForm1::SpeedButton_cClick);
-    QObject::connect(w.SpeedButton_d, &QToolButton::clicked, &w, &TForm1::SpeedButton_dClick);
+    ShowAction(w.SpeedButton4, w.Actions.Lines);
+    ShowAction(w.SpeedButton_a, w.Actions.CatalogueEditor);
+    ShowAction(w.SpeedButton_b, w.Actions.MapSize);
+    ShowAction(w.SpeedButton_c, w.Actions.SystemSettings);
+    ShowAction(w.SpeedButton_d, w.Actions.MapCode);
     QObject::connect(w.CheckBox1, &QCheckBox::clicked, &w, &TForm1::CheckBox1Click);
+    // The menu's "マスク表示" clicks the box, so both always agree.
+    QObject::connect(w.Actions.MaskView, &QAction::triggered, w.CheckBox1, &QCheckBox::click);
+    QObject::connect(w.CheckBox1, &QCheckBox::toggled, w.Actions.MaskView, &QAction::setChecked);
 }
 
 void BuildSidePanel(TForm1& w)
@@ -126,6 +130,8 @@ void BuildPaletteTab(TForm1& w)
     w.Notebook1 = new QStackedWidget;
     w.ButtonView = PaletteView(QStringLiteral("パネル"));
     w.MaskView = PaletteView(QStringLiteral("マスク"));
+    w.ButtonView->setAccessibleName(QStringLiteral("パネル"));
+    w.MaskView->setAccessibleName(QStringLiteral("マスク"));
     w.Notebook1->addWidget(w.ButtonView);
     w.Notebook1->addWidget(w.MaskView);
     layout->addWidget(w.Notebook1, 1);
@@ -177,10 +183,11 @@ void BuildFileTab(TForm1& w)
     w.SpeedButton_New = FlatButton(w.TabSheet2, QStringLiteral("新規"), QRect(2, 144, 64, 22));
     auto* about = FlatButton(w.TabSheet2, QStringLiteral("About"), QRect(2, 168, 64, 22));
     about->setToolTip(QStringLiteral("ISPLN について"));
-    QObject::connect(about, &QToolButton::clicked, &w, [&w] { ShowAboutBox(&w); });
+    ShowAction(about, w.Actions.About);
     // The recent files take the rest of the tab, below the buttons, and
     // the drop-down of "Load".
     w.RecentList = new RecentMapsList(w.TabSheet2, 194);
+    w.RecentList->setAccessibleName(QStringLiteral("最近のファイル"));
     w.SpeedButton_Load->setMenu(w.RecentList->Menu());
     w.SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
     QObject::connect(w.RecentList, &RecentMapsList::openRequested, &w, &TForm1::RecentListOpen);
@@ -195,7 +202,7 @@ void BuildFileTab(TForm1& w)
     ShowAction(w.SpeedButton_Save, w.Actions.SaveAs);
     ShowAction(w.SpeedButton_Load, w.Actions.Open);
     ShowAction(w.SpeedButton_New, w.Actions.New);
-    QObject::connect(w.SpeedButton_Png, &QToolButton::clicked, &w, &TForm1::SpeedButton_PngClick);
+    ShowAction(w.SpeedButton_Png, w.Actions.SavePicture);
 }
 
 void BuildInfoTab(TForm1& w)
@@ -227,13 +234,15 @@ void BuildInfoTab(TForm1& w)
         *p.edit = new QLineEdit(w.TabSheet3);
         (*p.edit)->setGeometry(p.ex, p.ey, p.width, 20);
         (*p.edit)->setReadOnly(true);
+        (*p.label)->setBuddy(*p.edit);
+        (*p.edit)->setAccessibleName((*p.label)->text());
     }
     w.SpeedButton_In2 = FlatButton(w.TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
     // Below the tab's own controls, so none of them moves.
     w.CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), w.TabSheet3);
     w.CheckBox_Live->setGeometry(0, 372, 70, 18);
-    QObject::connect(w.SpeedButton_In, &QToolButton::clicked, &w, &TForm1::SpeedButton_InClick);
-    QObject::connect(w.SpeedButton_In2, &QToolButton::clicked, &w, &TForm1::SpeedButton_In2Click);
+    ShowAction(w.SpeedButton_In, w.Actions.Figures);
+    ShowAction(w.SpeedButton_In2, w.Actions.Breakdown);
 }
 
 void BuildStatusBar(TForm1& w)

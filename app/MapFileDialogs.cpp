@@ -6,6 +6,7 @@
 
 #include "dialogs/Messages.h"
 #include "files/MapFile.h"
+#include "files/NativePath.h"
 #include "session/MapSession.h"
 
 namespace {
@@ -91,7 +92,7 @@ void MapFileDialogs::OpenFromDialog()
 bool MapFileDialogs::Open(const QString& path)
 {
     // A path that names no file does nothing, so there is nothing to ask.
-    if (!MapFilePresent(path.toStdString()) || !ConfirmDiscard())
+    if (!MapFilePresent(NativePath(path)) || !ConfirmDiscard())
         return false;
     return OpenUnasked(path, true);
 }
@@ -101,7 +102,7 @@ void MapFileDialogs::OpenRecent(const QString& path)
     // An entry taken off the list is named: the list may hold several
     // files of one name, and the user should know which one went.
     const QString shown = QDir::toNativeSeparators(path);
-    if (!MapFilePresent(path.toStdString())) {
+    if (!MapFilePresent(NativePath(path))) {
         ShowMessage(window, QStringLiteral("%1 は見つかりません").arg(shown));
         session.ForgetRecent(path);
         return;
@@ -120,24 +121,26 @@ void MapFileDialogs::OpenDropped(const QStringList& files)
 {
     // A folder or a vanished file does nothing. The window keeps its size,
     // as it always has on a drop.
-    if (files.isEmpty() || !MapFilePresent(files.constFirst().toStdString()) || !ConfirmDiscard())
+    if (files.isEmpty() || !MapFilePresent(NativePath(files.constFirst())) || !ConfirmDiscard())
         return;
     OpenUnasked(files.constFirst(), false);
 }
 
 bool MapFileDialogs::OpenUnasked(const QString& path, bool fitWindow)
 {
-    const bool loaded = MapFilePresent(path.toStdString()) && Load(path);
+    const bool loaded = MapFilePresent(NativePath(path)) && Load(path);
     emit openTried(fitWindow);
     return loaded;
 }
 
-bool MapFileDialogs::Load(const QString& path)
+bool MapFileDialogs::Load(const QString& path, bool namedFromOutside)
 {
-    const bool loaded = session.Load(path).Ok;
-    if (!loaded)
-        ShowMessage(window, NotMapFileText);
-    return loaded;
+    const Result loaded = session.Load(path);
+    if (!loaded.Ok)
+        ShowMessage(window, NotMapFileText,
+                    namedFromOutside ? QStringLiteral("%1: %2").arg(path, QString::fromStdString(loaded.Reason))
+                                     : QString());
+    return loaded.Ok;
 }
 
 void MapFileDialogs::TellMissing()
@@ -175,8 +178,9 @@ bool MapFileDialogs::SaveTo(const QString& path)
     if (ontoOpenFile && session.FileChangedOnDisk() &&
         !AskOverwriteChangedFile(window, QDir::toNativeSeparators(path)))
         return false;
-    if (!session.Save(path)) {
-        ShowError(window, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+    if (const Result saved = session.Save(path); !saved) {
+        ShowError(window, QStringLiteral("%1 に書き込めません: %2")
+                              .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(saved.Reason.c_str())));
         return false;
     }
     restoredOverFile = false;

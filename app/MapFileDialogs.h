@@ -23,7 +23,9 @@ public:
     // Only the first dropped path counts; the window keeps its size.
     void OpenDropped(const QStringList& files);
     // A file that is there, unasked; false (told) when it is no map file.
-    bool Load(const QString& path);
+    // A file named from outside (the command line) is named in the message
+    // with the reason.
+    bool Load(const QString& path, bool namedFromOutside = false);
     void TellMissing();
     // Where "画像保存" writes the picture, or empty when cancelled.
     QString AskPicture();

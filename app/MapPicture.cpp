@@ -49,6 +49,36 @@ void MapPicture::paintEvent(QPaintEvent* event)
     view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_);
     if (overlay_)
         overlay_->PaintOverlay(p, event->rect(), zoom_);
+    if (!keyCursor_.isNull() && hasFocus()) {
+        const QRect cell = view_zoom::ToView(keyCursor_, zoom_);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 3));
+        p.drawRect(cell.adjusted(1, 1, -2, -2));
+        p.setPen(QPen(Qt::yellow, 1));
+        p.drawRect(cell.adjusted(1, 1, -2, -2));
+    }
+}
+
+void MapPicture::SetKeyCursor(const QRect& pictureRect)
+{
+    if (!keyCursor_.isNull())
+        UpdatePicture(keyCursor_);
+    keyCursor_ = pictureRect;
+    UpdatePicture(keyCursor_);
+}
+
+void MapPicture::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (!keyCursor_.isNull())
+        UpdatePicture(keyCursor_);
+}
+
+void MapPicture::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (!keyCursor_.isNull())
+        UpdatePicture(keyCursor_);
 }
 
 void MapPicture::mousePressEvent(QMouseEvent* event)

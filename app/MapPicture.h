@@ -27,6 +27,9 @@ public:
     void UpdatePicture(const QRect& pictureRect);
     // The picture pixel under a point of this widget.
     QPoint ToPicture(QPointF viewPosition) const;
+    // The keyboard's cell (picture pixels), outlined while the map has the
+    // focus; never part of the map picture.
+    void SetKeyCursor(const QRect& pictureRect);
 
 signals:
     void mouseDown(Qt::MouseButton button, QPoint picturePixel);
@@ -38,9 +41,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     MapRenderer& renderer_;
     int zoom_ = 100;
     MapOverlay* overlay_ = nullptr;
+    QRect keyCursor_;
 };

@@ -1,5 +1,7 @@
 #include "app/MapTools.h"
 
+#include <QCursor>
+
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
@@ -71,13 +73,14 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
         QAction* action = actions.Tool[i];
         action->setIcon(Tools[i].icon());
         action->setText(QString::fromUtf8(Tools[i].hint));
+        action->setToolTip(HintWithKey(action->text(), action));
         action->setCheckable(true);
         action->setChecked(Tools[i].tool == PaintTool::Click);
         group->addAction(action);
         toolActions_[i] = action;
         Bar->addAction(action);
         Buttons[i] = qobject_cast<QToolButton*>(Bar->widgetForAction(action));
-        Buttons[i]->setFixedSize(21, 22);  // all six fit the window of a 16-column map
+        Buttons[i]->setFixedSize(18, 22);  // all six and "≡" fit the window of a 16-column map
     }
     showValuesAction_ = actions.ShowValues;
     toolbar->installEventFilter(this);
@@ -335,6 +338,14 @@ void MapTools::Refresh()
         status += QStringLiteral("  %1 × %2").arg(columns).arg(rows);
     }
     StatusTool->setText(status);
+    // The pointer over the map names the tool.
+    const QCursor pointer = tool == PaintTool::Click    ? QCursor(Qt::PointingHandCursor)
+                            : tools_.Floating()         ? QCursor(Qt::SizeAllCursor)
+                            : tool == PaintTool::Brush || tool == PaintTool::Fill
+                                ? QCursor(Tools[current].icon().pixmap(16), 2, 14)
+                                : QCursor(Qt::CrossCursor);
+    if (picture_->cursor().shape() != pointer.shape() || pointer.shape() == Qt::BitmapCursor)
+        picture_->setCursor(pointer);
     const QRect changed = preview_.Set(tools_.Preview(), tools_.SelectionCells());
     if (!changed.isNull())
         picture_->UpdatePicture(changed);

@@ -33,6 +33,7 @@ public:
              QStatusBar* bar, const MainActions& actions);
 
     PaintTool Tool() const { return tools_.Tool(); }
+    bool Floating() const { return tools_.Floating(); }
     void SetTool(PaintTool tool);
 
     // Mouse events on the map at picture pixels; false when the click tool

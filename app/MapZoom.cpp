@@ -16,6 +16,7 @@ MapZoom::MapZoom(QScrollArea* area, MapPicture* picture, QStatusBar* bar, QWidge
     : QObject(window), area_(area), picture_(picture)
 {
     Box = new QComboBox;
+    Box->setAccessibleName(QStringLiteral("表示倍率"));
     Box->setFocusPolicy(Qt::NoFocus);  // the map's keys stay with the window
     for (int level : view_zoom::Levels)
         Box->addItem(QStringLiteral("%1%").arg(level), level);

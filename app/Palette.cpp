@@ -22,6 +22,7 @@ int Palette::Append(QTreeWidget* view, QList<QImage>& images, const std::string&
     const QString text = QString::fromStdString(name);
     item->setData(0, NameRole, text);
     item->setToolTip(0, text);
+    item->setData(0, Qt::AccessibleTextRole, text);
     item->setIcon(0, QIcon(QPixmap::fromImage(images.last())));
     return view->topLevelItemCount();
 }
@@ -44,6 +45,7 @@ void Palette::ReplaceTileItem(int index, const TTileList& entry)
     const QString text = QString::fromStdString(entry.Name);
     item->setData(0, NameRole, text);
     item->setToolTip(0, text);
+    item->setData(0, Qt::AccessibleTextRole, text);
     // A missing bitmap gets the placeholder rather than keeping the old
     // picture, which after a reorder would belong to another entry.
     ButtonList[index] = PrepareImage(entry.Bmp);

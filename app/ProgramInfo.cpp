@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QFile>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "BuildInfo.h"
+#include "files/MapFile.h"
+#include "files/NativePath.h"
 
 namespace {
 
@@ -52,9 +56,47 @@ void SetDesktopIdentity()
     QApplication::setWindowIcon(icon);
 }
 
-QStringList OpenFurtherFilesApart(const QStringList& args)
+StartupFiles SortStartupFiles(const QStringList& args)
 {
-    for (qsizetype i = 1; i < args.size(); ++i)
-        QProcess::startDetached(QCoreApplication::applicationFilePath(), {args[i]});
-    return args.mid(0, 1);
+    StartupFiles files;
+    for (const QString& name : args) {
+        if (!MapFilePresent(NativePath(name)))
+            files.PassedOver << name;
+        else if (files.Kept.isEmpty())
+            files.Kept << name;
+        else
+            files.Further << name;
+    }
+    if (args.size() == 1)
+        files = StartupFiles{args, {}, {}};  // missing or not: the usual start
+    return files;
+}
+
+namespace {
+const char CascadeVariable[] = "ISPLN_CASCADE";
+}
+
+void OpenFurtherFilesApart(const QStringList& further)
+{
+    for (qsizetype i = 0; i < further.size(); ++i) {
+        QProcess program;
+        program.setProgram(QCoreApplication::applicationFilePath());
+        program.setArguments({further[i]});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(CascadeVariable), QString::number(i + 1));
+        program.setProcessEnvironment(environment);
+        program.startDetached();
+    }
+}
+
+int CascadeIndex()
+{
+    bool ok = false;
+    const int index = qEnvironmentVariableIntValue(CascadeVariable, &ok);
+    return ok ? std::clamp(index, 0, 50) : 0;
+}
+
+QString PassedOverText(const QStringList& names)
+{
+    return QStringLiteral("次の名前はファイルではないため開きませんでした:\n") + names.join(QLatin1Char('\n'));
 }

@@ -10,7 +10,20 @@ bool AnswerInfoOptions(int argc, char* argv[], int& status);
 // its icon, for every window.
 void SetDesktopIdentity();
 
-// The first map file opens in this window; each further one is handed to
-// a program of its own, so that every file gets a window. Returns the
-// arguments this window keeps.
-QStringList OpenFurtherFilesApart(const QStringList& args);
+// The map files named on the command line (or dropped together): the first
+// one that is a file opens in this window, each further one in a program of
+// its own. A name that is no file (missing, a folder, a FIFO, a device)
+// opens nothing; with several names they are told together. One missing
+// name alone starts the window as usual.
+struct StartupFiles {
+    QStringList Kept;        // for this window
+    QStringList Further;     // each for a window of its own
+    QStringList PassedOver;  // to be told
+};
+StartupFiles SortStartupFiles(const QStringList& args);
+// Starts a program for each further file, placed apart from this window
+// and from one another.
+void OpenFurtherFilesApart(const QStringList& further);
+// How far down the cascade this window starts (0 for the first window).
+int CascadeIndex();
+QString PassedOverText(const QStringList& names);

@@ -1,5 +1,7 @@
 #include "app/RecentMapsList.h"
 
+#include "files/NativePath.h"
+
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -37,15 +39,17 @@ void RecentMapsList::Show(const RecentFiles& files)
     clear();
     menu->clear();
     for (const std::string& path : files.Paths()) {
-        const QString full = QString::fromStdString(path);
+        const QString full = PathFromNative(path);
         const QFileInfo info(full);
-        auto* item = new QListWidgetItem(info.fileName(), this);
-        item->setToolTip(QDir::toNativeSeparators(full));
+        const QString shown = ReadablePath(info.fileName());
+        auto* item = new QListWidgetItem(shown, this);
+        item->setToolTip(ReadablePath(QDir::toNativeSeparators(full)));
         item->setData(Qt::UserRole, full);
         // The whole name first; only the folder is shortened.
-        const QString folder = fontMetrics().elidedText(QDir::toNativeSeparators(info.path()), Qt::ElideLeft, FolderWidth);
-        QAction* action = menu->addAction(info.fileName() + QStringLiteral("    ") + folder);
-        action->setToolTip(QDir::toNativeSeparators(full));
+        const QString folder =
+            fontMetrics().elidedText(ReadablePath(QDir::toNativeSeparators(info.path())), Qt::ElideLeft, FolderWidth);
+        QAction* action = menu->addAction(shown + QStringLiteral("    ") + folder);
+        action->setToolTip(item->toolTip());
         connect(action, &QAction::triggered, this, [this, full] { emit openRequested(full); });
     }
     menu->setEnabled(!files.Paths().empty());

@@ -23,7 +23,9 @@ bool OfferRecovery(QWidget* window, RecoveryCopy& recovery, MainStatus& status, 
         if (closed || answer == RecoveryAnswer::Keep)
             break;
         if (answer == RecoveryAnswer::Discard) {
-            recovery.Discard(copies.takeFirst());
+            const OrphanCopy copy = copies.takeFirst();
+            if (QString reason; !recovery.Discard(copy, &reason))
+                ShowError(window, QStringLiteral("%1 を削除できません: %2").arg(copy.Path, reason));
             continue;
         }
         const Result taken = recovery.Restore(copies.constFirst());

@@ -1,17 +1,22 @@
 #include "app/StartupMap.h"
 
+#include <QFile>
+
 #include "app/MapFileDialogs.h"
 #include "dialogs/Unit2.h"
 #include "document/File1.h"
 #include "files/MapFile.h"
+#include "files/NativePath.h"
 #include "settings/Config.h"
 
 StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFileDialogs& files, TForm2* sizeDialog,
                                 const bool& closed)
 {
     QString candidate;
-    if (!args.isEmpty() && MapFilePresent(args.constFirst().toStdString())) {
+    bool named = false;
+    if (!args.isEmpty() && MapFilePresent(NativePath(args.constFirst()))) {
         candidate = args.constFirst();
+        named = true;
     } else if (doc.Sys.Load) {
         if (MapFilePresent(doc.Sys.LoadFile))
             candidate = QString::fromStdString(doc.Sys.LoadFile);
@@ -20,7 +25,7 @@ StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFile
         if (closed)
             return StartupMapResult::Closed;
     }
-    const bool loaded = !candidate.isEmpty() && files.Load(candidate);
+    const bool loaded = !candidate.isEmpty() && files.Load(candidate, named);
     if (closed)
         return StartupMapResult::Closed;
     // No file gave the size: the stored size, or the size dialog.

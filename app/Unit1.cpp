@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -17,6 +18,8 @@
 #include "app/FigureBoxes.h"
 #include "app/MainActions.h"
 #include "app/MainLayout.h"
+#include "app/MainMenu.h"
+#include "app/MapKeyCursor.h"
 #include "app/MainStatus.h"
 #include "app/MapFileDialogs.h"
 #include "app/MapPan.h"
@@ -26,8 +29,11 @@
 #include "app/Palette.h"
 #include "app/RecentMapsList.h"
 #include "app/RecoveryOffer.h"
+#include "app/ProgramInfo.h"
 #include "app/WindowFit.h"
+#include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
+#include "files/NativePath.h"
 #include "session/RecoveryCopy.h"
 #include "settings/IniFile.h"
 #include "view/MapRenderer.h"
@@ -48,6 +54,8 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     BuildMainLayout(*this);
     Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
     Tools->AttachLevelBox(LevelBox);
+    Menu = new MainMenu(this, Actions, Tools->Bar);
+    KeyCursor = new MapKeyCursor(*TileData, Image1, ScrollBox1, *Tools);
     Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
     Fit = new WindowFit(this, ScrollBox1);
     Pan = std::make_unique<MapPan>(ScrollBox1, Image1);
@@ -80,6 +88,10 @@ void TForm1::ConnectMap()
     connect(Image1, &MapPicture::mouseDown, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
     connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
+    // The keyboard's cursor takes the mouse's path.
+    connect(KeyCursor, &MapKeyCursor::press, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
+    connect(KeyCursor, &MapKeyCursor::pointAt, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
+    connect(KeyCursor, &MapKeyCursor::release, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
     connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
     connect(Session, &MapSession::operationEnded, Tools, &MapTools::EndDrag);
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
@@ -93,6 +105,10 @@ void TForm1::ConnectActions()
         {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.SaveAs, &TForm1::SpeedButton_SaveClick},
         {Actions.Open, &TForm1::SpeedButton_LoadClick},    {Actions.CopyPicture, &TForm1::CopyPicture},
         {Actions.New, &TForm1::NewMap},
+        {Actions.SavePicture, &TForm1::SpeedButton_PngClick}, {Actions.CatalogueEditor, &TForm1::SpeedButton_aClick},
+        {Actions.MapSize, &TForm1::SpeedButton_bClick},       {Actions.SystemSettings, &TForm1::SpeedButton_cClick},
+        {Actions.MapCode, &TForm1::SpeedButton_dClick},       {Actions.Lines, &TForm1::SpeedButton4Click},
+        {Actions.Figures, &TForm1::SpeedButton_InClick},      {Actions.Breakdown, &TForm1::SpeedButton_In2Click},
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
@@ -100,6 +116,16 @@ void TForm1::ConnectActions()
     connect(Actions.ZoomIn, &QAction::triggered, Zoom, &MapZoom::ZoomIn);
     connect(Actions.ZoomOut, &QAction::triggered, Zoom, &MapZoom::ZoomOut);
     connect(Actions.ZoomReset, &QAction::triggered, Zoom, &MapZoom::ZoomReset);
+    // One window per program: closing it ends the program, after the question.
+    connect(Actions.CloseWindow, &QAction::triggered, this, &QWidget::close);
+    connect(Actions.Quit, &QAction::triggered, this, &QWidget::close);
+    connect(Actions.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    // The menu bar is chrome the fit counts: the map keeps its whole size.
+    connect(Menu, &MainMenu::menuBarShownChanged, this, [this] {
+        if (layout())
+            layout()->activate();
+        FollowMapSize();
+    });
 }
 
 void TForm1::ConnectSession()
@@ -158,6 +184,7 @@ void TForm1::FormShow()
     Zoom->SetAround(prefs.Zoom, QPointF(0, 0));  // the view starts at the top left
     CheckBox_Live->setChecked(prefs.LiveFigures);
     Tools->SetShowValues(prefs.ShowValues);
+    Menu->ShowMenuBar(prefs.MenuBar);
     RecentList->Show(Session->Recent());
 
     // The first panel is active.
@@ -179,6 +206,11 @@ void TForm1::FormShow()
     }
     if (startupClosed || StartupInterrupted())
         return;
+    if (!PassedOverFiles.isEmpty()) {
+        ShowMessage(this, PassedOverText(PassedOverFiles));
+        if (StartupInterrupted())
+            return;
+    }
     ListsReady = true;
 }
 
@@ -243,7 +275,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 bool TForm1::FormClose()
 {
     return !SettingsProblem.isEmpty() ||
-           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked(), Tools->ShowValues()}, closingFromOutside);
+           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked(), Tools->ShowValues(), Menu->MenuBarShown()});
 }
 
 void TForm1::FitWindowToMap(int lastRow, int lastColumn)
@@ -261,7 +293,7 @@ void TForm1::UpdateCaption()
 {
     QString caption = QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION);
     if (!OpenFile().isEmpty())
-        caption += QStringLiteral(" - ") + QFileInfo(OpenFile()).fileName();
+        caption += QStringLiteral(" - ") + ReadablePath(QFileInfo(OpenFile()).fileName());
     if (Modified())
         caption += QStringLiteral(" *");
     if (Session->MarkedChangedOnDisk())
@@ -283,6 +315,7 @@ void TForm1::ShowPreview(const QImage& image, const QString& name)
 {
     Image01->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     Image01->setToolTip(name);
+    Image01->setAccessibleName(name);
     Label1_1->setText(name);
 }
 

@@ -30,6 +30,8 @@ class QTreeWidget;
 class RecentMapsList;
 class TDropDst;
 class WindowFit;
+class MainMenu;
+class MapKeyCursor;
 
 // The main window.
 class TForm1 : public QMainWindow {
@@ -44,6 +46,8 @@ public:
     // Set when the settings folder cannot be written: said once at start,
     // and nothing is written there.
     QString SettingsProblem;
+    // Names from the command line that were no files, told once at start.
+    QStringList PassedOverFiles;
 
     // Controls, in the order the window declares them.
     QTabWidget* PageControl1 = nullptr;
@@ -107,6 +111,8 @@ public:
     MapZoom* Zoom = nullptr;                 // status bar zoom box and keys
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
+    MainMenu* Menu = nullptr;
+    MapKeyCursor* KeyCursor = nullptr;       // the map by keyboard                // every command, from "≡" and the menu bar
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed

@@ -83,8 +83,8 @@ void TForm1::SpeedButton_PngClick()
     const QString path = Files->AskPicture();
     if (path.isEmpty())
         return;
-    if (!SavePicturePng(PictureToSave(), path))
-        ShowError(this, QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(path)));
+    if (QString reason; !SavePicturePng(PictureToSave(), path, &reason))
+        ShowError(this, QStringLiteral("%1 に書き込めません: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 QImage TForm1::PictureToSave() const

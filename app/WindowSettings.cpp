@@ -23,12 +23,11 @@ void WindowSettings::Apply(const IniFile& ini, TTileData& doc, RecentFiles& rece
 {
     startConfig = ReadConfig(ini, doc.ExePath);
     ApplyConfig(startConfig, doc);
-    startPrefs = {ReadZoom(ini), ReadLiveFigures(ini), ReadShowValues(ini)};
-    prefs = startPrefs;
+    prefs = startConfig.View;
     recent.Read(ini);
 }
 
-bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason)
+bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs)
 {
     if (unreadable)
         return true;
@@ -44,14 +43,8 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
                                             : Result::Failure("another window kept the file locked");
     if (done || (lock.isLocked() && !QFileInfo::exists(iniPath))) {
         // Another window may have written the file since this one read it.
-        if (WriteConfigChanges(ini, startConfig, doc, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
-            WriteConfigChanges(ini, startConfig, doc, doc.ExePath, true);
-        if (prefs.Zoom != startPrefs.Zoom || ini.ReadString("System", "Zoom", "\n") == "\n")
-            WriteZoom(ini, prefs.Zoom);
-        if (prefs.LiveFigures != startPrefs.LiveFigures)
-            WriteLiveFigures(ini, prefs.LiveFigures);
-        if (prefs.ShowValues != startPrefs.ShowValues)
-            WriteShowValues(ini, prefs.ShowValues);
+        if (WriteConfigChanges(ini, startConfig, doc, prefs, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
+            WriteConfigChanges(ini, startConfig, doc, prefs, doc.ExePath, true);
         RecentFiles onDisk;
         onDisk.Read(ini);
         recent.MergeSession(onDisk);
@@ -62,6 +55,6 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
     }
     // The user is never trapped in a window that cannot close: tell, then end.
     ShowError(window, QStringLiteral("%1 に書き込めません").arg(iniPath) +
-                          (withReason ? QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()) : QString()));
+                          QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()));
     return false;
 }

@@ -9,13 +9,6 @@ class QWidget;
 class RecentFiles;
 class TTileData;
 
-// The window's own settings, as read or as they stand at close.
-struct WindowPrefs {
-    int Zoom = 100;
-    bool LiveFigures = false;
-    bool ShowValues = false;  // "数値表示"
-};
-
 class WindowSettings {
 public:
     WindowSettings(const QString& iniPath, QWidget* window);
@@ -26,8 +19,8 @@ public:
     // What was read into the document, the recent files and `prefs`.
     void Apply(const IniFile& ini, TTileData& doc, RecentFiles& recent, WindowPrefs& prefs);
     // Writes back what changed since Apply; false when the file could not be
-    // written (told on the window, with the reason when `withReason`).
-    bool Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs, bool withReason);
+    // written (told on the window, with the reason).
+    bool Write(const TTileData& doc, RecentFiles& recent, const WindowPrefs& prefs);
 
 private:
     static constexpr int kLockWaitMs = 5000;
@@ -35,5 +28,4 @@ private:
     QWidget* window;
     bool unreadable = false;
     ConfigData startConfig;
-    WindowPrefs startPrefs;
 };

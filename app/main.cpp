@@ -1,4 +1,7 @@
 #include <QFont>
+#include <QFontMetrics>
+#include <QScreen>
+#include <QWindow>
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -11,7 +14,8 @@
 #include "app/AppWindows.h"
 #include "app/GuardedApplication.h"
 #include "app/ProgramInfo.h"
-#include "settings/ProgramFolder.h"
+#include "files/NativePath.h"
+#include "filesystem/ProgramFolder.h"
 #include "view/ProgramFont.h"
 
 namespace {
@@ -69,20 +73,35 @@ int main(int argc, char* argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
-    args = OpenFurtherFilesApart(args);
+    // Qt has taken its own options out of argv; the rest are file names,
+    // kept byte for byte (a name need not be UTF-8).
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << PathFromNative(argv[i]);
+    const StartupFiles files = SortStartupFiles(args);
+    OpenFurtherFilesApart(files.Further);
+    const int cascade = files.Further.isEmpty() ? CascadeIndex() : 0;
+    const bool placeApart = !files.Further.isEmpty() || cascade > 0;
     // A failed start-up has been shown; ending here writes no settings.
     std::unique_ptr<AppWindows> started;
     if (!app.StartUp([&] {
             const SettingsFolder settings = OpenSettingsFolder(QApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
-            started = std::make_unique<AppWindows>(settings.Folder, args);
+            started = std::make_unique<AppWindows>(settings.Folder, files.Kept);
             AppWindows& windows = *started;
             windows.Form1->SettingsProblem = settings.Problem;
             CloseOnSignals(windows.Form1.get());
             // Logging out ends the session: close as through the close box.
             QObject::connect(&app, &QGuiApplication::commitDataRequest, windows.Form1.get(),
                              [&windows](QSessionManager&) { windows.Form1->CloseFromOutside(); });
+            windows.Form1->PassedOverFiles = files.PassedOver;
+            // Windows opened together step down from the screen's corner,
+            // one title bar apart, instead of landing on one another.
+            if (placeApart) {
+                const int step = 2 * QFontMetrics(QApplication::font()).height();
+                windows.Form1->winId();  // the frame's corner, told to the window system
+                windows.Form1->windowHandle()->setFramePosition(
+                    QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(step, step) * cascade);
+            }
             windows.Form1->show();
         }))
         return 1;

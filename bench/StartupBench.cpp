@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <sys/resource.h>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 #include "settings/Config.h"
 #include "settings/IniFile.h"

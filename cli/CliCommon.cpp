@@ -12,9 +12,9 @@
 
 #include "settings/Config.h"
 #include "settings/IniFile.h"
-#include "settings/ProgramFolder.h"
+#include "filesystem/ProgramFolder.h"
 #include "cli/CommandLine.h"
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 namespace {
 
@@ -56,8 +56,14 @@ std::string CataloguePath(const Invocation& args)
 {
     if (!args.IniPath.empty())
         return args.IniPath;
-    const QString folder =
-        OpenSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN)).Folder;
+    // Only read: the tool (the file manager's thumbnailer among its users)
+    // never creates the user's folder; until ISPLN has made it, the shipped
+    // catalogue answers.
+    const SettingsFolder where =
+        LocateSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
+    QString folder = where.Folder;
+    if (where.Installed() && !QFileInfo::exists(folder + QStringLiteral("/isplan.ini")))
+        folder = where.Shipped;
     return (folder + QStringLiteral("/isplan.ini")).toStdString();
 }
 

@@ -11,7 +11,7 @@
 
 #include "BuildInfo.h"
 #include "cli/Commands.h"
-#include "settings/ProgramFolder.h"
+#include "filesystem/ProgramFolder.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ std::string CommonOptions()
         "                beside it; the file is only read. Without --ini:\n";
     if (where.Installed())
         text += "                $XDG_CONFIG_HOME/ispln/isplan.ini (default ~/.config/ispln/),\n"
-                "                copied from " + QDir::toNativeSeparators(where.Shipped).toStdString() + "/ on first use\n";
+                "                or, until ISPLN has made it, the shipped one in\n"
+                "                " + QDir::toNativeSeparators(where.Shipped).toStdString() + "/\n";
     else
         text += "                isplan.ini beside ispln-cli (here " +
                 QDir::toNativeSeparators(where.Folder).toStdString() + "/isplan.ini)\n";

@@ -1,6 +1,6 @@
 # `cmake --install build --prefix P` and `cpack -G DEB`. The shipped
 # isplan.ini, Image/ and Stamps/ go to P/DATADIR/ispln/, from where an installed
-# program seeds the user's own folder (settings/ProgramFolder.cpp); it finds
+# program seeds the user's own folder (filesystem/ProgramFolder.cpp); it finds
 # them through the relative path BINDIR -> DATADIR, so any layout works
 # (e.g. BINDIR=games DATADIR=share/games). What the desktop reads —
 # launcher, metainfo, icons, file type, thumbnailer — lives under

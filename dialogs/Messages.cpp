@@ -46,9 +46,17 @@ void SetMessageSink(MessageSink sink)
 
 void ShowMessage(QWidget* parent, const QString& text)
 {
+    ShowMessage(parent, text, QString());
+}
+
+void ShowMessage(QWidget* parent, const QString& text, const QString& details)
+{
+    if (toStandardError && !Sink() && !details.isEmpty())
+        return void(Divert(text + QLatin1Char(' ') + details));
     if (Divert(text))
         return;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ISPLN"), text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
     box.exec();
 }
 

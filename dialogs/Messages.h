@@ -8,6 +8,8 @@ class QWidget;
 // Plain message box with one OK button. Tests install a sink to read the
 // text instead of blocking on a modal box.
 void ShowMessage(QWidget* parent, const QString& text);
+// The same with a second, smaller line under the text (which file, and why).
+void ShowMessage(QWidget* parent, const QString& text, const QString& details);
 void ShowError(QWidget* parent, const QString& text);
 
 // From now on messages go to standard error: nobody is left to answer a

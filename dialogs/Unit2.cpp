@@ -18,6 +18,7 @@ QScrollBar* SideBar(QWidget* parent, int y)
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setValue(SmallestSide);
+    bar->setFocusPolicy(Qt::StrongFocus);  // arrows and Page keys change it
     return bar;
 }
 
@@ -42,6 +43,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
     ScrollBar1 = SideBar(this, 4);
     Label3 = SideLabel(this, QStringLiteral("X = 12"), 23);
     ScrollBar2 = SideBar(this, 23);
+    Label2->setBuddy(ScrollBar1);  // a screen reader names the bar by its label
+    Label3->setBuddy(ScrollBar2);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setGeometry(86, 42, 75, 21);
     Button1->setDefault(true);

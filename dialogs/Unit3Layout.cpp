@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "dialogs/FormWidgets.h"
+#include "widgets/FormWidgets.h"
 #include "dialogs/ShiftJisGuard.h"
 
 namespace {
@@ -34,6 +34,7 @@ QLabel* FieldLabel(QWidget* parent, const QString& text, int x, int y)
 void TForm3::BuildList()
 {
     ListView1 = new QTreeWidget(this);
+    ListView1->setAccessibleName(windowTitle());
     ListView1->setGeometry(0, 0, 462, 205);
     ListView1->setColumnCount(CatalogueEditor::ColumnCount);
     ListView1->setHeaderLabels({QStringLiteral("パネル名"), QStringLiteral("No"), QStringLiteral("タイプ"),
@@ -111,6 +112,14 @@ void TForm3::BuildFields()
     Label08 = FieldLabel(this, QStringLiteral("コード a"), 356, 267);
     ScrollBar05 = Bar(this, QRect(360, 284, 100, 16), CatalogueEditor::LowestCode,
                       CatalogueEditor::HighestCode, 1);
+
+    // A screen reader names each field by its label.
+    const std::pair<QLabel*, QWidget*> fields[] = {{Label01, ScrollBar01}, {Label02, Edit01}, {Label03, ComboBox01},
+                                                   {Label04, Edit02},      {Label05, ScrollBar02}, {Label06, ScrollBar03},
+                                                   {Label07, ScrollBar04}, {Label08, ScrollBar05}};
+    for (const auto& [label, field] : fields)
+        label->setBuddy(field);
+    Image01->setAccessibleName(QStringLiteral("画像"));
 
     Button1 = new QPushButton(QStringLiteral("Cancel"), this);
     Button1->setGeometry(416, 232, 45, 21);

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "dialogs/FormWidgets.h"
+#include "widgets/FormWidgets.h"
 #include "dialogs/Messages.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "document/File1.h"
@@ -80,6 +80,10 @@ void TForm4::BuildSettingsTab()
     // isplan.ini keeps the path in Shift-JIS.
     RefuseTextShiftJisCannotHold(Edit1_1, QStringLiteral("ファイル名"));
 
+    Label1_1->setBuddy(ScrollBar1_1);
+    Label1_2->setBuddy(ScrollBar1_2);
+    Edit1_1->setAccessibleName(CheckBox1_3->text());
+    SpeedButton1->setAccessibleName(QStringLiteral("参照"));
     connect(ScrollBar1_1, &QScrollBar::valueChanged, this, &TForm4::ScrollBar1_1Change);
     connect(ScrollBar1_2, &QScrollBar::valueChanged, this, &TForm4::ScrollBar1_2Change);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
@@ -96,6 +100,9 @@ void TForm4::BuildRatesTab()
     Label2_3 = BigLabel(TabSheet2, QStringLiteral("資金生産 0.1%"), QRect(8, 98, 240, 18));
     ScrollBar2_3 = Bar(TabSheet2, QRect(8, 118, 245, 16), 1, 1000, 1);
 
+    // A screen reader names each bar by its label.
+    for (const auto& [label, bar] : {std::pair{Label2_1, ScrollBar2_1}, {Label2_2, ScrollBar2_2}, {Label2_3, ScrollBar2_3}})
+        label->setBuddy(bar);
     connect(ScrollBar2_1, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_1Change);
     connect(ScrollBar2_2, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_2Change);
     connect(ScrollBar2_3, &QScrollBar::valueChanged, this, &TForm4::ScrollBar2_3Change);

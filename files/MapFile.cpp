@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 
 #include "document/BufList.h"
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 namespace {
 

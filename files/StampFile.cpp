@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 #include "document/File1.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "document/File1.h"
-#include "dialogs/FlatButton.h"
+#include "widgets/FlatButton.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MapFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapCode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NativePath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BlockClipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StampFile.cpp
 )

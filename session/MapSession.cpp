@@ -1,6 +1,9 @@
 #include "session/MapSession.h"
 
+#include "files/NativePath.h"
+
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #include "files/MapFile.h"
@@ -227,7 +230,7 @@ void MapSession::SetSize(int lastRow, int lastColumn)
 Result MapSession::Load(const QString& path)
 {
     EndOperation();
-    const MapRead read = ReadMapFile(QFile::encodeName(path).toStdString());
+    const MapRead read = ReadMapFile(NativePath(path));
     if (!read.Status)
         return read.Status;
     doc->TakeMap(read.Map);
@@ -242,7 +245,7 @@ Result MapSession::Load(const QString& path)
 
 Result MapSession::Save(const QString& path)
 {
-    Result written = doc->SaveMapFile(QFile::encodeName(path).toStdString());
+    Result written = doc->SaveMapFile(NativePath(path));
     if (!written)
         return written;
     doc->BufList->SetClean();
@@ -290,12 +293,13 @@ void MapSession::SetFilePath(const QString& path)
 
 void MapSession::NoteRecent(const QString& path)
 {
-    recent.Add(QFileInfo(path).absoluteFilePath().toStdString());
+    // By hand: QFileInfo would lose the bytes of a name that is not UTF-8.
+    recent.Add(NativePath(QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path)));
     emit recentChanged();
 }
 
 void MapSession::ForgetRecent(const QString& path)
 {
-    recent.Remove(path.toStdString());
+    recent.Remove(NativePath(path));
     emit recentChanged();
 }

@@ -69,10 +69,9 @@ Result RecoveryCopy::Restore(const OrphanCopy& copy)
     return Result::Success();
 }
 
-void RecoveryCopy::Discard(const OrphanCopy& copy)
+bool RecoveryCopy::Discard(const OrphanCopy& copy, QString* reason)
 {
-    if (store)
-        store->Discard(copy);
+    return store && store->Discard(copy, reason);
 }
 
 void RecoveryCopy::Keep()

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "document/Result.h"
-#include "settings/RecoveryStore.h"
+#include "session/RecoveryStore.h"
 
 class QTimer;
 class TTileData;
@@ -53,7 +53,7 @@ public:
     // the copy becomes this window's own.
     Result Restore(const OrphanCopy& copy);
     // 破棄
-    void Discard(const OrphanCopy& copy);
+    bool Discard(const OrphanCopy& copy, QString* reason = nullptr);  // false with the reason
     // The rest are put off for a later start.
     void Keep();
 

@@ -2,4 +2,5 @@ list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiskStamp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecoveryCopy.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecoveryStore.cpp
 )

@@ -44,7 +44,71 @@ std::string ImagePath(const std::string& exePath, std::string name)
 
 std::string MaskSection(int32_t i) { return kMask + std::to_string(i); }
 
+// How a key of "System" reaches the file: always (a file that lacks it gets
+// it), or only once it differs from how the window started, so a file that
+// never had it stays as it was.
+enum class Kept { Always, OnceChanged };
+// Whose it is: the program's settings and rates (the document holds them,
+// "System設定" changes them) or one window's view.
+enum class Owner { Program, Window };
+
+// The one table of "System": key, field, how it is kept, whose it is. It
+// visits the same field of two configurations side by side (the file as
+// read and as it stands now, or a configuration and itself).
+template <typename A, typename B, typename Visit>
+void ForEachSystemKey(A& a, B& b, Visit&& visit)
+{
+    visit("MapSize", a.Sys.MapSize, b.Sys.MapSize, Kept::Always, Owner::Program);
+    visit("MapY", a.Sys.MapY, b.Sys.MapY, Kept::Always, Owner::Program);
+    visit("MapX", a.Sys.MapX, b.Sys.MapX, Kept::Always, Owner::Program);
+    visit("Window", a.Sys.Window, b.Sys.Window, Kept::Always, Owner::Program);
+    visit("Load", a.Sys.Load, b.Sys.Load, Kept::Always, Owner::Program);
+    visit("LoadFile", a.Sys.LoadFile, b.Sys.LoadFile, Kept::Always, Owner::Program);
+    visit("Food1", a.Food1, b.Food1, Kept::Always, Owner::Program);
+    visit("Food2", a.Food2, b.Food2, Kept::Always, Owner::Program);
+    visit("Gold", a.Gold, b.Gold, Kept::Always, Owner::Program);
+    visit("UndoByOperation", a.UndoByOperation, b.UndoByOperation, Kept::OnceChanged, Owner::Program);
+    visit("Zoom", a.View.Zoom, b.View.Zoom, Kept::Always, Owner::Window);
+    visit("LiveFigures", a.View.LiveFigures, b.View.LiveFigures, Kept::OnceChanged, Owner::Window);
+    visit("ShowValues", a.View.ShowValues, b.View.ShowValues, Kept::OnceChanged, Owner::Window);
+    visit("MenuBar", a.View.MenuBar, b.View.MenuBar, Kept::OnceChanged, Owner::Window);
+}
+
+void Read(const IniFile& ini, const char* key, bool& value) { value = ini.ReadBool(kSystem, key, value); }
+void Read(const IniFile& ini, const char* key, int32_t& value) { value = ini.ReadInteger(kSystem, key, value); }
+void Read(const IniFile& ini, const char* key, std::string& value) { value = ini.ReadString(kSystem, key, value); }
+void Write(IniFile& ini, const char* key, bool value) { ini.WriteBool(kSystem, key, value); }
+void Write(IniFile& ini, const char* key, int32_t value) { ini.WriteInteger(kSystem, key, value); }
+void Write(IniFile& ini, const char* key, const std::string& value) { ini.WriteString(kSystem, key, value); }
+
+bool Lacks(const IniFile& ini, const std::string& section, const std::string& key)
+{
+    // No value read from a file can hold a line break.
+    return ini.ReadString(section, key, "\n") == "\n";
+}
+
+// The document's settings and rates, with a window's view.
+ConfigData SettingsOf(const TTileData& doc, const WindowPrefs& view)
+{
+    ConfigData c;
+    c.Sys = doc.Sys;
+    c.Food1 = doc.Food1;
+    c.Food2 = doc.Food2;
+    c.Gold = doc.Gold;
+    c.UndoByOperation = doc.UndoByOperation;
+    c.View = view;
+    return c;
+}
+
 } // namespace
+
+std::vector<std::string> SystemKeys()
+{
+    std::vector<std::string> keys;
+    ConfigData c;
+    ForEachSystemKey(c, c, [&keys](const char* key, auto&, auto&, Kept, Owner) { keys.push_back(key); });
+    return keys;
+}
 
 std::string LastPathComponent(const std::string& path)
 {
@@ -55,16 +119,8 @@ std::string LastPathComponent(const std::string& path)
 ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
 {
     ConfigData c;
-    c.Sys.MapSize = ini.ReadBool(kSystem, "MapSize", c.Sys.MapSize);
-    c.Sys.MapY = ini.ReadInteger(kSystem, "MapY", c.Sys.MapY);
-    c.Sys.MapX = ini.ReadInteger(kSystem, "MapX", c.Sys.MapX);
-    c.Sys.Window = ini.ReadBool(kSystem, "Window", c.Sys.Window);
-    c.Sys.Load = ini.ReadBool(kSystem, "Load", c.Sys.Load);
-    c.Sys.LoadFile = ini.ReadString(kSystem, "LoadFile", c.Sys.LoadFile);
-    c.Food1 = ini.ReadInteger(kSystem, "Food1", c.Food1);
-    c.Food2 = ini.ReadInteger(kSystem, "Food2", c.Food2);
-    c.Gold = ini.ReadInteger(kSystem, "Gold", c.Gold);
-    c.UndoByOperation = ini.ReadBool(kSystem, "UndoByOperation", c.UndoByOperation);
+    ForEachSystemKey(c, c, [&ini](const char* key, auto& value, auto&, Kept, Owner) { Read(ini, key, value); });
+    c.View.Zoom = view_zoom::Valid(c.View.Zoom);  // an unknown zoom is 100
 
     const int32_t lastTile = std::min(ini.ReadInteger(kTile, "Max", -1), kLastTile);
     c.Tiles.reserve(static_cast<size_t>(std::max(lastTile + 1, 0)));
@@ -100,18 +156,12 @@ ConfigData ReadConfig(const IniFile& ini, const std::string& exePath)
 
 void WriteConfig(IniFile& ini, const TTileData& doc)
 {
-    ini.WriteBool(kSystem, "MapSize", doc.Sys.MapSize);
-    ini.WriteInteger(kSystem, "MapY", doc.Sys.MapY);
-    ini.WriteInteger(kSystem, "MapX", doc.Sys.MapX);
-    ini.WriteBool(kSystem, "Window", doc.Sys.Window);
-    ini.WriteBool(kSystem, "Load", doc.Sys.Load);
-    ini.WriteString(kSystem, "LoadFile", doc.Sys.LoadFile);
-    ini.WriteInteger(kSystem, "Food1", doc.Food1);
-    ini.WriteInteger(kSystem, "Food2", doc.Food2);
-    ini.WriteInteger(kSystem, "Gold", doc.Gold);
-    // Written once turned on, so a file of the start-up defaults stays as it was.
-    if (doc.UndoByOperation || ini.ReadString(kSystem, "UndoByOperation", "\n") != "\n")
-        ini.WriteBool(kSystem, "UndoByOperation", doc.UndoByOperation);
+    const ConfigData now = SettingsOf(doc, {});
+    const ConfigData defaults;
+    ForEachSystemKey(now, defaults, [&ini](const char* key, const auto& value, const auto& start, Kept kept, Owner owner) {
+        if (owner == Owner::Program && (kept == Kept::Always || value != start || !Lacks(ini, kSystem, key)))
+            Write(ini, key, value);
+    });
 
     const int32_t tiles = std::clamp(doc.TileCount, 0, MaxTiles);
     const int32_t masks = std::clamp(doc.MaskCount, 0, MaxMasks);
@@ -144,48 +194,6 @@ void WriteConfig(IniFile& ini, const TTileData& doc)
     }
 }
 
-int32_t ReadZoom(const IniFile& ini)
-{
-    return view_zoom::Valid(ini.ReadInteger(kSystem, "Zoom", view_zoom::Default));
-}
-
-void WriteZoom(IniFile& ini, int32_t percent)
-{
-    ini.WriteInteger(kSystem, "Zoom", percent);
-}
-
-namespace {
-
-// A switch that is off by default is written once turned on, so a file that
-// never had it stays as it was.
-void WriteSwitch(IniFile& ini, const char* key, bool on)
-{
-    if (on || ini.ReadString(kSystem, key, "\n") != "\n")
-        ini.WriteBool(kSystem, key, on);
-}
-
-}  // namespace
-
-bool ReadLiveFigures(const IniFile& ini)
-{
-    return ini.ReadBool(kSystem, "LiveFigures", false);
-}
-
-void WriteLiveFigures(IniFile& ini, bool on)
-{
-    WriteSwitch(ini, "LiveFigures", on);
-}
-
-bool ReadShowValues(const IniFile& ini)
-{
-    return ini.ReadBool(kSystem, "ShowValues", false);
-}
-
-void WriteShowValues(IniFile& ini, bool on)
-{
-    WriteSwitch(ini, "ShowValues", on);
-}
-
 void ApplyConfig(const ConfigData& config, TTileData& doc)
 {
     doc.Sys = config.Sys;
@@ -208,12 +216,6 @@ void ApplyStoredMapSize(TTileData& doc)
 }
 
 namespace {
-
-bool Lacks(const IniFile& ini, const std::string& section, const std::string& key)
-{
-    // No value read from a file can hold a line break.
-    return ini.ReadString(section, key, "\n") == "\n";
-}
 
 void CopyKey(const IniFile& from, IniFile& to, const std::string& section, const std::string& key)
 {
@@ -253,21 +255,19 @@ std::string TileSection(int32_t i) { return std::to_string(i); }
 CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, const TTileData& doc,
                                   const std::string& exePath, bool overwriteClashes)
 {
+    return WriteConfigChanges(onDisk, start, doc, start.View, exePath, overwriteClashes);
+}
+
+CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, const TTileData& doc,
+                                  const WindowPrefs& view, const std::string& exePath, bool overwriteClashes)
+{
     IniFile mine;
     WriteConfig(mine, doc);
-    const std::pair<const char*, bool> system[] = {
-        {"MapSize", doc.Sys.MapSize != start.Sys.MapSize}, {"MapY", doc.Sys.MapY != start.Sys.MapY},
-        {"MapX", doc.Sys.MapX != start.Sys.MapX},          {"Window", doc.Sys.Window != start.Sys.Window},
-        {"Load", doc.Sys.Load != start.Sys.Load},          {"LoadFile", doc.Sys.LoadFile != start.Sys.LoadFile},
-        {"Food1", doc.Food1 != start.Food1},               {"Food2", doc.Food2 != start.Food2},
-        {"Gold", doc.Gold != start.Gold},
-    };
-    for (const auto& [key, changed] : system)
-        if (changed || Lacks(onDisk, kSystem, key))
-            CopyKey(mine, onDisk, kSystem, key);
-    // Only ever written once changed, so a file of the defaults stays as it was.
-    if (doc.UndoByOperation != start.UndoByOperation)
-        onDisk.WriteBool(kSystem, "UndoByOperation", doc.UndoByOperation);
+    const ConfigData settings = SettingsOf(doc, view);
+    ForEachSystemKey(settings, start, [&onDisk](const char* key, const auto& value, const auto& read, Kept kept, Owner) {
+        if (value != read || (kept == Kept::Always && Lacks(onDisk, kSystem, key)))
+            Write(onDisk, key, value);
+    });
 
     const ConfigData now = ReadConfig(onDisk, exePath);
     CatalogueClash clash;

@@ -8,12 +8,22 @@
 
 class TTileData;
 
+// A window's own view settings, kept in "System" beside the program's.
+struct WindowPrefs {
+    int32_t Zoom = 100;
+    bool LiveFigures = false;  // "自動更新"
+    bool ShowValues = false;   // "数値表示"
+    bool MenuBar = false;      // the menu bar shown (Ctrl+M)
+};
+
 // Everything isplan.ini holds, as the program starts with it; the values
-// here stand for keys the file lacks.
+// here stand for keys the file lacks. Each key of "System" is named once,
+// in Config.cpp's table, which reads, writes and merges them all.
 struct ConfigData {
     TSysList Sys{.MapSize = false, .MapY = 12, .MapX = 12, .Window = false, .Load = false, .LoadFile = {}};
     int32_t Food1 = 200, Food2 = 1000, Gold = 1;
     bool UndoByOperation = false;
+    WindowPrefs View;
     std::vector<TTileList> Tiles;
     std::vector<TMaskTileList> Masks;
 };
@@ -27,18 +37,11 @@ void ApplyConfig(const ConfigData& config, TTileData& doc);
 // The shown size the settings give when no file gives one at start-up; a
 // stored value outside 1..31 keeps that direction's size.
 void ApplyStoredMapSize(TTileData& doc);
-// Writes the settings and catalogues of the document. Sections of entries
-// beyond the current counts are left as they are.
+// Writes the settings and catalogues of the document (no window's view).
+// Sections of entries beyond the current counts are left as they are.
 void WriteConfig(IniFile& ini, const TTileData& doc);
-// The view zoom in percent ("System", key Zoom); an unknown value is 100.
-int32_t ReadZoom(const IniFile& ini);
-void WriteZoom(IniFile& ini, int32_t percent);
-// Whether the figures follow the map ("System", key LiveFigures; default off).
-bool ReadLiveFigures(const IniFile& ini);
-void WriteLiveFigures(IniFile& ini, bool on);
-// Whether the counters are drawn over the map ("System", key ShowValues; default off).
-bool ReadShowValues(const IniFile& ini);
-void WriteShowValues(IniFile& ini, bool on);
+// Every key of "System" the table names, for tests that walk it.
+std::vector<std::string> SystemKeys();
 // What follows the last '\', '/' or ':'.
 std::string LastPathComponent(const std::string& path);
 
@@ -55,5 +58,9 @@ struct CatalogueClash {
 // window did not change keep what the file holds now. A catalogue is
 // written whole; one the file also changed since `start` is written only
 // when `overwriteClashes`, and is named in the result either way.
+// `view` is the window's view as it stands now.
+CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, const TTileData& doc,
+                                  const WindowPrefs& view, const std::string& exePath, bool overwriteClashes);
+// The same for a window whose view is as it started.
 CatalogueClash WriteConfigChanges(IniFile& onDisk, const ConfigData& start, const TTileData& doc,
                                   const std::string& exePath, bool overwriteClashes);

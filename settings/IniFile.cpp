@@ -5,7 +5,7 @@
 #include <cstring>
 #include <optional>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 #include "settings/ShiftJisText.h"
 
 namespace {

@@ -15,8 +15,10 @@ public:
     // Writes every key; those past the list are emptied.
     void Write(IniFile& ini) const;
 
-    // Puts path first. A path the file cannot hold (not Shift-JIS, with a
-    // line break, or beginning or ending with a blank) is not kept.
+    // Puts path first. A path the file cannot hold as it is (not Shift-JIS,
+    // with a line break, or beginning or ending with a blank) is written as
+    // a file URL of its bytes ("file:///maps/%F0%9F%8F%9D.kpl") and read back
+    // as the path.
     void Add(const std::string& path);
     void Remove(const std::string& path);
     const std::vector<std::string>& Paths() const { return paths_; }

@@ -4,6 +4,4 @@ list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RecoveryStore.cpp
 )

@@ -40,6 +40,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     setFont(dialogFont);
 
     ListView1 = new QTreeWidget(this);
+    ListView1->setAccessibleName(windowTitle());
     ListView1->setGeometry(0, 0, 463, 283);
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);

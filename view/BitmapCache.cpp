@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 #include "view/PngEncoder.h"
 
 bool SavePicturePng(const QImage& picture, const QString& path, QString* error)

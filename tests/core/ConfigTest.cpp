@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstdint>
 #include <string>
 
@@ -292,32 +294,64 @@ TEST(Config, SectionsBeyondCountStay)
 TEST(Config, ZoomAndRecentFiles)
 {
     for (auto [text, zoom] : {std::pair{"Zoom=150", 150}, {"Zoom=50", 50}, {"Zoom=120", 100}, {"Zoom=", 100}, {"", 100}})
-        EXPECT_EQ(ReadZoom(FromBytes(std::string("[System]\r\n") + text + "\r\n")), zoom) << text;
+        EXPECT_EQ(ReadConfig(FromBytes(std::string("[System]\r\n") + text + "\r\n"), kExe).View.Zoom, zoom) << text;
 
-    // Live figures: off leaves a file that never had the key as it was.
-    IniFile live = FromBytes("[System]\r\nZoom=100\r\n");
-    WriteLiveFigures(live, false);
-    EXPECT_EQ(live.ReadString("System", "LiveFigures", "none"), "none");
-    WriteLiveFigures(live, true);
-    EXPECT_TRUE(ReadLiveFigures(live));
-    WriteLiveFigures(live, false);
-    EXPECT_FALSE(ReadLiveFigures(live));
-    EXPECT_EQ(live.ReadString("System", "LiveFigures", "none"), "0");
+    // Every key of the table, changed by a window, survives its close and
+    // the next start; a window that changed nothing leaves a file that
+    // never had the switches as it was.
+    for (const std::string& key : SystemKeys()) {
+        const ConfigData start = ReadConfig(IniFile(), kExe);
+        TTileData doc;
+        LoadInto(doc, start);
+        WindowPrefs view = start.View;
+        IniFile disk;
+        // A value the program accepts, other than the default.
+        const std::string changed = key == "Zoom" ? "150" : key == "LoadFile" ? "/m/auto.kpl" : "7";
+        IniFile wanted = FromBytes("[System]\r\n" + key + "=" + changed + "\r\n");
+        const ConfigData target = ReadConfig(wanted, kExe);
+        doc.Sys = target.Sys, doc.Food1 = target.Food1, doc.Food2 = target.Food2, doc.Gold = target.Gold;
+        doc.UndoByOperation = target.UndoByOperation;
+        view = target.View;
+        WriteConfigChanges(disk, start, doc, view, kExe, false);
+        const ConfigData back = ReadConfig(disk, kExe);
+        EXPECT_EQ(back.Sys, target.Sys) << key;
+        EXPECT_EQ(std::tie(back.Food1, back.Food2, back.Gold, back.UndoByOperation),
+                  std::tie(target.Food1, target.Food2, target.Gold, target.UndoByOperation)) << key;
+        EXPECT_EQ(std::tie(back.View.Zoom, back.View.LiveFigures, back.View.ShowValues, back.View.MenuBar),
+                  std::tie(target.View.Zoom, target.View.LiveFigures, target.View.ShowValues, target.View.MenuBar))
+            << key;
+        EXPECT_NE(std::tie(back.Sys, back.Food1, back.Food2, back.Gold, back.UndoByOperation, back.View.Zoom,
+                           back.View.LiveFigures, back.View.ShowValues, back.View.MenuBar),
+                  std::tie(start.Sys, start.Food1, start.Food2, start.Gold, start.UndoByOperation, start.View.Zoom,
+                           start.View.LiveFigures, start.View.ShowValues, start.View.MenuBar))
+            << key << " was not changed";
+    }
+    IniFile untouched = FromBytes("[System]\r\nZoom=100\r\n");
+    TTileData doc;
+    LoadInto(doc, ReadConfig(untouched, kExe));
+    WriteConfigChanges(untouched, ReadConfig(untouched, kExe), doc, kExe, false);
+    for (const char* key : {"LiveFigures", "ShowValues", "MenuBar", "UndoByOperation"})
+        EXPECT_EQ(untouched.ReadString("System", key, "none"), "none") << key;
 
     // Newest first, no repeats, eight at most; stale keys are emptied.
     IniFile ini = FromBytes("[Recent]\r\nFile0=/m/a.kpl\r\nFile1=\r\nFile2=/m/a.kpl\r\nFile3=/m/b.kpl\r\n");
     RecentFiles recent;
     recent.Read(ini);
     EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/a.kpl", "/m/b.kpl"}));
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 6; ++i)
         recent.Add("/m/" + std::to_string(i));
-    recent.Add("/m/\xF0\x9F\x8F\x9D.kpl");  // Shift-JIS cannot hold it
+    // Names the file cannot hold as they are come back whole, as file URLs.
+    recent.Add("/m/\xF0\x9F\x8F\x9D 100%.kpl");  // Shift-JIS cannot hold it
     recent.Add("/m/two\nlines.kpl");
     recent.Add("/m/blank at the end.kpl ");  // reading back would trim it
+    recent.Add("file:looks like a URL");
     recent.Add("/m/5");
-    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "/m/8", "/m/7", "/m/6", "/m/4", "/m/3", "/m/2", "/m/1"}));
-    recent.Remove("/m/8");
+    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/m/5", "file:looks like a URL", "/m/blank at the end.kpl ",
+                                                        "/m/two\nlines.kpl", "/m/\xF0\x9F\x8F\x9D 100%.kpl", "/m/4",
+                                                        "/m/3", "/m/2"}));
+    recent.Remove("/m/2");
     recent.Write(ini);
+    EXPECT_EQ(ini.ReadString("Recent", "File4", ""), "file:///m/%F0%9F%8F%9D%20100%25.kpl");
     RecentFiles back;
     back.Read(ini);
     EXPECT_EQ(back.Paths(), recent.Paths());

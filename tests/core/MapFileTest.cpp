@@ -15,7 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 #include "document/File1.h"
 #include "document/MapView.h"
 #include "files/MapFile.h"

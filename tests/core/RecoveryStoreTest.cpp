@@ -1,4 +1,4 @@
-#include "settings/RecoveryStore.h"
+#include "session/RecoveryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 #include "session/MapSession.h"
 #include "session/RecoveryCopy.h"
 
@@ -124,6 +124,38 @@ TEST(RecoveryStore, LifeCycle)
              EXPECT_TRUE(QFileInfo(fifo).exists() && QFileInfo(link).isSymLink() && QFileInfo::exists(junk));
              QFile kept(target);
              EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == "mine");
+         }},
+        {"a copy whose lock no live window holds is offered whatever the lock says; one whose lock "
+         "is a FIFO, a link or a folder is told, and the lock is left as it is",
+         [](const QString& dir) {
+             const QByteArray locks[] = {"", "\x93\xff\x00garbage", "4242\nispln\nanother-host\n"};
+             int slot = 1;
+             const auto copy = [&dir](int n) { return dir + QStringLiteral("/isplan-recovery-%1.kpl").arg(n); };
+             for (const QByteArray& lock : locks) {
+                 Plant(copy(++slot), QByteArray::fromStdString(Map(uint8_t(slot))));
+                 Plant(copy(slot) + ".lock", lock);
+                 QFile made(copy(slot) + ".lock");  // an old lock, not one being made now
+                 ASSERT_TRUE(made.open(QIODevice::ReadWrite) &&
+                             made.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+             }
+             for (int n = 0; n < 3; ++n)
+                 Plant(copy(++slot), QByteArray::fromStdString(Map(9)));
+             ASSERT_EQ(::mkfifo(QFile::encodeName(copy(5) + ".lock").constData(), 0600), 0);
+             ASSERT_TRUE(QFile::link(dir + "/elsewhere", copy(6) + ".lock"));
+             ASSERT_TRUE(QDir(dir).mkdir("isplan-recovery-7.kpl.lock"));
+             RecoveryStore store(dir);
+             QStringList problems;
+             const QList<OrphanCopy> offered = store.ClaimOrphans(&problems);
+             EXPECT_EQ(offered.size(), 3);
+             // 破棄 that cannot delete says why.
+             ASSERT_TRUE(QFile::remove(offered[0].Path) && QDir().mkdir(offered[0].Path));
+             QString why;
+             EXPECT_FALSE(store.Discard(offered[0], &why));
+             EXPECT_EQ(why, "is not a regular file");
+             ASSERT_EQ(problems.size(), 3);
+             for (int n = 5; n <= 7; ++n)
+                 EXPECT_TRUE(problems[n - 5].startsWith(copy(n) + ": its lock")) << problems[n - 5].toStdString();
+             EXPECT_TRUE(QFileInfo(copy(6) + ".lock").isSymLink() && QFileInfo(copy(7) + ".lock").isDir());
          }},
         {"temporary files of a killed writer are removed at start, a live one's are not",
          [](const QString& dir) {

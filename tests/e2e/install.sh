@@ -75,6 +75,12 @@ thumbnail="${thumbnail//%i/$DIR/island.kpl}"; thumbnail="${thumbnail//%o/$DIR/th
 PATH="$P/bin:$PATH" eval "${thumbnail//%s/128}"
 file "$DIR/thumb.png" | grep -Eq 'PNG image data, (128 x [0-9]+|[0-9]+ x 128),' || fail "thumbnail: $(file "$DIR/thumb.png")"
 
+# A first thumbnail, before ISPLN ever ran, reads the shipped catalogue
+# and writes nothing into the user's folders.
+mkdir "$DIR/fresh-home"
+HOME="$DIR/fresh-home" XDG_CONFIG_HOME= PATH="$P/bin:$PATH" eval "${thumbnail//%s/64}"
+[ -z "$(ls -A "$DIR/fresh-home")" ] || fail "the thumbnailer wrote into a fresh home: $(ls -A "$DIR/fresh-home")"
+
 # Without a usable settings folder the command-line tool reads the shipped
 # catalogue and creates nothing.
 env -u HOME -u XDG_CONFIG_HOME "$P/bin/ispln-cli" stats "$DIR/island" | grep -q '^人口: ' ||

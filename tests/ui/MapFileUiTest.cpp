@@ -21,6 +21,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "TestCatalogue.h"
@@ -28,6 +31,8 @@
 #include "settings/IniFile.h"
 #include "app/RecentMapsList.h"
 #include "app/MapPicture.h"
+#include "app/ProgramInfo.h"
+#include "files/NativePath.h"
 #include "files/MapFile.h"
 #include "view/MapRenderer.h"
 
@@ -212,7 +217,9 @@ TEST_F(MapFileUi, FailedSaveIsReportedAndTheOldFileStays)
     WriteText(app.Path("plain"), "not a folder");
     ChooseFile(app.Path("plain/plan.kpl"));
     app.Form1().SpeedButton_Save->click();
-    EXPECT_EQ(app.messages, QStringList{app.Path("plain/plan.kpl") + " に書き込めません"});
+    ASSERT_EQ(app.messages.size(), 1);  // with the system's reason
+    EXPECT_TRUE(app.messages[0].startsWith(app.Path("plain/plan.kpl") + " に書き込めません: ")) << app.messages[0].toStdString();
+    EXPECT_TRUE(app.messages[0].endsWith(QString::fromLocal8Bit(std::strerror(ENOTDIR)))) << app.messages[0].toStdString();
     QFile plain(app.Path("plain"));
     ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
     EXPECT_EQ(plain.readAll(), "not a folder");
@@ -356,6 +363,26 @@ TEST_F(MapFileUi, StartUpPrefersTheCommandLineFile)
     {
         TestApp app(TestCatalogue(3).Keys(system).Ini(), {files.path()});
         EXPECT_EQ(app.Doc().LastY, 20);
+    }
+    // Of several names, the first file opens here, each further file in a
+    // window of its own, and the names that are no files are told together.
+    const QString none = files.path() + "/none.kpl";
+    const StartupFiles several = SortStartupFiles({none, files.path(), cmd, automatic});
+    EXPECT_EQ(several.Kept, QStringList{cmd});
+    EXPECT_EQ(several.Further, QStringList{automatic});
+    EXPECT_EQ(several.PassedOver, (QStringList{none, files.path()}));
+    EXPECT_EQ(SortStartupFiles({none}).Kept, QStringList{none});  // one name keeps the usual start
+    EXPECT_TRUE(SortStartupFiles({none, files.path()}).Kept.isEmpty());
+
+    // A name in Shift-JIS bytes ("島.kpl") opens as it is, and reads as it is meant.
+    const std::string island = NativePath(files.path()) + "/\x93\x87.kpl";
+    ASSERT_EQ(std::rename(NativePath(cmd).c_str(), island.c_str()), 0);
+    EXPECT_EQ(NativePath(PathFromNative(island)), island);
+    {
+        TestApp app(TestCatalogue(3).Keys(system).Ini(), {PathFromNative(island)});
+        EXPECT_EQ(app.Doc().LastY, 13);
+        EXPECT_TRUE(app.Form1().windowTitle().endsWith(" - 島.kpl"));
+        EXPECT_TRUE(app.messages.isEmpty());
     }
 }
 
@@ -562,8 +589,9 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     TestApp app(TestCatalogue(3).Ini());
     WriteMap(app.Path("a.kpl"), 12, 12);
     WriteMap(app.Path("b.kpl"), 14, 18);
-    const QString steps[][2] = {{"save", "saved.kpl"}, {"load", "a.kpl"}, {"load", "b.kpl"},
-                                {"load", "a.kpl"},     {"save", "島\U0001F3DD.kpl"}};  // not Shift-JIS: not listed
+    // A name Shift-JIS cannot hold is listed too (the file keeps it escaped).
+    const QString steps[][2] = {{"save", "島\U0001F3DD.kpl"}, {"save", "saved.kpl"}, {"load", "a.kpl"},
+                                {"load", "b.kpl"},            {"load", "a.kpl"}};
     for (const auto& [how, name] : steps) {
         ChooseFile(app.Path(name));
         (how == "save" ? app.Form1().SpeedButton_Save : app.Form1().SpeedButton_Load)->click();
@@ -574,11 +602,11 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
             shown << f.RecentList->item(i)->text();
         return shown;
     };
-    EXPECT_EQ(names(app.Form1()), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
+    EXPECT_EQ(names(app.Form1()), QStringList({"a.kpl", "b.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
     EXPECT_EQ(app.Form1().RecentList->item(1)->toolTip(), QDir::toNativeSeparators(app.Path("b.kpl")));
     // Load's drop-down: the whole name first, whatever the folder's length.
     const QList<QAction*> dropDown = app.Form1().SpeedButton_Load->menu()->actions();
-    ASSERT_EQ(dropDown.size(), 3);
+    ASSERT_EQ(dropDown.size(), 4);
     EXPECT_TRUE(dropDown[1]->text().startsWith("b.kpl ")) << dropDown[1]->text().toStdString();
     app.Form1().close();
 
@@ -587,7 +615,7 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     TForm1& f = *next.Form1;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     f.PageControl1->setCurrentWidget(f.TabSheet2);
-    EXPECT_EQ(names(f), QStringList({"a.kpl", "b.kpl", "saved.kpl"}));
+    EXPECT_EQ(names(f), QStringList({"a.kpl", "b.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
     auto doubleClick = [&](int row) {
         QListWidget* list = f.RecentList;
         const QPoint at = list->visualItemRect(list->item(row)).center();
@@ -598,17 +626,17 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     doubleClick(1);
     const QStringList gone{QDir::toNativeSeparators(app.Path("b.kpl")) + " は見つかりません"};
     EXPECT_EQ(app.messages, gone);
-    EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl"}));
+    EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
     doubleClick(0);
     EXPECT_EQ(next.Form1->TileData->LastX, 12);
-    EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl"}));
+    EXPECT_EQ(names(f), QStringList({"a.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
     doubleClick(1);
-    EXPECT_EQ(names(f), QStringList({"saved.kpl", "a.kpl"}));
+    EXPECT_EQ(names(f), QStringList({"saved.kpl", "a.kpl", "島\U0001F3DD.kpl"}));
     EXPECT_EQ(app.messages, gone);
     // A file that is no map any more goes too, named.
     WriteText(app.Path("a.kpl"), "not a map");
     doubleClick(1);
-    EXPECT_EQ(names(f), QStringList({"saved.kpl"}));
+    EXPECT_EQ(names(f), QStringList({"saved.kpl", "島\U0001F3DD.kpl"}));
     EXPECT_EQ(app.messages.last(), NotMapFile + "\n" + QDir::toNativeSeparators(app.Path("a.kpl")) + " を一覧から外しました");
 }
 

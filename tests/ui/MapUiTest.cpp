@@ -2,7 +2,11 @@
 // status bar, panning and the clear buttons.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <functional>
+#include <QMenuBar>
+#include <QMenu>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,6 +23,8 @@
 
 #include "TestCatalogue.h"
 #include "TestApp.h"
+#include "app/MainMenu.h"
+#include "app/MapKeyCursor.h"
 #include "app/MapPan.h"
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
@@ -144,6 +150,83 @@ TEST(MapView, KeyboardUndoAndRedoFollowTheButtons)
     QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(app.Doc().GetCell(2, 2).Panel, 1);
     EXPECT_FALSE(f.SpeedButton2->isEnabled());
+}
+
+TEST(MapView, TheMenuHoldsEveryCommandWithItsKeyAndCtrlMShowsItAsABar)
+{
+    TestApp app(TestCatalogue(3).Keys("Window=1").Ini());
+    TForm1& f = app.Form1();
+    QList<QAction*> inMenu;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            a->menu() ? walk(a->menu()) : void(inMenu << a);
+    };
+    walk(f.Menu->Button()->menu());
+    for (QAction* a : f.actions())
+        EXPECT_TRUE(a->shortcuts().isEmpty() || inMenu.contains(a)) << a->objectName().toStdString();
+    const auto keys = KeyList(f.Actions);
+    for (const auto& row : {std::pair<QString, QString>{"ブラシ", "B"}, {"終了", "Ctrl+Q"}, {"キー一覧", "F1"}})
+        EXPECT_TRUE(keys.contains(row)) << row.first.toStdString();
+    EXPECT_EQ(f.Tools->Buttons[1]->toolTip(), "ブラシ (B)");
+
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    const QSize map = f.ScrollBox1->viewport()->size();
+    QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.menuBar()->isVisible());
+    EXPECT_EQ(f.ScrollBox1->viewport()->size(), map);  // the window grew by the bar
+    QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(f.menuBar()->isVisible());
+
+    // Ctrl+Q goes through the unsaved question.
+    Press(app, Centre(2, 2));
+    {
+        AnswerBoxes answer("キャンセル");
+        QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(f.isVisible());
+}
+
+TEST(MapView, TheKeyboardCursorMovesOnTheGridAndAppliesEachTool)
+{
+    TestApp app(TestCatalogue(3).Ini());
+    TForm1& f = app.Form1();
+    using M = MapKeyCursor::Move;
+    const TTileData& doc = app.Doc();
+    const struct {
+        QPoint from;
+        M move;
+        QPoint to;
+    } steps[] = {{{0, 0}, M::Left, {0, 0}},          {{0, 0}, M::Up, {0, 0}},
+                 {{3, 4}, M::Right, {4, 4}},         {{3, 4}, M::Down, {3, 5}},
+                 {{3, 4}, M::RowEnd, {doc.LastX, 4}}, {{3, 4}, M::Bottom, {3, doc.LastY}},
+                 {{doc.LastX, doc.LastY}, M::Right, {doc.LastX, doc.LastY}}};
+    for (const auto& s : steps)
+        EXPECT_EQ(MapKeyCursor::Step(doc, s.from, s.move), s.to) << s.from.x() << "," << s.from.y();
+
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.Image1->setFocus();
+    const auto keys = [&](std::initializer_list<Qt::Key> list, Qt::KeyboardModifiers mods = {}) {
+        for (Qt::Key k : list)
+            QTest::keyClick(f.Image1, k, mods);
+    };
+    app.Doc().Selected = 1;
+    keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});  // the click tool at (2,1)
+    EXPECT_EQ(doc.GetCell(2, 1).Panel, 1);
+    EXPECT_EQ(f.KeyCursor->Describe().left(6), "(2,1) ");
+    QTest::keyClick(&f, Qt::Key_B);
+    keys({Qt::Key_Space}, Qt::ShiftModifier);  // as the right button: the brush erases
+    EXPECT_EQ(doc.GetCell(2, 1).Panel, 0);
+    QTest::keyClick(&f, Qt::Key_L);  // the line tool takes a start and an end
+    keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
+    for (int x = 2; x <= 4; ++x)
+        EXPECT_EQ(doc.GetCell(x, 1).Panel, 1) << x;
+    QTest::keyClick(&f, Qt::Key_S);
+    keys({Qt::Key_Home, Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});
+    EXPECT_EQ(f.Tools->StatusTool->text(), "範囲選択  2 × 2");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Image1)->text(QAccessible::Value), f.KeyCursor->Describe());
 }
 
 TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
@@ -496,6 +579,7 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
         QApplication::processEvents();
         for (QToolButton* b : f.Tools->Buttons)
             EXPECT_TRUE(inside(b) || (!allShown && !b->isVisible() && inside(more))) << f.width() << " px: " << b->text().toStdString();
+        EXPECT_TRUE(inside(f.Menu->Button()) || !allShown);  // "≡" too
     }
 
     // Counters by key: "]" and "[" set the brush's level within the panel's

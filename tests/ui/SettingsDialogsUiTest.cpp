@@ -2,6 +2,7 @@
 // driven through their widgets inside a whole program run.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -866,4 +867,28 @@ TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
     });
     next.Form1->SpeedButton_c->click();
     EXPECT_TRUE(checked);
+}
+
+TEST(Accessibility, EveryControlOfEveryWindowHasAName)
+{
+    TestApp app(TestCatalogue(3).Ini());
+    AppWindows& w = *app.windows;
+    const QList<QWidget*> windows = {w.Form1.get(), w.Form2.get(), w.Form3.get(), w.Form4.get(), w.Form5.get(), w.Form6.get()};
+    for (QWidget* window : windows)
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool named = qobject_cast<QAbstractButton*>(control) || qobject_cast<QAbstractSlider*>(control) ||
+                               qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+                               qobject_cast<QAbstractItemView*>(control) || control == app.Form1().Image1;
+            // Qt's own parts (a scroll area's bars, a tab bar's arrows) are not ours to name.
+            if (!named || control->objectName().startsWith("qt_") || control->focusPolicy() == Qt::NoFocus)
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            ASSERT_TRUE(accessible);
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+                << window->metaObject()->className() << ": " << control->metaObject()->className() << " "
+                << control->objectName().toStdString() << " " << control->accessibleName().toStdString() << "/" << accessible->object()->metaObject()->className();
+        }
+    // A palette entry is named by its panel.
+    EXPECT_EQ(app.Form1().ButtonView->topLevelItem(1)->data(0, Qt::AccessibleTextRole).toString(),
+              QString::fromStdString(app.Doc().Tile[1].Name));
 }

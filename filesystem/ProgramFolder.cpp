@@ -1,4 +1,4 @@
-#include "settings/ProgramFolder.h"
+#include "filesystem/ProgramFolder.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,14 +1,18 @@
-#include "settings/RecoveryStore.h"
+#include "session/RecoveryStore.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 namespace {
 
@@ -53,6 +57,49 @@ std::unique_ptr<QLockFile> TryLock(const QString& copy, QLockFile::LockError* wh
     if (why)
         *why = lock->error();
     return nullptr;
+}
+
+// Whose is a lock QLockFile would not take? A running window holds an
+// advisory lock on its lock file (QLockFile sets one beside the pid it
+// records), so a lock nobody holds belongs to no live window, whatever it
+// says: empty, garbage, another host's name or a pid reused since. Such a
+// lock is removed while we hold it, so a window starting now cannot lose
+// its own; a lock made this very moment may not be held yet and is left.
+enum class Owner { Live, Gone, Unknown };
+
+Owner JudgeLock(const QString& copy, QString* why)
+{
+    const QByteArray lockName = QFile::encodeName(LockPath(copy));
+    switch (KindOf(LockPath(copy))) {
+    case Kind::Absent: return Owner::Gone;
+    case Kind::Regular: break;
+    case Kind::Link: *why = QStringLiteral("its lock is a symbolic link"); return Owner::Unknown;
+    case Kind::Other: *why = QStringLiteral("its lock is not a regular file"); return Owner::Unknown;
+    }
+    const int fd = ::open(lockName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *why = QStringLiteral("its lock cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
+        return Owner::Unknown;
+    }
+    Owner owner = Owner::Gone;
+    struct stat opened, named;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        *why = QStringLiteral("its lock is not a regular file");
+        owner = Owner::Unknown;
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        owner = errno == EWOULDBLOCK ? Owner::Live : Owner::Unknown;
+        *why = QStringLiteral("its lock cannot be judged: ") + QString::fromLocal8Bit(std::strerror(errno));
+    } else if (opened.st_size == 0 && std::abs(::time(nullptr) - opened.st_mtime) < 2) {
+        owner = Owner::Live;  // being written by a window starting now
+    } else if (::lstat(lockName.constData(), &named) != 0 || named.st_ino != opened.st_ino ||
+               named.st_dev != opened.st_dev) {
+        owner = Owner::Live;  // replaced under us: someone else took it
+    } else if (::unlink(lockName.constData()) != 0) {
+        *why = QStringLiteral("its lock cannot be removed: ") + QString::fromLocal8Bit(std::strerror(errno));
+        owner = Owner::Unknown;
+    }
+    ::close(fd);
+    return owner;
 }
 
 // The source and time after the map; a copy of an older build has none.
@@ -128,8 +175,16 @@ QList<OrphanCopy> RecoveryStore::ClaimOrphans(QStringList* problems)
             continue;
         }
         auto lock = TryLock(path);
-        if (!lock)
-            continue;  // a live window's copy
+        if (!lock) {
+            QString why;
+            const Owner owner = JudgeLock(path, &why);
+            if (owner == Owner::Gone)
+                lock = TryLock(path);
+            else if (owner == Owner::Unknown)
+                tell(path, why);
+            if (!lock)
+                continue;  // a live window's copy
+        }
         OrphanCopy copy{path, QString(), QFileInfo(path).lastModified()};
         MapFileInfo map;
         QString reason;
@@ -180,12 +235,15 @@ void RecoveryStore::Adopt(const OrphanCopy& copy)
     claimed.erase(it);
 }
 
-bool RecoveryStore::Discard(const OrphanCopy& copy)
+bool RecoveryStore::Discard(const OrphanCopy& copy, QString* reason)
 {
     auto it = claimed.find(copy.Path);
     if (it == claimed.end())
         return false;
-    const bool removed = KindOf(copy.Path) == Kind::Regular && QFile::remove(copy.Path);
+    QFile file(copy.Path);
+    const bool removed = KindOf(copy.Path) == Kind::Regular && file.remove();
+    if (!removed && reason)
+        *reason = KindOf(copy.Path) == Kind::Regular ? file.errorString() : QStringLiteral("is not a regular file");
     claimed.erase(it);
     return removed;
 }

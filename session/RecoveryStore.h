@@ -46,8 +46,8 @@ public:
     bool ReadCopy(const OrphanCopy& copy, MapFileInfo& map, QString* reason = nullptr) const;
     // The restored copy becomes this window's own copy.
     void Adopt(const OrphanCopy& copy);
-    // Removes a claimed copy (the user chose 破棄).
-    bool Discard(const OrphanCopy& copy);
+    // Removes a claimed copy (the user chose 破棄); false with the reason.
+    bool Discard(const OrphanCopy& copy, QString* reason = nullptr);
     // Unlocks the claimed copies that are left, for a later start.
     void ReleaseOrphans();
 

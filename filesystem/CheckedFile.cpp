@@ -1,4 +1,4 @@
-#include "document/CheckedFile.h"
+#include "filesystem/CheckedFile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -24,5 +24,6 @@ inline QScrollBar* HorizontalBar(QWidget* parent, QRect geometry, int lo, int hi
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setGeometry(geometry);
     bar->setRange(lo, hi);
+    bar->setFocusPolicy(Qt::StrongFocus);  // arrows and Page keys change it
     return bar;
 }

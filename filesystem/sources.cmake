@@ -1,0 +1,4 @@
+list(APPEND ISPLN_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CheckedFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
+)
