@@ -68,6 +68,11 @@ MainActions CreateMainActions(QWidget* window)
     a.CountersZero = Command(window, QStringLiteral("countersZero"), {Qt::Key_Home});
     a.ShowValues = Command(window, QStringLiteral("showValues"), {Qt::Key_V});
     a.ShowValues->setCheckable(true);
+    a.TurnClockwise = Command(window, QStringLiteral("turnClockwise"), {Qt::Key_Z});
+    a.TurnCounterClockwise = Command(window, QStringLiteral("turnCounterClockwise"), {Qt::SHIFT | Qt::Key_Z});
+    a.MirrorLeftRight = Command(window, QStringLiteral("mirrorLeftRight"), {Qt::Key_X});
+    a.MirrorTopBottom = Command(window, QStringLiteral("mirrorTopBottom"), {Qt::Key_Y});
+    a.SaveStamp = Command(window, QStringLiteral("saveStamp"), {Qt::CTRL | Qt::SHIFT | Qt::Key_B});
     a.SavePicture = Command(window, QStringLiteral("savePicture"));
     a.CatalogueEditor = Command(window, QStringLiteral("catalogueEditor"));
     a.MapSize = Command(window, QStringLiteral("mapSize"));
@@ -97,6 +102,8 @@ MainActions CreateMainActions(QWidget* window)
         {a.SystemSettings, "System設定"}, {a.MapCode, "擬似ＭＡＰ"}, {a.Lines, "ライン"}, {a.MaskView, "マスク表示"},
         {a.Figures, "自動入力"}, {a.Breakdown, "個別情報"}, {a.CloseWindow, "閉じる"}, {a.Quit, "終了"},
         {a.MenuBar, "メニューバー"}, {a.KeyList, "キー一覧"}, {a.About, "ISPLN について"},
+        {a.TurnClockwise, "右に回す (60°)"}, {a.TurnCounterClockwise, "左に回す (60°)"},
+        {a.MirrorLeftRight, "左右反転"}, {a.MirrorTopBottom, "上下反転"}, {a.SaveStamp, "スタンプとして保存"},
     };
     for (const auto& [action, text] : texts) {
         action->setText(QString::fromUtf8(text));

@@ -40,6 +40,14 @@ struct MainActions {
     QAction* CountersMax = nullptr;
     QAction* CountersZero = nullptr;
     QAction* ShowValues = nullptr;
+    // A floating block (else the selection, in place) turned 60° clockwise
+    // (Z) or counter-clockwise (Shift+Z), mirrored left–right (X) or top–
+    // bottom (Y); the selection saved as a stamp (Ctrl+Shift+B).
+    QAction* TurnClockwise = nullptr;
+    QAction* TurnCounterClockwise = nullptr;
+    QAction* MirrorLeftRight = nullptr;
+    QAction* MirrorTopBottom = nullptr;
+    QAction* SaveStamp = nullptr;
     // The window's buttons and switches, so the menu holds them too.
     QAction* SavePicture = nullptr;     // "画像保存"
     QAction* CatalogueEditor = nullptr;  // "パネル設定"

@@ -18,6 +18,7 @@
 
 #include "app/DropDst.h"
 #include "app/MainActions.h"
+#include "app/StampTab.h"
 #include "app/MapPicture.h"
 #include "app/RecentMapsList.h"
 #include "app/ToolbarIcons.h"
@@ -103,6 +104,9 @@ void BuildSidePanel(TForm1& w)
     BuildPaletteTab(w);
     BuildFileTab(w);
     BuildInfoTab(w);
+    // After the three tabs, which stay where they are.
+    w.StampPage = new StampTab(*w.TileData);
+    w.PageControl1->addTab(w.StampPage, QStringLiteral("スタンプ"));
 }
 
 void BuildPaletteTab(TForm1& w)

@@ -134,6 +134,13 @@ void MapTools::ConnectActions(const MainActions& actions)
     connect(actions.CutBlock, &QAction::triggered, this, &MapTools::CutSelection);
     connect(actions.DeleteBlock, &QAction::triggered, this, &MapTools::DeleteSelection);
     connect(actions.PasteBlock, &QAction::triggered, this, &MapTools::PasteBlock);
+    using R = map_shapes::Reshape;
+    const std::pair<QAction*, R> reshapes[] = {{actions.TurnClockwise, R::TurnClockwise},
+                                               {actions.TurnCounterClockwise, R::TurnCounterClockwise},
+                                               {actions.MirrorLeftRight, R::MirrorLeftRight},
+                                               {actions.MirrorTopBottom, R::MirrorTopBottom}};
+    for (const auto& [action, how] : reshapes)
+        connect(action, &QAction::triggered, this, [this, how = how] { Reshape(how); });
     connect(actions.LevelUp, &QAction::triggered, this, [this] { SetLevel(tools_.Level() + 1); });
     connect(actions.LevelDown, &QAction::triggered, this, [this] { SetLevel(tools_.Level() - 1); });
     using Change = PaintTools::CounterChange;
@@ -151,7 +158,9 @@ void MapTools::ConnectActions(const MainActions& actions)
         keys_.emplace_back(a, a->shortcuts());
     for (QAction* a : actions.Tool)
         keys_.emplace_back(a, a->shortcuts());
-    for (QAction* a : {actions.CopyBlock, actions.CutBlock, actions.DeleteBlock, actions.PasteBlock})
+    for (QAction* a : {actions.CopyBlock, actions.CutBlock, actions.DeleteBlock, actions.PasteBlock,
+                       actions.TurnClockwise, actions.TurnCounterClockwise, actions.MirrorLeftRight,
+                       actions.MirrorTopBottom, actions.SaveStamp})
         keys_.emplace_back(a, a->shortcuts());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { KeysFollowFocus(now); });
 }
@@ -274,6 +283,36 @@ void MapTools::PasteBlock()
         return;
     tools_.Paste(*block);
     Refresh();
+}
+
+void MapTools::Reshape(map_shapes::Reshape how)
+{
+    using R = map_shapes::Reshape;
+    using Axis = PaintTools::MirrorAxis;
+    const bool turn = how == R::TurnClockwise || how == R::TurnCounterClockwise;
+    const Axis axis = how == R::MirrorLeftRight ? Axis::LeftRight : Axis::TopBottom;
+    if (tools_.Floating()) {
+        turn ? tools_.TurnFloating(how == R::TurnClockwise) : tools_.MirrorFloating(axis);
+    } else if (tools_.HasSelection()) {
+        const std::vector<CellEdit> edits =
+            turn ? tools_.TurnSelection(how == R::TurnClockwise) : tools_.MirrorSelection(axis);
+        if (!edits.empty())
+            emit editsReady(edits, false);
+    }
+    Refresh();
+}
+
+void MapTools::Float(const map_shapes::Block& block)
+{
+    if (block.Empty())
+        return;
+    tools_.Paste(block);
+    Refresh();
+}
+
+map_shapes::Block MapTools::SelectionBlock() const
+{
+    return tools_.HasSelection() ? tools_.Copy() : map_shapes::Block{};
 }
 
 void MapTools::AttachLevelBox(QSpinBox* box)

@@ -52,6 +52,13 @@ public:
     void CutSelection();
     void DeleteSelection();
     void PasteBlock();
+    // Z, Shift+Z, X, Y: the floating block turned or mirrored where it
+    // hangs, else the selection in place as one change.
+    void Reshape(map_shapes::Reshape how);
+    // A block (a stamp) floats under the pointer until placed or put away.
+    void Float(const map_shapes::Block& block);
+    // The selection as a block, for a stamp; empty without one.
+    map_shapes::Block SelectionBlock() const;
 
     void PaintOverlay(QPainter& painter, const QRect& viewRect, int zoom) override;
 

@@ -19,6 +19,7 @@
 #include "app/MainActions.h"
 #include "app/MainLayout.h"
 #include "app/MainMenu.h"
+#include "app/StampTab.h"
 #include "app/MapKeyCursor.h"
 #include "app/MainStatus.h"
 #include "app/MapFileDialogs.h"
@@ -120,6 +121,15 @@ void TForm1::ConnectActions()
     connect(Actions.CloseWindow, &QAction::triggered, this, &QWidget::close);
     connect(Actions.Quit, &QAction::triggered, this, &QWidget::close);
     connect(Actions.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    connect(Actions.SaveStamp, &QAction::triggered, this, &TForm1::SaveSelectionAsStamp);
+    connect(StampPage, &StampTab::saveRequested, this, &TForm1::SaveSelectionAsStamp);
+    connect(StampPage, &StampTab::stampChosen, this, &TForm1::PlaceStamp);
+    connect(StampPage, &StampTab::islandChosen, this, &TForm1::OpenStampAsMap);
+    // The stamps are listed when their tab is first shown.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl1->currentWidget() == StampPage && StampPage->Folder().isEmpty())
+            StampPage->SetFolder(StampFolder());
+    });
     // The menu bar is chrome the fit counts: the map keeps its whole size.
     connect(Menu, &MainMenu::menuBarShownChanged, this, [this] {
         if (layout())

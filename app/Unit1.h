@@ -31,6 +31,8 @@ class RecentMapsList;
 class TDropDst;
 class WindowFit;
 class MainMenu;
+class StampTab;
+struct Stamp;
 class MapKeyCursor;
 
 // The main window.
@@ -112,7 +114,8 @@ public:
     RecentMapsList* RecentList = nullptr;    // on the "ファイル" tab
     MapTools* Tools = nullptr;               // the painting tools beside the click tool
     MainMenu* Menu = nullptr;
-    MapKeyCursor* KeyCursor = nullptr;       // the map by keyboard                // every command, from "≡" and the menu bar
+    MapKeyCursor* KeyCursor = nullptr;       // the map by keyboard
+    StampTab* StampPage = nullptr;           // the tab "スタンプ"                // every command, from "≡" and the menu bar
     MainActions Actions;                     // every command with a key or a button
     QCheckBox* CheckBox_Live = nullptr;      // "自動更新" on the "情報" tab
     QLabel* StatusFigures = nullptr;         // what the last operation changed
@@ -179,6 +182,13 @@ public:
     // "新規" (Ctrl+N): after the unsaved question, an empty map of the size
     // the size dialog gives, with no file and no history.
     void NewMap();
+    // Stamps (tab "スタンプ"): one floats under the pointer, its panels the
+    // catalogue lacks told and left out; a whole island opens as a new map
+    // after the unsaved question; the selection is saved as one.
+    void PlaceStamp(const Stamp& stamp);
+    void OpenStampAsMap(const Stamp& stamp);
+    void SaveSelectionAsStamp();
+    QString StampFolder() const;  // Stamps/ beside isplan.ini
     // Opens a map file in place of the map as "Load" does after its dialog,
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).

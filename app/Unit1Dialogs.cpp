@@ -2,6 +2,8 @@
 // and the island figures.
 #include "app/Unit1.h"
 
+#include "app/StampTab.h"
+
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -37,6 +39,7 @@ void TForm1::SpeedButton_aClick()
         ButtonViewChange(index);
     }
     Figures->Live->Changed();  // only while the figures follow
+    StampPage->CatalogueChanged();
 }
 
 void TForm1::SpeedButton_cClick()

@@ -16,6 +16,7 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MapZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentMapsList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecoveryOffer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StampTab.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolbarIcons.cpp

@@ -1,6 +1,7 @@
 // The painting tools on a 31 x 31 map with the shipped artwork: a fill of
 // the whole map and its undo (goal: < 1 ms each), one cell of a brush stroke
-// changed, drawn and repainted at each zoom (goal: < 1 ms), and the paste
+// changed, drawn and repainted at each zoom (goal: < 1 ms), at a level too,
+// the counters of a whole-map selection raised (goal: < 1 ms), and the paste
 // preview following the pointer (goal: well inside one frame, 16 ms).
 #include <benchmark/benchmark.h>
 
@@ -70,6 +71,56 @@ void BM_UndoWholeMapFill(benchmark::State& state)
     }
 }
 BENCHMARK(BM_UndoWholeMapFill)->Arg(0)->Arg(1)->ArgName("draw")->Unit(benchmark::kMillisecond);
+
+// The first kind with counter steps, for the level benchmarks.
+int CountedPanel(const TTileData& doc)
+{
+    for (int i = 0; i < doc.TileCount; ++i)
+        if (doc.Tile[i].Max > 0)
+            return i;
+    return 0;
+}
+
+// A brush cell that sets the counter to the level as well, drawn.
+void BM_StrokeCellAtLevel(benchmark::State& state)
+{
+    PaintFixture f;
+    f.tools.SetTool(PaintTool::Brush);
+    f.doc.Selected = CountedPanel(f.doc);
+    f.tools.SetLevel(3);
+    f.Apply(f.tools.Press({0, 15}, true, MouseButton::Left));
+    int x = 0, direction = 1;
+    for (auto _ : state) {
+        if (x + direction < 0 || x + direction > 30) {
+            direction = -direction;
+            f.tools.SetLevel(f.tools.Level() == 3 ? 2 : 3);  // so every cell changes
+        }
+        x += direction;
+        f.Apply(f.tools.Move({x, 15}, true));
+    }
+}
+BENCHMARK(BM_StrokeCellAtLevel)->Unit(benchmark::kMicrosecond);
+
+// "+" on a selection of the whole map: 961 counters, one step, drawn.
+void BM_WholeMapCountersUp(benchmark::State& state)
+{
+    PaintFixture f;
+    const int panel = CountedPanel(f.doc);
+    for (int x = 0; x < GridSize; ++x)
+        for (int y = 0; y < GridSize; ++y)
+            f.doc.SetCell(x, y, {static_cast<uint8_t>(f.doc.Tile[panel].No), 0, 0});
+    f.tools.SetTool(PaintTool::Select);
+    f.Apply(f.tools.Press({0, 0}, true, MouseButton::Left));
+    f.Apply(f.tools.Move({30, 30}, true));
+    f.Apply(f.tools.Release({30, 30}, MouseButton::Left));
+    bool up = true;
+    for (auto _ : state) {
+        const auto edits = f.tools.ChangeCounters(up ? PaintTools::CounterChange::ToMax : PaintTools::CounterChange::ToZero);
+        f.doc.ApplyEdits(edits, false);
+        up = !up;
+    }
+}
+BENCHMARK(BM_WholeMapCountersUp)->Unit(benchmark::kMillisecond);
 
 // One cell a stroke enters: the change, its drawing into the picture, and
 // the repaint of what changed on a screen at the zoom.

@@ -107,28 +107,10 @@ int RunStampRender(const Invocation& args, TTileData& doc)
         return Fail(path + ": " + read.Status.Reason, ExitFailed);
     const Block block = KnownCells(doc, read.Stamp, path);
 
-    // On a map of its own size; a stamp whose top row is odd starts on row 1.
-    const Cell anchor{0, block.OriginOdd ? 1 : 0};
-    MapFileInfo map;
-    map.LastX = static_cast<uint8_t>(block.Columns - 1);
-    map.LastY = static_cast<uint8_t>(std::min(block.Rows - 1 + anchor.Y, GridSize - 1));
-    const MapCell cleared{static_cast<uint8_t>(doc.GetTile(0).No & 0xFF), 0, 0};
-    for (auto& column : map.Cells)
-        for (MapCell& c : column)
-            c = cleared;
-    doc.SetLastX(map.LastX);
-    doc.SetLastY(map.LastY);
-    for (const CellEdit& e : PlaceBlock(doc, block, anchor))
-        map.Cells[e.X][e.Y] = e.Cell;
-
     MapRenderer renderer(doc);
-    doc.MaskShow = true;
-    doc.LineMode = args.Has("--lines");
-    doc.View = &renderer;
-    doc.TakeMap(map);
-    doc.View = nullptr;
+    const QImage picture = StampPicture(doc, renderer, block, args.Has("--lines"));
     const std::string out = args.Value("-o");
-    if (const Result written = WriteOutput(out, EncodePng(renderer.Picture())); !written)
+    if (const Result written = WriteOutput(out, EncodePng(picture)); !written)
         return Fail("cannot write " + out + ": " + written.Reason, ExitFailed);
     return ExitOk;
 }

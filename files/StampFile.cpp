@@ -18,6 +18,8 @@
 
 #include "filesystem/CheckedFile.h"
 #include "document/File1.h"
+#include "files/MapFile.h"
+#include "view/MapRenderer.h"
 
 namespace {
 
@@ -263,4 +265,27 @@ map_shapes::Block WithoutPanels(map_shapes::Block block, const std::vector<int>&
         if (std::find(panels.begin(), panels.end(), block.Cells[i].Panel) != panels.end())
             block.Present[i] = false;
     return block;
+}
+
+QImage StampPicture(TTileData& scratch, MapRenderer& renderer, const map_shapes::Block& block, bool lines)
+{
+    const map_shapes::Cell anchor{0, block.OriginOdd ? 1 : 0};
+    MapFileInfo map;
+    map.LastX = static_cast<uint8_t>(std::clamp(block.Columns - 1, 0, GridSize - 1));
+    map.LastY = static_cast<uint8_t>(std::clamp(block.Rows - 1 + anchor.Y, 0, GridSize - 1));
+    const MapCell cleared{static_cast<uint8_t>(scratch.TileCount > 0 ? scratch.GetTile(0).No & 0xFF : 0), 0, 0};
+    for (auto& column : map.Cells)
+        for (MapCell& c : column)
+            c = cleared;
+    scratch.SetLastX(map.LastX);
+    scratch.SetLastY(map.LastY);
+    for (const CellEdit& e : PlaceBlock(scratch, block, anchor))
+        map.Cells[e.X][e.Y] = e.Cell;
+    scratch.MaskShow = true;
+    scratch.LineMode = lines;
+    MapView* const before = scratch.View;
+    scratch.View = &renderer;
+    scratch.TakeMap(map);
+    scratch.View = before;
+    return renderer.Picture();
 }

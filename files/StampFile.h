@@ -9,12 +9,14 @@
 //
 // Cells run row by row, columns x rows of them; null is a cell the stamp
 // leaves out. Text is UTF-8.
+#include <QImage>
 #include <string>
 #include <vector>
 
 #include "document/Result.h"
 #include "view/MapShapes.h"
 
+class MapRenderer;
 class TTileData;
 
 struct Stamp {
@@ -64,3 +66,9 @@ StampList ListStamps(const std::string& folder);
 std::vector<int> MissingPanels(const map_shapes::Block& block, const TTileData& doc);
 // The block without the cells of those panels, for placing the rest.
 map_shapes::Block WithoutPanels(map_shapes::Block block, const std::vector<int>& panels);
+
+// The block drawn by the map renderer on a map of its own size (a block
+// whose top row is odd starts on row 1), cells it leaves out as the first
+// panel. `scratch` holds the catalogue and is used as that map; `renderer`
+// draws it (kept across calls, its decoded tiles are read once).
+QImage StampPicture(TTileData& scratch, MapRenderer& renderer, const map_shapes::Block& block, bool lines = false);

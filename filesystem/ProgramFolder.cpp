@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -80,25 +81,35 @@ bool WriteManifest(const QString& path, const Manifest& manifest)
     return WriteWhole(path, bytes);
 }
 
-// Brings the shipped bitmaps into the user's Image/: missing ones are
-// copied, seeded ones the user never changed follow the shipped ones. A
-// file the user changed, or one we cannot tell about, is left alone.
-void UpdateImages(const QString& shipped, const QString& folder)
+// Brings the shipped files of `sub` (Image/, Stamps/ with its groups) into
+// the user's folder: missing ones are copied, seeded ones the user never
+// changed follow the shipped ones. A file the user changed, or one we cannot
+// tell about, is left alone; a seeded stamp the user deleted stays deleted
+// (a bitmap comes back: the map needs it).
+void UpdateShipped(const QString& shipped, const QString& folder, const QString& sub, bool restoreDeleted)
 {
-    QDir().mkpath(folder + QStringLiteral("/Image"));
     const QString manifestPath = folder + QLatin1Char('/') + QLatin1String(SeededManifestName);
     Manifest manifest = ReadManifest(manifestPath);
     bool changed = false;
-    const QDir images(shipped + QStringLiteral("/Image"));
-    for (const QString& name : images.entryList(QDir::Files, QDir::Name)) {
-        const QString key = QStringLiteral("Image/") + name;
+    const QDir from(shipped);
+    QDirIterator files(shipped + QLatin1Char('/') + sub, QDir::Files, QDirIterator::Subdirectories);
+    QStringList names;
+    while (files.hasNext())
+        names << from.relativeFilePath(files.next());
+    names.sort();
+    if (!names.isEmpty() || sub == QStringLiteral("Image"))
+        QDir().mkpath(folder + QLatin1Char('/') + sub);
+    for (const QString& key : names) {
         const QString mine = folder + QLatin1Char('/') + key;
         QByteArray theirs;
-        if (!ReadAll(images.filePath(name), theirs))
+        if (!ReadAll(from.filePath(key), theirs))
             continue;
         const QByteArray theirHash = Hash(theirs);
         const QFileInfo info(mine);
         if (!info.exists() && !info.isSymLink()) {
+            if (!restoreDeleted && manifest.contains(key))
+                continue;
+            QDir().mkpath(info.absolutePath());
             if (WriteWhole(mine, theirs)) {
                 manifest.insert(key, theirHash);
                 changed = true;
@@ -178,7 +189,8 @@ SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFrom
     if (::access(Path8(folder).constData(), W_OK | X_OK) != 0)
         return ReadOnly(f, folder, Reason(errno));
 
-    UpdateImages(f.Shipped, folder);
+    UpdateShipped(f.Shipped, folder, QStringLiteral("Image"), true);
+    UpdateShipped(f.Shipped, folder, QStringLiteral("Stamps"), false);
     // Last: an isplan.ini present means the seeding is complete. Once there
     // it is the user's and is never replaced.
     const QString ini = folder + QStringLiteral("/isplan.ini");

@@ -104,6 +104,19 @@ TEST(SettingsFolder, UnusableFolderReadsTheShippedFilesAndCreatesNothing)
     qunsetenv("XDG_CONFIG_HOME");
 }
 
+TEST(SettingsFolder, StampsAreSeededWithTheirGroupsAndOneTheUserDeletedStaysDeleted)
+{
+    Install in;
+    QDir().mkpath(in.Shipped("Stamps/Towns"));
+    Write(in.Shipped("Stamps/Towns/ring.stamp"), "ring 1");
+    in.Start();
+    EXPECT_EQ(Read(in.Mine("Stamps/Towns/ring.stamp")), "ring 1");
+    QFile::remove(in.Mine("Stamps/Towns/ring.stamp"));
+    Write(in.Shipped("Stamps/Towns/ring.stamp"), "ring 2");
+    in.Start();
+    EXPECT_FALSE(QFileInfo::exists(in.Mine("Stamps/Towns/ring.stamp")));
+}
+
 TEST(SettingsFolder, PortableProgramKeepsItsFilesBesideItself)
 {
     QTemporaryDir dir;
