@@ -66,17 +66,15 @@ Block KnownCells(const TTileData& doc, const Stamp& stamp, const std::string& pa
 }
 
 // Stamps/ beside the isplan.ini the command reads; an installed program
-// without stamps of the user's own lists the shipped ones.
+// whose user has no stamps folder lists the shipped one. Nothing is created.
 std::string DefaultStampFolder(const Invocation& args)
 {
-    if (!args.IniPath.empty())
-        return QFileInfo(QString::fromStdString(args.IniPath)).absolutePath().toStdString() + "/Stamps";
-    const SettingsFolder f =
-        OpenSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
-    const QString own = f.Folder + QStringLiteral("/Stamps");
-    if (!QFileInfo(own).isDir() && f.Installed())
-        return (f.Shipped + QStringLiteral("/Stamps")).toStdString();
-    return own.toStdString();
+    const QString own = QFileInfo(QString::fromStdString(CataloguePath(args))).absolutePath() + QStringLiteral("/Stamps");
+    if (!args.IniPath.empty() || QFileInfo(own).isDir())
+        return own.toStdString();
+    const SettingsFolder where =
+        LocateSettingsFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
+    return (where.Installed() ? where.Shipped + QStringLiteral("/Stamps") : own).toStdString();
 }
 
 std::string SizeText(int columns, int rows)

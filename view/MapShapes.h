@@ -96,8 +96,8 @@ std::vector<CellEdit> PlaceBlock(const TTileData& doc, const Block& block, Cell 
 
 // The block lying at `anchor` turned or mirrored about the map cell `pivot`,
 // trimmed to the cells it keeps, and the footprint it lies at then. Steps
-// about one pivot compose exactly: six turns, or two mirrors, give back the
-// very block and footprint.
+// about one pivot compose exactly: six turns, or two mirrors, put every
+// cell back where it was.
 std::pair<Block, Footprint> Reshaped(const Block& block, Cell anchor, Cell pivot, Reshape how);
 // The same for a block on its own; `pivot` is a cell in the block's frame
 // (top-left cell on column 0 of row 0, or of row 1 when OriginOdd) and is

@@ -46,6 +46,7 @@ void PaintTools::SetTool(PaintTool tool)
     EndDrag();
     if (tool != tool_) {
         selection_.reset();
+        selectionPivot_.reset();
         floating_.reset();
     }
     tool_ = tool;

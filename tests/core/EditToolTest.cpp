@@ -482,6 +482,17 @@ TEST(PaintTools, TurnsAndMirrorsOnTheStaggeredGrid)
     EXPECT_EQ(doc.Map[1][1], a);
     EXPECT_EQ(tools.SelectionCells(), (std::vector<Cell>{{1, 0}, {1, 1}}));
 
+    // The selection being dragged turns as it goes and lands turned.
+    tools.Press({1, 0}, true, MouseButton::Left);
+    tools.Move({5, 6}, true);
+    tools.TurnFloating(true);
+    const std::vector<CellEdit> dragged = tools.Preview();
+    ASSERT_EQ(dragged.size(), 2u);
+    EXPECT_EQ(dragged[0].Y, dragged[1].Y);  // a down-left pair turned clockwise lies along a row
+    doc.ApplyEdits(tools.Release({5, 6}, MouseButton::Left).edits);
+    EXPECT_EQ(doc.Map[dragged[0].X][dragged[0].Y], dragged[0].Cell);
+    EXPECT_EQ(doc.Map[1][0], MapCell{});
+
     // A floating block turns under the pointer; the preview is what lands.
     tools.Paste(numbered(3, 2, false));
     tools.TurnFloating(true);

@@ -343,6 +343,11 @@ TEST(MapCode, BlocksOnTheClipboard)
     EXPECT_FALSE(block_clipboard::FromText(*doc, "3x2 b0cac0@")->OriginOdd);  // a bare block as before
     EXPECT_EQ(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->Cells, block.Cells);
     EXPECT_TRUE(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->OriginOdd);
+    EXPECT_TRUE(block_clipboard::FromBytes(block_clipboard::ToBytes(block))->Present.empty());
+    // A turned block keeps the cells it leaves out.
+    map_shapes::Block turned = block;
+    turned.Present = {true, false, true, true, true, false};
+    EXPECT_EQ(block_clipboard::FromBytes(block_clipboard::ToBytes(turned))->Present, turned.Present);
     for (const char* refused : {"", "b@", "0x3 a@", "3x32 a@", "3-2 a@", "x2 a@", "99999999999x1"})
         EXPECT_FALSE(block_clipboard::FromText(*doc, refused)) << refused;
     for (const std::string& bytes : {std::string(), std::string("\x02\x01\x00", 3), std::string("\x20\x01\x00", 3) + std::string(96, 'a')})
