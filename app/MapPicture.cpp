@@ -32,21 +32,32 @@ void MapPicture::SetZoom(int percent)
 
 void MapPicture::UpdatePicture(const QRect& pictureRect)
 {
-    update(view_zoom::ToView(pictureRect, zoom_));
+    const QRect view = view_zoom::ToView(pictureRect, zoom_);
+    // A fractional ratio rounds the repainted area; a view pixel more on
+    // each side holds every device pixel of the change.
+    update(devicePixelRatioF() == 1 ? view : view.adjusted(-1, -1, 1, 1));
 }
 
 QPoint MapPicture::ToPicture(QPointF viewPosition) const
 {
-    // The pixel the pointer is in, not the nearest pixel corner.
-    const int x = static_cast<int>(std::floor(viewPosition.x()));
-    const int y = static_cast<int>(std::floor(viewPosition.y()));
-    return {view_zoom::ToPicture(x, zoom_), view_zoom::ToPicture(y, zoom_)};
+    const double ratio = devicePixelRatioF();
+    if (ratio == 1) {
+        // The pixel the pointer is in, not the nearest pixel corner.
+        const int x = static_cast<int>(std::floor(viewPosition.x()));
+        const int y = static_cast<int>(std::floor(viewPosition.y()));
+        return {view_zoom::ToPicture(x, zoom_), view_zoom::ToPicture(y, zoom_)};
+    }
+    // The device pixel the pointer is in, and the picture pixel drawn there.
+    const QPointF origin = mapTo(window(), QPointF(0, 0)) * ratio;
+    const int x = view_zoom::DevicePixel(viewPosition.x(), ratio, origin.x());
+    const int y = view_zoom::DevicePixel(viewPosition.y(), ratio, origin.y());
+    return {view_zoom::DeviceToPicture(x, zoom_, ratio), view_zoom::DeviceToPicture(y, zoom_, ratio)};
 }
 
 void MapPicture::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_);
+    view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_, devicePixelRatioF());
     if (overlay_)
         overlay_->PaintOverlay(p, event->rect(), zoom_);
 }

@@ -2,6 +2,8 @@
 // status bar, panning and the clear buttons.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -23,8 +25,10 @@
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/MapZoom.h"
+#include "app/WindowFit.h"
 #include "view/MapArtwork.h"
 #include "view/MapRenderer.h"
+#include "view/ViewZoom.h"
 
 namespace {
 
@@ -419,6 +423,100 @@ TEST(MapZoom, FittingTheWindowFitsTheZoomedPicture)
     f.FitWindowToMap(17, 17);  // wider than the toolbar needs
     QApplication::processEvents();
     EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(444, 444));
+}
+
+TEST(MapZoom, PictureAndDevicePixelsAtEveryScaleFactor)
+{
+    // Picture pixel p covers the device pixels whose left edge lies in it:
+    // from ceil(p * s) to ceil((p + 1) * s) - 1, s = zoom x ratio.
+    for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0})
+        for (int zoom : {75, 100, 150, 200})
+            for (int p : {0, 31, 32, 47, 48, 399, 527}) {
+                const double s = ratio * zoom / 100;
+                const int first = static_cast<int>(std::ceil(p * s - 1e-9));
+                const int last = static_cast<int>(std::ceil((p + 1) * s - 1e-9)) - 1;
+                EXPECT_EQ(view_zoom::FirstDevicePixel(p, zoom, ratio), first) << ratio << " " << zoom << "% " << p;
+                if (last < first)
+                    continue;  // reduced: no device pixel starts in p
+                EXPECT_EQ(view_zoom::DeviceToPicture(first, zoom, ratio), p) << ratio << " " << zoom << "% " << p;
+                EXPECT_EQ(view_zoom::DeviceToPicture(last, zoom, ratio), p) << ratio << " " << zoom << "% " << p;
+                EXPECT_EQ(view_zoom::DeviceToPicture(last + 1, zoom, ratio), p + 1) << ratio << " " << zoom << "% " << p;
+            }
+}
+
+TEST(MapZoom, TheFitAsksForASizeTheWindowManagerGivesBackWhole)
+{
+    // A manager that keeps to Qt's size steps (round(ratio) device pixels)
+    // gives 932 device pixels for 622 view pixels at 1.5: 621 come back.
+    const struct {
+        double ratio;
+        int needed, ask;
+    } sizes[] = {{1, 622, 622}, {1.25, 622, 622}, {1.5, 622, 623}, {1.5, 582, 583},
+                 {1.5, 621, 621}, {1.75, 622, 622}, {2, 622, 622}};
+    for (const auto& c : sizes)
+        EXPECT_EQ(WindowFit::SizeToAsk(c.needed, c.ratio), c.ask) << c.ratio << " " << c.needed;
+}
+
+// Run once per scale factor: tests/CMakeLists.txt sets QT_SCALE_FACTOR.
+TEST(HighDpi, EveryDevicePixelOfACellShowsAndEditsThatCell)
+{
+    TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
+    TForm1& f = app.Form1();
+    const double ratio = f.Image1->devicePixelRatioF();
+    EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    for (int y : {0, 1, 2})
+        for (int x : {0, 1, 2})
+            app.Doc().SetCell(x, y, {static_cast<uint8_t>((x + y) % 3), 0, 0});
+    app.Doc().RedrawMap();
+    f.resize(800, 600);
+    QApplication::processEvents();
+    for (int zoom : {100, 200}) {
+        f.Zoom->Set(zoom);
+        f.ScrollBox1->horizontalScrollBar()->setValue(0);
+        f.ScrollBox1->verticalScrollBar()->setValue(0);
+        QApplication::processEvents();
+        const double s = ratio * zoom / 100;
+        const QPointF offset = f.Image1->mapTo(&f, QPointF(0, 0));
+        const QPoint origin(std::lround(offset.x() * ratio), std::lround(offset.y() * ratio));
+        // What the window shows, device pixel by device pixel: the picture
+        // pixel floor(d / s), never a blend.
+        const QImage shown = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int d = 0; d < static_cast<int>(120 * s); ++d) {
+            const int p = static_cast<int>(std::floor(d / s + 1e-9));
+            ASSERT_EQ(shown.pixel(origin.x() + d, origin.y() + static_cast<int>(std::ceil(20 * s))),
+                      Picture(app).pixel(p, 20)) << zoom << "% device column " << d;
+            ASSERT_EQ(shown.pixel(origin.x() + static_cast<int>(std::ceil(50 * s)), origin.y() + d),
+                      Picture(app).pixel(50, p)) << zoom << "% device row " << d;
+        }
+        // A press in the last device pixel of a cell, and in the next one.
+        for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 2}}) {
+            const CellRectangle r = TTileData::CellRect(x, y);
+            const int last = static_cast<int>(std::ceil((r.Left + 32) * s - 1e-9)) - 1;
+            const int bottom = static_cast<int>(std::ceil((r.Top + 32) * s - 1e-9)) - 1;
+            for (const auto& [device, cell] : {std::pair{QPoint(last, bottom), QPoint(x, y)},
+                                               std::pair{QPoint(last + 1, bottom), QPoint(x + 1, y)}}) {
+                const QPointF scene = (QPointF(origin + device) + QPointF(0.5, 0.5)) / ratio;
+                QMouseEvent move(QEvent::MouseMove, scene - offset, scene, f.mapToGlobal(scene), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(f.Image1, &move);
+                EXPECT_EQ(Status(app, 0), QString("(%1,%2)").arg(cell.x()).arg(cell.y()))
+                    << zoom << "% device " << device.x() << "," << device.y();
+            }
+        }
+    }
+}
+
+TEST(HighDpi, TheStartUpFitShowsAWholeMapWithoutScrollBars)
+{
+    TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
+    TForm1& f = app.Form1();
+    f.FitWindowToMap(15, 15);
+    QApplication::processEvents();
+    EXPECT_FALSE(f.ScrollBox1->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(f.ScrollBox1->verticalScrollBar()->isVisible());
+    const QSize viewport = f.ScrollBox1->viewport()->size();
+    EXPECT_TRUE(viewport.width() >= 528 && viewport.width() <= 529 && viewport.height() >= 528 && viewport.height() <= 529)
+        << viewport.width() << " x " << viewport.height();
 }
 
 TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
