@@ -62,17 +62,27 @@ void MapPicture::paintEvent(QPaintEvent* event)
         overlay_->PaintOverlay(p, event->rect(), zoom_);
 }
 
+QPointF MapPicture::PointerPosition(const QMouseEvent* event) const
+{
+    // The window rounds a widget's position to whole view pixels; the
+    // position in the window keeps the device pixel. An event not sent
+    // through the window has no such position (it repeats the local one).
+    const QPointF exact = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    const QPointF rounded = exact - event->position();
+    return std::abs(rounded.x()) <= 0.5 && std::abs(rounded.y()) <= 0.5 ? exact : event->position();
+}
+
 void MapPicture::mousePressEvent(QMouseEvent* event)
 {
-    emit mouseDown(event->button(), ToPicture(event->position()));
+    emit mouseDown(event->button(), ToPicture(PointerPosition(event)));
 }
 
 void MapPicture::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved(ToPicture(event->position()));
+    emit mouseMoved(ToPicture(PointerPosition(event)));
 }
 
 void MapPicture::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit mouseUp(event->button(), ToPicture(event->position()));
+    emit mouseUp(event->button(), ToPicture(PointerPosition(event)));
 }

@@ -40,6 +40,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPointF PointerPosition(const QMouseEvent* event) const;
+
     MapRenderer& renderer_;
     int zoom_ = 100;
     MapOverlay* overlay_ = nullptr;

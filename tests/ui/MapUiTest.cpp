@@ -464,12 +464,20 @@ TEST(HighDpi, EveryDevicePixelOfACellShowsAndEditsThatCell)
     TForm1& f = app.Form1();
     const double ratio = f.Image1->devicePixelRatioF();
     EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-    for (int y : {0, 1, 2})
-        for (int x : {0, 1, 2})
-            app.Doc().SetCell(x, y, {static_cast<uint8_t>((x + y) % 3), 0, 0});
+    for (int x = 0; x < 4; ++x)
+        app.Doc().SetCell(x, 3, {static_cast<uint8_t>(1 + x % 2), 0, 0});
     app.Doc().RedrawMap();
+    app.Doc().Selected = 2;
     f.resize(800, 600);
     QApplication::processEvents();
+    // Through the window, as the window system sends them: it hands the
+    // widget a position rounded to whole view pixels.
+    auto send = [&](QEvent::Type type, QPointF inWindow) {
+        QMouseEvent e(type, inWindow, inWindow, f.mapToGlobal(inWindow), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.windowHandle(), &e);
+    };
+    send(QEvent::MouseMove, QPointF(1, 1));  // the pointer enters the window first
     for (int zoom : {100, 200}) {
         f.Zoom->Set(zoom);
         f.ScrollBox1->horizontalScrollBar()->setValue(0);
@@ -481,28 +489,36 @@ TEST(HighDpi, EveryDevicePixelOfACellShowsAndEditsThatCell)
         // What the window shows, device pixel by device pixel: the picture
         // pixel floor(d / s), never a blend.
         const QImage shown = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (int d = 0; d < static_cast<int>(120 * s); ++d) {
+        for (int d = 0; d < static_cast<int>(140 * s); ++d) {
             const int p = static_cast<int>(std::floor(d / s + 1e-9));
-            ASSERT_EQ(shown.pixel(origin.x() + d, origin.y() + static_cast<int>(std::ceil(20 * s))),
-                      Picture(app).pixel(p, 20)) << zoom << "% device column " << d;
+            ASSERT_EQ(shown.pixel(origin.x() + d, origin.y() + static_cast<int>(std::ceil(120 * s))),
+                      Picture(app).pixel(p, 120)) << zoom << "% device column " << d;
             ASSERT_EQ(shown.pixel(origin.x() + static_cast<int>(std::ceil(50 * s)), origin.y() + d),
                       Picture(app).pixel(50, p)) << zoom << "% device row " << d;
         }
-        // A press in the last device pixel of a cell, and in the next one.
-        for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 2}}) {
+        // A press in the last device pixel of a cell edits that cell; one
+        // in the next device pixel edits its neighbour.
+        for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}}) {
             const CellRectangle r = TTileData::CellRect(x, y);
-            const int last = static_cast<int>(std::ceil((r.Left + 32) * s - 1e-9)) - 1;
+            const int right = static_cast<int>(std::ceil((r.Left + 32) * s - 1e-9)) - 1;
             const int bottom = static_cast<int>(std::ceil((r.Top + 32) * s - 1e-9)) - 1;
-            for (const auto& [device, cell] : {std::pair{QPoint(last, bottom), QPoint(x, y)},
-                                               std::pair{QPoint(last + 1, bottom), QPoint(x + 1, y)}}) {
-                const QPointF scene = (QPointF(origin + device) + QPointF(0.5, 0.5)) / ratio;
-                QMouseEvent move(QEvent::MouseMove, scene - offset, scene, f.mapToGlobal(scene), Qt::NoButton,
-                                 Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(f.Image1, &move);
+            for (const auto& [device, cell] : {std::pair{QPoint(right, bottom), QPoint(x, y)},
+                                               std::pair{QPoint(right + 1, bottom), QPoint(x + 1, y)}}) {
+                const QPointF inWindow = QPointF(origin + device) / ratio;  // as X reports device pixels
+                const MapCell next = app.Doc().GetCell(x + 1, y);
+                send(QEvent::MouseMove, inWindow);
                 EXPECT_EQ(Status(app, 0), QString("(%1,%2)").arg(cell.x()).arg(cell.y()))
                     << zoom << "% device " << device.x() << "," << device.y();
+                send(QEvent::MouseButtonPress, inWindow);
+                send(QEvent::MouseButtonRelease, inWindow);
+                EXPECT_EQ(app.Doc().GetCell(cell.x(), cell.y()).Panel, 2) << zoom << "% device " << device.x();
+                if (cell.x() == x)
+                    EXPECT_EQ(app.Doc().GetCell(x + 1, y), next) << zoom << "% device " << device.x();
             }
         }
+        for (int y : {0, 1})
+            for (int x = 0; x < 16; ++x)
+                app.Doc().SetCell(x, y, {});
     }
 }
 
