@@ -32,21 +32,32 @@ void MapPicture::SetZoom(int percent)
 
 void MapPicture::UpdatePicture(const QRect& pictureRect)
 {
-    update(view_zoom::ToView(pictureRect, zoom_));
+    const QRect view = view_zoom::ToView(pictureRect, zoom_);
+    // A fractional ratio rounds the repainted area; a view pixel more on
+    // each side holds every device pixel of the change.
+    update(devicePixelRatioF() == 1 ? view : view.adjusted(-1, -1, 1, 1));
 }
 
 QPoint MapPicture::ToPicture(QPointF viewPosition) const
 {
-    // The pixel the pointer is in, not the nearest pixel corner.
-    const int x = static_cast<int>(std::floor(viewPosition.x()));
-    const int y = static_cast<int>(std::floor(viewPosition.y()));
-    return {view_zoom::ToPicture(x, zoom_), view_zoom::ToPicture(y, zoom_)};
+    const double ratio = devicePixelRatioF();
+    if (ratio == 1) {
+        // The pixel the pointer is in, not the nearest pixel corner.
+        const int x = static_cast<int>(std::floor(viewPosition.x()));
+        const int y = static_cast<int>(std::floor(viewPosition.y()));
+        return {view_zoom::ToPicture(x, zoom_), view_zoom::ToPicture(y, zoom_)};
+    }
+    // The device pixel the pointer is in, and the picture pixel drawn there.
+    const QPointF origin = mapTo(window(), QPointF(0, 0)) * ratio;
+    const int x = view_zoom::DevicePixel(viewPosition.x(), ratio, origin.x());
+    const int y = view_zoom::DevicePixel(viewPosition.y(), ratio, origin.y());
+    return {view_zoom::DeviceToPicture(x, zoom_, ratio), view_zoom::DeviceToPicture(y, zoom_, ratio)};
 }
 
 void MapPicture::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_);
+    view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_, devicePixelRatioF());
     if (overlay_)
         overlay_->PaintOverlay(p, event->rect(), zoom_);
     if (!keyCursor_.isNull() && hasFocus()) {
@@ -81,17 +92,27 @@ void MapPicture::focusOutEvent(QFocusEvent* event)
         UpdatePicture(keyCursor_);
 }
 
+QPointF MapPicture::PointerPosition(const QMouseEvent* event) const
+{
+    // The window rounds a widget's position to whole view pixels; the
+    // position in the window keeps the device pixel. An event not sent
+    // through the window has no such position (it repeats the local one).
+    const QPointF exact = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    const QPointF rounded = exact - event->position();
+    return std::abs(rounded.x()) <= 0.5 && std::abs(rounded.y()) <= 0.5 ? exact : event->position();
+}
+
 void MapPicture::mousePressEvent(QMouseEvent* event)
 {
-    emit mouseDown(event->button(), ToPicture(event->position()));
+    emit mouseDown(event->button(), ToPicture(PointerPosition(event)));
 }
 
 void MapPicture::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved(ToPicture(event->position()));
+    emit mouseMoved(ToPicture(PointerPosition(event)));
 }
 
 void MapPicture::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit mouseUp(event->button(), ToPicture(event->position()));
+    emit mouseUp(event->button(), ToPicture(PointerPosition(event)));
 }

@@ -45,6 +45,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QPointF PointerPosition(const QMouseEvent* event) const;
+
     MapRenderer& renderer_;
     int zoom_ = 100;
     MapOverlay* overlay_ = nullptr;

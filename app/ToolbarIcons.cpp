@@ -1,20 +1,77 @@
 #include "app/ToolbarIcons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
 
-QIcon Draw(const std::function<void(QPainter&)>& paint)
+using Glyph = std::function<void(QPainter&)>;
+constexpr int GlyphSize = 16;  // the glyphs' own coordinates
+
+// Draws a glyph afresh for every size and device pixel ratio asked for, so
+// it stays sharp on any screen; at 16 x 16 on a plain screen it gives the
+// very pixels a 16 x 16 pixmap of it would.
+class GlyphEngine : public QIconEngine {
+public:
+    explicit GlyphEngine(Glyph glyph) : glyph(std::move(glyph)) {}
+
+    QIconEngine* clone() const override { return new GlyphEngine(glyph); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QSize(GlyphSize, GlyphSize).boundedTo(size);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1);
+    }
+
+    // size counts device pixels.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        const int side = std::min({size.width(), size.height(), static_cast<int>(std::ceil(GlyphSize * scale))});
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter p(&pixmap);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(side / qreal(GlyphSize), side / qreal(GlyphSize));
+            glyph(p);
+        }
+        // Greyed or highlighted as the style shows any icon in that mode.
+        if (mode != QIcon::Normal && QApplication::style()) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            if (!styled.isNull())
+                pixmap = styled;
+        }
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
+private:
+    Glyph glyph;
+};
+
+QIcon Draw(const Glyph& paint)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    paint(p);
-    return QIcon(pixmap);
+    return QIcon(new GlyphEngine(paint));
 }
 
 void Arrow(QPainter& p, bool right)

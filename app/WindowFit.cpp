@@ -22,12 +22,30 @@ void WindowFit::FitToMap(int lastRow, int lastColumn, int zoomPercent)
     const QRect atFullSize(0, 0, geometry::PictureWidth(lastColumn), geometry::PictureHeight(lastRow));
     const QSize picture = view_zoom::ToView(atFullSize, zoomPercent).size();
     const QSize chrome = window->size() - area->size();
-    window->resize(picture + chrome);
+    const QSize wanted = picture + chrome;
+    const qreal ratio = window->devicePixelRatioF();
+    window->resize(SizeToAsk(wanted.width(), ratio), SizeToAsk(wanted.height(), ratio));
     KeepOnScreen();
     // A window manager frames a new window only after it is shown, and
     // tells the frame's size later still: look again until it is known.
     if (FrameMargins().isNull())
         WatchForFrame();
+}
+
+int WindowFit::SizeToAsk(int needed, qreal ratio)
+{
+    // Qt asks the window manager for sizes in steps of one view pixel in
+    // device pixels, rounded (2 at 1.5), and a manager that keeps to the
+    // steps rounds the size down: at 1.5, 622 view pixels ask for 933
+    // device pixels, get 932 and come back as 621. Ask for the least size
+    // that still comes back whole.
+    const int step = std::max(1, qRound(ratio));
+    for (int ask = needed; ask < needed + 2 * step + 2; ++ask) {
+        const int granted = qRound(ask * ratio) / step * step;
+        if (qRound(granted / ratio) >= needed)
+            return ask;
+    }
+    return needed + 1;
 }
 
 QMargins WindowFit::FrameMargins() const

@@ -17,6 +17,10 @@ public:
     // The picture of a map with these last row and column, at `zoomPercent`.
     void FitToMap(int lastRow, int lastColumn, int zoomPercent);
 
+    // The size in view pixels to ask for so that at least `needed` comes
+    // back from the window system on a screen of this device pixel ratio.
+    static int SizeToAsk(int needed, qreal ratio);
+
 private:
     void KeepOnScreen();
     QMargins FrameMargins() const;

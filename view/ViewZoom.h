@@ -22,9 +22,25 @@ int ToPicture(int viewCoordinate, int percent);
 // The view rectangle that shows a picture rectangle (rounded outward).
 QRect ToView(const QRect& pictureRect, int percent);
 
+// On a screen of devicePixelRatio device pixels per view pixel, picture
+// pixel p covers the device pixels from FirstDevicePixel(p) up to
+// FirstDevicePixel(p + 1) - 1, and DeviceToPicture tells which picture
+// pixel a device pixel shows. Drawing and the pointer both use these, so
+// every device pixel of a cell edits that cell.
+int FirstDevicePixel(int picture, int percent, double devicePixelRatio);
+int DeviceToPicture(int device, int percent, double devicePixelRatio);
+
 // Draws the part of picture that falls in viewRect, scaled by percent:
 // nearest neighbour when enlarging, smooth when reducing. Only the picture
-// pixels under viewRect are read.
-void Paint(QPainter& painter, const QImage& picture, const QRect& viewRect, int percent);
+// pixels under viewRect are read. On a high-density screen an enlarged
+// picture is drawn device pixel by device pixel (see DeviceToPicture).
+void Paint(QPainter& painter, const QImage& picture, const QRect& viewRect, int percent,
+           double devicePixelRatio = 1);
+
+// The device pixel of a paint device that a widget's origin falls on, and
+// the one a position in it lies in (positions are fractional view pixels
+// from the same origin, deviceOrigin the origin's exact device position).
+int DeviceOrigin(double deviceOrigin);
+int DevicePixel(double viewPosition, double devicePixelRatio, double deviceOrigin);
 
 }  // namespace view_zoom

@@ -17,7 +17,11 @@ fail() { echo "$*" >&2; exit 1; }
 DIR="$(mktemp -d)"
 trap 'chmod -R u+w "$DIR"; rm -rf "$DIR"' EXIT
 P="$DIR/prefix"
-cmake --install "$BUILD" --prefix "$P" >/dev/null
+cmake --install "$BUILD" --prefix "$P" --strip >/dev/null
+# What the README tells users to run: optimised programs without symbols.
+for f in ispln ispln-cli; do
+    file "$P/bin/$f" | grep -q ", stripped" || fail "bin/$f is not stripped: $(file "$P/bin/$f")"
+done
 desktop-file-validate "$P"/share/applications/org.ispln.ISPLN.desktop
 appstreamcli validate --no-net "$P"/share/metainfo/org.ispln.ISPLN.metainfo.xml >/dev/null
 for f in bin/ispln bin/ispln-cli share/ispln/isplan.ini share/ispln/Image/sea.bmp share/ispln/Stamps/Towns/city-ring.stamp share/man/man1/ispln-cli.1.gz share/man/man1/ispln.1.gz share/doc/ispln/copyright share/doc/ispln/changelog.gz \
@@ -108,5 +112,9 @@ for n in 1 2; do
         -D "CPACK_PACKAGE_CONTACT=ISPLN Test <ispln-test@example.org>" >/dev/null)
 done
 cmp "$DIR"/deb1/ispln_*.deb "$DIR"/deb2/ispln_*.deb || fail "two package builds differ"
+depends="$(dpkg-deb -f "$DIR"/deb1/ispln_*.deb Depends)"
+for p in qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
+    grep -Eq "(^|, )$p(,|$| )" <<<"$depends" || fail "the package does not depend on $p: $depends"
+done
 report="$(lintian --fail-on error "$DIR"/deb1/ispln_*.deb 2>&1)" || fail "lintian: $report"
 echo "install: prefix untouched, settings seeded, file type, identity, games layout, package"

@@ -2,6 +2,9 @@
 // status bar, panning and the clear buttons.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QStatusBar>
@@ -34,8 +37,10 @@
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/MapZoom.h"
+#include "app/WindowFit.h"
 #include "view/MapArtwork.h"
 #include "view/MapRenderer.h"
+#include "view/ViewZoom.h"
 
 namespace {
 
@@ -543,6 +548,90 @@ TEST(MapZoom, FittingTheWindowFitsTheZoomedPicture)
     f.FitWindowToMap(17, 17);  // wider than the toolbar needs
     QApplication::processEvents();
     EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(444, 444));
+}
+
+namespace {
+// Picture pixel p covers the device pixels whose left edge lies in it:
+// from ceil(p * s) to ceil((p + 1) * s) - 1, s = zoom x ratio.
+int LastDevicePixel(int p, double s)
+{
+    return static_cast<int>(std::ceil((p + 1) * s - 1e-9)) - 1;
+}
+}  // namespace
+
+TEST(MapZoom, PictureAndDevicePixelsAtEveryScaleFactor)
+{
+    for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0})
+        for (int zoom : {100, 150, 200})
+            for (int p : {0, 31, 32, 47, 48, 399, 527}) {
+                const int last = LastDevicePixel(p, ratio * zoom / 100);
+                EXPECT_EQ(view_zoom::FirstDevicePixel(p + 1, zoom, ratio), last + 1) << ratio << " " << zoom << "% " << p;
+                EXPECT_EQ(view_zoom::DeviceToPicture(last, zoom, ratio), p) << ratio << " " << zoom << "% " << p;
+                EXPECT_EQ(view_zoom::DeviceToPicture(last + 1, zoom, ratio), p + 1) << ratio << " " << zoom << "% " << p;
+            }
+    // A window manager keeping to Qt's size steps (2 device pixels at 1.5)
+    // gives 932 device pixels for 622 view pixels: 621 come back.
+    for (const auto& [ratio, needed, ask] : {std::tuple{1.0, 622, 622}, {1.5, 622, 623}, {1.5, 621, 621}, {1.75, 622, 622}})
+        EXPECT_EQ(WindowFit::SizeToAsk(needed, ratio), ask) << ratio << " " << needed;
+}
+
+// Run once per scale factor: tests/CMakeLists.txt sets QT_SCALE_FACTOR.
+TEST(HighDpi, EveryDevicePixelOfACellShowsAndEditsThatCell)
+{
+    TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
+    TForm1& f = app.Form1();
+    const double ratio = f.Image1->devicePixelRatioF();
+    EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    app.Doc().Selected = 2;
+    f.resize(800, 600);
+    // Through the window, as the window system sends them: the widget gets
+    // a position rounded to whole view pixels.
+    auto send = [&](QEvent::Type type, QPointF inWindow) {
+        QMouseEvent e(type, inWindow, inWindow, f.mapToGlobal(inWindow), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.windowHandle(), &e);
+    };
+    send(QEvent::MouseMove, QPointF(1, 1));  // the pointer enters the window first
+    for (int zoom : {100, 200}) {
+        f.Zoom->Set(zoom);
+        f.ScrollBox1->horizontalScrollBar()->setValue(0);
+        f.ScrollBox1->verticalScrollBar()->setValue(0);
+        QApplication::processEvents();
+        const double s = ratio * zoom / 100;
+        const QPointF offset = f.Image1->mapTo(&f, QPointF(0, 0)) * ratio;
+        const QPoint origin(std::lround(offset.x()), std::lround(offset.y()));
+        // Device pixel d shows picture pixel floor(d / s), never a blend.
+        const QImage shown = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int d = 0; d < static_cast<int>(140 * s); ++d) {
+            const int p = static_cast<int>(std::floor(d / s + 1e-9));
+            ASSERT_EQ(shown.pixel(origin.x() + d, origin.y() + LastDevicePixel(120, s)), Picture(app).pixel(p, 120)) << d;
+            ASSERT_EQ(shown.pixel(origin.x() + LastDevicePixel(50, s), origin.y() + d), Picture(app).pixel(50, p)) << d;
+        }
+        // A press in the last device pixel of a cell edits that cell, one
+        // in the next device pixel its neighbour.
+        for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}})
+            for (int next : {0, 1}) {
+                const CellRectangle r = TTileData::CellRect(x, y);
+                const QPoint device(LastDevicePixel(r.Left + 31, s) + next, LastDevicePixel(r.Top + 31, s));
+                app.Doc().SetCell(x + next, y, {});
+                send(QEvent::MouseButtonPress, QPointF(origin + device) / ratio);  // X reports device pixels
+                send(QEvent::MouseButtonRelease, QPointF(origin + device) / ratio);
+                EXPECT_EQ(app.Doc().GetCell(x + next, y).Panel, 2) << zoom << "% device " << device.x();
+                EXPECT_EQ(app.Doc().GetCell(x + 1 - next, y).Panel, 0) << zoom << "% device " << device.x();
+                app.Doc().SetCell(x + next, y, {});
+            }
+    }
+}
+
+TEST(HighDpi, TheStartUpFitShowsAWholeMapWithoutScrollBars)
+{
+    TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
+    TForm1& f = app.Form1();
+    f.FitWindowToMap(15, 15);
+    QApplication::processEvents();
+    EXPECT_FALSE(f.ScrollBox1->horizontalScrollBar()->isVisible() || f.ScrollBox1->verticalScrollBar()->isVisible());
+    const QSize viewport = f.ScrollBox1->viewport()->size();
+    EXPECT_TRUE(viewport.boundedTo({529, 529}).expandedTo({528, 528}) == viewport) << viewport.width() << " x " << viewport.height();
 }
 
 TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
