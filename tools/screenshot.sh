@@ -20,6 +20,15 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
     xdotool key ctrl+0                 # the next start is at 100 % again
     sleep 0.3; kill %1; wait"
 
+# The tab "スタンプ" with a defence group floating over the sea.
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
+    ./ispln ../docs/sample.kpl & sleep 3
+    xdotool mousemove 610 222 click 1; sleep 1    # the tab
+    xdotool mousemove 560 280 click 1; sleep 0.5  # ミサイル基地群
+    xdotool mousemove 120 460; sleep 0.2; xdotool mousemove 122 462; sleep 0.5
+    import -window root -crop 622x578+0+0 ../docs/stamps.png
+    kill %1; wait"
+
 # The question before unsaved changes are lost: paint a cell, then Ctrl+O.
 DIR="$(mktemp -d)"
 trap 'rm -rf "$DIR"' EXIT
