@@ -74,6 +74,9 @@ StartupFiles SortStartupFiles(const QStringList& args)
 
 namespace {
 const char CascadeVariable[] = "ISPLN_CASCADE";
+// A name handed on as its bytes, escaped: an argument would be re-encoded
+// as text and lose a name that is not UTF-8.
+const char FileVariable[] = "ISPLN_OPEN_FILE";
 }
 
 void OpenFurtherFilesApart(const QStringList& further)
@@ -81,12 +84,22 @@ void OpenFurtherFilesApart(const QStringList& further)
     for (qsizetype i = 0; i < further.size(); ++i) {
         QProcess program;
         program.setProgram(QCoreApplication::applicationFilePath());
-        program.setArguments({further[i]});
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(CascadeVariable), QString::number(i + 1));
+        environment.insert(QLatin1String(FileVariable),
+                           QString::fromLatin1(QByteArray::fromStdString(NativePath(further[i])).toPercentEncoding()));
         program.setProcessEnvironment(environment);
         program.startDetached();
     }
+}
+
+QStringList HandedOnFiles(QStringList args)
+{
+    const QByteArray handed = qgetenv(FileVariable);
+    if (handed.isEmpty())
+        return args;
+    qunsetenv(FileVariable);  // not for a program this one starts
+    return {PathFromNative(QByteArray::fromPercentEncoding(handed).toStdString())};
 }
 
 int CascadeIndex()

@@ -24,6 +24,8 @@ StartupFiles SortStartupFiles(const QStringList& args);
 // Starts a program for each further file, placed apart from this window
 // and from one another.
 void OpenFurtherFilesApart(const QStringList& further);
+// The file another window handed to this program, else `args`.
+QStringList HandedOnFiles(QStringList args);
 // How far down the cascade this window starts (0 for the first window).
 int CascadeIndex();
 QString PassedOverText(const QStringList& names);

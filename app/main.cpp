@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << PathFromNative(argv[i]);
-    const StartupFiles files = SortStartupFiles(args);
+    const StartupFiles files = SortStartupFiles(HandedOnFiles(args));
     OpenFurtherFilesApart(files.Further);
     const int cascade = files.Further.isEmpty() ? CascadeIndex() : 0;
     const bool placeApart = !files.Further.isEmpty() || cascade > 0;
