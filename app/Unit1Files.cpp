@@ -1,4 +1,5 @@
 // Map files, the map size and the map picture.
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -84,7 +85,7 @@ void TForm1::SpeedButton_PngClick()
     if (path.isEmpty())
         return;
     if (QString reason; !SavePicturePng(PictureToSave(), path, &reason))
-        ShowError(this, QStringLiteral("%1 に書き込めません: %2").arg(QDir::toNativeSeparators(path), reason));
+        ShowError(this, QCoreApplication::translate("Unit1Files", "%1 に書き込めません: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 QImage TForm1::PictureToSave() const

@@ -1,0 +1,555 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja_JP">
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>原因不明のエラーが発生しました。</source>
+        <translation>An unknown error occurred.</translation>
+    </message>
+    <message>
+        <source>起動できませんでした。
+%1</source>
+        <translation>ISPLN could not start.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>戻る</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>上書き保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>パネルクリア</source>
+        <translation>Clear panels</translation>
+    </message>
+    <message>
+        <source>マスククリア</source>
+        <translation>Clear masks</translation>
+    </message>
+    <message>
+        <source>ALLクリア</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>等倍 (100%)</source>
+        <translation>Actual size (100%)</translation>
+    </message>
+    <message>
+        <source>画像をコピー</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>新規</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>段階を上げる</source>
+        <translation>Raise level</translation>
+    </message>
+    <message>
+        <source>段階を下げる</source>
+        <translation>Lower level</translation>
+    </message>
+    <message>
+        <source>選択の数値を上げる</source>
+        <translation>Raise selected values</translation>
+    </message>
+    <message>
+        <source>選択の数値を下げる</source>
+        <translation>Lower selected values</translation>
+    </message>
+    <message>
+        <source>選択の数値を最大に</source>
+        <translation>Selected values to maximum</translation>
+    </message>
+    <message>
+        <source>選択の数値を 0 に</source>
+        <translation>Selected values to 0</translation>
+    </message>
+    <message>
+        <source>数値表示</source>
+        <translation>Show values</translation>
+    </message>
+    <message>
+        <source>画像保存</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>パネル設定</source>
+        <translation>Panels...</translation>
+    </message>
+    <message>
+        <source>サイズ変更</source>
+        <translation>Map size</translation>
+    </message>
+    <message>
+        <source>System設定</source>
+        <translation>System...</translation>
+    </message>
+    <message>
+        <source>擬似ＭＡＰ</source>
+        <translation>Map code</translation>
+    </message>
+    <message>
+        <source>ライン</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>マスク表示</source>
+        <translation>Show masks</translation>
+    </message>
+    <message>
+        <source>自動入力</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>個別情報</source>
+        <translation>Breakdown</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>メニューバー</source>
+        <translation>Menu bar</translation>
+    </message>
+    <message>
+        <source>キー一覧</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>ISPLN について</source>
+        <translation>About ISPLN</translation>
+    </message>
+</context>
+<context>
+    <name>MainLayout</name>
+    <message>
+        <source>戻る</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>パネルクリア</source>
+        <translation>Clear panels</translation>
+    </message>
+    <message>
+        <source>マスククリア</source>
+        <translation>Clear masks</translation>
+    </message>
+    <message>
+        <source>ALLクリア</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>ライン</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>パネル設定</source>
+        <translation>Panels...</translation>
+    </message>
+    <message>
+        <source>サイズ変更</source>
+        <translation>Map size</translation>
+    </message>
+    <message>
+        <source>System設定</source>
+        <translation>System...</translation>
+    </message>
+    <message>
+        <source>擬似ＭＡＰ</source>
+        <translation>Map code</translation>
+    </message>
+    <message>
+        <source>マスク表示</source>
+        <translation>Show masks</translation>
+    </message>
+    <message>
+        <source>パネル</source>
+        <translation>Panels</translation>
+    </message>
+    <message>
+        <source>マスク</source>
+        <translation>Masks</translation>
+    </message>
+    <message>
+        <source>海</source>
+        <translation>Sea</translation>
+    </message>
+    <message>
+        <source>段階</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])</source>
+        <translation>Level of brush, line, rectangle and fill ([ and ])</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>画像保存</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>新規</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>ISPLN について</source>
+        <translation>About ISPLN</translation>
+    </message>
+    <message>
+        <source>最近のファイル</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>自動入力</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>人口</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>面積</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>資金増加量</source>
+        <translation>Funds gain</translation>
+    </message>
+    <message>
+        <source>食料増加量</source>
+        <translation>Food gain</translation>
+    </message>
+    <message>
+        <source>農業</source>
+        <translation>Farming</translation>
+    </message>
+    <message>
+        <source>工業</source>
+        <translation>Industry</translation>
+    </message>
+    <message>
+        <source>採掘場</source>
+        <translation>Mines</translation>
+    </message>
+    <message>
+        <source>労働者</source>
+        <translation>Workers</translation>
+    </message>
+    <message>
+        <source>失業者</source>
+        <translation>Unemployed</translation>
+    </message>
+    <message>
+        <source>ミサイル数</source>
+        <translation>Missiles</translation>
+    </message>
+    <message>
+        <source>個別情報</source>
+        <translation>Breakdown</translation>
+    </message>
+    <message>
+        <source>自動更新</source>
+        <translation>Live</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>≡</source>
+        <translation>≡</translation>
+    </message>
+    <message>
+        <source>メニュー</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>地図: カーソル移動</source>
+        <translation>Map: move the cursor</translation>
+    </message>
+    <message>
+        <source>地図: 行の端へ</source>
+        <translation>Map: to the end of the row</translation>
+    </message>
+    <message>
+        <source>地図: 上端・下端の行へ</source>
+        <translation>Map: to the top or bottom row</translation>
+    </message>
+    <message>
+        <source>地図: ツールを使う (直線・矩形・範囲選択は始点と終点)</source>
+        <translation>Map: use the tool (line, rectangle and selection: start and end)</translation>
+    </message>
+    <message>
+        <source>地図: 右ボタンとして使う</source>
+        <translation>Map: as the right button</translation>
+    </message>
+    <message>
+        <source>キー一覧</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
+    <name>MainStatus</name>
+    <message>
+        <source>復元用ファイルを書き込めません: </source>
+        <translation>Cannot write the recovery file: </translation>
+    </message>
+    <message>
+        <source>%1 は他で変更されています</source>
+        <translation>%1 was changed elsewhere</translation>
+    </message>
+    <message>
+        <source> は他で変更されています</source>
+        <translation> was changed elsewhere</translation>
+    </message>
+    <message>
+        <source>復元用ファイルを読み込めません: </source>
+        <translation>Cannot read the recovery file: </translation>
+    </message>
+</context>
+<context>
+    <name>MapFileDialogs</name>
+    <message>
+        <source>指定されたファイルはISPLNファイルではありませんでした。</source>
+        <translation>The file is not an ISPLN file.</translation>
+    </message>
+    <message>
+        <source>指定されたファイルがありませんでした。</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map 保存</source>
+        <translation>Save Tidemark map</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map 読み込み</source>
+        <translation>Open Tidemark map</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map (*.kpl)</source>
+        <translation>Tidemark map (*.kpl)</translation>
+    </message>
+    <message>
+        <source>ALL (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 は見つかりません</source>
+        <translation>%1 was not found</translation>
+    </message>
+    <message>
+        <source>
+%1 を一覧から外しました</source>
+        <translation>
+%1 was taken off the list</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map 画像保存</source>
+        <translation>Save Tidemark map picture</translation>
+    </message>
+    <message>
+        <source>PNG画像 (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めません: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MapKeyCursor</name>
+    <message>
+        <source>地図</source>
+        <translation>Map</translation>
+    </message>
+</context>
+<context>
+    <name>MapTools</name>
+    <message>
+        <source>クリック</source>
+        <translation>Click</translation>
+    </message>
+    <message>
+        <source>ブラシ</source>
+        <translation>Brush</translation>
+    </message>
+    <message>
+        <source>直線</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>塗りつぶし</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>範囲選択</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>  段階 %1</source>
+        <translation>  level %1</translation>
+    </message>
+    <message>
+        <source>  %1 × %2</source>
+        <translation>  %1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>MapZoom</name>
+    <message>
+        <source>表示倍率</source>
+        <translation>Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>次の名前はファイルではないため開きませんでした:
+</source>
+        <translation>These names are not files and were not opened:
+</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1 を削除できません: %2</source>
+        <translation>Cannot delete %1: %2</translation>
+    </message>
+    <message>
+        <source>復元できませんでした: </source>
+        <translation>Could not recover: </translation>
+    </message>
+</context>
+<context>
+    <name>Unit1</name>
+    <message>
+        <source> (他で変更)</source>
+        <translation> (changed elsewhere)</translation>
+    </message>
+</context>
+<context>
+    <name>Unit1Files</name>
+    <message>
+        <source>%1 に書き込めません: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Unit1Map</name>
+    <message>
+        <source>戻る</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>%1 を読み込めません</source>
+        <translation>Cannot read %1</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めません</source>
+        <translation>Cannot write %1</translation>
+    </message>
+</context>
+</TS>
