@@ -1,6 +1,62 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja_JP">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>ISPLN について</source>
+        <translation>About ISPLN</translation>
+    </message>
+    <message>
+        <source>Tidemark の島の計画ツール
+
+Copyright (c) the ISPLN developers
+MIT ライセンスの下で配布されています。
+
+Qt %1 (ビルド時 Qt %2)</source>
+        <translation>An island planner for Tidemark
+
+Copyright (c) the ISPLN developers
+Distributed under the MIT licence.
+
+Qt %1 (built with Qt %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueEditor</name>
+    <message>
+        <source> と </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>コード </source>
+        <translation>Code </translation>
+    </message>
+    <message>
+        <source>地形</source>
+        <translation>Terrain</translation>
+    </message>
+    <message>
+        <source>人口</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>農業</source>
+        <translation>Farming</translation>
+    </message>
+    <message>
+        <source>工業</source>
+        <translation>Industry</translation>
+    </message>
+    <message>
+        <source>資金</source>
+        <translation>Funds</translation>
+    </message>
+    <message>
+        <source>軍事</source>
+        <translation>Military</translation>
+    </message>
+</context>
 <context>
     <name>GuardedApplication</name>
     <message>
@@ -493,6 +549,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>地図の変更が保存されていません。保存しますか？</source>
+        <translation>The changes to the map are not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don't save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>保存されていない地図が残っています。復元しますか？</source>
+        <translation>Unsaved maps were left behind. Recover them?</translation>
+    </message>
+    <message>
+        <source>(復元・破棄は ▶ の地図について)</source>
+        <translation>(Recover and Discard act on the map marked ▶)</translation>
+    </message>
+    <message>
+        <source>復元</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>破棄</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>isplan.ini のパネル設定は別のウィンドウでも変更されています。このウィンドウの設定で上書きしますか？</source>
+        <translation>The panel settings in isplan.ini were also changed in another window. Overwrite them with this window's settings?</translation>
+    </message>
+    <message>
+        <source> (上書きしません)</source>
+        <translation> (not overwritten)</translation>
+    </message>
+    <message>
+        <source>
+
+同じコードの種類は擬似ＭＡＰの Set で一つの種類になります。</source>
+        <translation>
+
+Panels that share a code become one kind through Set of the map code.</translation>
+    </message>
+    <message>
+        <source> (このまま閉じます)</source>
+        <translation> (closed as they are)</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>このまま</source>
+        <translation>Keep as is</translation>
+    </message>
+    <message>
+        <source>%1 は他で変更されています。上書きしますか？</source>
+        <translation>%1 was changed elsewhere. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>%1 は他で変更されました。読み込み直しますか？</source>
+        <translation>%1 was changed elsewhere. Open it again?</translation>
+    </message>
+    <message>
+        <source> (読み込み直しません)</source>
+        <translation> (not opened again)</translation>
+    </message>
+</context>
+<context>
     <name>ProgramInfo</name>
     <message>
         <source>次の名前はファイルではないため開きませんでした:
@@ -514,6 +645,13 @@
     <message>
         <source>復元できませんでした: </source>
         <translation>Could not recover: </translation>
+    </message>
+</context>
+<context>
+    <name>ShiftJisGuard</name>
+    <message>
+        <source>%1にShift-JISで表せない文字は使えません。</source>
+        <translation>%1 cannot hold characters that Shift-JIS cannot represent.</translation>
     </message>
 </context>
 <context>
@@ -539,6 +677,210 @@
     <message>
         <source>進む</source>
         <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Unit2</name>
+    <message>
+        <source>サイズ設定</source>
+        <translation>Map size</translation>
+    </message>
+</context>
+<context>
+    <name>Unit3</name>
+    <message>
+        <source>パネル設定</source>
+        <translation>Panel settings</translation>
+    </message>
+    <message>
+        <source>初期値 0</source>
+        <translation>Start 0</translation>
+    </message>
+    <message>
+        <source>増加値 0</source>
+        <translation>Step 0</translation>
+    </message>
+    <message>
+        <source>初期値 %1</source>
+        <translation>Start %1</translation>
+    </message>
+    <message>
+        <source>増加値 %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>コード </source>
+        <translation>Code </translation>
+    </message>
+    <message>
+        <source>最大値 %1</source>
+        <translation>Max %1</translation>
+    </message>
+    <message>
+        <source>タイル画像</source>
+        <translation>Tile picture</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>画像のファイル名</source>
+        <translation>The picture's file name</translation>
+    </message>
+    <message>
+        <source>%1 を %2 にコピーできません。「%3」の画像は元のままです。</source>
+        <translation>Cannot copy %1 to %2. The picture of "%3" stays as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>Unit3Layout</name>
+    <message>
+        <source>パネル名</source>
+        <translation>Panel name</translation>
+    </message>
+    <message>
+        <source>タイプ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>初期値</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>増加値</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>最大値</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>土地</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>変更</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>新規作成</source>
+        <translation>New panel</translation>
+    </message>
+    <message>
+        <source>タイル画像</source>
+        <translation>Tile picture</translation>
+    </message>
+    <message>
+        <source>初期値 0</source>
+        <translation>Start 0</translation>
+    </message>
+    <message>
+        <source>増加値 0</source>
+        <translation>Step 0</translation>
+    </message>
+    <message>
+        <source>最大値 0</source>
+        <translation>Max 0</translation>
+    </message>
+    <message>
+        <source>コード a</source>
+        <translation>Code a</translation>
+    </message>
+    <message>
+        <source>画像</source>
+        <translation>Picture</translation>
+    </message>
+</context>
+<context>
+    <name>Unit4</name>
+    <message>
+        <source>System設定</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>サイズを自動的に設定</source>
+        <translation>Set the size automatically</translation>
+    </message>
+    <message>
+        <source>Windowのサイズを自動的に変更</source>
+        <translation>Resize the window automatically</translation>
+    </message>
+    <message>
+        <source>保存ファイルを自動的にロード</source>
+        <translation>Open the saved file automatically</translation>
+    </message>
+    <message>
+        <source>参照</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>情報設定</source>
+        <translation>Rates</translation>
+    </message>
+    <message>
+        <source>食料消費 20%</source>
+        <translation>Food use 20%</translation>
+    </message>
+    <message>
+        <source>食料生産 100%</source>
+        <translation>Food output 100%</translation>
+    </message>
+    <message>
+        <source>資金生産 0.1%</source>
+        <translation>Funds output 0.1%</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Editing</translation>
+    </message>
+    <message>
+        <source>操作単位で元に戻す</source>
+        <translation>Undo by operation</translation>
+    </message>
+    <message>
+        <source>クリックで置いた範囲マスクを1回の「戻る」で取り消します</source>
+        <translation>One Undo takes back a whole area mask placed by a click</translation>
+    </message>
+    <message>
+        <source>食料消費 %1%</source>
+        <translation>Food use %1%</translation>
+    </message>
+    <message>
+        <source>食料生産 %1%</source>
+        <translation>Food output %1%</translation>
+    </message>
+    <message>
+        <source>資金生産 %1%</source>
+        <translation>Funds output %1%</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map 読み込み指定</source>
+        <translation>Tidemark map to open automatically</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map (*.kpl)</source>
+        <translation>Tidemark map (*.kpl)</translation>
     </message>
 </context>
 <context>
