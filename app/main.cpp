@@ -83,9 +83,13 @@ int main(int argc, char* argv[])
     QTranslator qtTexts;
     std::unique_ptr<AppWindows> started;
     if (!app.StartUp([&] {
-            const SettingsFolder settings = OpenSettingsFolder(QApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
-            const InterfaceLanguage language = InterfaceLanguageOf(settings.Folder);
+            const QString exeDir = QApplication::applicationDirPath();
+            const QString dataFromBin = QStringLiteral(ISPLN_DATA_FROM_BIN);
+            // Chosen first, so that a problem with the folder is told in it.
+            const InterfaceLanguage language =
+                InterfaceLanguageOf(LocateSettingsFolder(exeDir, dataFromBin).Folder + QStringLiteral("/isplan.ini"));
             InstallInterfaceLanguage(language);
+            const SettingsFolder settings = OpenSettingsFolder(exeDir, dataFromBin);
             // Qt's own texts (file dialogs, standard buttons) follow the
             // window's; under English Qt's built-in texts already are.
             if (language == InterfaceLanguage::Japanese &&

@@ -35,11 +35,11 @@ QString MessagesLocaleName()
     return {};
 }
 
-InterfaceLanguage InterfaceLanguageOf(const QString& settingsFolder)
+InterfaceLanguage InterfaceLanguageOf(const QString& iniPath)
 {
     IniFile ini;
     std::string setting = "auto";
-    if (ini.Load(QFile::encodeName(settingsFolder + QStringLiteral("/isplan.ini")).toStdString()))
+    if (ini.Load(QFile::encodeName(iniPath).toStdString()))
         setting = ReadLanguageSetting(ini);
     return ChooseInterfaceLanguage(setting, MessagesLocaleName());
 }

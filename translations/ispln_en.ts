@@ -58,6 +58,58 @@ Qt %1 (built with Qt %2)</translation>
     </message>
 </context>
 <context>
+    <name>FigureCommands</name>
+    <message>
+        <source>パネル名	最小値	最大値	合計	個数
+</source>
+        <translation>Panel	Min	Max	Total	Count
+</translation>
+    </message>
+</context>
+<context>
+    <name>FigureList</name>
+    <message>
+        <source>人口</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>面積</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>資金増加量</source>
+        <translation>Funds gain</translation>
+    </message>
+    <message>
+        <source>食料増加量</source>
+        <translation>Food gain</translation>
+    </message>
+    <message>
+        <source>農業</source>
+        <translation>Farming</translation>
+    </message>
+    <message>
+        <source>工業</source>
+        <translation>Industry</translation>
+    </message>
+    <message>
+        <source>採掘場</source>
+        <translation>Mines</translation>
+    </message>
+    <message>
+        <source>労働者</source>
+        <translation>Workers</translation>
+    </message>
+    <message>
+        <source>失業者</source>
+        <translation>Unemployed</translation>
+    </message>
+    <message>
+        <source>ミサイル数</source>
+        <translation>Missiles</translation>
+    </message>
+</context>
+<context>
     <name>GuardedApplication</name>
     <message>
         <source>原因不明のエラーが発生しました。</source>
@@ -507,6 +559,13 @@ Qt %1 (built with Qt %2)</translation>
     </message>
 </context>
 <context>
+    <name>MapSession</name>
+    <message>
+        <source>コードの %1 マスは地図に入りませんでした</source>
+        <translation>%1 cells of the code did not fit on the map</translation>
+    </message>
+</context>
+<context>
     <name>MapTools</name>
     <message>
         <source>クリック</source>
@@ -621,6 +680,13 @@ Panels that share a code become one kind through Set of the map code.</translati
     <message>
         <source> (読み込み直しません)</source>
         <translation> (not opened again)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFolder</name>
+    <message>
+        <source>%1 に書き込めません: %2</source>
+        <translation>Cannot write %1: %2</translation>
     </message>
 </context>
 <context>
@@ -881,6 +947,52 @@ Panels that share a code become one kind through Set of the map code.</translati
     <message>
         <source>Tidemark擬似Map (*.kpl)</source>
         <translation>Tidemark map (*.kpl)</translation>
+    </message>
+</context>
+<context>
+    <name>Unit5</name>
+    <message>
+        <source>個別情報</source>
+        <translation>Breakdown</translation>
+    </message>
+    <message>
+        <source>パネル名</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>最小値</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>最大値</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>個数</source>
+        <translation>Count</translation>
+    </message>
+</context>
+<context>
+    <name>Unit6</name>
+    <message>
+        <source>擬似ＭＡＰ</source>
+        <translation>Map code</translation>
+    </message>
+    <message>
+        <source>擬似ＭＡＰコード コンバーター</source>
+        <translation>Map code converter</translation>
+    </message>
+    <message>
+        <source>暫定バージョン</source>
+        <translation>Provisional version</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
