@@ -154,7 +154,7 @@ SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFr
     return f;
 }
 
-SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin)
+SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin, const QString& seedName)
 {
     SettingsFolder f = LocateSettingsFolder(exeDir, dataFromBin);
     if (!f.Installed())
@@ -185,7 +185,9 @@ SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFrom
     const QString ini = folder + QStringLiteral("/isplan.ini");
     if (!QFileInfo::exists(ini) && !QFileInfo(ini).isSymLink()) {
         QByteArray bytes;
-        if (!ReadAll(f.Shipped + QStringLiteral("/isplan.ini"), bytes) || !WriteWhole(ini, bytes))
+        const QString seed = f.Shipped + QLatin1Char('/') + seedName;
+        const QString source = QFileInfo(seed).isFile() ? seed : f.Shipped + QStringLiteral("/isplan.ini");
+        if (!ReadAll(source, bytes) || !WriteWhole(ini, bytes))
             return ReadOnly(f, folder, Reason(errno ? errno : EIO));
     }
     f.Folder = folder;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include <cstdint>
@@ -450,4 +451,31 @@ TEST(Config, InterfaceLanguage)
     qputenv("LC_ALL", all);
     qputenv("LC_MESSAGES", messages);
     qputenv("LANG", lang);
+}
+
+TEST(Config, TheEnglishCatalogueDiffersOnlyInNamesAndUnits)
+{
+    IniFile ja, en;
+    ASSERT_TRUE(ja.Load(ISPLN_DATA_DIR "/isplan.ini"));
+    ASSERT_TRUE(en.Load(ISPLN_DATA_DIR "/isplan-en.ini"));
+    const ConfigData j = ReadConfig(ja, kExe), e = ReadConfig(en, kExe);
+    EXPECT_EQ(j.Sys, e.Sys);
+    ASSERT_EQ(j.Tiles.size(), e.Tiles.size());
+    ASSERT_EQ(j.Masks.size(), e.Masks.size());
+    const auto plain = [](const std::string& text) {
+        return std::all_of(text.begin(), text.end(), [](unsigned char c) { return c >= 0x20 && c < 0x7F; });
+    };
+    for (size_t i = 0; i < j.Tiles.size(); ++i) {
+        TTileList named = e.Tiles[i];
+        EXPECT_TRUE(plain(named.Name) && !named.Name.empty() && plain(named.Ext)) << i;
+        EXPECT_EQ(named.Ext.empty(), j.Tiles[i].Ext.empty()) << i;
+        named.Name = j.Tiles[i].Name, named.Ext = j.Tiles[i].Ext;
+        EXPECT_EQ(named, j.Tiles[i]) << i;
+    }
+    for (size_t i = 0; i < j.Masks.size(); ++i) {
+        TMaskTileList named = e.Masks[i];
+        EXPECT_TRUE(plain(named.Name) && !named.Name.empty()) << i;
+        named.Name = j.Masks[i].Name;
+        EXPECT_EQ(named, j.Masks[i]) << i;
+    }
 }

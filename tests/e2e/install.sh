@@ -20,7 +20,7 @@ P="$DIR/prefix"
 cmake --install "$BUILD" --prefix "$P" >/dev/null
 desktop-file-validate "$P"/share/applications/org.ispln.ISPLN.desktop
 appstreamcli validate --no-net "$P"/share/metainfo/org.ispln.ISPLN.metainfo.xml >/dev/null
-for f in bin/ispln bin/ispln-cli share/ispln/isplan.ini share/ispln/Image/sea.bmp share/man/man1/ispln-cli.1.gz share/man/man1/ispln.1.gz share/doc/ispln/copyright share/doc/ispln/changelog.gz \
+for f in bin/ispln bin/ispln-cli share/ispln/isplan.ini share/ispln/isplan-en.ini share/ispln/Image/sea.bmp share/man/man1/ispln-cli.1.gz share/man/man1/ispln.1.gz share/doc/ispln/copyright share/doc/ispln/changelog.gz \
          share/icons/hicolor/64x64/apps/org.ispln.ISPLN.png; do
     [ -e "$P/$f" ] || { echo "not installed: $f" >&2; exit 1; }
 done
