@@ -337,7 +337,7 @@ Qt %1 (built with Qt %2)</translation>
     </message>
     <message>
         <source>段階</source>
-        <translation>Level</translation>
+        <translation>Lvl</translation>
     </message>
     <message>
         <source>ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])</source>
