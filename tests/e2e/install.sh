@@ -100,6 +100,17 @@ for cli in "$G/games/ispln-cli" "$DIR/moved/bin/ispln-cli"; do
 done
 show_then_terminate "$G/games/ispln"
 grep -q $'^Max=23\r$' "$HOME/.config/ispln/isplan.ini" || fail "the games layout seeded no settings"
+# An English user's first start seeds the English catalogue, and the tool's
+# labels follow the same choice.
+export HOME="$DIR/home3"
+mkdir "$HOME"
+(
+    unset LC_ALL LC_MESSAGES
+    export LANG=en_US.UTF-8
+    show_then_terminate "$P/bin/ispln"
+    grep -q $'^Name=Sea\r$' "$HOME/.config/ispln/isplan.ini" || fail "an English start seeded no English catalogue"
+    "$P/bin/ispln-cli" stats "$SOURCE/docs/sample.kpl" | grep -q '^Population: ' || fail "ispln-cli labels are not English"
+)
 
 # The package: lintian-clean with a real contact, the same bytes twice.
 command -v lintian >/dev/null || fail "lintian is missing"
