@@ -432,9 +432,14 @@ TEST_F(MapFileUi, UnderEnglishCaptionsHintsAndMessagesAreEnglish)
         EXPECT_EQ(app.messages, QStringList{"The file does not exist."});
     }
     InstallInterfaceLanguage(InterfaceLanguage::Japanese);
-    TestApp app(TestCatalogue(3).Keys(missing).Ini());
+    TestApp app(TestCatalogue(3).Keys(missing + "Language=en\n").Ini());
     EXPECT_EQ(app.Form1().PageControl1->tabText(0), "パネル");
     EXPECT_EQ(app.messages, QStringList{NoSuchFile});
+    // The window never changes the choice it was started with.
+    app.Form1().close();
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
+    EXPECT_EQ(ini.ReadString("System", "Language", ""), "en");
 }
 
 TEST_F(MapFileUi, StartUpAsksForTheSizeWhenNotStored)
