@@ -102,7 +102,7 @@ Qt %1 (built with Qt %2)</translation>
     </message>
     <message>
         <source>失業者</source>
-        <translation>Unemployed</translation>
+        <translation>Jobless</translation>
     </message>
     <message>
         <source>ミサイル数</source>
@@ -405,7 +405,7 @@ Qt %1 (built with Qt %2)</translation>
     </message>
     <message>
         <source>失業者</source>
-        <translation>Unemployed</translation>
+        <translation>Jobless</translation>
     </message>
     <message>
         <source>ミサイル数</source>
@@ -988,7 +988,7 @@ Panels that share a code become one kind through Set of the map code.</translati
     </message>
     <message>
         <source>暫定バージョン</source>
-        <translation>Provisional version</translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>コピー</source>
