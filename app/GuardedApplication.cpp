@@ -7,7 +7,10 @@
 
 namespace {
 
-QString UnknownFailure() { return QCoreApplication::translate("GuardedApplication", "原因不明のエラーが発生しました。"); }
+QString UnknownFailure()
+{
+    return QCoreApplication::translate("GuardedApplication", "原因不明のエラーが発生しました。");
+}
 
 QString TextOf(const std::exception& e)
 {
@@ -58,6 +61,7 @@ bool GuardedApplication::StartUp(const std::function<void()>& steps)
     starting = false;
     if (startupFailure.isEmpty())
         return true;
-    ShowError(nullptr, QCoreApplication::translate("GuardedApplication", "起動できませんでした。\n%1").arg(startupFailure));
+    ShowError(nullptr,
+              QCoreApplication::translate("GuardedApplication", "起動できませんでした。\n%1").arg(startupFailure));
     return false;
 }

@@ -65,14 +65,22 @@ void BuildToolbar(TForm1& w)
     w.Panel1->setFixedHeight(27);
     w.SpeedButton1 = IconButton(w.Panel1, toolbar_icons::Undo(), QCoreApplication::translate("MainLayout", "戻る"), 2);
     w.SpeedButton2 = IconButton(w.Panel1, toolbar_icons::Redo(), QCoreApplication::translate("MainLayout", "進む"), 24);
-    w.SpeedButton3 = IconButton(w.Panel1, toolbar_icons::ClearPanels(), QCoreApplication::translate("MainLayout", "パネルクリア"), 48);
-    w.SpeedButton5 = IconButton(w.Panel1, toolbar_icons::ClearMasks(), QCoreApplication::translate("MainLayout", "マスククリア"), 70);
-    w.SpeedButton6 = IconButton(w.Panel1, toolbar_icons::ClearAll(), QCoreApplication::translate("MainLayout", "ALLクリア"), 92);
-    w.SpeedButton4 = IconButton(w.Panel1, toolbar_icons::Lines(), QCoreApplication::translate("MainLayout", "ライン"), 116);
-    w.SpeedButton_a = FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "パネル設定"), QRect(140, 2, 65, 22));
-    w.SpeedButton_b = FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "サイズ変更"), QRect(204, 2, 63, 22));
-    w.SpeedButton_c = FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "System設定"), QRect(266, 2, 65, 22));
-    w.SpeedButton_d = FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "擬似ＭＡＰ"), QRect(330, 2, 65, 22));
+    w.SpeedButton3 = IconButton(w.Panel1, toolbar_icons::ClearPanels(),
+                                QCoreApplication::translate("MainLayout", "パネルクリア"), 48);
+    w.SpeedButton5 = IconButton(w.Panel1, toolbar_icons::ClearMasks(),
+                                QCoreApplication::translate("MainLayout", "マスククリア"), 70);
+    w.SpeedButton6 =
+        IconButton(w.Panel1, toolbar_icons::ClearAll(), QCoreApplication::translate("MainLayout", "ALLクリア"), 92);
+    w.SpeedButton4 =
+        IconButton(w.Panel1, toolbar_icons::Lines(), QCoreApplication::translate("MainLayout", "ライン"), 116);
+    w.SpeedButton_a =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "パネル設定"), QRect(140, 2, 65, 22));
+    w.SpeedButton_b =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "サイズ変更"), QRect(204, 2, 63, 22));
+    w.SpeedButton_c =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "System設定"), QRect(266, 2, 65, 22));
+    w.SpeedButton_d =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "擬似ＭＡＰ"), QRect(330, 2, 65, 22));
     w.CheckBox1 = new QCheckBox(QCoreApplication::translate("MainLayout", "マスク表示"), w.Panel1);
     w.CheckBox1->setGeometry(402, 6, 90, 17);
     w.CheckBox1->setChecked(true);
@@ -180,8 +188,10 @@ void BuildFileTab(TForm1& w)
     w.DragDropPanel->setAlignment(Qt::AlignCenter);
     w.DragDropPanel->setFrameShape(QFrame::Panel);
     w.DragDropPanel->setFrameShadow(QFrame::Sunken);
-    w.SpeedButton_Png = FlatButton(w.TabSheet2, QCoreApplication::translate("MainLayout", "画像保存"), QRect(2, 120, 64, 22));
-    w.SpeedButton_New = FlatButton(w.TabSheet2, QCoreApplication::translate("MainLayout", "新規"), QRect(2, 144, 64, 22));
+    w.SpeedButton_Png =
+        FlatButton(w.TabSheet2, QCoreApplication::translate("MainLayout", "画像保存"), QRect(2, 120, 64, 22));
+    w.SpeedButton_New =
+        FlatButton(w.TabSheet2, QCoreApplication::translate("MainLayout", "新規"), QRect(2, 144, 64, 22));
     auto* about = FlatButton(w.TabSheet2, QStringLiteral("About"), QRect(2, 168, 64, 22));
     about->setToolTip(QCoreApplication::translate("MainLayout", "ISPLN について"));
     ShowAction(about, w.Actions.About);
@@ -210,7 +220,8 @@ void BuildInfoTab(TForm1& w)
 {
     w.TabSheet3 = new QWidget;
     w.PageControl1->addTab(w.TabSheet3, QCoreApplication::translate("MainLayout", "情報"));
-    w.SpeedButton_In = FlatButton(w.TabSheet3, QCoreApplication::translate("MainLayout", "自動入力"), QRect(2, 0, 61, 22));
+    w.SpeedButton_In =
+        FlatButton(w.TabSheet3, QCoreApplication::translate("MainLayout", "自動入力"), QRect(2, 0, 61, 22));
     struct Pair {
         QLabel** label;
         QLineEdit** edit;
@@ -238,7 +249,8 @@ void BuildInfoTab(TForm1& w)
         (*p.label)->setBuddy(*p.edit);
         (*p.edit)->setAccessibleName((*p.label)->text());
     }
-    w.SpeedButton_In2 = FlatButton(w.TabSheet3, QCoreApplication::translate("MainLayout", "個別情報"), QRect(2, 346, 64, 22));
+    w.SpeedButton_In2 =
+        FlatButton(w.TabSheet3, QCoreApplication::translate("MainLayout", "個別情報"), QRect(2, 346, 64, 22));
     // Below the tab's own controls, so none of them moves.
     w.CheckBox_Live = new QCheckBox(QCoreApplication::translate("MainLayout", "自動更新"), w.TabSheet3);
     w.CheckBox_Live->setGeometry(0, 372, 70, 18);

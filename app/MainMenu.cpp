@@ -26,9 +26,10 @@ std::vector<Section> Sections(const MainActions& a)
         {QT_TRANSLATE_NOOP("MainMenu", "ファイル(&F)"),
          {a.New, a.Open, a.Save, a.SaveAs, nullptr, a.SavePicture, a.CopyPicture, nullptr, a.CloseWindow, a.Quit}},
         {QT_TRANSLATE_NOOP("MainMenu", "編集(&E)"),
-         {a.Undo, a.Redo, nullptr, a.CutBlock, a.CopyBlock, a.PasteBlock, a.DeleteBlock, nullptr, a.CountersUp,
-          a.CountersDown, a.CountersMax, a.CountersZero, nullptr, a.ClearPanels, a.ClearMasks, a.ClearAll, nullptr,
-          a.CatalogueEditor, a.MapSize, a.SystemSettings, a.MapCode}},
+         {a.Undo,        a.Redo,           nullptr,      a.CutBlock,     a.CopyBlock,   a.PasteBlock,
+          a.DeleteBlock, nullptr,          a.CountersUp, a.CountersDown, a.CountersMax, a.CountersZero,
+          nullptr,       a.ClearPanels,    a.ClearMasks, a.ClearAll,     nullptr,       a.CatalogueEditor,
+          a.MapSize,     a.SystemSettings, a.MapCode}},
         {QT_TRANSLATE_NOOP("MainMenu", "表示(&V)"),
          {a.ZoomIn, a.ZoomOut, a.ZoomReset, nullptr, a.MaskView, a.ShowValues, a.Lines, nullptr, a.MenuBar}},
         {QT_TRANSLATE_NOOP("MainMenu", "ツール(&T)"),
@@ -118,7 +119,8 @@ void ShowKeyList(QWidget* parent, const MainActions& actions)
     QDialog dialog(parent);
     dialog.setWindowTitle(QCoreApplication::translate("MainMenu", "キー一覧"));
     auto* list = new QTreeWidget;
-    list->setHeaderLabels({QCoreApplication::translate("MainMenu", "操作"), QCoreApplication::translate("MainMenu", "キー")});
+    list->setHeaderLabels(
+        {QCoreApplication::translate("MainMenu", "操作"), QCoreApplication::translate("MainMenu", "キー")});
     list->setRootIsDecorated(false);
     list->setAccessibleName(QCoreApplication::translate("MainMenu", "キー一覧"));
     for (const auto& [command, keys] : KeyList(actions))

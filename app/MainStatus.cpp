@@ -12,7 +12,10 @@
 
 namespace {
 
-QString RecoveryFailureText() { return QCoreApplication::translate("MainStatus", "復元用ファイルを書き込めません: "); }
+QString RecoveryFailureText()
+{
+    return QCoreApplication::translate("MainStatus", "復元用ファイルを書き込めません: ");
+}
 
 }  // namespace
 
@@ -33,11 +36,12 @@ MainStatus::MainStatus(QStatusBar* bar, QLabel* cellPlace, QLabel* cellPanel, QL
     connect(&session, &MapSession::mapReplaced, this, cellAgain);
     // Until the next load or save.
     connect(&session, &MapSession::markedChangedOnDiskChanged, this, [this, &session](bool marked) {
-        const QString text =
-            QCoreApplication::translate("MainStatus", "%1 は他で変更されています").arg(QDir::toNativeSeparators(session.FilePath()));
+        const QString text = QCoreApplication::translate("MainStatus", "%1 は他で変更されています")
+                                 .arg(QDir::toNativeSeparators(session.FilePath()));
         if (marked)
             this->bar->showMessage(text);
-        else if (this->bar->currentMessage().endsWith(QCoreApplication::translate("MainStatus", " は他で変更されています")))
+        else if (this->bar->currentMessage().endsWith(
+                     QCoreApplication::translate("MainStatus", " は他で変更されています")))
             this->bar->clearMessage();
     });
     connect(&live, &LiveFigures::operationChanged, this, [this](const QString& text) {
@@ -62,5 +66,6 @@ void MainStatus::ShowCursor(const TTileData& doc)
 void MainStatus::ShowUnreadableCopies(const QStringList& problems)
 {
     if (!problems.isEmpty())
-        bar->showMessage(QCoreApplication::translate("MainStatus", "復元用ファイルを読み込めません: ") + problems.join(QStringLiteral("; ")));
+        bar->showMessage(QCoreApplication::translate("MainStatus", "復元用ファイルを読み込めません: ") +
+                         problems.join(QStringLiteral("; ")));
 }

@@ -12,8 +12,14 @@
 
 namespace {
 
-QString NotMapFileText() { return QCoreApplication::translate("MapFileDialogs", "指定されたファイルはISPLNファイルではありませんでした。"); }
-QString MissingFileText() { return QCoreApplication::translate("MapFileDialogs", "指定されたファイルがありませんでした。"); }
+QString NotMapFileText()
+{
+    return QCoreApplication::translate("MapFileDialogs", "指定されたファイルはISPLNファイルではありませんでした。");
+}
+QString MissingFileText()
+{
+    return QCoreApplication::translate("MapFileDialogs", "指定されたファイルがありませんでした。");
+}
 
 // Qt's own dialog rather than the desktop's, so it looks and answers the
 // same everywhere (tests included). It starts in `folder` (when given)
@@ -40,9 +46,12 @@ QString AskFile(QWidget* parent, const QString& title, QFileDialog::AcceptMode m
 // The save and open dialogs of maps share everything but title and mode.
 QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& name = {})
 {
-    const QString title = mode == QFileDialog::AcceptSave ? QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 保存")
-                                                          : QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 読み込み");
-    return AskFile(parent, title, mode, {QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map (*.kpl)"), QCoreApplication::translate("MapFileDialogs", "ALL (*.*)")},
+    const QString title = mode == QFileDialog::AcceptSave
+                              ? QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 保存")
+                              : QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 読み込み");
+    return AskFile(parent, title, mode,
+                   {QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map (*.kpl)"),
+                    QCoreApplication::translate("MapFileDialogs", "ALL (*.*)")},
                    QStringLiteral("kpl"), folder, name.isEmpty() ? QStringLiteral("*.kpl") : name);
 }
 
@@ -113,7 +122,8 @@ void MapFileDialogs::OpenRecent(const QString& path)
     const bool loaded = session.Load(path).Ok;
     emit openTried(true);
     if (!loaded) {
-        ShowMessage(window, NotMapFileText() + QCoreApplication::translate("MapFileDialogs", "\n%1 を一覧から外しました").arg(shown));
+        ShowMessage(window, NotMapFileText() +
+                                QCoreApplication::translate("MapFileDialogs", "\n%1 を一覧から外しました").arg(shown));
         session.ForgetRecent(path);
     }
 }
@@ -138,9 +148,9 @@ bool MapFileDialogs::Load(const QString& path, bool namedFromOutside)
 {
     const Result loaded = session.Load(path);
     if (!loaded.Ok)
-        ShowMessage(window, NotMapFileText(),
-                    namedFromOutside ? QStringLiteral("%1: %2").arg(path, QString::fromStdString(loaded.Reason))
-                                     : QString());
+        ShowMessage(
+            window, NotMapFileText(),
+            namedFromOutside ? QStringLiteral("%1: %2").arg(path, QString::fromStdString(loaded.Reason)) : QString());
     return loaded.Ok;
 }
 
@@ -151,8 +161,9 @@ void MapFileDialogs::TellMissing()
 
 QString MapFileDialogs::AskPicture()
 {
-    return AskFile(window, QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 画像保存"), QFileDialog::AcceptSave,
-                   {QCoreApplication::translate("MapFileDialogs", "PNG画像 (*.png)")}, QStringLiteral("png"));
+    return AskFile(window, QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 画像保存"),
+                   QFileDialog::AcceptSave, {QCoreApplication::translate("MapFileDialogs", "PNG画像 (*.png)")},
+                   QStringLiteral("png"));
 }
 
 bool MapFileDialogs::Save()

@@ -99,5 +99,6 @@ int CascadeIndex()
 
 QString PassedOverText(const QStringList& names)
 {
-    return QCoreApplication::translate("ProgramInfo", "次の名前はファイルではないため開きませんでした:\n") + names.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("ProgramInfo", "次の名前はファイルではないため開きませんでした:\n") +
+           names.join(QLatin1Char('\n'));
 }

@@ -85,7 +85,8 @@ void TForm1::SpeedButton_PngClick()
     if (path.isEmpty())
         return;
     if (QString reason; !SavePicturePng(PictureToSave(), path, &reason))
-        ShowError(this, QCoreApplication::translate("Unit1Files", "%1 に書き込めません: %2").arg(QDir::toNativeSeparators(path), reason));
+        ShowError(this, QCoreApplication::translate("Unit1Files", "%1 に書き込めません: %2")
+                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 QImage TForm1::PictureToSave() const

@@ -89,9 +89,10 @@ int main(int argc, char* argv[])
             const InterfaceLanguage language =
                 InterfaceLanguageOf(LocateSettingsFolder(exeDir, dataFromBin).Folder + QStringLiteral("/isplan.ini"));
             InstallInterfaceLanguage(language);
-            const SettingsFolder settings = OpenSettingsFolder(
-                exeDir, dataFromBin,
-                language == InterfaceLanguage::English ? QString::fromLatin1(EnglishCatalogueName) : QStringLiteral("isplan.ini"));
+            const SettingsFolder settings =
+                OpenSettingsFolder(exeDir, dataFromBin,
+                                   language == InterfaceLanguage::English ? QString::fromLatin1(EnglishCatalogueName)
+                                                                          : QStringLiteral("isplan.ini"));
             // Qt's own texts (file dialogs, standard buttons) follow the
             // window's; under English Qt's built-in texts already are.
             if (language == InterfaceLanguage::Japanese &&

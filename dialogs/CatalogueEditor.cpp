@@ -143,7 +143,8 @@ std::vector<std::string> CatalogueEditor::SharedCodeLines() const
                 names += (sharing++ ? Text(QT_TRANSLATE_NOOP("CatalogueEditor", " と ")) : "") + WorkTile[i].Name;
             }
         if (sharing > 1)
-            lines.push_back(Text(QT_TRANSLATE_NOOP("CatalogueEditor", "コード ")) + std::string(1, static_cast<char>(code)) + ": " + names);
+            lines.push_back(Text(QT_TRANSLATE_NOOP("CatalogueEditor", "コード ")) +
+                            std::string(1, static_cast<char>(code)) + ": " + names);
     }
     return lines;
 }

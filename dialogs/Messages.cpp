@@ -72,9 +72,11 @@ void ShowError(QWidget* parent, const QString& text)
 UnsavedAnswer AskSaveChanges(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ISPLN"),
-                    QCoreApplication::translate("Messages", "地図の変更が保存されていません。保存しますか？"), QMessageBox::NoButton, parent);
+                    QCoreApplication::translate("Messages", "地図の変更が保存されていません。保存しますか？"),
+                    QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(QCoreApplication::translate("Messages", "保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QCoreApplication::translate("Messages", "保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* discard =
+        box.addButton(QCoreApplication::translate("Messages", "保存しない"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QCoreApplication::translate("Messages", "キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
@@ -89,7 +91,8 @@ UnsavedAnswer AskSaveChanges(QWidget* parent)
 RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"),
-                    QCoreApplication::translate("Messages", "保存されていない地図が残っています。復元しますか？"), QMessageBox::NoButton, parent);
+                    QCoreApplication::translate("Messages", "保存されていない地図が残っています。復元しますか？"),
+                    QMessageBox::NoButton, parent);
     QStringList lines;
     for (const QString& copy : copies)
         lines << (lines.isEmpty() ? QStringLiteral("▶ ") : QStringLiteral("　 ")) + copy;
@@ -114,8 +117,9 @@ RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies)
 
 bool AskOverwriteCatalogue(QWidget* parent)
 {
-    const QString text = QCoreApplication::translate("Messages", "isplan.ini のパネル設定は別のウィンドウでも変更されています。"
-                                                                 "このウィンドウの設定で上書きしますか？");
+    const QString text = QCoreApplication::translate("Messages",
+                                                     "isplan.ini のパネル設定は別のウィンドウでも変更されています。"
+                                                     "このウィンドウの設定で上書きしますか？");
     if (Divert(text + QCoreApplication::translate("Messages", " (上書きしません)")))
         return false;
     QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"), text, QMessageBox::Yes | QMessageBox::No, parent);
@@ -125,8 +129,9 @@ bool AskOverwriteCatalogue(QWidget* parent)
 
 bool AskKeepSharedCodes(QWidget* parent, const QStringList& lines)
 {
-    const QString text = lines.join(QLatin1Char('\n')) +
-                         QCoreApplication::translate("Messages", "\n\n同じコードの種類は擬似ＭＡＰの Set で一つの種類になります。");
+    const QString text =
+        lines.join(QLatin1Char('\n')) +
+        QCoreApplication::translate("Messages", "\n\n同じコードの種類は擬似ＭＡＰの Set で一つの種類になります。");
     if (Divert(text + QCoreApplication::translate("Messages", " (このまま閉じます)")))
         return true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ISPLN"), text, QMessageBox::NoButton, parent);
@@ -152,12 +157,14 @@ bool AskYesNo(QWidget* parent, const QString& text, QMessageBox::StandardButton 
 
 bool AskOverwriteChangedFile(QWidget* parent, const QString& path)
 {
-    return AskYesNo(parent, QCoreApplication::translate("Messages", "%1 は他で変更されています。上書きしますか？").arg(path), QMessageBox::No,
-                    QCoreApplication::translate("Messages", " (上書きしません)"));
+    return AskYesNo(parent,
+                    QCoreApplication::translate("Messages", "%1 は他で変更されています。上書きしますか？").arg(path),
+                    QMessageBox::No, QCoreApplication::translate("Messages", " (上書きしません)"));
 }
 
 bool AskReloadChangedFile(QWidget* parent, const QString& path)
 {
-    return AskYesNo(parent, QCoreApplication::translate("Messages", "%1 は他で変更されました。読み込み直しますか？").arg(path), QMessageBox::Yes,
-                    QCoreApplication::translate("Messages", " (読み込み直しません)"));
+    return AskYesNo(parent,
+                    QCoreApplication::translate("Messages", "%1 は他で変更されました。読み込み直しますか？").arg(path),
+                    QMessageBox::Yes, QCoreApplication::translate("Messages", " (読み込み直しません)"));
 }

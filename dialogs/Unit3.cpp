@@ -311,7 +311,8 @@ void TForm3::ScrollBar05Change(int)
 
 void TForm3::ShowCode()
 {
-    Label08->setText(QCoreApplication::translate("Unit3", "コード ") + QChar(keptCode >= 0 ? keptCode : ScrollBar05->value()));
+    Label08->setText(QCoreApplication::translate("Unit3", "コード ") +
+                     QChar(keptCode >= 0 ? keptCode : ScrollBar05->value()));
 }
 
 void TForm3::ShowLargestValue()
@@ -404,7 +405,8 @@ void TForm3::SpeedButton2Click()
 
 QString TForm3::ChoosePicture()
 {
-    QFileDialog dialog(this, QCoreApplication::translate("Unit3", "タイル画像"), pictureFolder, QCoreApplication::translate("Unit3", "ビットマップ (*.bmp)"));
+    QFileDialog dialog(this, QCoreApplication::translate("Unit3", "タイル画像"), pictureFolder,
+                       QCoreApplication::translate("Unit3", "ビットマップ (*.bmp)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -455,9 +457,10 @@ void TForm3::CopyPicturesIntoImageFolder()
 {
     for (const PictureCopy& c : CopyPicturesIntoFolder(Work, openedBmp, pictureFolder)) {
         if (!c.copied)
-            ShowMessage(this, QCoreApplication::translate("Unit3", "%1 を %2 にコピーできません。「%3」の画像は元のままです。")
-                                  .arg(QDir::toNativeSeparators(Text(c.chosen)),
-                                       QDir::toNativeSeparators(pictureFolder), Text(Work.WorkTile[c.index].Name)));
+            ShowMessage(
+                this, QCoreApplication::translate("Unit3", "%1 を %2 にコピーできません。「%3」の画像は元のままです。")
+                          .arg(QDir::toNativeSeparators(Text(c.chosen)), QDir::toNativeSeparators(pictureFolder),
+                               Text(Work.WorkTile[c.index].Name)));
         WriteRow(c.index, Work.WorkTile[c.index]);
     }
 }

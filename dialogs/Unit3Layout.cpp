@@ -38,9 +38,11 @@ void TForm3::BuildList()
     ListView1->setAccessibleName(windowTitle());
     ListView1->setGeometry(0, 0, 462, 205);
     ListView1->setColumnCount(CatalogueEditor::ColumnCount);
-    ListView1->setHeaderLabels({QCoreApplication::translate("Unit3Layout", "パネル名"), QStringLiteral("No"), QCoreApplication::translate("Unit3Layout", "タイプ"),
-                                QCoreApplication::translate("Unit3Layout", "初期値"), QCoreApplication::translate("Unit3Layout", "増加値"), QCoreApplication::translate("Unit3Layout", "最大値"),
-                                QCoreApplication::translate("Unit3Layout", "単位"), QCoreApplication::translate("Unit3Layout", "土地")});
+    ListView1->setHeaderLabels(
+        {QCoreApplication::translate("Unit3Layout", "パネル名"), QStringLiteral("No"),
+         QCoreApplication::translate("Unit3Layout", "タイプ"), QCoreApplication::translate("Unit3Layout", "初期値"),
+         QCoreApplication::translate("Unit3Layout", "増加値"), QCoreApplication::translate("Unit3Layout", "最大値"),
+         QCoreApplication::translate("Unit3Layout", "単位"), QCoreApplication::translate("Unit3Layout", "土地")});
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setIconSize(QSize(32, 32));
@@ -64,9 +66,12 @@ void TForm3::BuildButtons()
         int x, width;
     };
     const FieldPlace places[] = {
-        {&SpeedButton1, "↑", 2, 23},     {&SpeedButton2, "↓", 26, 23},
-        {&SpeedButton3, QT_TRANSLATE_NOOP("Unit3Layout", "追加"), 56, 57},  {&SpeedButton4, QT_TRANSLATE_NOOP("Unit3Layout", "削除"), 114, 57},
-        {&SpeedButton5, QT_TRANSLATE_NOOP("Unit3Layout", "変更"), 172, 57}, {&SpeedButton6, QT_TRANSLATE_NOOP("Unit3Layout", "新規作成"), 242, 70},
+        {&SpeedButton1, "↑", 2, 23},
+        {&SpeedButton2, "↓", 26, 23},
+        {&SpeedButton3, QT_TRANSLATE_NOOP("Unit3Layout", "追加"), 56, 57},
+        {&SpeedButton4, QT_TRANSLATE_NOOP("Unit3Layout", "削除"), 114, 57},
+        {&SpeedButton5, QT_TRANSLATE_NOOP("Unit3Layout", "変更"), 172, 57},
+        {&SpeedButton6, QT_TRANSLATE_NOOP("Unit3Layout", "新規作成"), 242, 70},
     };
     for (const FieldPlace& s : places) {
         *s.button = new QToolButton(this);

@@ -70,8 +70,10 @@ void TForm4::BuildSettingsTab()
     ScrollBar1_1 = Bar(TabSheet1, QRect(84, 29, 165, 16), 12, 30, 12);
     Label1_2 = BigLabel(TabSheet1, QStringLiteral("X = 12"), QRect(16, 49, 64, 18));
     ScrollBar1_2 = Bar(TabSheet1, QRect(84, 51, 165, 16), 12, 30, 12);
-    CheckBox1_2 = Check(TabSheet1, QCoreApplication::translate("Unit4", "Windowのサイズを自動的に変更"), QRect(8, 74, 240, 18));
-    CheckBox1_3 = Check(TabSheet1, QCoreApplication::translate("Unit4", "保存ファイルを自動的にロード"), QRect(8, 96, 240, 18));
+    CheckBox1_2 =
+        Check(TabSheet1, QCoreApplication::translate("Unit4", "Windowのサイズを自動的に変更"), QRect(8, 74, 240, 18));
+    CheckBox1_3 =
+        Check(TabSheet1, QCoreApplication::translate("Unit4", "保存ファイルを自動的にロード"), QRect(8, 96, 240, 18));
     Edit1_1 = new QLineEdit(TabSheet1);
     Edit1_1->setGeometry(8, 120, 198, 21);
     SpeedButton1 = new QToolButton(TabSheet1);
@@ -114,7 +116,8 @@ void TForm4::BuildEditTab()
     TabSheet3 = new QWidget;
     PageControl1->addTab(TabSheet3, QCoreApplication::translate("Unit4", "編集"));
     CheckBox3_1 = Check(TabSheet3, QCoreApplication::translate("Unit4", "操作単位で元に戻す"), QRect(8, 6, 240, 18));
-    CheckBox3_1->setToolTip(QCoreApplication::translate("Unit4", "クリックで置いた範囲マスクを1回の「戻る」で取り消します"));
+    CheckBox3_1->setToolTip(
+        QCoreApplication::translate("Unit4", "クリックで置いた範囲マスクを1回の「戻る」で取り消します"));
 }
 
 QString TForm4::PercentText(int tenths)
@@ -193,7 +196,8 @@ QString TForm4::ChooseMapFile()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QCoreApplication::translate("Unit4", "Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
+    dialog.setNameFilters(
+        {QCoreApplication::translate("Unit4", "Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
     dialog.selectFile(QStringLiteral("*.kpl"));
     if (dialog.exec() != QDialog::Accepted)
         return {};

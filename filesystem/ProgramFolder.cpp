@@ -130,7 +130,8 @@ void UpdateImages(const QString& shipped, const QString& folder)
 // if there are any to read) and write nothing.
 SettingsFolder ReadOnly(SettingsFolder f, const QString& folder, const QString& reason)
 {
-    f.Problem = QCoreApplication::translate("ProgramFolder", "%1 に書き込めません: %2").arg(QDir::toNativeSeparators(folder), reason);
+    f.Problem = QCoreApplication::translate("ProgramFolder", "%1 に書き込めません: %2")
+                    .arg(QDir::toNativeSeparators(folder), reason);
     const bool ownSettings = !folder.startsWith(QLatin1Char('~')) && QFileInfo(folder + QStringLiteral("/isplan.ini")).isFile();
     f.Folder = ownSettings ? folder : f.Shipped;
     return f;

@@ -15,8 +15,8 @@ InterfaceLanguage ChooseInterfaceLanguage(const std::string& setting, const QStr
     if (setting == "en")
         return InterfaceLanguage::English;
     // "en_US.UTF-8", "de_DE@euro": the language is what comes before '_', '.' or '@'.
-    const QString language = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0)
-                                 .section(QLatin1Char('_'), 0, 0);
+    const QString language =
+        localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).section(QLatin1Char('_'), 0, 0);
     if (language.isEmpty() || language == QLatin1String("C") || language == QLatin1String("POSIX"))
         return InterfaceLanguage::Japanese;
     const QLocale::Language known = QLocale::codeToLanguage(language);

@@ -6,7 +6,10 @@
 
 namespace {
 
-std::string Label(const char* japanese) { return QCoreApplication::translate("FigureList", japanese).toStdString(); }
+std::string Label(const char* japanese)
+{
+    return QCoreApplication::translate("FigureList", japanese).toStdString();
+}
 
 }  // namespace
 

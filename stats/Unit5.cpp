@@ -50,9 +50,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setIconSize(QSize(kTileSize, kTileSize));
-    ListView1->setHeaderLabels({QCoreApplication::translate("Unit5", "パネル名"), QCoreApplication::translate("Unit5", "最小値"),
-                                QCoreApplication::translate("Unit5", "最大値"), QCoreApplication::translate("Unit5", "合計"),
-                                QCoreApplication::translate("Unit5", "個数")});
+    ListView1->setHeaderLabels(
+        {QCoreApplication::translate("Unit5", "パネル名"), QCoreApplication::translate("Unit5", "最小値"),
+         QCoreApplication::translate("Unit5", "最大値"), QCoreApplication::translate("Unit5", "合計"),
+         QCoreApplication::translate("Unit5", "個数")});
     // "個数" takes what the fixed columns leave, so no sideways scroll bar.
     ListView1->header()->setStretchLastSection(true);
     ListView1->header()->setMinimumSectionSize(40);
