@@ -85,9 +85,11 @@ int main(int argc, char* argv[])
     if (!app.StartUp([&] {
             const QString exeDir = QApplication::applicationDirPath();
             const QString dataFromBin = QStringLiteral(ISPLN_DATA_FROM_BIN);
-            // Chosen first, so that a problem with the folder is told in it.
+            // Chosen first, so that a problem with the folder is told in it;
+            // no folder (HOME unset) leaves it to the locale.
+            const QString folder = LocateSettingsFolder(exeDir, dataFromBin).Folder;
             const InterfaceLanguage language =
-                InterfaceLanguageOf(LocateSettingsFolder(exeDir, dataFromBin).Folder + QStringLiteral("/isplan.ini"));
+                InterfaceLanguageOf(folder.isEmpty() ? QString() : folder + QStringLiteral("/isplan.ini"));
             InstallInterfaceLanguage(language);
             const SettingsFolder settings =
                 OpenSettingsFolder(exeDir, dataFromBin,

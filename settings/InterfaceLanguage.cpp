@@ -39,7 +39,7 @@ InterfaceLanguage InterfaceLanguageOf(const QString& iniPath)
 {
     IniFile ini;
     std::string setting = "auto";
-    if (ini.Load(QFile::encodeName(iniPath).toStdString()))
+    if (!iniPath.isEmpty() && ini.Load(QFile::encodeName(iniPath).toStdString()))
         setting = ReadLanguageSetting(ini);
     return ChooseInterfaceLanguage(setting, MessagesLocaleName());
 }

@@ -15,8 +15,8 @@ enum class InterfaceLanguage { Japanese, English };
 InterfaceLanguage ChooseInterfaceLanguage(const std::string& setting, const QString& localeName);
 // The locale the texts follow, as POSIX ranks it: LC_ALL, LC_MESSAGES, LANG.
 QString MessagesLocaleName();
-// The choice of the isplan.ini at `iniPath` (a missing or unreadable file
-// counts as "auto") and this process's locale.
+// The choice of the isplan.ini at `iniPath` (none, a missing or an
+// unreadable file count as "auto") and this process's locale.
 InterfaceLanguage InterfaceLanguageOf(const QString& iniPath);
 // Installs the texts of `language` into the application (Japanese takes
 // the English ones out again); false when the English texts cannot be loaded.
