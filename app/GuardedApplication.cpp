@@ -1,17 +1,21 @@
 #include "app/GuardedApplication.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 #include "dialogs/Messages.h"
 
 namespace {
 
-const QString UnknownFailure = QStringLiteral("原因不明のエラーが発生しました。");
+QString UnknownFailure()
+{
+    return QCoreApplication::translate("GuardedApplication", "原因不明のエラーが発生しました。");
+}
 
 QString TextOf(const std::exception& e)
 {
     const QString what = QString::fromLocal8Bit(e.what());
-    return what.isEmpty() ? UnknownFailure : what;
+    return what.isEmpty() ? UnknownFailure() : what;
 }
 
 }  // namespace
@@ -27,7 +31,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& e) {
         Report(TextOf(e));
     } catch (...) {
-        Report(UnknownFailure);
+        Report(UnknownFailure());
     }
     return false;
 }
@@ -52,11 +56,12 @@ bool GuardedApplication::StartUp(const std::function<void()>& steps)
     } catch (const std::exception& e) {
         Report(TextOf(e));
     } catch (...) {
-        Report(UnknownFailure);
+        Report(UnknownFailure());
     }
     starting = false;
     if (startupFailure.isEmpty())
         return true;
-    ShowError(nullptr, QStringLiteral("起動できませんでした。\n%1").arg(startupFailure));
+    ShowError(nullptr,
+              QCoreApplication::translate("GuardedApplication", "起動できませんでした。\n%1").arg(startupFailure));
     return false;
 }

@@ -1,6 +1,7 @@
 #include "app/MainActions.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QAction>
 #include <QWidget>
 #include <utility>
@@ -91,22 +92,52 @@ MainActions CreateMainActions(QWidget* window)
     a.KeyList = Command(window, QStringLiteral("keyList"), Keys(QKeySequence::HelpContents, {Qt::Key_F1}));
     a.About = Command(window, QStringLiteral("about"));
     const std::pair<QAction*, const char*> texts[] = {
-        {a.Undo, "戻る"}, {a.Redo, "進む"}, {a.Save, "上書き保存"}, {a.SaveAs, "名前を付けて保存"},
-        {a.Open, "読み込み"}, {a.ClearPanels, "パネルクリア"}, {a.ClearMasks, "マスククリア"},
-        {a.ClearAll, "ALLクリア"}, {a.ZoomIn, "拡大"}, {a.ZoomOut, "縮小"}, {a.ZoomReset, "等倍 (100%)"},
-        {a.CopyPicture, "画像をコピー"}, {a.New, "新規"}, {a.CopyBlock, "コピー"}, {a.CutBlock, "切り取り"},
-        {a.DeleteBlock, "削除"}, {a.PasteBlock, "貼り付け"}, {a.LevelUp, "段階を上げる"},
-        {a.LevelDown, "段階を下げる"}, {a.CountersUp, "選択の数値を上げる"}, {a.CountersDown, "選択の数値を下げる"},
-        {a.CountersMax, "選択の数値を最大に"}, {a.CountersZero, "選択の数値を 0 に"}, {a.ShowValues, "数値表示"},
-        {a.SavePicture, "画像保存"}, {a.CatalogueEditor, "パネル設定"}, {a.MapSize, "サイズ変更"},
-        {a.SystemSettings, "System設定"}, {a.MapCode, "擬似ＭＡＰ"}, {a.Lines, "ライン"}, {a.MaskView, "マスク表示"},
-        {a.Figures, "自動入力"}, {a.Breakdown, "個別情報"}, {a.CloseWindow, "閉じる"}, {a.Quit, "終了"},
-        {a.MenuBar, "メニューバー"}, {a.KeyList, "キー一覧"}, {a.About, "ISPLN について"},
-        {a.TurnClockwise, "右に回す (60°)"}, {a.TurnCounterClockwise, "左に回す (60°)"},
-        {a.MirrorLeftRight, "左右反転"}, {a.MirrorTopBottom, "上下反転"}, {a.SaveStamp, "スタンプとして保存"},
+        {a.Undo, QT_TRANSLATE_NOOP("MainActions", "戻る")},
+        {a.Redo, QT_TRANSLATE_NOOP("MainActions", "進む")},
+        {a.Save, QT_TRANSLATE_NOOP("MainActions", "上書き保存")},
+        {a.SaveAs, QT_TRANSLATE_NOOP("MainActions", "名前を付けて保存")},
+        {a.Open, QT_TRANSLATE_NOOP("MainActions", "読み込み")},
+        {a.ClearPanels, QT_TRANSLATE_NOOP("MainActions", "パネルクリア")},
+        {a.ClearMasks, QT_TRANSLATE_NOOP("MainActions", "マスククリア")},
+        {a.ClearAll, QT_TRANSLATE_NOOP("MainActions", "ALLクリア")},
+        {a.ZoomIn, QT_TRANSLATE_NOOP("MainActions", "拡大")},
+        {a.ZoomOut, QT_TRANSLATE_NOOP("MainActions", "縮小")},
+        {a.ZoomReset, QT_TRANSLATE_NOOP("MainActions", "等倍 (100%)")},
+        {a.CopyPicture, QT_TRANSLATE_NOOP("MainActions", "画像をコピー")},
+        {a.New, QT_TRANSLATE_NOOP("MainActions", "新規")},
+        {a.CopyBlock, QT_TRANSLATE_NOOP("MainActions", "コピー")},
+        {a.CutBlock, QT_TRANSLATE_NOOP("MainActions", "切り取り")},
+        {a.DeleteBlock, QT_TRANSLATE_NOOP("MainActions", "削除")},
+        {a.PasteBlock, QT_TRANSLATE_NOOP("MainActions", "貼り付け")},
+        {a.LevelUp, QT_TRANSLATE_NOOP("MainActions", "段階を上げる")},
+        {a.LevelDown, QT_TRANSLATE_NOOP("MainActions", "段階を下げる")},
+        {a.CountersUp, QT_TRANSLATE_NOOP("MainActions", "選択の数値を上げる")},
+        {a.CountersDown, QT_TRANSLATE_NOOP("MainActions", "選択の数値を下げる")},
+        {a.CountersMax, QT_TRANSLATE_NOOP("MainActions", "選択の数値を最大に")},
+        {a.CountersZero, QT_TRANSLATE_NOOP("MainActions", "選択の数値を 0 に")},
+        {a.ShowValues, QT_TRANSLATE_NOOP("MainActions", "数値表示")},
+        {a.SavePicture, QT_TRANSLATE_NOOP("MainActions", "画像保存")},
+        {a.CatalogueEditor, QT_TRANSLATE_NOOP("MainActions", "パネル設定")},
+        {a.MapSize, QT_TRANSLATE_NOOP("MainActions", "サイズ変更")},
+        {a.SystemSettings, QT_TRANSLATE_NOOP("MainActions", "System設定")},
+        {a.MapCode, QT_TRANSLATE_NOOP("MainActions", "擬似ＭＡＰ")},
+        {a.Lines, QT_TRANSLATE_NOOP("MainActions", "ライン")},
+        {a.MaskView, QT_TRANSLATE_NOOP("MainActions", "マスク表示")},
+        {a.Figures, QT_TRANSLATE_NOOP("MainActions", "自動入力")},
+        {a.Breakdown, QT_TRANSLATE_NOOP("MainActions", "個別情報")},
+        {a.CloseWindow, QT_TRANSLATE_NOOP("MainActions", "閉じる")},
+        {a.Quit, QT_TRANSLATE_NOOP("MainActions", "終了")},
+        {a.MenuBar, QT_TRANSLATE_NOOP("MainActions", "メニューバー")},
+        {a.KeyList, QT_TRANSLATE_NOOP("MainActions", "キー一覧")},
+        {a.About, QT_TRANSLATE_NOOP("MainActions", "ISPLN について")},
+        {a.TurnClockwise, QT_TRANSLATE_NOOP("MainActions", "右に回す (60°)")},
+        {a.TurnCounterClockwise, QT_TRANSLATE_NOOP("MainActions", "左に回す (60°)")},
+        {a.MirrorLeftRight, QT_TRANSLATE_NOOP("MainActions", "左右反転")},
+        {a.MirrorTopBottom, QT_TRANSLATE_NOOP("MainActions", "上下反転")},
+        {a.SaveStamp, QT_TRANSLATE_NOOP("MainActions", "スタンプとして保存")},
     };
     for (const auto& [action, text] : texts) {
-        action->setText(QString::fromUtf8(text));
+        action->setText(QCoreApplication::translate("MainActions", text));
         action->setToolTip(HintWithKey(action->text(), action));
     }
     // Only a selection has counters to change; until then the keys stay

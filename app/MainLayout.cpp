@@ -2,6 +2,7 @@
 // them; TForm1 keeps pointers to them and all of the behaviour.
 #include "app/MainLayout.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -63,17 +64,25 @@ void BuildToolbar(TForm1& w)
 {
     w.Panel1 = new QWidget;
     w.Panel1->setFixedHeight(27);
-    w.SpeedButton1 = IconButton(w.Panel1, toolbar_icons::Undo(), QStringLiteral("戻る"), 2);
-    w.SpeedButton2 = IconButton(w.Panel1, toolbar_icons::Redo(), QStringLiteral("進む"), 24);
-    w.SpeedButton3 = IconButton(w.Panel1, toolbar_icons::ClearPanels(), QStringLiteral("パネルクリア"), 48);
-    w.SpeedButton5 = IconButton(w.Panel1, toolbar_icons::ClearMasks(), QStringLiteral("マスククリア"), 70);
-    w.SpeedButton6 = IconButton(w.Panel1, toolbar_icons::ClearAll(), QStringLiteral("ALLクリア"), 92);
-    w.SpeedButton4 = IconButton(w.Panel1, toolbar_icons::Lines(), QStringLiteral("ライン"), 116);
-    w.SpeedButton_a = FlatButton(w.Panel1, QStringLiteral("パネル設定"), QRect(140, 2, 65, 22));
-    w.SpeedButton_b = FlatButton(w.Panel1, QStringLiteral("サイズ変更"), QRect(204, 2, 63, 22));
-    w.SpeedButton_c = FlatButton(w.Panel1, QStringLiteral("System設定"), QRect(266, 2, 65, 22));
-    w.SpeedButton_d = FlatButton(w.Panel1, QStringLiteral("擬似ＭＡＰ"), QRect(330, 2, 65, 22));
-    w.CheckBox1 = new QCheckBox(QStringLiteral("マスク表示"), w.Panel1);
+    w.SpeedButton1 = IconButton(w.Panel1, toolbar_icons::Undo(), QCoreApplication::translate("MainLayout", "戻る"), 2);
+    w.SpeedButton2 = IconButton(w.Panel1, toolbar_icons::Redo(), QCoreApplication::translate("MainLayout", "進む"), 24);
+    w.SpeedButton3 = IconButton(w.Panel1, toolbar_icons::ClearPanels(),
+                                QCoreApplication::translate("MainLayout", "パネルクリア"), 48);
+    w.SpeedButton5 = IconButton(w.Panel1, toolbar_icons::ClearMasks(),
+                                QCoreApplication::translate("MainLayout", "マスククリア"), 70);
+    w.SpeedButton6 =
+        IconButton(w.Panel1, toolbar_icons::ClearAll(), QCoreApplication::translate("MainLayout", "ALLクリア"), 92);
+    w.SpeedButton4 =
+        IconButton(w.Panel1, toolbar_icons::Lines(), QCoreApplication::translate("MainLayout", "ライン"), 116);
+    w.SpeedButton_a =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "パネル設定"), QRect(140, 2, 65, 22));
+    w.SpeedButton_b =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "サイズ変更"), QRect(204, 2, 63, 22));
+    w.SpeedButton_c =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "System設定"), QRect(266, 2, 65, 22));
+    w.SpeedButton_d =
+        FlatButton(w.Panel1, QCoreApplication::translate("MainLayout", "擬似ＭＡＰ"), QRect(330, 2, 65, 22));
+    w.CheckBox1 = new QCheckBox(QCoreApplication::translate("MainLayout", "マスク表示"), w.Panel1);
     w.CheckBox1->setGeometry(402, 6, 90, 17);
     w.CheckBox1->setChecked(true);
 
@@ -106,13 +115,13 @@ void BuildSidePanel(TForm1& w)
     BuildInfoTab(w);
     // After the three tabs, which stay where they are.
     w.StampPage = new StampTab(*w.TileData);
-    w.PageControl1->addTab(w.StampPage, QStringLiteral("スタンプ"));
+    w.PageControl1->addTab(w.StampPage, QCoreApplication::translate("MainLayout", "スタンプ"));
 }
 
 void BuildPaletteTab(TForm1& w)
 {
     w.TabSheet1 = new QWidget;
-    w.PageControl1->addTab(w.TabSheet1, QStringLiteral("パネル"));
+    w.PageControl1->addTab(w.TabSheet1, QCoreApplication::translate("MainLayout", "パネル"));
     auto* layout = new QVBoxLayout(w.TabSheet1);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -132,10 +141,10 @@ void BuildPaletteTab(TForm1& w)
     layout->addWidget(pager);
 
     w.Notebook1 = new QStackedWidget;
-    w.ButtonView = PaletteView(QStringLiteral("パネル"));
-    w.MaskView = PaletteView(QStringLiteral("マスク"));
-    w.ButtonView->setAccessibleName(QStringLiteral("パネル"));
-    w.MaskView->setAccessibleName(QStringLiteral("マスク"));
+    w.ButtonView = PaletteView(QCoreApplication::translate("MainLayout", "パネル"));
+    w.MaskView = PaletteView(QCoreApplication::translate("MainLayout", "マスク"));
+    w.ButtonView->setAccessibleName(QCoreApplication::translate("MainLayout", "パネル"));
+    w.MaskView->setAccessibleName(QCoreApplication::translate("MainLayout", "マスク"));
     w.Notebook1->addWidget(w.ButtonView);
     w.Notebook1->addWidget(w.MaskView);
     layout->addWidget(w.Notebook1, 1);
@@ -154,17 +163,17 @@ void BuildPaletteTab(TForm1& w)
     w.Label1_1->setGeometry(2, 2, 68, 12);
     w.Image01 = new QLabel(w.Panel2);
     w.Image01->setGeometry(16, 15, 32, 32);
-    w.Image01->setToolTip(QStringLiteral("海"));
+    w.Image01->setToolTip(QCoreApplication::translate("MainLayout", "海"));
     layout->addWidget(w.Panel2);
 
     // Below the preview, so nothing of it moves.
     auto* level = new QWidget;
     level->setFixedHeight(24);
-    auto* caption = new QLabel(QStringLiteral("段階"), level);
+    auto* caption = new QLabel(QCoreApplication::translate("MainLayout", "段階"), level);
     caption->setGeometry(2, 4, 26, 16);
     w.LevelBox = new QSpinBox(level);
     w.LevelBox->setGeometry(28, 1, 44, 22);
-    w.LevelBox->setToolTip(QStringLiteral("ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])"));
+    w.LevelBox->setToolTip(QCoreApplication::translate("MainLayout", "ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])"));
     caption->setBuddy(w.LevelBox);
     layout->addWidget(level);
     // The palette list gives up the level row's height, so a small map's
@@ -175,7 +184,7 @@ void BuildPaletteTab(TForm1& w)
 void BuildFileTab(TForm1& w)
 {
     w.TabSheet2 = new QWidget;
-    w.PageControl1->addTab(w.TabSheet2, QStringLiteral("ファイル"));
+    w.PageControl1->addTab(w.TabSheet2, QCoreApplication::translate("MainLayout", "ファイル"));
     w.SpeedButton_Save = FlatButton(w.TabSheet2, QStringLiteral("Save"), QRect(2, 2, 64, 22));
     w.SpeedButton_Load = FlatButton(w.TabSheet2, QStringLiteral("Load"), QRect(2, 26, 64, 22));
     w.DragDropPanel = new QLabel(QStringLiteral("Drop"), w.TabSheet2);
@@ -183,15 +192,17 @@ void BuildFileTab(TForm1& w)
     w.DragDropPanel->setAlignment(Qt::AlignCenter);
     w.DragDropPanel->setFrameShape(QFrame::Panel);
     w.DragDropPanel->setFrameShadow(QFrame::Sunken);
-    w.SpeedButton_Png = FlatButton(w.TabSheet2, QStringLiteral("画像保存"), QRect(2, 120, 64, 22));
-    w.SpeedButton_New = FlatButton(w.TabSheet2, QStringLiteral("新規"), QRect(2, 144, 64, 22));
+    w.SpeedButton_Png =
+        FlatButton(w.TabSheet2, QCoreApplication::translate("MainLayout", "画像保存"), QRect(2, 120, 64, 22));
+    w.SpeedButton_New =
+        FlatButton(w.TabSheet2, QCoreApplication::translate("MainLayout", "新規"), QRect(2, 144, 64, 22));
     auto* about = FlatButton(w.TabSheet2, QStringLiteral("About"), QRect(2, 168, 64, 22));
-    about->setToolTip(QStringLiteral("ISPLN について"));
+    about->setToolTip(QCoreApplication::translate("MainLayout", "ISPLN について"));
     ShowAction(about, w.Actions.About);
     // The recent files take the rest of the tab, below the buttons, and
     // the drop-down of "Load".
     w.RecentList = new RecentMapsList(w.TabSheet2, 194);
-    w.RecentList->setAccessibleName(QStringLiteral("最近のファイル"));
+    w.RecentList->setAccessibleName(QCoreApplication::translate("MainLayout", "最近のファイル"));
     w.SpeedButton_Load->setMenu(w.RecentList->Menu());
     w.SpeedButton_Load->setPopupMode(QToolButton::MenuButtonPopup);
     QObject::connect(w.RecentList, &RecentMapsList::openRequested, &w, &TForm1::RecentListOpen);
@@ -212,8 +223,9 @@ void BuildFileTab(TForm1& w)
 void BuildInfoTab(TForm1& w)
 {
     w.TabSheet3 = new QWidget;
-    w.PageControl1->addTab(w.TabSheet3, QStringLiteral("情報"));
-    w.SpeedButton_In = FlatButton(w.TabSheet3, QStringLiteral("自動入力"), QRect(2, 0, 61, 22));
+    w.PageControl1->addTab(w.TabSheet3, QCoreApplication::translate("MainLayout", "情報"));
+    w.SpeedButton_In =
+        FlatButton(w.TabSheet3, QCoreApplication::translate("MainLayout", "自動入力"), QRect(2, 0, 61, 22));
     struct Pair {
         QLabel** label;
         QLineEdit** edit;
@@ -221,19 +233,19 @@ void BuildInfoTab(TForm1& w)
         int lx, ly, ex, ey, width;
     };
     const Pair pairs[] = {
-        {&w.Label1, &w.Edit1, "人口", 0, 24, 0, 36, 67},
-        {&w.Label2, &w.Edit2, "面積", 0, 58, 0, 70, 67},
-        {&w.Label3, &w.Edit3, "資金増加量", 0, 96, 0, 108, 67},
-        {&w.Label4, &w.Edit4, "食料増加量", 0, 130, 0, 142, 67},
-        {&w.Label5, &w.Edit5, "農業", 0, 168, 0, 180, 67},
-        {&w.Label6, &w.Edit6, "工業", 0, 200, 0, 212, 67},
-        {&w.Label7, &w.Edit7, "採掘場", 488, 0, 490, 12, 70},
-        {&w.Label8, &w.Edit8, "労働者", 0, 240, 0, 252, 67},
-        {&w.Label9, &w.Edit9, "失業者", 0, 272, 0, 284, 67},
-        {&w.Label10, &w.Edit10, "ミサイル数", 0, 312, 0, 324, 67},
+        {&w.Label1, &w.Edit1, QT_TRANSLATE_NOOP("MainLayout", "人口"), 0, 24, 0, 36, 67},
+        {&w.Label2, &w.Edit2, QT_TRANSLATE_NOOP("MainLayout", "面積"), 0, 58, 0, 70, 67},
+        {&w.Label3, &w.Edit3, QT_TRANSLATE_NOOP("MainLayout", "資金増加量"), 0, 96, 0, 108, 67},
+        {&w.Label4, &w.Edit4, QT_TRANSLATE_NOOP("MainLayout", "食料増加量"), 0, 130, 0, 142, 67},
+        {&w.Label5, &w.Edit5, QT_TRANSLATE_NOOP("MainLayout", "農業"), 0, 168, 0, 180, 67},
+        {&w.Label6, &w.Edit6, QT_TRANSLATE_NOOP("MainLayout", "工業"), 0, 200, 0, 212, 67},
+        {&w.Label7, &w.Edit7, QT_TRANSLATE_NOOP("MainLayout", "採掘場"), 488, 0, 490, 12, 70},
+        {&w.Label8, &w.Edit8, QT_TRANSLATE_NOOP("MainLayout", "労働者"), 0, 240, 0, 252, 67},
+        {&w.Label9, &w.Edit9, QT_TRANSLATE_NOOP("MainLayout", "失業者"), 0, 272, 0, 284, 67},
+        {&w.Label10, &w.Edit10, QT_TRANSLATE_NOOP("MainLayout", "ミサイル数"), 0, 312, 0, 324, 67},
     };
     for (const Pair& p : pairs) {
-        *p.label = new QLabel(QString::fromUtf8(p.caption), w.TabSheet3);
+        *p.label = new QLabel(QCoreApplication::translate("MainLayout", p.caption), w.TabSheet3);
         (*p.label)->setGeometry(p.lx, p.ly, p.width, 12);
         *p.edit = new QLineEdit(w.TabSheet3);
         (*p.edit)->setGeometry(p.ex, p.ey, p.width, 20);
@@ -241,9 +253,10 @@ void BuildInfoTab(TForm1& w)
         (*p.label)->setBuddy(*p.edit);
         (*p.edit)->setAccessibleName((*p.label)->text());
     }
-    w.SpeedButton_In2 = FlatButton(w.TabSheet3, QStringLiteral("個別情報"), QRect(2, 346, 64, 22));
+    w.SpeedButton_In2 =
+        FlatButton(w.TabSheet3, QCoreApplication::translate("MainLayout", "個別情報"), QRect(2, 346, 64, 22));
     // Below the tab's own controls, so none of them moves.
-    w.CheckBox_Live = new QCheckBox(QStringLiteral("自動更新"), w.TabSheet3);
+    w.CheckBox_Live = new QCheckBox(QCoreApplication::translate("MainLayout", "自動更新"), w.TabSheet3);
     w.CheckBox_Live->setGeometry(0, 372, 70, 18);
     ShowAction(w.SpeedButton_In, w.Actions.Figures);
     ShowAction(w.SpeedButton_In2, w.Actions.Breakdown);

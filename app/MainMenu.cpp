@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -22,19 +23,19 @@ struct Section {
 std::vector<Section> Sections(const MainActions& a)
 {
     return {
-        {"ファイル(&F)",
+        {QT_TRANSLATE_NOOP("MainMenu", "ファイル(&F)"),
          {a.New, a.Open, a.Save, a.SaveAs, nullptr, a.SavePicture, a.CopyPicture, nullptr, a.CloseWindow, a.Quit}},
-        {"編集(&E)",
+        {QT_TRANSLATE_NOOP("MainMenu", "編集(&E)"),
          {a.Undo, a.Redo, nullptr, a.CutBlock, a.CopyBlock, a.PasteBlock, a.DeleteBlock, nullptr, a.CountersUp,
           a.CountersDown, a.CountersMax, a.CountersZero, nullptr, a.TurnClockwise, a.TurnCounterClockwise,
           a.MirrorLeftRight, a.MirrorTopBottom, a.SaveStamp, nullptr, a.ClearPanels, a.ClearMasks, a.ClearAll, nullptr,
           a.CatalogueEditor, a.MapSize, a.SystemSettings, a.MapCode}},
-        {"表示(&V)",
+        {QT_TRANSLATE_NOOP("MainMenu", "表示(&V)"),
          {a.ZoomIn, a.ZoomOut, a.ZoomReset, nullptr, a.MaskView, a.ShowValues, a.Lines, nullptr, a.MenuBar}},
-        {"ツール(&T)",
+        {QT_TRANSLATE_NOOP("MainMenu", "ツール(&T)"),
          {a.Tool[0], a.Tool[1], a.Tool[2], a.Tool[3], a.Tool[4], a.Tool[5], nullptr, a.LevelUp, a.LevelDown, nullptr,
           a.Figures, a.Breakdown}},
-        {"ヘルプ(&H)", {a.KeyList, a.About}},
+        {QT_TRANSLATE_NOOP("MainMenu", "ヘルプ(&H)"), {a.KeyList, a.About}},
     };
 }
 
@@ -54,15 +55,15 @@ MainMenu::MainMenu(QMainWindow* window, const MainActions& actions, QToolBar* ba
 {
     auto* root = new QMenu(window);
     for (const Section& section : Sections(actions)) {
-        Fill(root->addMenu(QString::fromUtf8(section.title)), section);
-        Fill(window->menuBar()->addMenu(QString::fromUtf8(section.title)), section);
+        Fill(root->addMenu(QCoreApplication::translate("MainMenu", section.title)), section);
+        Fill(window->menuBar()->addMenu(QCoreApplication::translate("MainMenu", section.title)), section);
     }
     // Hidden until asked for: the window's own layout starts at its top.
     window->menuBar()->setVisible(false);
     button_->setObjectName(QStringLiteral("menuButton"));
-    button_->setText(QStringLiteral("≡"));
-    button_->setToolTip(QStringLiteral("メニュー"));
-    button_->setAccessibleName(QStringLiteral("メニュー"));
+    button_->setText(QCoreApplication::translate("MainMenu", "≡"));
+    button_->setToolTip(QCoreApplication::translate("MainMenu", "メニュー"));
+    button_->setAccessibleName(QCoreApplication::translate("MainMenu", "メニュー"));
     button_->setMenu(root);
     button_->setPopupMode(QToolButton::InstantPopup);
     button_->setAutoRaise(true);
@@ -102,25 +103,26 @@ QList<std::pair<QString, QString>> KeyList(const MainActions& actions)
         }
     // The map's own keys, while it has the focus.
     const char* const mapKeys[][2] = {
-        {"地図: カーソル移動", "←, →, ↑, ↓"},
-        {"地図: 行の端へ", "Home, End"},
-        {"地図: 上端・下端の行へ", "PgUp, PgDown"},
-        {"地図: ツールを使う (直線・矩形・範囲選択は始点と終点)", "Space, Enter"},
-        {"地図: 右ボタンとして使う", "Shift+Space"},
+        {QT_TRANSLATE_NOOP("MainMenu", "地図: カーソル移動"), "←, →, ↑, ↓"},
+        {QT_TRANSLATE_NOOP("MainMenu", "地図: 行の端へ"), "Home, End"},
+        {QT_TRANSLATE_NOOP("MainMenu", "地図: 上端・下端の行へ"), "PgUp, PgDown"},
+        {QT_TRANSLATE_NOOP("MainMenu", "地図: ツールを使う (直線・矩形・範囲選択は始点と終点)"), "Space, Enter"},
+        {QT_TRANSLATE_NOOP("MainMenu", "地図: 右ボタンとして使う"), "Shift+Space"},
     };
     for (const auto& [command, keys] : mapKeys)
-        rows.append({QString::fromUtf8(command), QString::fromUtf8(keys)});
+        rows.append({QCoreApplication::translate("MainMenu", command), QString::fromUtf8(keys)});
     return rows;
 }
 
 void ShowKeyList(QWidget* parent, const MainActions& actions)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("キー一覧"));
+    dialog.setWindowTitle(QCoreApplication::translate("MainMenu", "キー一覧"));
     auto* list = new QTreeWidget;
-    list->setHeaderLabels({QStringLiteral("操作"), QStringLiteral("キー")});
+    list->setHeaderLabels(
+        {QCoreApplication::translate("MainMenu", "操作"), QCoreApplication::translate("MainMenu", "キー")});
     list->setRootIsDecorated(false);
-    list->setAccessibleName(QStringLiteral("キー一覧"));
+    list->setAccessibleName(QCoreApplication::translate("MainMenu", "キー一覧"));
     for (const auto& [command, keys] : KeyList(actions))
         list->addTopLevelItem(new QTreeWidgetItem({command, keys}));
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

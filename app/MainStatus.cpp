@@ -1,5 +1,6 @@
 #include "app/MainStatus.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
@@ -11,7 +12,10 @@
 
 namespace {
 
-const QString RecoveryFailureText = QStringLiteral("復元用ファイルを書き込めません: ");
+QString RecoveryFailureText()
+{
+    return QCoreApplication::translate("MainStatus", "復元用ファイルを書き込めません: ");
+}
 
 }  // namespace
 
@@ -20,10 +24,10 @@ MainStatus::MainStatus(QStatusBar* bar, QLabel* cellPlace, QLabel* cellPanel, QL
     : QObject(bar), bar(bar), cellPlace(cellPlace), cellPanel(cellPanel), figures(figures)
 {
     connect(&session, &MapSession::recoveryWriteFailed, this,
-            [this](const QString& reason) { this->bar->showMessage(RecoveryFailureText + reason); });
+            [this](const QString& reason) { this->bar->showMessage(RecoveryFailureText() + reason); });
     // The failure line stays until a copy is written again.
     connect(&session.Recovery(), &RecoveryCopy::written, this, [this] {
-        if (this->bar->currentMessage().startsWith(RecoveryFailureText))
+        if (this->bar->currentMessage().startsWith(RecoveryFailureText()))
             this->bar->clearMessage();
     });
     // The cell under the pointer may have changed under it (an edit, undo, redo).
@@ -32,11 +36,12 @@ MainStatus::MainStatus(QStatusBar* bar, QLabel* cellPlace, QLabel* cellPanel, QL
     connect(&session, &MapSession::mapReplaced, this, cellAgain);
     // Until the next load or save.
     connect(&session, &MapSession::markedChangedOnDiskChanged, this, [this, &session](bool marked) {
-        const QString text =
-            QStringLiteral("%1 は他で変更されています").arg(QDir::toNativeSeparators(session.FilePath()));
+        const QString text = QCoreApplication::translate("MainStatus", "%1 は他で変更されています")
+                                 .arg(QDir::toNativeSeparators(session.FilePath()));
         if (marked)
             this->bar->showMessage(text);
-        else if (this->bar->currentMessage().endsWith(QStringLiteral(" は他で変更されています")))
+        else if (this->bar->currentMessage().endsWith(
+                     QCoreApplication::translate("MainStatus", " は他で変更されています")))
             this->bar->clearMessage();
     });
     connect(&live, &LiveFigures::operationChanged, this, [this](const QString& text) {
@@ -61,5 +66,6 @@ void MainStatus::ShowCursor(const TTileData& doc)
 void MainStatus::ShowUnreadableCopies(const QStringList& problems)
 {
     if (!problems.isEmpty())
-        bar->showMessage(QStringLiteral("復元用ファイルを読み込めません: ") + problems.join(QStringLiteral("; ")));
+        bar->showMessage(QCoreApplication::translate("MainStatus", "復元用ファイルを読み込めません: ") +
+                         problems.join(QStringLiteral("; ")));
 }

@@ -1,5 +1,6 @@
 #include "app/MapFileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,8 +12,14 @@
 
 namespace {
 
-const QString NotMapFileText = QStringLiteral("指定されたファイルはISPLNファイルではありませんでした。");
-const QString MissingFileText = QStringLiteral("指定されたファイルがありませんでした。");
+QString NotMapFileText()
+{
+    return QCoreApplication::translate("MapFileDialogs", "指定されたファイルはISPLNファイルではありませんでした。");
+}
+QString MissingFileText()
+{
+    return QCoreApplication::translate("MapFileDialogs", "指定されたファイルがありませんでした。");
+}
 
 // Qt's own dialog rather than the desktop's, so it looks and answers the
 // same everywhere (tests included). It starts in `folder` (when given)
@@ -39,9 +46,12 @@ QString AskFile(QWidget* parent, const QString& title, QFileDialog::AcceptMode m
 // The save and open dialogs of maps share everything but title and mode.
 QString AskMapFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& name = {})
 {
-    const QString title = mode == QFileDialog::AcceptSave ? QStringLiteral("Tidemark擬似Map 保存")
-                                                          : QStringLiteral("Tidemark擬似Map 読み込み");
-    return AskFile(parent, title, mode, {QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")},
+    const QString title = mode == QFileDialog::AcceptSave
+                              ? QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 保存")
+                              : QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 読み込み");
+    return AskFile(parent, title, mode,
+                   {QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map (*.kpl)"),
+                    QCoreApplication::translate("MapFileDialogs", "ALL (*.*)")},
                    QStringLiteral("kpl"), folder, name.isEmpty() ? QStringLiteral("*.kpl") : name);
 }
 
@@ -103,7 +113,7 @@ void MapFileDialogs::OpenRecent(const QString& path)
     // files of one name, and the user should know which one went.
     const QString shown = QDir::toNativeSeparators(path);
     if (!MapFilePresent(NativePath(path))) {
-        ShowMessage(window, QStringLiteral("%1 は見つかりません").arg(shown));
+        ShowMessage(window, QCoreApplication::translate("MapFileDialogs", "%1 は見つかりません").arg(shown));
         session.ForgetRecent(path);
         return;
     }
@@ -112,7 +122,8 @@ void MapFileDialogs::OpenRecent(const QString& path)
     const bool loaded = session.Load(path).Ok;
     emit openTried(true);
     if (!loaded) {
-        ShowMessage(window, NotMapFileText + QStringLiteral("\n%1 を一覧から外しました").arg(shown));
+        ShowMessage(window, NotMapFileText() +
+                                QCoreApplication::translate("MapFileDialogs", "\n%1 を一覧から外しました").arg(shown));
         session.ForgetRecent(path);
     }
 }
@@ -137,21 +148,22 @@ bool MapFileDialogs::Load(const QString& path, bool namedFromOutside)
 {
     const Result loaded = session.Load(path);
     if (!loaded.Ok)
-        ShowMessage(window, NotMapFileText,
-                    namedFromOutside ? QStringLiteral("%1: %2").arg(path, QString::fromStdString(loaded.Reason))
-                                     : QString());
+        ShowMessage(
+            window, NotMapFileText(),
+            namedFromOutside ? QStringLiteral("%1: %2").arg(path, QString::fromStdString(loaded.Reason)) : QString());
     return loaded.Ok;
 }
 
 void MapFileDialogs::TellMissing()
 {
-    ShowMessage(window, MissingFileText);
+    ShowMessage(window, MissingFileText());
 }
 
 QString MapFileDialogs::AskPicture()
 {
-    return AskFile(window, QStringLiteral("Tidemark擬似Map 画像保存"), QFileDialog::AcceptSave,
-                   {QStringLiteral("PNG画像 (*.png)")}, QStringLiteral("png"));
+    return AskFile(window, QCoreApplication::translate("MapFileDialogs", "Tidemark擬似Map 画像保存"),
+                   QFileDialog::AcceptSave, {QCoreApplication::translate("MapFileDialogs", "PNG画像 (*.png)")},
+                   QStringLiteral("png"));
 }
 
 bool MapFileDialogs::Save()
@@ -179,7 +191,7 @@ bool MapFileDialogs::SaveTo(const QString& path)
         !AskOverwriteChangedFile(window, QDir::toNativeSeparators(path)))
         return false;
     if (const Result saved = session.Save(path); !saved) {
-        ShowError(window, QStringLiteral("%1 に書き込めません: %2")
+        ShowError(window, QCoreApplication::translate("MapFileDialogs", "%1 に書き込めません: %2")
                               .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(saved.Reason.c_str())));
         return false;
     }

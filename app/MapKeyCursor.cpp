@@ -1,5 +1,6 @@
 #include "app/MapKeyCursor.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -56,7 +57,7 @@ MapKeyCursor::MapKeyCursor(const TTileData& doc, MapPicture* picture, QScrollAre
     static const bool factory = (QAccessible::installFactory(MapAccessibleFactory), true);
     (void)factory;
     picture->setFocusPolicy(Qt::StrongFocus);
-    picture->setAccessibleName(QStringLiteral("地図"));
+    picture->setAccessibleName(QCoreApplication::translate("MapKeyCursor", "地図"));
     picture->installEventFilter(this);
 }
 

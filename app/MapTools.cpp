@@ -1,5 +1,6 @@
 #include "app/MapTools.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 
 #include <QAbstractSpinBox>
@@ -34,12 +35,12 @@ struct ToolInfo {
 };
 
 const ToolInfo Tools[] = {
-    {PaintTool::Click, "クリック", toolbar_icons::ClickTool},
-    {PaintTool::Brush, "ブラシ", toolbar_icons::BrushTool},
-    {PaintTool::Line, "直線", toolbar_icons::LineTool},
-    {PaintTool::Rect, "矩形", toolbar_icons::RectTool},
-    {PaintTool::Fill, "塗りつぶし", toolbar_icons::FillTool},
-    {PaintTool::Select, "範囲選択", toolbar_icons::SelectTool},
+    {PaintTool::Click, QT_TRANSLATE_NOOP("MapTools", "クリック"), toolbar_icons::ClickTool},
+    {PaintTool::Brush, QT_TRANSLATE_NOOP("MapTools", "ブラシ"), toolbar_icons::BrushTool},
+    {PaintTool::Line, QT_TRANSLATE_NOOP("MapTools", "直線"), toolbar_icons::LineTool},
+    {PaintTool::Rect, QT_TRANSLATE_NOOP("MapTools", "矩形"), toolbar_icons::RectTool},
+    {PaintTool::Fill, QT_TRANSLATE_NOOP("MapTools", "塗りつぶし"), toolbar_icons::FillTool},
+    {PaintTool::Select, QT_TRANSLATE_NOOP("MapTools", "範囲選択"), toolbar_icons::SelectTool},
 };
 
 MouseButton FromQt(Qt::MouseButton button)
@@ -72,7 +73,7 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
     for (int i = 0; i < 6; ++i) {
         QAction* action = actions.Tool[i];
         action->setIcon(Tools[i].icon());
-        action->setText(QString::fromUtf8(Tools[i].hint));
+        action->setText(QCoreApplication::translate("MapTools", Tools[i].hint));
         action->setToolTip(HintWithKey(action->text(), action));
         action->setCheckable(true);
         action->setChecked(Tools[i].tool == PaintTool::Click);
@@ -371,10 +372,10 @@ void MapTools::Refresh()
     QString status = toolActions_[current]->text();
     const PaintTool tool = tools_.Tool();
     if (tool != PaintTool::Click && tool != PaintTool::Select && tools_.LevelLimit() > 0)
-        status += QStringLiteral("  段階 %1").arg(tools_.Level());
+        status += QCoreApplication::translate("MapTools", "  段階 %1").arg(tools_.Level());
     if (tools_.HasSelection()) {
         const auto [columns, rows] = tools_.SelectionSize();
-        status += QStringLiteral("  %1 × %2").arg(columns).arg(rows);
+        status += QCoreApplication::translate("MapTools", "  %1 × %2").arg(columns).arg(rows);
     }
     StatusTool->setText(status);
     // The pointer over the map names the tool.

@@ -1,5 +1,6 @@
 #include "app/MapZoom.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QScrollArea>
@@ -16,11 +17,11 @@ MapZoom::MapZoom(QScrollArea* area, MapPicture* picture, QStatusBar* bar, QWidge
     : QObject(window), area_(area), picture_(picture)
 {
     Box = new QComboBox;
-    Box->setAccessibleName(QStringLiteral("表示倍率"));
+    Box->setAccessibleName(QCoreApplication::translate("MapZoom", "表示倍率"));
     Box->setFocusPolicy(Qt::NoFocus);  // the map's keys stay with the window
     for (int level : view_zoom::Levels)
         Box->addItem(QStringLiteral("%1%").arg(level), level);
-    Box->setToolTip(QStringLiteral("表示倍率"));
+    Box->setToolTip(QCoreApplication::translate("MapZoom", "表示倍率"));
     bar->addPermanentWidget(Box);
     ShowInBox();
     connect(Box, &QComboBox::activated, this, [this](int index) { Set(Box->itemData(index).toInt()); });

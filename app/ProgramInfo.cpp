@@ -1,5 +1,6 @@
 #include "app/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QIcon>
 #include <QFile>
@@ -111,5 +112,6 @@ int CascadeIndex()
 
 QString PassedOverText(const QStringList& names)
 {
-    return QStringLiteral("次の名前はファイルではないため開きませんでした:\n") + names.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("ProgramInfo", "次の名前はファイルではないため開きませんでした:\n") +
+           names.join(QLatin1Char('\n'));
 }

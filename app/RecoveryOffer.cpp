@@ -1,5 +1,6 @@
 #include "app/RecoveryOffer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/MainStatus.h"
@@ -15,7 +16,8 @@ bool OfferRecovery(QWidget* window, RecoveryCopy& recovery, MainStatus& status, 
     while (!copies.isEmpty()) {
         QStringList lines;
         for (const OrphanCopy& copy : copies)
-            lines << (copy.Source.isEmpty() ? QStringLiteral("無題") : QFileInfo(copy.Source).fileName()) +
+            lines << (copy.Source.isEmpty() ? QCoreApplication::translate("RecoveryOffer", "無題")
+                                            : QFileInfo(copy.Source).fileName()) +
                          QStringLiteral("  ") + copy.Written.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
         const RecoveryAnswer answer = AskRestore(window, lines);
         // Closed from outside meanwhile: nothing of this run to lose, and
@@ -25,12 +27,15 @@ bool OfferRecovery(QWidget* window, RecoveryCopy& recovery, MainStatus& status, 
         if (answer == RecoveryAnswer::Discard) {
             const OrphanCopy copy = copies.takeFirst();
             if (QString reason; !recovery.Discard(copy, &reason))
-                ShowError(window, QStringLiteral("%1 を削除できません: %2").arg(copy.Path, reason));
+                ShowError(
+                    window,
+                    QCoreApplication::translate("RecoveryOffer", "%1 を削除できません: %2").arg(copy.Path, reason));
             continue;
         }
         const Result taken = recovery.Restore(copies.constFirst());
         if (!taken)
-            ShowError(window, QStringLiteral("復元できませんでした: ") + QString::fromLocal8Bit(taken.Reason.c_str()));
+            ShowError(window, QCoreApplication::translate("RecoveryOffer", "復元できませんでした: ") +
+                                  QString::fromLocal8Bit(taken.Reason.c_str()));
         restored = taken.Ok;
         break;
     }

@@ -1,6 +1,7 @@
 #include "app/StampTab.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -41,13 +42,13 @@ StampTab::StampTab(const TTileData& catalogue, QWidget* parent)
     // column with their names under them.
     auto* buttons = new QWidget;
     buttons->setFixedHeight(44);
-    save_ = FlatButton(buttons, QStringLiteral("保存"), QRect(0, 0, 64, 22));
-    rename_ = FlatButton(buttons, QStringLiteral("名前"), QRect(0, 22, 32, 22));
-    remove_ = FlatButton(buttons, QStringLiteral("削除"), QRect(32, 22, 32, 22));
-    save_->setToolTip(QStringLiteral("選択範囲をスタンプとして保存 (Ctrl+Shift+B)"));
-    rename_->setToolTip(QStringLiteral("スタンプの名前を変更"));
-    remove_->setToolTip(QStringLiteral("スタンプを削除"));
-    groups_->setAccessibleName(QStringLiteral("スタンプのグループ"));
+    save_ = FlatButton(buttons, QCoreApplication::translate("StampTab", "保存"), QRect(0, 0, 64, 22));
+    rename_ = FlatButton(buttons, QCoreApplication::translate("StampTab", "名前"), QRect(0, 22, 32, 22));
+    remove_ = FlatButton(buttons, QCoreApplication::translate("StampTab", "削除"), QRect(32, 22, 32, 22));
+    save_->setToolTip(QCoreApplication::translate("StampTab", "選択範囲をスタンプとして保存 (Ctrl+Shift+B)"));
+    rename_->setToolTip(QCoreApplication::translate("StampTab", "スタンプの名前を変更"));
+    remove_->setToolTip(QCoreApplication::translate("StampTab", "スタンプを削除"));
+    groups_->setAccessibleName(QCoreApplication::translate("StampTab", "スタンプのグループ"));
     groups_->setToolTip(groups_->accessibleName());
     list_->setViewMode(QListView::IconMode);
     list_->setMovement(QListView::Static);
@@ -56,7 +57,7 @@ StampTab::StampTab(const TTileData& catalogue, QWidget* parent)
     list_->setGridSize(QSize(IconSide + 10, IconSide + 30));
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideRight);
-    list_->setAccessibleName(QStringLiteral("スタンプ"));
+    list_->setAccessibleName(QCoreApplication::translate("StampTab", "スタンプ"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -136,9 +137,9 @@ void StampTab::Reload()
             names << QString::fromStdString(entry.Group);
     const QSignalBlocker quiet(groups_);
     groups_->clear();
-    groups_->addItem(QStringLiteral("すべて"), QStringLiteral("\n"));  // no folder has that name
+    groups_->addItem(QCoreApplication::translate("StampTab", "すべて"), QStringLiteral("\n"));  // no folder has that name
     for (const QString& name : names)
-        groups_->addItem(name.isEmpty() ? QStringLiteral("(なし)") : name, name);
+        groups_->addItem(name.isEmpty() ? QCoreApplication::translate("StampTab", "(なし)") : name, name);
     groups_->setCurrentIndex(std::max(0, groups_->findData(group)));
     ShowGroup();
     // Pictures of files that are gone are forgotten.
@@ -182,7 +183,7 @@ void StampTab::Choose(QListWidgetItem* item, bool open)
         return;
     const StampRead read = ReadStampFile(path.toStdString());
     if (!read.Status) {
-        ShowMessage(this, QStringLiteral("スタンプを読み込めません"),
+        ShowMessage(this, QCoreApplication::translate("StampTab", "スタンプを読み込めません"),
                     QStringLiteral("%1: %2").arg(path, QString::fromStdString(read.Status.Reason)));
         Reload();
         return;
@@ -199,7 +200,7 @@ bool StampTab::SaveBlock(const map_shapes::Block& block)
     if (block.Empty() || folder_.isEmpty())
         return false;
     bool ok = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("スタンプとして保存"), QStringLiteral("名前:"),
+    const QString name = QInputDialog::getText(this, QCoreApplication::translate("StampTab", "スタンプとして保存"), QCoreApplication::translate("StampTab", "名前:"),
                                                QLineEdit::Normal, QString(), &ok)
                              .trimmed();
     if (!ok || name.isEmpty())
@@ -214,7 +215,7 @@ bool StampTab::SaveBlock(const map_shapes::Block& block)
         path = where + QLatin1Char('/') + FileNameFor(name + QStringLiteral(" %1").arg(n));
     const Result written = WriteStampFile(path.toStdString(), Stamp{name.toStdString(), {}, block});
     if (!written) {
-        ShowError(this, QStringLiteral("%1 に書き込めません: %2").arg(path, QString::fromStdString(written.Reason)));
+        ShowError(this, QCoreApplication::translate("StampTab", "%1 に書き込めません: %2").arg(path, QString::fromStdString(written.Reason)));
         return false;
     }
     Reload();
@@ -228,14 +229,14 @@ void StampTab::Rename()
     if (path.isEmpty() || !read.Status)
         return;
     bool ok = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("スタンプの名前"), QStringLiteral("名前:"),
+    const QString name = QInputDialog::getText(this, QCoreApplication::translate("StampTab", "スタンプの名前"), QCoreApplication::translate("StampTab", "名前:"),
                                                QLineEdit::Normal, QString::fromStdString(read.Stamp.Name), &ok)
                              .trimmed();
     if (!ok || name.isEmpty())
         return;
     read.Stamp.Name = name.toStdString();
     if (const Result written = WriteStampFile(path.toStdString(), read.Stamp); !written)
-        ShowError(this, QStringLiteral("%1 に書き込めません: %2").arg(path, QString::fromStdString(written.Reason)));
+        ShowError(this, QCoreApplication::translate("StampTab", "%1 に書き込めません: %2").arg(path, QString::fromStdString(written.Reason)));
     Reload();
 }
 
@@ -245,11 +246,11 @@ void StampTab::Remove()
     if (path.isEmpty())
         return;
     const QString name = list_->currentItem()->text();
-    if (QMessageBox::question(this, QStringLiteral("ISPLN"), QStringLiteral("スタンプ「%1」を削除しますか？").arg(name),
+    if (QMessageBox::question(this, QStringLiteral("ISPLN"), QCoreApplication::translate("StampTab", "スタンプ「%1」を削除しますか？").arg(name),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QFile file(path);
     if (!file.remove())
-        ShowError(this, QStringLiteral("%1 を削除できません: %2").arg(path, file.errorString()));
+        ShowError(this, QCoreApplication::translate("StampTab", "%1 を削除できません: %2").arg(path, file.errorString()));
     Reload();
 }

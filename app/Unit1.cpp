@@ -307,7 +307,7 @@ void TForm1::UpdateCaption()
     if (Modified())
         caption += QStringLiteral(" *");
     if (Session->MarkedChangedOnDisk())
-        caption += QStringLiteral(" (他で変更)");
+        caption += QCoreApplication::translate("Unit1", " (他で変更)");
     setWindowTitle(caption);
 }
 

@@ -1,4 +1,5 @@
 // Map files, the map size and the map picture.
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -82,7 +83,7 @@ QString MissingPanelsText(const std::vector<int>& panels)
     QStringList numbers;
     for (const int panel : panels)
         numbers << QString::number(panel);
-    return QStringLiteral("スタンプのパネル %1 はカタログにありません (その他を置きます)").arg(numbers.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Unit1Files", "スタンプのパネル %1 はカタログにありません (その他を置きます)").arg(numbers.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -115,7 +116,7 @@ void TForm1::SaveSelectionAsStamp()
 {
     const map_shapes::Block block = Tools->SelectionBlock();
     if (block.Empty()) {
-        StatusBar1->showMessage(QStringLiteral("保存する範囲を範囲選択 (S) で選んでください"));
+        StatusBar1->showMessage(QCoreApplication::translate("Unit1Files", "保存する範囲を範囲選択 (S) で選んでください"));
         return;
     }
     if (StampPage->Folder().isEmpty())
@@ -143,7 +144,8 @@ void TForm1::SpeedButton_PngClick()
     if (path.isEmpty())
         return;
     if (QString reason; !SavePicturePng(PictureToSave(), path, &reason))
-        ShowError(this, QStringLiteral("%1 に書き込めません: %2").arg(QDir::toNativeSeparators(path), reason));
+        ShowError(this, QCoreApplication::translate("Unit1Files", "%1 に書き込めません: %2")
+                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 QImage TForm1::PictureToSave() const

@@ -1,4 +1,5 @@
 // The map's mouse handling, the history buttons and the clear buttons.
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QToolButton>
@@ -83,8 +84,8 @@ void TForm1::UpdateHistoryEnabled()
 void TForm1::UpdateHistoryButtons()
 {
     UpdateHistoryEnabled();
-    SpeedButton1->setToolTip(TileData->CanUndo() ? QStringLiteral("戻る") : QString());
-    SpeedButton2->setToolTip(TileData->CanRedo() ? QStringLiteral("進む") : QString());
+    SpeedButton1->setToolTip(TileData->CanUndo() ? QCoreApplication::translate("Unit1Map", "戻る") : QString());
+    SpeedButton2->setToolTip(TileData->CanRedo() ? QCoreApplication::translate("Unit1Map", "進む") : QString());
 }
 
 void TForm1::SpeedButton1Click()

@@ -1,5 +1,6 @@
 #include "app/WindowSettings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLockFile>
 
@@ -15,7 +16,7 @@ bool WindowSettings::ReadFile(IniFile& ini)
         return true;
     // Start with the defaults; the file is not ours to overwrite.
     unreadable = true;
-    ShowError(window, QStringLiteral("%1 を読み込めません").arg(iniPath));
+    ShowError(window, QCoreApplication::translate("WindowSettings", "%1 を読み込めません").arg(iniPath));
     return false;
 }
 
@@ -43,8 +44,11 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
                                             : Result::Failure("another window kept the file locked");
     if (done || (lock.isLocked() && !QFileInfo::exists(iniPath))) {
         // Another window may have written the file since this one read it.
-        if (WriteConfigChanges(ini, startConfig, doc, prefs, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
-            WriteConfigChanges(ini, startConfig, doc, prefs, doc.ExePath, true);
+        // The language is the file's alone: no window changes it.
+        WindowPrefs view = prefs;
+        view.Language = startConfig.View.Language;
+        if (WriteConfigChanges(ini, startConfig, doc, view, doc.ExePath, false).Any() && AskOverwriteCatalogue(window))
+            WriteConfigChanges(ini, startConfig, doc, view, doc.ExePath, true);
         RecentFiles onDisk;
         onDisk.Read(ini);
         recent.MergeSession(onDisk);
@@ -54,7 +58,7 @@ bool WindowSettings::Write(const TTileData& doc, RecentFiles& recent, const Wind
             return true;
     }
     // The user is never trapped in a window that cannot close: tell, then end.
-    ShowError(window, QStringLiteral("%1 に書き込めません").arg(iniPath) +
+    ShowError(window, QCoreApplication::translate("WindowSettings", "%1 に書き込めません").arg(iniPath) +
                           QStringLiteral(": ") + QString::fromLocal8Bit(done.Reason.c_str()));
     return false;
 }

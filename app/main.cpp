@@ -16,6 +16,7 @@
 #include "app/ProgramInfo.h"
 #include "files/NativePath.h"
 #include "filesystem/ProgramFolder.h"
+#include "settings/InterfaceLanguage.h"
 #include "view/ProgramFont.h"
 
 namespace {
@@ -68,10 +69,6 @@ int main(int argc, char* argv[])
     font.setFamilies(ProgramFontFamilies());
     font.setPointSize(9);
     QApplication::setFont(font);
-    // Qt's own texts (file dialogs, standard buttons) in the window's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
 
     // Qt has taken its own options out of argv; the rest are file names,
     // kept byte for byte (a name need not be UTF-8).
@@ -83,9 +80,26 @@ int main(int argc, char* argv[])
     const int cascade = files.Further.isEmpty() ? CascadeIndex() : 0;
     const bool placeApart = !files.Further.isEmpty() || cascade > 0;
     // A failed start-up has been shown; ending here writes no settings.
+    QTranslator qtTexts;
     std::unique_ptr<AppWindows> started;
     if (!app.StartUp([&] {
-            const SettingsFolder settings = OpenSettingsFolder(QApplication::applicationDirPath(), QStringLiteral(ISPLN_DATA_FROM_BIN));
+            const QString exeDir = QApplication::applicationDirPath();
+            const QString dataFromBin = QStringLiteral(ISPLN_DATA_FROM_BIN);
+            // Chosen first, so that a problem with the folder is told in it;
+            // no folder (HOME unset) leaves it to the locale.
+            const QString folder = LocateSettingsFolder(exeDir, dataFromBin).Folder;
+            const InterfaceLanguage language =
+                InterfaceLanguageOf(folder.isEmpty() ? QString() : folder + QStringLiteral("/isplan.ini"));
+            InstallInterfaceLanguage(language);
+            const SettingsFolder settings =
+                OpenSettingsFolder(exeDir, dataFromBin,
+                                   language == InterfaceLanguage::English ? QString::fromLatin1(EnglishCatalogueName)
+                                                                          : QStringLiteral("isplan.ini"));
+            // Qt's own texts (file dialogs, standard buttons) follow the
+            // window's; under English Qt's built-in texts already are.
+            if (language == InterfaceLanguage::Japanese &&
+                qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QApplication::installTranslator(&qtTexts);
             started = std::make_unique<AppWindows>(settings.Folder, files.Kept);
             AppWindows& windows = *started;
             windows.Form1->SettingsProblem = settings.Problem;

@@ -1,4 +1,5 @@
 // stats and breakdown: the figures of the "情報" tab and of "個別情報".
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,7 +80,7 @@ int RunBreakdown(const Invocation& args, TTileData& doc)
                                      {"Count", qint64(r.Count)}});
         out = JsonText(QJsonDocument(array), QJsonDocument::Indented);
     } else {
-        out = "パネル名\t最小値\t最大値\t合計\t個数\n";
+        out = QCoreApplication::translate("FigureCommands", "パネル名\t最小値\t最大値\t合計\t個数\n").toStdString();
         for (const BreakdownRow& r : rows)
             out += TableCell(r.Name) + "\t" + Number(r.Min) + "\t" + Number(r.Max) + "\t" + Number(r.Total) +
                    "\t" + Number(r.Count) + "\n";

@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/CliCommon.h"
+#include "settings/InterfaceLanguage.h"
 
 namespace {
 
@@ -56,6 +57,8 @@ int main(int argc, char* argv[])
     const ParseResult parsed = ParseCommandLine(argc, argv);
     // For the program's own folder (and fonts); nothing needs a display.
     const auto app = MakeApplication(parsed, argc, argv);
+    // Labels follow the window's choice of language; JSON keys never change.
+    InstallInterfaceLanguage(InterfaceLanguageOf(QString::fromStdString(CataloguePath(parsed.Args))));
     const int status = Run(parsed);
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return Fail("cannot write to standard output", ExitFailed);

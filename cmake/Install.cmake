@@ -9,7 +9,7 @@ set(ISPLN_PACKAGE_CONTACT "ISPLN developers <ispln@localhost>" CACHE STRING
     "Maintainer of the package, \"Name <address>\" (lintian wants a real address)")
 
 install(TARGETS ispln ispln-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/data/isplan.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
+install(FILES ${CMAKE_SOURCE_DIR}/data/isplan.ini ${CMAKE_SOURCE_DIR}/data/isplan-en.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Image DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Stamps DESTINATION ${CMAKE_INSTALL_DATADIR}/ispln)
 

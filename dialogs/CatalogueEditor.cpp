@@ -1,11 +1,22 @@
 #include "dialogs/CatalogueEditor.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <bitset>
 #include <limits>
 #include <utility>
 
 #include "document/File1.h"
+
+namespace {
+
+// The editor's words, in the interface's language.
+std::string Text(const char* japanese)
+{
+    return QCoreApplication::translate("CatalogueEditor", japanese).toStdString();
+}
+
+}  // namespace
 
 void CatalogueEditor::Reset()
 {
@@ -129,19 +140,23 @@ std::vector<std::string> CatalogueEditor::SharedCodeLines() const
         int32_t sharing = 0;
         for (int32_t i = 0; i < WorkCount; ++i)
             if (WorkTile[i].Code == code) {
-                names += (sharing++ ? " と " : "") + WorkTile[i].Name;
+                names += (sharing++ ? Text(QT_TRANSLATE_NOOP("CatalogueEditor", " と ")) : "") + WorkTile[i].Name;
             }
         if (sharing > 1)
-            lines.push_back("コード " + std::string(1, static_cast<char>(code)) + ": " + names);
+            lines.push_back(Text(QT_TRANSLATE_NOOP("CatalogueEditor", "コード ")) +
+                            std::string(1, static_cast<char>(code)) + ": " + names);
     }
     return lines;
 }
 
 std::string CatalogueEditor::TypeName(int32_t type)
 {
-    static const char* const names[] = {"地形", "人口", "農業", "工業", "資金", "軍事"};
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("CatalogueEditor", "地形"), QT_TRANSLATE_NOOP("CatalogueEditor", "人口"),
+        QT_TRANSLATE_NOOP("CatalogueEditor", "農業"), QT_TRANSLATE_NOOP("CatalogueEditor", "工業"),
+        QT_TRANSLATE_NOOP("CatalogueEditor", "資金"), QT_TRANSLATE_NOOP("CatalogueEditor", "軍事")};
     if (type >= 0 && type < 6)
-        return names[type];
+        return Text(names[type]);
     return std::to_string(type);
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/Messages.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -71,10 +72,12 @@ void ShowError(QWidget* parent, const QString& text)
 UnsavedAnswer AskSaveChanges(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ISPLN"),
-                    QStringLiteral("地図の変更が保存されていません。保存しますか？"), QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+                    QCoreApplication::translate("Messages", "地図の変更が保存されていません。保存しますか？"),
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QCoreApplication::translate("Messages", "保存"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QCoreApplication::translate("Messages", "保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("Messages", "キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -88,15 +91,16 @@ UnsavedAnswer AskSaveChanges(QWidget* parent)
 RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"),
-                    QStringLiteral("保存されていない地図が残っています。復元しますか？"), QMessageBox::NoButton, parent);
+                    QCoreApplication::translate("Messages", "保存されていない地図が残っています。復元しますか？"),
+                    QMessageBox::NoButton, parent);
     QStringList lines;
     for (const QString& copy : copies)
         lines << (lines.isEmpty() ? QStringLiteral("▶ ") : QStringLiteral("　 ")) + copy;
     if (copies.size() > 1)
-        lines << QStringLiteral("(復元・破棄は ▶ の地図について)");
+        lines << QCoreApplication::translate("Messages", "(復元・破棄は ▶ の地図について)");
     box.setInformativeText(lines.join(QLatin1Char('\n')));
-    QPushButton* restore = box.addButton(QStringLiteral("復元"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
+    QPushButton* restore = box.addButton(QCoreApplication::translate("Messages", "復元"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QCoreApplication::translate("Messages", "破棄"), QMessageBox::DestructiveRole);
     // Escape and the close box need a button to stand for them; an unseen
     // one means "not now", so the copy is kept.
     QPushButton* keep = box.addButton(QMessageBox::Cancel);
@@ -113,9 +117,10 @@ RecoveryAnswer AskRestore(QWidget* parent, const QStringList& copies)
 
 bool AskOverwriteCatalogue(QWidget* parent)
 {
-    const QString text = QStringLiteral("isplan.ini のパネル設定は別のウィンドウでも変更されています。"
-                                        "このウィンドウの設定で上書きしますか？");
-    if (Divert(text + QStringLiteral(" (上書きしません)")))
+    const QString text = QCoreApplication::translate("Messages",
+                                                     "isplan.ini のパネル設定は別のウィンドウでも変更されています。"
+                                                     "このウィンドウの設定で上書きしますか？");
+    if (Divert(text + QCoreApplication::translate("Messages", " (上書きしません)")))
         return false;
     QMessageBox box(QMessageBox::Question, QStringLiteral("ISPLN"), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
@@ -124,13 +129,14 @@ bool AskOverwriteCatalogue(QWidget* parent)
 
 bool AskKeepSharedCodes(QWidget* parent, const QStringList& lines)
 {
-    const QString text = lines.join(QLatin1Char('\n')) +
-                         QStringLiteral("\n\n同じコードの種類は擬似ＭＡＰの Set で一つの種類になります。");
-    if (Divert(text + QStringLiteral(" (このまま閉じます)")))
+    const QString text =
+        lines.join(QLatin1Char('\n')) +
+        QCoreApplication::translate("Messages", "\n\n同じコードの種類は擬似ＭＡＰの Set で一つの種類になります。");
+    if (Divert(text + QCoreApplication::translate("Messages", " (このまま閉じます)")))
         return true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ISPLN"), text, QMessageBox::NoButton, parent);
-    QPushButton* back = box.addButton(QStringLiteral("戻る"), QMessageBox::RejectRole);
-    box.addButton(QStringLiteral("このまま"), QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(QCoreApplication::translate("Messages", "戻る"), QMessageBox::RejectRole);
+    box.addButton(QCoreApplication::translate("Messages", "このまま"), QMessageBox::AcceptRole);
     box.setDefaultButton(back);
     box.exec();
     return box.clickedButton() != back;
@@ -151,12 +157,14 @@ bool AskYesNo(QWidget* parent, const QString& text, QMessageBox::StandardButton 
 
 bool AskOverwriteChangedFile(QWidget* parent, const QString& path)
 {
-    return AskYesNo(parent, QStringLiteral("%1 は他で変更されています。上書きしますか？").arg(path), QMessageBox::No,
-                    QStringLiteral(" (上書きしません)"));
+    return AskYesNo(parent,
+                    QCoreApplication::translate("Messages", "%1 は他で変更されています。上書きしますか？").arg(path),
+                    QMessageBox::No, QCoreApplication::translate("Messages", " (上書きしません)"));
 }
 
 bool AskReloadChangedFile(QWidget* parent, const QString& path)
 {
-    return AskYesNo(parent, QStringLiteral("%1 は他で変更されました。読み込み直しますか？").arg(path), QMessageBox::Yes,
-                    QStringLiteral(" (読み込み直しません)"));
+    return AskYesNo(parent,
+                    QCoreApplication::translate("Messages", "%1 は他で変更されました。読み込み直しますか？").arg(path),
+                    QMessageBox::Yes, QCoreApplication::translate("Messages", " (読み込み直しません)"));
 }

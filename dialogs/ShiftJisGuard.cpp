@@ -1,5 +1,6 @@
 #include "dialogs/ShiftJisGuard.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <memory>
 
@@ -13,7 +14,7 @@ bool ShiftJisCanHold(const QString& text)
 
 QString ShiftJisRefusalMessage(const QString& fieldName)
 {
-    return QStringLiteral("%1にShift-JISで表せない文字は使えません。").arg(fieldName);
+    return QCoreApplication::translate("ShiftJisGuard", "%1にShift-JISで表せない文字は使えません。").arg(fieldName);
 }
 
 void RefuseTextShiftJisCannotHold(QLineEdit* edit, const QString& fieldName)

@@ -1,5 +1,6 @@
 #include "dialogs/Unit2.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -36,7 +37,7 @@ QLabel* SideLabel(QWidget* parent, const QString& text, int y)
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("サイズ設定"));
+    setWindowTitle(QCoreApplication::translate("Unit2", "サイズ設定"));
     setFixedSize(167, 65);
 
     Label2 = SideLabel(this, QStringLiteral("Y = 12"), 4);

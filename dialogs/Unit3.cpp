@@ -1,5 +1,6 @@
 #include "dialogs/Unit3.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -60,7 +61,7 @@ struct Quiet {
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("パネル設定"));
+    setWindowTitle(QCoreApplication::translate("Unit3", "パネル設定"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont f = font();
     f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
@@ -195,8 +196,8 @@ void TForm3::BlankFields(int no, int noHighest, bool land, bool open)
         w->setEnabled(open);
     ScrollBar03->setEnabled(false);
     ScrollBar04->setEnabled(false);
-    SetFittingText(Label05, QStringLiteral("初期値 0"));
-    SetFittingText(Label06, QStringLiteral("増加値 0"));
+    SetFittingText(Label05, QCoreApplication::translate("Unit3", "初期値 0"));
+    SetFittingText(Label06, QCoreApplication::translate("Unit3", "増加値 0"));
     ShowLargestValue();
     ShowCode();
     FileLabel->clear();
@@ -225,8 +226,8 @@ void TForm3::LoadFields(const TTileList& e)
     ScrollBar03->setEnabled(e.Min != 0);
     ScrollBar04->setEnabled(e.Min != 0);
     Label01->setText(QStringLiteral("No %1").arg(e.No));
-    SetFittingText(Label05, QStringLiteral("初期値 %1").arg(e.Min));
-    SetFittingText(Label06, QStringLiteral("増加値 %1").arg(e.Count));
+    SetFittingText(Label05, QCoreApplication::translate("Unit3", "初期値 %1").arg(e.Min));
+    SetFittingText(Label06, QCoreApplication::translate("Unit3", "増加値 %1").arg(e.Count));
     ShowLargestValue();
     ShowCode();
     FileLabel->setText(Text(e.Bmp));
@@ -279,7 +280,7 @@ void TForm3::ScrollBar01Change(int position)
 
 void TForm3::ScrollBar02Change(int position)
 {
-    SetFittingText(Label05, QStringLiteral("初期値 %1").arg(position));
+    SetFittingText(Label05, QCoreApplication::translate("Unit3", "初期値 %1").arg(position));
     // Without an initial value the panel has no steps.
     ScrollBar03->setEnabled(position >= 1);
     ScrollBar04->setEnabled(position >= 1);
@@ -289,7 +290,7 @@ void TForm3::ScrollBar02Change(int position)
 
 void TForm3::ScrollBar03Change(int position)
 {
-    SetFittingText(Label06, QStringLiteral("増加値 %1").arg(position));
+    SetFittingText(Label06, QCoreApplication::translate("Unit3", "増加値 %1").arg(position));
     ShowLargestValue();
     FieldEdited();
 }
@@ -310,14 +311,15 @@ void TForm3::ScrollBar05Change(int)
 
 void TForm3::ShowCode()
 {
-    Label08->setText(QStringLiteral("コード ") + QChar(keptCode >= 0 ? keptCode : ScrollBar05->value()));
+    Label08->setText(QCoreApplication::translate("Unit3", "コード ") +
+                     QChar(keptCode >= 0 ? keptCode : ScrollBar05->value()));
 }
 
 void TForm3::ShowLargestValue()
 {
     const int32_t largest =
         CatalogueEditor::LargestValue(ScrollBar02->value(), ScrollBar03->value(), ScrollBar04->value());
-    SetFittingText(Label07, QStringLiteral("最大値 %1").arg(largest));
+    SetFittingText(Label07, QCoreApplication::translate("Unit3", "最大値 %1").arg(largest));
 }
 
 void TForm3::SpeedButton6Click()
@@ -403,7 +405,8 @@ void TForm3::SpeedButton2Click()
 
 QString TForm3::ChoosePicture()
 {
-    QFileDialog dialog(this, QStringLiteral("タイル画像"), pictureFolder, QStringLiteral("ビットマップ (*.bmp)"));
+    QFileDialog dialog(this, QCoreApplication::translate("Unit3", "タイル画像"), pictureFolder,
+                       QCoreApplication::translate("Unit3", "ビットマップ (*.bmp)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -424,7 +427,7 @@ void TForm3::Image01Click()
         return;
     // isplan.ini keeps the file's name, in Shift-JIS.
     if (!ShiftJisCanHold(QFileInfo(path).fileName())) {
-        ShowMessage(this, ShiftJisRefusalMessage(QStringLiteral("画像のファイル名")));
+        ShowMessage(this, ShiftJisRefusalMessage(QCoreApplication::translate("Unit3", "画像のファイル名")));
         return;
     }
     ShowImage(PaletteTileImage(path.toStdString(), TileLook::Plain));
@@ -454,9 +457,10 @@ void TForm3::CopyPicturesIntoImageFolder()
 {
     for (const PictureCopy& c : CopyPicturesIntoFolder(Work, openedBmp, pictureFolder)) {
         if (!c.copied)
-            ShowMessage(this, QStringLiteral("%1 を %2 にコピーできません。「%3」の画像は元のままです。")
-                                  .arg(QDir::toNativeSeparators(Text(c.chosen)),
-                                       QDir::toNativeSeparators(pictureFolder), Text(Work.WorkTile[c.index].Name)));
+            ShowMessage(
+                this, QCoreApplication::translate("Unit3", "%1 を %2 にコピーできません。「%3」の画像は元のままです。")
+                          .arg(QDir::toNativeSeparators(Text(c.chosen)), QDir::toNativeSeparators(pictureFolder),
+                               Text(Work.WorkTile[c.index].Name)));
         WriteRow(c.index, Work.WorkTile[c.index]);
     }
 }

@@ -2,6 +2,7 @@
 // in Unit3.cpp.
 #include "dialogs/Unit3.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -37,9 +38,11 @@ void TForm3::BuildList()
     ListView1->setAccessibleName(windowTitle());
     ListView1->setGeometry(0, 0, 462, 205);
     ListView1->setColumnCount(CatalogueEditor::ColumnCount);
-    ListView1->setHeaderLabels({QStringLiteral("パネル名"), QStringLiteral("No"), QStringLiteral("タイプ"),
-                                QStringLiteral("初期値"), QStringLiteral("増加値"), QStringLiteral("最大値"),
-                                QStringLiteral("単位"), QStringLiteral("土地")});
+    ListView1->setHeaderLabels(
+        {QCoreApplication::translate("Unit3Layout", "パネル名"), QStringLiteral("No"),
+         QCoreApplication::translate("Unit3Layout", "タイプ"), QCoreApplication::translate("Unit3Layout", "初期値"),
+         QCoreApplication::translate("Unit3Layout", "増加値"), QCoreApplication::translate("Unit3Layout", "最大値"),
+         QCoreApplication::translate("Unit3Layout", "単位"), QCoreApplication::translate("Unit3Layout", "土地")});
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setIconSize(QSize(32, 32));
@@ -63,13 +66,16 @@ void TForm3::BuildButtons()
         int x, width;
     };
     const FieldPlace places[] = {
-        {&SpeedButton1, "↑", 2, 23},     {&SpeedButton2, "↓", 26, 23},
-        {&SpeedButton3, "追加", 56, 57},  {&SpeedButton4, "削除", 114, 57},
-        {&SpeedButton5, "変更", 172, 57}, {&SpeedButton6, "新規作成", 242, 70},
+        {&SpeedButton1, "↑", 2, 23},
+        {&SpeedButton2, "↓", 26, 23},
+        {&SpeedButton3, QT_TRANSLATE_NOOP("Unit3Layout", "追加"), 56, 57},
+        {&SpeedButton4, QT_TRANSLATE_NOOP("Unit3Layout", "削除"), 114, 57},
+        {&SpeedButton5, QT_TRANSLATE_NOOP("Unit3Layout", "変更"), 172, 57},
+        {&SpeedButton6, QT_TRANSLATE_NOOP("Unit3Layout", "新規作成"), 242, 70},
     };
     for (const FieldPlace& s : places) {
         *s.button = new QToolButton(this);
-        (*s.button)->setText(QString::fromUtf8(s.caption));
+        (*s.button)->setText(QCoreApplication::translate("Unit3Layout", s.caption));
         (*s.button)->setGeometry(s.x, 207, s.width, 22);
         (*s.button)->setEnabled(false);
     }
@@ -81,7 +87,7 @@ void TForm3::BuildFields()
 {
     Image01 = new QLabel(this);
     Image01->setGeometry(6, 240, 32, 32);
-    Image01->setToolTip(QStringLiteral("タイル画像"));
+    Image01->setToolTip(QCoreApplication::translate("Unit3Layout", "タイル画像"));
     Image01->setCursor(Qt::PointingHandCursor);
     Image01->setAutoFillBackground(true);
     Image01->setBackgroundRole(QPalette::Base);
@@ -89,27 +95,27 @@ void TForm3::BuildFields()
 
     Label01 = FieldLabel(this, QStringLiteral("No 0"), 46, 230);
     ScrollBar01 = Bar(this, QRect(46, 248, 101, 16), 0, 100, 10);
-    Label02 = FieldLabel(this, QStringLiteral("パネル名"), 148, 230);
+    Label02 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "パネル名"), 148, 230);
     Edit01 = new QLineEdit(this);
     Edit01->setGeometry(148, 246, 101, 20);
-    Label03 = FieldLabel(this, QStringLiteral("タイプ"), 252, 230);
+    Label03 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "タイプ"), 252, 230);
     ComboBox01 = new QComboBox(this);
     ComboBox01->setGeometry(252, 246, 101, 20);
     for (int type = 0; type < 6; ++type)
         ComboBox01->addItem(QString::fromStdString(CatalogueEditor::TypeName(type)));
-    Label04 = FieldLabel(this, QStringLiteral("単位"), 356, 230);
+    Label04 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "単位"), 356, 230);
     Edit02 = new QLineEdit(this);
     Edit02->setGeometry(356, 246, 57, 20);
-    CheckBox01 = new QCheckBox(QStringLiteral("土地"), this);
+    CheckBox01 = new QCheckBox(QCoreApplication::translate("Unit3Layout", "土地"), this);
     CheckBox01->setGeometry(0, 284, 46, 17);
 
-    Label05 = FieldLabel(this, QStringLiteral("初期値 0"), 46, 267);
+    Label05 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "初期値 0"), 46, 267);
     ScrollBar02 = Bar(this, QRect(46, 284, 101, 16), 0, FieldValueLimit, 10);
-    Label06 = FieldLabel(this, QStringLiteral("増加値 0"), 150, 267);
+    Label06 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "増加値 0"), 150, 267);
     ScrollBar03 = Bar(this, QRect(150, 284, 101, 16), 0, FieldValueLimit, 10);
-    Label07 = FieldLabel(this, QStringLiteral("最大値 0"), 254, 267);
+    Label07 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "最大値 0"), 254, 267);
     ScrollBar04 = Bar(this, QRect(254, 284, 101, 16), 0, FieldStepLimit, 10);
-    Label08 = FieldLabel(this, QStringLiteral("コード a"), 356, 267);
+    Label08 = FieldLabel(this, QCoreApplication::translate("Unit3Layout", "コード a"), 356, 267);
     ScrollBar05 = Bar(this, QRect(360, 284, 100, 16), CatalogueEditor::LowestCode,
                       CatalogueEditor::HighestCode, 1);
 
@@ -119,7 +125,7 @@ void TForm3::BuildFields()
                                                    {Label07, ScrollBar04}, {Label08, ScrollBar05}};
     for (const auto& [label, field] : fields)
         label->setBuddy(field);
-    Image01->setAccessibleName(QStringLiteral("画像"));
+    Image01->setAccessibleName(QCoreApplication::translate("Unit3Layout", "画像"));
 
     Button1 = new QPushButton(QStringLiteral("Cancel"), this);
     Button1->setGeometry(416, 232, 45, 21);
@@ -129,6 +135,6 @@ void TForm3::BuildFields()
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);
 
-    RefuseTextShiftJisCannotHold(Edit01, QStringLiteral("パネル名"));
-    RefuseTextShiftJisCannotHold(Edit02, QStringLiteral("単位"));
+    RefuseTextShiftJisCannotHold(Edit01, QCoreApplication::translate("Unit3Layout", "パネル名"));
+    RefuseTextShiftJisCannotHold(Edit02, QCoreApplication::translate("Unit3Layout", "単位"));
 }

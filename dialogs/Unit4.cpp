@@ -1,5 +1,6 @@
 #include "dialogs/Unit4.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ QCheckBox* Check(QWidget* parent, const QString& caption, QRect geometry)
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("System設定"));
+    setWindowTitle(QCoreApplication::translate("Unit4", "System設定"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(269, 216);
 
@@ -63,27 +64,29 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent)
 void TForm4::BuildSettingsTab()
 {
     TabSheet1 = new QWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral("設定"));
-    CheckBox1_1 = Check(TabSheet1, QStringLiteral("サイズを自動的に設定"), QRect(8, 6, 240, 18));
+    PageControl1->addTab(TabSheet1, QCoreApplication::translate("Unit4", "設定"));
+    CheckBox1_1 = Check(TabSheet1, QCoreApplication::translate("Unit4", "サイズを自動的に設定"), QRect(8, 6, 240, 18));
     Label1_1 = BigLabel(TabSheet1, QStringLiteral("Y = 12"), QRect(16, 27, 64, 18));
     ScrollBar1_1 = Bar(TabSheet1, QRect(84, 29, 165, 16), 12, 30, 12);
     Label1_2 = BigLabel(TabSheet1, QStringLiteral("X = 12"), QRect(16, 49, 64, 18));
     ScrollBar1_2 = Bar(TabSheet1, QRect(84, 51, 165, 16), 12, 30, 12);
-    CheckBox1_2 = Check(TabSheet1, QStringLiteral("Windowのサイズを自動的に変更"), QRect(8, 74, 240, 18));
-    CheckBox1_3 = Check(TabSheet1, QStringLiteral("保存ファイルを自動的にロード"), QRect(8, 96, 240, 18));
+    CheckBox1_2 =
+        Check(TabSheet1, QCoreApplication::translate("Unit4", "Windowのサイズを自動的に変更"), QRect(8, 74, 240, 18));
+    CheckBox1_3 =
+        Check(TabSheet1, QCoreApplication::translate("Unit4", "保存ファイルを自動的にロード"), QRect(8, 96, 240, 18));
     Edit1_1 = new QLineEdit(TabSheet1);
     Edit1_1->setGeometry(8, 120, 198, 21);
     SpeedButton1 = new QToolButton(TabSheet1);
-    SpeedButton1->setText(QStringLiteral("参照"));
+    SpeedButton1->setText(QCoreApplication::translate("Unit4", "参照"));
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setGeometry(210, 119, 40, 23);
     // isplan.ini keeps the path in Shift-JIS.
-    RefuseTextShiftJisCannotHold(Edit1_1, QStringLiteral("ファイル名"));
+    RefuseTextShiftJisCannotHold(Edit1_1, QCoreApplication::translate("Unit4", "ファイル名"));
 
     Label1_1->setBuddy(ScrollBar1_1);
     Label1_2->setBuddy(ScrollBar1_2);
     Edit1_1->setAccessibleName(CheckBox1_3->text());
-    SpeedButton1->setAccessibleName(QStringLiteral("参照"));
+    SpeedButton1->setAccessibleName(QCoreApplication::translate("Unit4", "参照"));
     connect(ScrollBar1_1, &QScrollBar::valueChanged, this, &TForm4::ScrollBar1_1Change);
     connect(ScrollBar1_2, &QScrollBar::valueChanged, this, &TForm4::ScrollBar1_2Change);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
@@ -92,12 +95,12 @@ void TForm4::BuildSettingsTab()
 void TForm4::BuildRatesTab()
 {
     TabSheet2 = new QWidget;
-    PageControl1->addTab(TabSheet2, QStringLiteral("情報設定"));
-    Label2_1 = BigLabel(TabSheet2, QStringLiteral("食料消費 20%"), QRect(8, 6, 240, 18));
+    PageControl1->addTab(TabSheet2, QCoreApplication::translate("Unit4", "情報設定"));
+    Label2_1 = BigLabel(TabSheet2, QCoreApplication::translate("Unit4", "食料消費 20%"), QRect(8, 6, 240, 18));
     ScrollBar2_1 = Bar(TabSheet2, QRect(8, 26, 245, 16), 1, 1000, 200);
-    Label2_2 = BigLabel(TabSheet2, QStringLiteral("食料生産 100%"), QRect(8, 52, 240, 18));
+    Label2_2 = BigLabel(TabSheet2, QCoreApplication::translate("Unit4", "食料生産 100%"), QRect(8, 52, 240, 18));
     ScrollBar2_2 = Bar(TabSheet2, QRect(8, 72, 245, 16), 1, 1000, 1000);
-    Label2_3 = BigLabel(TabSheet2, QStringLiteral("資金生産 0.1%"), QRect(8, 98, 240, 18));
+    Label2_3 = BigLabel(TabSheet2, QCoreApplication::translate("Unit4", "資金生産 0.1%"), QRect(8, 98, 240, 18));
     ScrollBar2_3 = Bar(TabSheet2, QRect(8, 118, 245, 16), 1, 1000, 1);
 
     // A screen reader names each bar by its label.
@@ -111,9 +114,10 @@ void TForm4::BuildRatesTab()
 void TForm4::BuildEditTab()
 {
     TabSheet3 = new QWidget;
-    PageControl1->addTab(TabSheet3, QStringLiteral("編集"));
-    CheckBox3_1 = Check(TabSheet3, QStringLiteral("操作単位で元に戻す"), QRect(8, 6, 240, 18));
-    CheckBox3_1->setToolTip(QStringLiteral("クリックで置いた範囲マスクを1回の「戻る」で取り消します"));
+    PageControl1->addTab(TabSheet3, QCoreApplication::translate("Unit4", "編集"));
+    CheckBox3_1 = Check(TabSheet3, QCoreApplication::translate("Unit4", "操作単位で元に戻す"), QRect(8, 6, 240, 18));
+    CheckBox3_1->setToolTip(
+        QCoreApplication::translate("Unit4", "クリックで置いた範囲マスクを1回の「戻る」で取り消します"));
 }
 
 QString TForm4::PercentText(int tenths)
@@ -139,17 +143,17 @@ void TForm4::ScrollBar1_2Change(int position)
 
 void TForm4::ScrollBar2_1Change(int position)
 {
-    Label2_1->setText(QStringLiteral("食料消費 %1%").arg(PercentText(position)));
+    Label2_1->setText(QCoreApplication::translate("Unit4", "食料消費 %1%").arg(PercentText(position)));
 }
 
 void TForm4::ScrollBar2_2Change(int position)
 {
-    Label2_2->setText(QStringLiteral("食料生産 %1%").arg(PercentText(position)));
+    Label2_2->setText(QCoreApplication::translate("Unit4", "食料生産 %1%").arg(PercentText(position)));
 }
 
 void TForm4::ScrollBar2_3Change(int position)
 {
-    Label2_3->setText(QStringLiteral("資金生産 %1%").arg(PercentText(position)));
+    Label2_3->setText(QCoreApplication::translate("Unit4", "資金生産 %1%").arg(PercentText(position)));
 }
 
 void TForm4::Fill(const TTileData& doc)
@@ -188,11 +192,12 @@ void TForm4::CopyBack(TTileData& doc) const
 
 QString TForm4::ChooseMapFile()
 {
-    QFileDialog dialog(this, QStringLiteral("Tidemark擬似Map 読み込み指定"), browseFolder);
+    QFileDialog dialog(this, QCoreApplication::translate("Unit4", "Tidemark擬似Map 読み込み指定"), browseFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
+    dialog.setNameFilters(
+        {QCoreApplication::translate("Unit4", "Tidemark擬似Map (*.kpl)"), QStringLiteral("ALL (*.*)")});
     dialog.selectFile(QStringLiteral("*.kpl"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -205,7 +210,7 @@ void TForm4::SpeedButton1Click()
     if (path.isEmpty())
         return;
     if (!ShiftJisCanHold(path)) {
-        ShowMessage(this, ShiftJisRefusalMessage(QStringLiteral("ファイル名")));
+        ShowMessage(this, ShiftJisRefusalMessage(QCoreApplication::translate("Unit4", "ファイル名")));
         return;
     }
     Edit1_1->setText(path);

@@ -1,5 +1,6 @@
 #include "files/Unit6.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -58,24 +59,24 @@ QPlainTextEdit* Memo(QPlainTextEdit* memo, QRect geometry)
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("擬似ＭＡＰ"));
+    setWindowTitle(QCoreApplication::translate("Unit6", "擬似ＭＡＰ"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(254, 151);
 
-    Label1 = new QLabel(QStringLiteral("擬似ＭＡＰコード コンバーター"), this);
+    Label1 = new QLabel(QCoreApplication::translate("Unit6", "擬似ＭＡＰコード コンバーター"), this);
     Label1->move(2, 6);
     Label1->adjustSize();
     SpeedButton1 = FlatButton(this, QStringLiteral("Get"), QRect(168, 0, 41, 22));
     SpeedButton2 = FlatButton(this, QStringLiteral("Set"), QRect(212, 0, 41, 22));
     Memo1 = Memo(new CodeBox(this), QRect(0, 22, 254, 99));
-    Label2 = new QLabel(QStringLiteral("暫定バージョン"), this);
+    Label2 = new QLabel(QCoreApplication::translate("Unit6", "暫定バージョン"), this);
     QFont noteFont = Label2->font();
     noteFont.setPixelSize(19);
     Label2->setFont(noteFont);
     Label2->move(2, 128);
     Label2->adjustSize();
-    SpeedButton3 = FlatButton(this, QStringLiteral("コピー"), QRect(136, 125, 41, 24));
+    SpeedButton3 = FlatButton(this, QCoreApplication::translate("Unit6", "コピー"), QRect(136, 125, 41, 24));
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setGeometry(178, 124, 75, 25);
     Button1->setAutoDefault(false);

@@ -1,5 +1,6 @@
 #include "filesystem/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -140,7 +141,8 @@ void UpdateShipped(const QString& shipped, const QString& folder, const QString&
 // if there are any to read) and write nothing.
 SettingsFolder ReadOnly(SettingsFolder f, const QString& folder, const QString& reason)
 {
-    f.Problem = QStringLiteral("%1 に書き込めません: %2").arg(QDir::toNativeSeparators(folder), reason);
+    f.Problem = QCoreApplication::translate("ProgramFolder", "%1 に書き込めません: %2")
+                    .arg(QDir::toNativeSeparators(folder), reason);
     const bool ownSettings = !folder.startsWith(QLatin1Char('~')) && QFileInfo(folder + QStringLiteral("/isplan.ini")).isFile();
     f.Folder = ownSettings ? folder : f.Shipped;
     return f;
@@ -164,7 +166,7 @@ SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFr
     return f;
 }
 
-SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin)
+SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin, const QString& seedName)
 {
     SettingsFolder f = LocateSettingsFolder(exeDir, dataFromBin);
     if (!f.Installed())
@@ -196,7 +198,9 @@ SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFrom
     const QString ini = folder + QStringLiteral("/isplan.ini");
     if (!QFileInfo::exists(ini) && !QFileInfo(ini).isSymLink()) {
         QByteArray bytes;
-        if (!ReadAll(f.Shipped + QStringLiteral("/isplan.ini"), bytes) || !WriteWhole(ini, bytes))
+        const QString seed = f.Shipped + QLatin1Char('/') + seedName;
+        const QString source = QFileInfo(seed).isFile() ? seed : f.Shipped + QStringLiteral("/isplan.ini");
+        if (!ReadAll(source, bytes) || !WriteWhole(ini, bytes))
             return ReadOnly(f, folder, Reason(errno ? errno : EIO));
     }
     f.Folder = folder;

@@ -22,10 +22,16 @@ struct SettingsFolder {
 // `dataFromBin` leads from the programs' folder to the installed data
 // folder; each program is built with its install layout's path.
 //
+// The shipped catalogue with English names, which seeds the folder of a
+// user whose texts are English.
+inline constexpr const char* EnglishCatalogueName = "isplan-en.ini";
+
 // Finds the folder and, for an installed program, creates and updates the
 // user's copy (never outside the user's home, except in an existing
-// $XDG_CONFIG_HOME).
-SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin);
+// $XDG_CONFIG_HOME). A new user's isplan.ini is a copy of the shipped
+// `seedName` (isplan.ini when the data folder lacks it).
+SettingsFolder OpenSettingsFolder(const QString& exeDir, const QString& dataFromBin,
+                                  const QString& seedName = QStringLiteral("isplan.ini"));
 
 // Only says where the files would be; creates and changes nothing.
 SettingsFolder LocateSettingsFolder(const QString& exeDir, const QString& dataFromBin);

@@ -2,6 +2,7 @@
 
 #include "files/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
@@ -190,7 +191,7 @@ void MapSession::ClearAll()
 
 QString LeftOverCodeText(int64_t cells)
 {
-    return QStringLiteral("コードの %1 マスは地図に入りませんでした").arg(cells);
+    return QCoreApplication::translate("MapSession", "コードの %1 マスは地図に入りませんでした").arg(cells);
 }
 
 MapCodeOutcome MapSession::ApplyMapCode(const std::string& text)

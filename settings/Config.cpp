@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "document/File1.h"
@@ -72,6 +74,7 @@ void ForEachSystemKey(A& a, B& b, Visit&& visit)
     visit("LiveFigures", a.View.LiveFigures, b.View.LiveFigures, Kept::OnceChanged, Owner::Window);
     visit("ShowValues", a.View.ShowValues, b.View.ShowValues, Kept::OnceChanged, Owner::Window);
     visit("MenuBar", a.View.MenuBar, b.View.MenuBar, Kept::OnceChanged, Owner::Window);
+    visit("Language", a.View.Language, b.View.Language, Kept::OnceChanged, Owner::Window);
 }
 
 void Read(const IniFile& ini, const char* key, bool& value) { value = ini.ReadBool(kSystem, key, value); }
@@ -108,6 +111,17 @@ std::vector<std::string> SystemKeys()
     ConfigData c;
     ForEachSystemKey(c, c, [&keys](const char* key, auto&, auto&, Kept, Owner) { keys.push_back(key); });
     return keys;
+}
+
+std::string ReadLanguageSetting(const IniFile& ini)
+{
+    ConfigData c;
+    ForEachSystemKey(c, c, [&ini](const char* key, auto& value, auto&, Kept, Owner) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+            if (std::string_view(key) == "Language")
+                Read(ini, key, value);
+    });
+    return c.View.Language;
 }
 
 std::string LastPathComponent(const std::string& path)

@@ -14,6 +14,9 @@ struct WindowPrefs {
     bool LiveFigures = false;  // "自動更新"
     bool ShowValues = false;   // "数値表示"
     bool MenuBar = false;      // the menu bar shown (Ctrl+M)
+    // "ja", "en" or "auto": read once, before the first window; no window
+    // changes it, so the merge at close leaves the file's value.
+    std::string Language = "auto";
 };
 
 // Everything isplan.ini holds, as the program starts with it; the values
@@ -40,6 +43,9 @@ void ApplyStoredMapSize(TTileData& doc);
 // Writes the settings and catalogues of the document (no window's view).
 // Sections of entries beyond the current counts are left as they are.
 void WriteConfig(IniFile& ini, const TTileData& doc);
+// [System] Language alone, as the table reads it, for the start before
+// any window.
+std::string ReadLanguageSetting(const IniFile& ini);
 // Every key of "System" the table names, for tests that walk it.
 std::vector<std::string> SystemKeys();
 // What follows the last '\', '/' or ':'.

@@ -3,5 +3,6 @@ list(APPEND ISPLN_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IniBytes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShiftJisText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Config.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InterfaceLanguage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
 )

@@ -65,7 +65,7 @@ QImage PictureWithFigures(const QImage& map, const IslandStats& stats)
     for (int i = 0; i < FigureCount; ++i) {
         const QRect cell((i / rows) * width + Margin, map.height() + Margin + (i % rows) * RowHeight,
                          width - 2 * Margin, RowHeight);
-        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(figures[i].Label));
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(figures[i].Label));
         painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QString::number(figures[i].Value));
     }
     return picture;

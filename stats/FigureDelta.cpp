@@ -41,7 +41,7 @@ std::string FigureDeltaText(const IslandStats& before, const IslandStats& after)
     const auto old = ShownFigures(before);
     const auto now = ShownFigures(after);
     struct Change {
-        const char* Label;
+        std::string Label;
         int64_t By;
     };
     std::vector<Change> changes;

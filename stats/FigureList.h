@@ -3,11 +3,12 @@
 // names them: the tab's label and the key of `stats --json`.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "document/IslandStats.h"
 
 struct ShownFigureEntry {
-    const char* Label;  // the caption on the tab
+    std::string Label;  // the caption on the tab, in the interface's language
     const char* Key;    // the JSON field name
     int64_t Value;      // what the box shows
 };

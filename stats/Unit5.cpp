@@ -1,5 +1,6 @@
 #include "stats/Unit5.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QPainter>
@@ -32,7 +33,7 @@ QImage TileBitmap(const std::string& path)
 
 TForm5::TForm5(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("個別情報"));
+    setWindowTitle(QCoreApplication::translate("Unit5", "個別情報"));
     setFixedSize(463, 307);
     QFont dialogFont = font();
     dialogFont.setFamilies(ProgramFontFamilies());
@@ -49,9 +50,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setIconSize(QSize(kTileSize, kTileSize));
-    ListView1->setHeaderLabels({QStringLiteral("パネル名"), QStringLiteral("最小値"),
-                                QStringLiteral("最大値"), QStringLiteral("合計"),
-                                QStringLiteral("個数")});
+    ListView1->setHeaderLabels(
+        {QCoreApplication::translate("Unit5", "パネル名"), QCoreApplication::translate("Unit5", "最小値"),
+         QCoreApplication::translate("Unit5", "最大値"), QCoreApplication::translate("Unit5", "合計"),
+         QCoreApplication::translate("Unit5", "個数")});
     // "個数" takes what the fixed columns leave, so no sideways scroll bar.
     ListView1->header()->setStretchLastSection(true);
     ListView1->header()->setMinimumSectionSize(40);

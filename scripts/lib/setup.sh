@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libdeflate-dev libcli11-dev libbenchmark-dev xvfb xauth x11-utils xdotool openbox fonts-ipafont-gothic clang
-          qt6-translations-l10n qt6-wayland weston desktop-file-utils appstream dpkg-dev file lintian shared-mime-info libglib2.0-bin)
+          qt6-translations-l10n qt6-tools-dev qt6-l10n-tools qt6-wayland weston desktop-file-utils appstream dpkg-dev file lintian shared-mime-info libglib2.0-bin)
 
 ensure_packages() {
     local missing=()

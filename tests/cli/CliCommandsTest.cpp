@@ -32,6 +32,15 @@ TEST_F(CliCommands, StatsShowsTheTenBoxesAsTheWindowDoes)
               "人口: 1000\n面積: 3\n資金増加量: 0\n食料増加量: 100\n農業: 300\n工業: 500\n"
               "採掘場: 0\n労働者: 800\n失業者: 200\nミサイル数: 6\n");
     EXPECT_EQ(run.Err, "");
+
+    // An English locale gives English labels, as in the window.
+    const QByteArray all = qgetenv("LC_ALL"), lang = qgetenv("LANG");
+    qunsetenv("LC_ALL");
+    qputenv("LANG", "en_US.UTF-8");
+    const CliRun english = Cli({"stats", map});
+    qputenv("LC_ALL", all);
+    qputenv("LANG", lang);
+    EXPECT_TRUE(english.Out.startsWith("Population: 1000\nArea: 3\n")) << english.Out.toStdString();
 }
 
 TEST_F(CliCommands, StatsJsonTakesTheRatesOfTheCatalogueUsed)

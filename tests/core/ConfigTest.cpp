@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include <cstdint>
 #include <string>
 
+#include "settings/InterfaceLanguage.h"
 #include "settings/RecentFiles.h"
 #include "document/File1.h"
 
@@ -317,20 +319,22 @@ TEST(Config, ZoomAndRecentFiles)
         EXPECT_EQ(back.Sys, target.Sys) << key;
         EXPECT_EQ(std::tie(back.Food1, back.Food2, back.Gold, back.UndoByOperation),
                   std::tie(target.Food1, target.Food2, target.Gold, target.UndoByOperation)) << key;
-        EXPECT_EQ(std::tie(back.View.Zoom, back.View.LiveFigures, back.View.ShowValues, back.View.MenuBar),
-                  std::tie(target.View.Zoom, target.View.LiveFigures, target.View.ShowValues, target.View.MenuBar))
+        EXPECT_EQ(std::tie(back.View.Zoom, back.View.LiveFigures, back.View.ShowValues, back.View.MenuBar,
+                           back.View.Language),
+                  std::tie(target.View.Zoom, target.View.LiveFigures, target.View.ShowValues, target.View.MenuBar,
+                           target.View.Language))
             << key;
         EXPECT_NE(std::tie(back.Sys, back.Food1, back.Food2, back.Gold, back.UndoByOperation, back.View.Zoom,
-                           back.View.LiveFigures, back.View.ShowValues, back.View.MenuBar),
+                           back.View.LiveFigures, back.View.ShowValues, back.View.MenuBar, back.View.Language),
                   std::tie(start.Sys, start.Food1, start.Food2, start.Gold, start.UndoByOperation, start.View.Zoom,
-                           start.View.LiveFigures, start.View.ShowValues, start.View.MenuBar))
+                           start.View.LiveFigures, start.View.ShowValues, start.View.MenuBar, start.View.Language))
             << key << " was not changed";
     }
     IniFile untouched = FromBytes("[System]\r\nZoom=100\r\n");
     TTileData doc;
     LoadInto(doc, ReadConfig(untouched, kExe));
     WriteConfigChanges(untouched, ReadConfig(untouched, kExe), doc, kExe, false);
-    for (const char* key : {"LiveFigures", "ShowValues", "MenuBar", "UndoByOperation"})
+    for (const char* key : {"LiveFigures", "ShowValues", "MenuBar", "UndoByOperation", "Language"})
         EXPECT_EQ(untouched.ReadString("System", key, "none"), "none") << key;
 
     // Newest first, no repeats, eight at most; stale keys are emptied.
@@ -418,4 +422,60 @@ TEST(Config, TwoWindowsShareTheFile)
     other.Read(FromBytes("[Recent]\r\nFile0=/m/b\r\nFile1=/m/a\r\nFile2=/m/gone\r\n"));
     mine.MergeSession(other);
     EXPECT_EQ(mine.Paths(), (std::vector<std::string>{"/m/new", "/m/b", "/m/a"}));
+}
+
+TEST(Config, InterfaceLanguage)
+{
+    constexpr auto ja = InterfaceLanguage::Japanese;
+    constexpr auto en = InterfaceLanguage::English;
+    const struct {
+        const char* ini;
+        const char* locale;
+        InterfaceLanguage shown;
+    } cases[] = {
+        {"", "en_US.UTF-8", en},  {"", "ja_JP.UTF-8", ja},          {"", "C", ja},
+        {"", "POSIX", ja},        {"", "", ja},                     {"", "xx_YY.UTF-8", ja},
+        {"", "de_DE@euro", en},   {"Language=auto", "fr_FR", en},   {"Language=ja", "en_US.UTF-8", ja},
+        {"Language=en", "C", en}, {"Language=en", "ja_JP.UTF-8", en}, {"Language=fr", "ja_JP", ja},
+    };
+    for (const auto& c : cases) {
+        const std::string setting = ReadLanguageSetting(FromBytes(std::string("[System]\r\n") + c.ini + "\r\n"));
+        EXPECT_EQ(ChooseInterfaceLanguage(setting, QString::fromLatin1(c.locale)), c.shown) << c.ini << " " << c.locale;
+    }
+    // LC_ALL before LC_MESSAGES before LANG, as the C library ranks them.
+    const QByteArray all = qgetenv("LC_ALL"), messages = qgetenv("LC_MESSAGES"), lang = qgetenv("LANG");
+    qputenv("LC_ALL", "");
+    qputenv("LC_MESSAGES", "ja_JP.UTF-8");
+    qputenv("LANG", "en_US.UTF-8");
+    EXPECT_EQ(MessagesLocaleName(), QStringLiteral("ja_JP.UTF-8"));
+    qputenv("LC_ALL", all);
+    qputenv("LC_MESSAGES", messages);
+    qputenv("LANG", lang);
+}
+
+TEST(Config, TheEnglishCatalogueDiffersOnlyInNamesAndUnits)
+{
+    IniFile ja, en;
+    ASSERT_TRUE(ja.Load(ISPLN_DATA_DIR "/isplan.ini"));
+    ASSERT_TRUE(en.Load(ISPLN_DATA_DIR "/isplan-en.ini"));
+    const ConfigData j = ReadConfig(ja, kExe), e = ReadConfig(en, kExe);
+    EXPECT_EQ(j.Sys, e.Sys);
+    ASSERT_EQ(j.Tiles.size(), e.Tiles.size());
+    ASSERT_EQ(j.Masks.size(), e.Masks.size());
+    const auto plain = [](const std::string& text) {
+        return std::all_of(text.begin(), text.end(), [](unsigned char c) { return c >= 0x20 && c < 0x7F; });
+    };
+    for (size_t i = 0; i < j.Tiles.size(); ++i) {
+        TTileList named = e.Tiles[i];
+        EXPECT_TRUE(plain(named.Name) && !named.Name.empty() && plain(named.Ext)) << i;
+        EXPECT_EQ(named.Ext.empty(), j.Tiles[i].Ext.empty()) << i;
+        named.Name = j.Tiles[i].Name, named.Ext = j.Tiles[i].Ext;
+        EXPECT_EQ(named, j.Tiles[i]) << i;
+    }
+    for (size_t i = 0; i < j.Masks.size(); ++i) {
+        TMaskTileList named = e.Masks[i];
+        EXPECT_TRUE(plain(named.Name) && !named.Name.empty()) << i;
+        named.Name = j.Masks[i].Name;
+        EXPECT_EQ(named, j.Masks[i]) << i;
+    }
 }

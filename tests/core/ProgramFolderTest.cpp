@@ -86,6 +86,20 @@ INSTANTIATE_TEST_SUITE_P(
                     "sea 1", "farm 1", "[Tile]\r\nMax=0\r\n"}),
     [](const testing::TestParamInfo<UpgradeCase>& info) { return info.param.name; });
 
+TEST(SettingsFolder, AnEnglishUserGetsTheEnglishCatalogueOnce)
+{
+    Install in;
+    Write(in.Shipped(EnglishCatalogueName), "[0]\r\nName=Sea\r\n");
+    ASSERT_EQ(OpenSettingsFolder(in.Bin(), "../share/ispln", EnglishCatalogueName).Folder, in.Mine(""));
+    EXPECT_EQ(Read(in.Mine("isplan.ini")), "[0]\r\nName=Sea\r\n");
+    in.Start();  // a later start in Japanese keeps the user's file
+    EXPECT_EQ(Read(in.Mine("isplan.ini")), "[0]\r\nName=Sea\r\n");
+
+    Install older;  // a data folder without the English file seeds the Japanese one
+    OpenSettingsFolder(older.Bin(), "../share/ispln", EnglishCatalogueName);
+    EXPECT_EQ(Read(older.Mine("isplan.ini")), "[Tile]\r\nMax=0\r\n");
+}
+
 TEST(SettingsFolder, UnusableFolderReadsTheShippedFilesAndCreatesNothing)
 {
     Install in;

@@ -24,7 +24,7 @@ for f in ispln ispln-cli; do
 done
 desktop-file-validate "$P"/share/applications/org.ispln.ISPLN.desktop
 appstreamcli validate --no-net "$P"/share/metainfo/org.ispln.ISPLN.metainfo.xml >/dev/null
-for f in bin/ispln bin/ispln-cli share/ispln/isplan.ini share/ispln/Image/sea.bmp share/ispln/Stamps/Towns/city-ring.stamp share/man/man1/ispln-cli.1.gz share/man/man1/ispln.1.gz share/doc/ispln/copyright share/doc/ispln/changelog.gz \
+for f in bin/ispln bin/ispln-cli share/ispln/isplan.ini share/ispln/isplan-en.ini share/ispln/Image/sea.bmp share/ispln/Stamps/Towns/city-ring.stamp share/man/man1/ispln-cli.1.gz share/man/man1/ispln.1.gz share/doc/ispln/copyright share/doc/ispln/changelog.gz \
          share/icons/hicolor/64x64/apps/org.ispln.ISPLN.png; do
     [ -e "$P/$f" ] || { echo "not installed: $f" >&2; exit 1; }
 done
@@ -104,6 +104,17 @@ for cli in "$G/games/ispln-cli" "$DIR/moved/bin/ispln-cli"; do
 done
 show_then_terminate "$G/games/ispln"
 grep -q $'^Max=23\r$' "$HOME/.config/ispln/isplan.ini" || fail "the games layout seeded no settings"
+# An English user's first start seeds the English catalogue, and the tool's
+# labels follow the same choice.
+export HOME="$DIR/home3"
+mkdir "$HOME"
+(
+    unset LC_ALL LC_MESSAGES
+    export LANG=en_US.UTF-8
+    show_then_terminate "$P/bin/ispln"
+    grep -q $'^Name=Sea\r$' "$HOME/.config/ispln/isplan.ini" || fail "an English start seeded no English catalogue"
+    "$P/bin/ispln-cli" stats "$SOURCE/docs/sample.kpl" | grep -q '^Population: ' || fail "ispln-cli labels are not English"
+)
 
 # The package: lintian-clean with a real contact, the same bytes twice.
 command -v lintian >/dev/null || fail "lintian is missing"

@@ -30,10 +30,13 @@
 #include "TestApp.h"
 #include "settings/IniFile.h"
 #include "app/RecentMapsList.h"
+#include "app/MainMenu.h"
 #include "app/MapPicture.h"
+#include "app/MapTools.h"
 #include "app/ProgramInfo.h"
 #include "files/NativePath.h"
 #include "files/MapFile.h"
+#include "settings/InterfaceLanguage.h"
 #include "view/MapRenderer.h"
 
 namespace {
@@ -413,6 +416,30 @@ TEST_F(MapFileUi, StartUpMessagesThenTheStoredSize)
         EXPECT_EQ(app.Form1().Renderer->Picture().size(), QSize(32 * 16 + 48, 32 * 13 + 48)) << c.what;
         EXPECT_FALSE(app.Form1().StartupClosed()) << c.what;
     }
+}
+
+TEST_F(MapFileUi, UnderEnglishCaptionsHintsAndMessagesAreEnglish)
+{
+    QTemporaryDir files;
+    const QByteArray missing = "MapSize=1\nMapY=14\nMapX=17\nLoad=1\nLoadFile=" + files.path().toUtf8() + "/none.kpl\n";
+    ASSERT_TRUE(InstallInterfaceLanguage(InterfaceLanguage::English));
+    {
+        TestApp app(TestCatalogue(3).Keys(missing).Ini());
+        TForm1& f = app.Form1();
+        EXPECT_EQ(f.PageControl1->tabText(0), "Panels");
+        EXPECT_EQ(f.Menu->Button()->menu()->actions().value(0)->text(), "&File");
+        EXPECT_EQ(f.Tools->Buttons[1]->toolTip(), "Brush (B)");
+        EXPECT_EQ(app.messages, QStringList{"The file does not exist."});
+    }
+    InstallInterfaceLanguage(InterfaceLanguage::Japanese);
+    TestApp app(TestCatalogue(3).Keys(missing + "Language=en\n").Ini());
+    EXPECT_EQ(app.Form1().PageControl1->tabText(0), "パネル");
+    EXPECT_EQ(app.messages, QStringList{NoSuchFile});
+    // The window never changes the choice it was started with.
+    app.Form1().close();
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(app.Path("isplan.ini").toStdString()));
+    EXPECT_EQ(ini.ReadString("System", "Language", ""), "en");
 }
 
 TEST_F(MapFileUi, StartUpAsksForTheSizeWhenNotStored)
