@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
@@ -67,11 +68,33 @@ MainMenu::MainMenu(QMainWindow* window, const MainActions& actions, QToolBar* ba
     button_->setMenu(root);
     button_->setPopupMode(QToolButton::InstantPopup);
     button_->setAutoRaise(true);
-    button_->setFixedSize(18, 22);
+    button_->setFixedSize(21, 22);
     button_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
-    bar->addWidget(button_);
+    // Beside the tool bar, not in it: in a window just wide enough for the
+    // six tools it would push the last one behind the "»".
+    bar_ = bar;
+    button_->setParent(bar->parentWidget());
+    bar->installEventFilter(this);
+    bar->parentWidget()->installEventFilter(this);
+    PlaceButton();
     connect(actions.MenuBar, &QAction::toggled, this, &MainMenu::ShowMenuBar);
     connect(actions.KeyList, &QAction::triggered, window, [window, actions] { ShowKeyList(window, actions); });
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        PlaceButton();
+    return QObject::eventFilter(watched, event);
+}
+
+void MainMenu::PlaceButton()
+{
+    const QRect tools = bar_->geometry();
+    const int x = tools.right() + 1;
+    button_->move(x, tools.top());
+    button_->setVisible(x + button_->width() <= bar_->parentWidget()->width());
+    button_->raise();
 }
 
 bool MainMenu::MenuBarShown() const

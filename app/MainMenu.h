@@ -25,8 +25,14 @@ signals:
     // After the menu bar was shown or hidden: the window's chrome changed.
     void menuBarShownChanged(bool shown);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void PlaceButton();
+
     QMainWindow* window_;
+    QToolBar* bar_ = nullptr;
     QToolButton* button_;
     QAction* menuBarAction_;
 };

@@ -81,7 +81,7 @@ MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, Q
         toolActions_[i] = action;
         Bar->addAction(action);
         Buttons[i] = qobject_cast<QToolButton*>(Bar->widgetForAction(action));
-        Buttons[i]->setFixedSize(18, 22);  // all six and "≡" fit the window of a 16-column map
+        Buttons[i]->setFixedSize(21, 22);  // all six fit the window of a 16-column map
     }
     showValuesAction_ = actions.ShowValues;
     toolbar->installEventFilter(this);
