@@ -50,7 +50,7 @@ int answerGeneration = 0;
 
 // Runs `answer` on the next modal dialog as soon as it is up; message boxes
 // are left to AnswerBoxes.
-void AnswerModal(std::function<void(QWidget*)> answer, int triesLeft = 300, int generation = answerGeneration)
+void AnswerModal(std::function<void(QWidget*)> answer, int triesLeft = 3000, int generation = answerGeneration)
 {
     QTimer::singleShot(5, [=] {
         if (generation != answerGeneration)

@@ -22,7 +22,7 @@ int generation = 0;
 
 // Runs `answer` on the next modal widget of the given kind once it is up.
 template <class Modal>
-void Answer(std::function<void(Modal*)> answer, int triesLeft = 300, int gen = generation)
+void Answer(std::function<void(Modal*)> answer, int triesLeft = 3000, int gen = generation)
 {
     QTimer::singleShot(5, [=] {
         if (gen != generation)
