@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "TestCatalogue.h"
@@ -42,6 +43,16 @@ public:
 private:
     QTimer timer;
 };
+
+// A window's control by its object name, as the window's form names it.
+template <class T>
+T* Control(const QObject& window, const char* name)
+{
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        ADD_FAILURE() << "no control " << name;
+    return control;
+}
 
 class TestApp {
 public:
