@@ -61,7 +61,7 @@ void TForm1::SpeedButton_dClick()
         return;
     form->Attach(TileData);
     connect(form, &TForm6::setRequested, this, &TForm1::ApplyCode, Qt::UniqueConnection);
-    form->Memo1->clear();
+    form->ClearCode();
     form->exec();
 }
 

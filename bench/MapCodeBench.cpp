@@ -30,11 +30,11 @@ void BM_PasteAndSetLargeCode(benchmark::State& state)
             form.ShowTrace(trace);
         });
         form.show();
-        form.Memo1->paste();
+        form.findChild<QPlainTextEdit*>("Memo1")->paste();
         QApplication::processEvents();
         form.SpeedButton2Click();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(form.Memo2->blockCount());
+        benchmark::DoNotOptimize(form.findChild<QPlainTextEdit*>("Memo2")->blockCount());
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

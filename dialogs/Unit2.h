@@ -1,9 +1,10 @@
 #pragma once
 #include <QDialog>
+#include <memory>
 
-class QLabel;
-class QPushButton;
-class QScrollBar;
+namespace Ui {
+class TForm2;
+}
 
 // "サイズ設定": rows and columns of the shown map. Created once and never
 // refilled, so it opens with the positions it was last left at; the close
@@ -12,12 +13,7 @@ class TForm2 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
-
-    QLabel* Label2 = nullptr;         // "Y = n"
-    QLabel* Label3 = nullptr;         // "X = n"
-    QScrollBar* ScrollBar1 = nullptr; // rows, 12..30
-    QScrollBar* ScrollBar2 = nullptr; // columns, 12..30
-    QPushButton* Button1 = nullptr;   // "OK"
+    ~TForm2() override;
 
     void ScrollBar1Change();
     void ScrollBar2Change();
@@ -27,4 +23,7 @@ public:
 protected:
     // Escape does not cancel: at start-up a cancel ends the program.
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TForm2> ui;
 };

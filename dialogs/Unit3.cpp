@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,9 +19,11 @@
 
 #include "dialogs/CataloguePictures.h"
 #include "dialogs/Messages.h"
+#include "ui_Unit3.h"
 #include "dialogs/ShiftJisGuard.h"
 #include "document/File1.h"
 #include "view/PaletteImage.h"
+#include "widgets/FormWidgets.h"
 
 namespace {
 
@@ -59,57 +62,78 @@ struct Quiet {
 
 }  // namespace
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent)
+TForm3::TForm3(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm3>())
 {
-    setWindowTitle(QCoreApplication::translate("Unit3", "パネル設定"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont f = font();
     f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
     f.setPixelSize(12);
-    setFont(f);
-    setFixedSize(462, 306);
-    BuildList();
-    BuildButtons();
-    BuildFields();
+    setFont(f);  // before the form's controls, so they take it as they are made
+    ui->setupUi(this);
+    SetUpControls();
     Connect();
     ClearFields();
     UpdateNewButton();
 }
 
+TForm3::~TForm3() = default;
+
+// What the form cannot say: column widths, pixel font sizes, the catalogue's type
+// names, the picture's click and the Shift-JIS guards of the text boxes.
+void TForm3::SetUpControls()
+{
+    QHeaderView* header = ui->ListView1->header();
+    header->resizeSection(0, 120);
+    header->resizeSection(1, 40);
+    header->resizeSection(2, 44);
+    header->resizeSection(5, 60);  // largest values run to six digits
+    header->resizeSection(7, 36);
+    ui->FileLabel->hide();
+    ui->Image01->setBackgroundRole(QPalette::Base);
+    ui->Image01->installEventFilter(this);
+    SetPixelSize(FieldCaptionPixels, {ui->Label01, ui->Label02, ui->Label03, ui->Label04, ui->Label05, ui->Label06,
+                                      ui->Label07, ui->Label08});
+    for (int type = 0; type < 6; ++type)
+        ui->ComboBox01->addItem(Text(CatalogueEditor::TypeName(type)));
+    ui->ScrollBar05->setRange(CatalogueEditor::LowestCode, CatalogueEditor::HighestCode);
+    RefuseTextShiftJisCannotHold(ui->Edit01, ui->Label02->text());
+    RefuseTextShiftJisCannotHold(ui->Edit02, ui->Label04->text());
+}
+
 void TForm3::Connect()
 {
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-        ListView1Change(selected.isEmpty() ? -1 : ListView1->indexOfTopLevelItem(selected.first()));
+    connect(ui->Button1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->Button2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = ui->ListView1->selectedItems();
+        ListView1Change(selected.isEmpty() ? -1 : ui->ListView1->indexOfTopLevelItem(selected.first()));
     });
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::SpeedButton4Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm3::SpeedButton5Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
-    connect(ScrollBar01, &QScrollBar::valueChanged, this, &TForm3::ScrollBar01Change);
-    connect(ScrollBar02, &QScrollBar::valueChanged, this, &TForm3::ScrollBar02Change);
-    connect(ScrollBar03, &QScrollBar::valueChanged, this, &TForm3::ScrollBar03Change);
-    connect(ScrollBar04, &QScrollBar::valueChanged, this, &TForm3::ScrollBar04Change);
-    connect(ScrollBar05, &QScrollBar::valueChanged, this, &TForm3::ScrollBar05Change);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(ui->SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TForm3::SpeedButton3Click);
+    connect(ui->SpeedButton4, &QToolButton::clicked, this, &TForm3::SpeedButton4Click);
+    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TForm3::SpeedButton5Click);
+    connect(ui->SpeedButton6, &QToolButton::clicked, this, &TForm3::SpeedButton6Click);
+    connect(ui->ScrollBar01, &QScrollBar::valueChanged, this, &TForm3::ScrollBar01Change);
+    connect(ui->ScrollBar02, &QScrollBar::valueChanged, this, &TForm3::ScrollBar02Change);
+    connect(ui->ScrollBar03, &QScrollBar::valueChanged, this, &TForm3::ScrollBar03Change);
+    connect(ui->ScrollBar04, &QScrollBar::valueChanged, this, &TForm3::ScrollBar04Change);
+    connect(ui->ScrollBar05, &QScrollBar::valueChanged, this, &TForm3::ScrollBar05Change);
     // Also a push against the bar's end gives up a kept code for the letter shown.
-    connect(ScrollBar05, &QScrollBar::actionTriggered, this, [this] {
+    connect(ui->ScrollBar05, &QScrollBar::actionTriggered, this, [this] {
         if (FieldsActive && keptCode >= 0)
-            ScrollBar05Change(ScrollBar05->value());
+            ScrollBar05Change(ui->ScrollBar05->value());
     });
-    connect(Edit01, &QLineEdit::textChanged, this, &TForm3::FieldEdited);
-    connect(Edit02, &QLineEdit::textChanged, this, &TForm3::FieldEdited);
-    connect(ComboBox01, &QComboBox::currentIndexChanged, this, &TForm3::FieldEdited);
-    connect(CheckBox01, &QCheckBox::toggled, this, &TForm3::FieldEdited);
+    connect(ui->Edit01, &QLineEdit::textChanged, this, &TForm3::FieldEdited);
+    connect(ui->Edit02, &QLineEdit::textChanged, this, &TForm3::FieldEdited);
+    connect(ui->ComboBox01, &QComboBox::currentIndexChanged, this, &TForm3::FieldEdited);
+    connect(ui->CheckBox01, &QCheckBox::toggled, this, &TForm3::FieldEdited);
 }
 
 void TForm3::Open(const TTileData& doc)
 {
     Quiet quiet(ListActive);
-    ListView1->clear();
+    ui->ListView1->clear();
     Work.Load(doc);
     openedBmp.clear();
     for (int i = 0; i < Work.WorkCount; ++i) {
@@ -123,32 +147,32 @@ void TForm3::Open(const TTileData& doc)
 
 void TForm3::ShowImage(const QImage& image)
 {
-    Image01->setPixmap(QPixmap::fromImage(image));
+    ui->Image01->setPixmap(QPixmap::fromImage(image));
 }
 
 void TForm3::EnableEditButtons(bool up, bool down, bool add, bool remove, bool change)
 {
-    SpeedButton1->setEnabled(up);
-    SpeedButton2->setEnabled(down);
-    SpeedButton3->setEnabled(add);
-    SpeedButton4->setEnabled(remove);
-    SpeedButton5->setEnabled(change);
+    ui->SpeedButton1->setEnabled(up);
+    ui->SpeedButton2->setEnabled(down);
+    ui->SpeedButton3->setEnabled(add);
+    ui->SpeedButton4->setEnabled(remove);
+    ui->SpeedButton5->setEnabled(change);
 }
 
 void TForm3::UpdateNewButton()
 {
-    SpeedButton6->setEnabled(Work.CanAppend());
+    ui->SpeedButton6->setEnabled(Work.CanAppend());
 }
 
 void TForm3::AppendRow(const TTileList& entry)
 {
-    new QTreeWidgetItem(ListView1);
-    WriteRow(ListView1->topLevelItemCount() - 1, entry);
+    new QTreeWidgetItem(ui->ListView1);
+    WriteRow(ui->ListView1->topLevelItemCount() - 1, entry);
 }
 
 void TForm3::WriteRow(int row, const TTileList& entry)
 {
-    QTreeWidgetItem* item = ListView1->topLevelItem(row);
+    QTreeWidgetItem* item = ui->ListView1->topLevelItem(row);
     if (!item)
         return;
     const CatalogueEditor::RowTexts texts = CatalogueEditor::Row(entry);
@@ -161,11 +185,11 @@ void TForm3::WriteRow(int row, const TTileList& entry)
 void TForm3::SelectRowQuietly(int row)
 {
     Quiet quiet(ListActive);
-    ListView1->clearSelection();
-    QTreeWidgetItem* item = ListView1->topLevelItem(row);
-    ListView1->setCurrentItem(item);
+    ui->ListView1->clearSelection();
+    QTreeWidgetItem* item = ui->ListView1->topLevelItem(row);
+    ui->ListView1->setCurrentItem(item);
     if (item)
-        ListView1->scrollToItem(item);
+        ui->ListView1->scrollToItem(item);
 }
 
 // Nothing in the fields: they are emptied and locked, so no change can be
@@ -181,26 +205,26 @@ void TForm3::ClearFields()
 // entry, its steps waiting for an initial value either way.
 void TForm3::BlankFields(int no, int noHighest, bool land, bool open)
 {
-    ShowOnBar(ScrollBar01, 0, noHighest, no);
-    Label01->setText(QStringLiteral("No %1").arg(no));
-    Edit01->clear();
-    ComboBox01->setCurrentIndex(0);
+    ShowOnBar(ui->ScrollBar01, 0, noHighest, no);
+    ui->Label01->setText(QStringLiteral("No %1").arg(no));
+    ui->Edit01->clear();
+    ui->ComboBox01->setCurrentIndex(0);
     loadedType = 0;
-    Edit02->clear();
-    ShowOnBar(ScrollBar02, 0, FieldValueLimit, 0);
-    ShowOnBar(ScrollBar03, 0, FieldValueLimit, 0);
-    ShowOnBar(ScrollBar04, 0, FieldStepLimit, 0);
+    ui->Edit02->clear();
+    ShowOnBar(ui->ScrollBar02, 0, FieldValueLimit, 0);
+    ShowOnBar(ui->ScrollBar03, 0, FieldValueLimit, 0);
+    ShowOnBar(ui->ScrollBar04, 0, FieldStepLimit, 0);
     keptCode = -1;
-    CheckBox01->setChecked(land);
-    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, ScrollBar02, CheckBox01})
+    ui->CheckBox01->setChecked(land);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->ScrollBar01, ui->Edit01, ui->ComboBox01, ui->Edit02, ui->ScrollBar02, ui->CheckBox01})
         w->setEnabled(open);
-    ScrollBar03->setEnabled(false);
-    ScrollBar04->setEnabled(false);
-    SetFittingText(Label05, QCoreApplication::translate("Unit3", "初期値 0"));
-    SetFittingText(Label06, QCoreApplication::translate("Unit3", "増加値 0"));
+    ui->ScrollBar03->setEnabled(false);
+    ui->ScrollBar04->setEnabled(false);
+    SetFittingText(ui->Label05, QCoreApplication::translate("Unit3", "初期値 0"));
+    SetFittingText(ui->Label06, QCoreApplication::translate("Unit3", "増加値 0"));
     ShowLargestValue();
     ShowCode();
-    FileLabel->clear();
+    ui->FileLabel->clear();
     ShowImage(PaletteTileImage({}, TileLook::Plain));
     EnableEditButtons(false, false, false, false, false);
 }
@@ -209,44 +233,44 @@ void TForm3::LoadFields(const TTileList& e)
 {
     const bool fixed = CatalogueEditor::IsFixed(e);
     // The bar offers letters only; another stored code stays until the bar moves.
-    ScrollBar05->setValue(e.Code);
+    ui->ScrollBar05->setValue(e.Code);
     keptCode = e.Code >= CatalogueEditor::LowestCode && e.Code <= CatalogueEditor::HighestCode ? -1 : e.Code;
-    ShowOnBar(ScrollBar01, fixed ? 0 : CatalogueEditor::LastFixedNo + 1, 255, e.No);
-    Edit01->setText(Text(e.Name));
+    ShowOnBar(ui->ScrollBar01, fixed ? 0 : CatalogueEditor::LastFixedNo + 1, 255, e.No);
+    ui->Edit01->setText(Text(e.Name));
     loadedType = e.Type;
-    ComboBox01->setCurrentIndex(e.Type >= 0 && e.Type < ComboBox01->count() ? e.Type : -1);
-    Edit02->setText(Text(e.Ext));
-    CheckBox01->setChecked(e.Land);
-    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBar01, Edit01, ComboBox01, Edit02, CheckBox01})
+    ui->ComboBox01->setCurrentIndex(e.Type >= 0 && e.Type < ui->ComboBox01->count() ? e.Type : -1);
+    ui->Edit02->setText(Text(e.Ext));
+    ui->CheckBox01->setChecked(e.Land);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->ScrollBar01, ui->Edit01, ui->ComboBox01, ui->Edit02, ui->CheckBox01})
         w->setEnabled(!fixed);
-    ShowOnBar(ScrollBar02, 0, FieldValueLimit, e.Min);
-    ShowOnBar(ScrollBar03, 0, FieldValueLimit, e.Count);
-    ShowOnBar(ScrollBar04, 0, FieldStepLimit, e.Max);
-    ScrollBar02->setEnabled(true);
-    ScrollBar03->setEnabled(e.Min != 0);
-    ScrollBar04->setEnabled(e.Min != 0);
-    Label01->setText(QStringLiteral("No %1").arg(e.No));
-    SetFittingText(Label05, QCoreApplication::translate("Unit3", "初期値 %1").arg(e.Min));
-    SetFittingText(Label06, QCoreApplication::translate("Unit3", "増加値 %1").arg(e.Count));
+    ShowOnBar(ui->ScrollBar02, 0, FieldValueLimit, e.Min);
+    ShowOnBar(ui->ScrollBar03, 0, FieldValueLimit, e.Count);
+    ShowOnBar(ui->ScrollBar04, 0, FieldStepLimit, e.Max);
+    ui->ScrollBar02->setEnabled(true);
+    ui->ScrollBar03->setEnabled(e.Min != 0);
+    ui->ScrollBar04->setEnabled(e.Min != 0);
+    ui->Label01->setText(QStringLiteral("No %1").arg(e.No));
+    SetFittingText(ui->Label05, QCoreApplication::translate("Unit3", "初期値 %1").arg(e.Min));
+    SetFittingText(ui->Label06, QCoreApplication::translate("Unit3", "増加値 %1").arg(e.Count));
     ShowLargestValue();
     ShowCode();
-    FileLabel->setText(Text(e.Bmp));
+    ui->FileLabel->setText(Text(e.Bmp));
     ShowImage(PaletteTileImage(e.Bmp, TileLook::Plain));
 }
 
 TTileList TForm3::EntryFromFields() const
 {
     TTileList e;
-    e.No = ScrollBar01->value();
-    e.Bmp = FileLabel->text().toStdString();
-    e.Name = Edit01->text().toStdString();
-    e.Type = ComboBox01->currentIndex() >= 0 ? ComboBox01->currentIndex() : loadedType;
-    e.Min = ScrollBar02->value();
-    e.Count = ScrollBar03->value();
-    e.Max = ScrollBar04->value();
-    e.Ext = Edit02->text().toStdString();
-    e.Land = CheckBox01->isChecked();
-    e.Code = static_cast<uint8_t>(keptCode >= 0 ? keptCode : ScrollBar05->value());
+    e.No = ui->ScrollBar01->value();
+    e.Bmp = ui->FileLabel->text().toStdString();
+    e.Name = ui->Edit01->text().toStdString();
+    e.Type = ui->ComboBox01->currentIndex() >= 0 ? ui->ComboBox01->currentIndex() : loadedType;
+    e.Min = ui->ScrollBar02->value();
+    e.Count = ui->ScrollBar03->value();
+    e.Max = ui->ScrollBar04->value();
+    e.Ext = ui->Edit02->text().toStdString();
+    e.Land = ui->CheckBox01->isChecked();
+    e.Code = static_cast<uint8_t>(keptCode >= 0 ? keptCode : ui->ScrollBar05->value());
     return e;
 }
 
@@ -269,28 +293,28 @@ void TForm3::ListView1Change(int row)
 void TForm3::FieldEdited()
 {
     if (FieldsActive && Work.InList(SelIndex))
-        SpeedButton5->setEnabled(true);
+        ui->SpeedButton5->setEnabled(true);
 }
 
 void TForm3::ScrollBar01Change(int position)
 {
-    Label01->setText(QStringLiteral("No %1").arg(position));
+    ui->Label01->setText(QStringLiteral("No %1").arg(position));
     FieldEdited();
 }
 
 void TForm3::ScrollBar02Change(int position)
 {
-    SetFittingText(Label05, QCoreApplication::translate("Unit3", "初期値 %1").arg(position));
+    SetFittingText(ui->Label05, QCoreApplication::translate("Unit3", "初期値 %1").arg(position));
     // Without an initial value the panel has no steps.
-    ScrollBar03->setEnabled(position >= 1);
-    ScrollBar04->setEnabled(position >= 1);
+    ui->ScrollBar03->setEnabled(position >= 1);
+    ui->ScrollBar04->setEnabled(position >= 1);
     ShowLargestValue();
     FieldEdited();
 }
 
 void TForm3::ScrollBar03Change(int position)
 {
-    SetFittingText(Label06, QCoreApplication::translate("Unit3", "増加値 %1").arg(position));
+    SetFittingText(ui->Label06, QCoreApplication::translate("Unit3", "増加値 %1").arg(position));
     ShowLargestValue();
     FieldEdited();
 }
@@ -311,15 +335,15 @@ void TForm3::ScrollBar05Change(int)
 
 void TForm3::ShowCode()
 {
-    Label08->setText(QCoreApplication::translate("Unit3", "コード ") +
-                     QChar(keptCode >= 0 ? keptCode : ScrollBar05->value()));
+    ui->Label08->setText(QCoreApplication::translate("Unit3", "コード ") +
+                     QChar(keptCode >= 0 ? keptCode : ui->ScrollBar05->value()));
 }
 
 void TForm3::ShowLargestValue()
 {
     const int32_t largest =
-        CatalogueEditor::LargestValue(ScrollBar02->value(), ScrollBar03->value(), ScrollBar04->value());
-    SetFittingText(Label07, QCoreApplication::translate("Unit3", "最大値 %1").arg(largest));
+        CatalogueEditor::LargestValue(ui->ScrollBar02->value(), ui->ScrollBar03->value(), ui->ScrollBar04->value());
+    SetFittingText(ui->Label07, QCoreApplication::translate("Unit3", "最大値 %1").arg(largest));
 }
 
 void TForm3::SpeedButton6Click()
@@ -329,7 +353,7 @@ void TForm3::SpeedButton6Click()
     SelectRowQuietly(-1);
     Quiet quiet(FieldsActive);
     SelIndex = NewEntry;
-    ScrollBar05->setValue(Work.FirstFreeCode());
+    ui->ScrollBar05->setValue(Work.FirstFreeCode());
     BlankFields(Work.FirstFreeNo(), 255, true, true);
 }
 
@@ -345,9 +369,9 @@ void TForm3::SpeedButton3Click()
     AppendRow(Work.WorkTile[Work.WorkCount - 1]);
     UpdateNewButton();
     // The new entry becomes the current one, as if the user had chosen it.
-    QTreeWidgetItem* added = ListView1->topLevelItem(Work.WorkCount - 1);
-    ListView1->setCurrentItem(added);
-    ListView1->scrollToItem(added);
+    QTreeWidgetItem* added = ui->ListView1->topLevelItem(Work.WorkCount - 1);
+    ui->ListView1->setCurrentItem(added);
+    ui->ListView1->scrollToItem(added);
 }
 
 void TForm3::SpeedButton5Click()
@@ -357,7 +381,7 @@ void TForm3::SpeedButton5Click()
     Work.Replace(SelIndex, EntryFromFields());
     WriteRow(SelIndex, Work.WorkTile[SelIndex]);
     loadedType = Work.WorkTile[SelIndex].Type;
-    SpeedButton5->setEnabled(false);
+    ui->SpeedButton5->setEnabled(false);
 }
 
 void TForm3::SpeedButton4Click()
@@ -367,7 +391,7 @@ void TForm3::SpeedButton4Click()
         return;
     {
         Quiet quiet(ListActive);
-        delete ListView1->takeTopLevelItem(row);
+        delete ui->ListView1->takeTopLevelItem(row);
     }
     SelectRowQuietly(-1);
     ClearFields();
@@ -384,9 +408,9 @@ void TForm3::SpeedButton1Click()
     // The fields keep following their entry to its new place.
     SelIndex = row - 1;
     SelectRowQuietly(SelIndex);
-    SpeedButton1->setEnabled(Work.CanMoveUp(SelIndex));
-    SpeedButton2->setEnabled(Work.CanMoveDown(SelIndex));
-    SpeedButton4->setEnabled(Work.CanRemove(SelIndex));
+    ui->SpeedButton1->setEnabled(Work.CanMoveUp(SelIndex));
+    ui->SpeedButton2->setEnabled(Work.CanMoveDown(SelIndex));
+    ui->SpeedButton4->setEnabled(Work.CanRemove(SelIndex));
 }
 
 void TForm3::SpeedButton2Click()
@@ -398,9 +422,9 @@ void TForm3::SpeedButton2Click()
     WriteRow(row + 1, Work.WorkTile[row + 1]);
     SelIndex = row + 1;
     SelectRowQuietly(SelIndex);
-    SpeedButton1->setEnabled(Work.CanMoveUp(SelIndex));
-    SpeedButton2->setEnabled(Work.CanMoveDown(SelIndex));
-    SpeedButton4->setEnabled(Work.CanRemove(SelIndex));
+    ui->SpeedButton1->setEnabled(Work.CanMoveUp(SelIndex));
+    ui->SpeedButton2->setEnabled(Work.CanMoveDown(SelIndex));
+    ui->SpeedButton4->setEnabled(Work.CanRemove(SelIndex));
 }
 
 QString TForm3::ChoosePicture()
@@ -431,11 +455,11 @@ void TForm3::Image01Click()
         return;
     }
     ShowImage(PaletteTileImage(path.toStdString(), TileLook::Plain));
-    FileLabel->setText(path);
+    ui->FileLabel->setText(path);
     if (SelIndex == NewEntry)
-        SpeedButton3->setEnabled(true);
+        ui->SpeedButton3->setEnabled(true);
     else
-        SpeedButton5->setEnabled(true);
+        ui->SpeedButton5->setEnabled(true);
 }
 
 void TForm3::accept()
@@ -467,7 +491,7 @@ void TForm3::CopyPicturesIntoImageFolder()
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Image01 && event->type() == QEvent::MouseButtonPress &&
+    if (watched == ui->Image01 && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Image01Click();
         return true;

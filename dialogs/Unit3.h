@@ -1,21 +1,16 @@
 #pragma once
 #include <QDialog>
 #include <QImage>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "dialogs/CatalogueEditor.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollBar;
-class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 class TTileData;
+namespace Ui {
+class TForm3;
+}
 
 // "パネル設定": edits a working copy of the panel catalogue. The caller
 // fills it with Open, shows it modally and, on OK, applies Editor().
@@ -23,6 +18,7 @@ class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
+    ~TForm3() override;
 
     static constexpr int NewEntry = -1;  // SelIndex while a new entry is prepared
     static constexpr int NoEntry = -2;   // SelIndex while no entry is in the fields
@@ -33,35 +29,6 @@ public:
     // Resets the dialog and fills the list from the document's catalogue.
     void Open(const TTileData& doc);
     const CatalogueEditor& Editor() const { return Work; }
-
-    QTreeWidget* ListView1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;  // ↑
-    QToolButton* SpeedButton2 = nullptr;  // ↓
-    QToolButton* SpeedButton3 = nullptr;  // 追加
-    QToolButton* SpeedButton4 = nullptr;  // 削除
-    QToolButton* SpeedButton5 = nullptr;  // 変更
-    QToolButton* SpeedButton6 = nullptr;  // 新規作成
-    QLabel* FileLabel = nullptr;          // bitmap path of the entry in the fields
-    QLabel* Image01 = nullptr;
-    QLabel* Label01 = nullptr;
-    QScrollBar* ScrollBar01 = nullptr;
-    QLabel* Label02 = nullptr;
-    QLineEdit* Edit01 = nullptr;
-    QLabel* Label03 = nullptr;
-    QComboBox* ComboBox01 = nullptr;
-    QLabel* Label04 = nullptr;
-    QLineEdit* Edit02 = nullptr;
-    QCheckBox* CheckBox01 = nullptr;
-    QLabel* Label05 = nullptr;
-    QScrollBar* ScrollBar02 = nullptr;
-    QLabel* Label06 = nullptr;
-    QScrollBar* ScrollBar03 = nullptr;
-    QLabel* Label07 = nullptr;
-    QScrollBar* ScrollBar04 = nullptr;
-    QLabel* Label08 = nullptr;
-    QScrollBar* ScrollBar05 = nullptr;
-    QPushButton* Button1 = nullptr;  // Cancel
-    QPushButton* Button2 = nullptr;  // OK
 
     CatalogueEditor Work;
     int SelIndex = 0;
@@ -93,9 +60,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildList();
-    void BuildButtons();
-    void BuildFields();
+    void SetUpControls();
     void Connect();
     void ClearFields();
     void BlankFields(int no, int noHighest, bool land, bool open);
@@ -112,6 +77,7 @@ private:
     void ShowCode();
     void CopyPicturesIntoImageFolder();
 
+    std::unique_ptr<Ui::TForm3> ui;
     QString pictureFolder;
     int loadedType = 0;  // kept when the type box shows no category
     int keptCode = -1;   // a stored code outside a..z, until the user moves the bar

@@ -1,13 +1,13 @@
 #pragma once
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QToolButton;
 class TTileData;
+namespace Ui {
+class TForm6;
+}
 
 // The pseudo-map code converter: "Get" writes the map's code into Memo1,
 // "Set" rebuilds the map from it.
@@ -15,20 +15,14 @@ class TForm6 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+    ~TForm6() override;
 
     // The document "Get" converts.
     void Attach(const TTileData* doc) { doc_ = doc; }
+    // Empties the code box: each opening from the main window starts with it empty.
+    void ClearCode();
     // The decoder's steps after "Set", below the code.
     void ShowTrace(const std::vector<std::string>& trace);
-
-    QLabel* Label1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;  // "コピー"
-    QPlainTextEdit* Memo1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;  // trace of "Set", below the visible area
 
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -40,5 +34,6 @@ signals:
     void setRequested(const QString& code);
 
 private:
+    std::unique_ptr<Ui::TForm6> ui;
     const TTileData* doc_ = nullptr;
 };

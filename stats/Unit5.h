@@ -2,10 +2,12 @@
 #include <QDialog>
 #include <QImage>
 #include <QList>
+#include <memory>
 
-class QPushButton;
-class QTreeWidget;
 class TTileData;
+namespace Ui {
+class TForm5;
+}
 
 // "個別情報": every catalogue entry with the smallest, largest and total
 // value and the number of its cells on the shown map. Display only.
@@ -13,13 +15,15 @@ class TForm5 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
+    ~TForm5() override;
 
     // Empties the list and its images and builds them afresh from the map.
     void Fill(const TTileData& doc);
 
-    QTreeWidget* ListView1 = nullptr;
     QList<QImage> ImageList1;  // 32 x 32, one per row, in row order
-    QPushButton* Button2 = nullptr;
 
     static constexpr int ImageIndexRole = Qt::UserRole;
+
+private:
+    std::unique_ptr<Ui::TForm5> ui;
 };

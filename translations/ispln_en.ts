@@ -816,94 +816,18 @@ Panels that share a code become one kind through Set of the map code.</translati
     </message>
 </context>
 <context>
-    <name>Unit1</name>
-    <message>
-        <source> (他で変更)</source>
-        <translation> (changed elsewhere)</translation>
-    </message>
-</context>
-<context>
-    <name>Unit1Files</name>
-    <message>
-        <source>%1 に書き込めません: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>スタンプのパネル %1 はカタログにありません (その他を置きます)</source>
-        <translation>The catalogue has no panel %1 of the stamp (the rest is placed)</translation>
-    </message>
-    <message>
-        <source>保存する範囲を範囲選択 (S) で選んでください</source>
-        <translation>Choose the cells to save with the select tool (S)</translation>
-    </message>
-</context>
-<context>
-    <name>Unit1Map</name>
-    <message>
-        <source>戻る</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>進む</source>
-        <translation>Redo</translation>
-    </message>
-</context>
-<context>
-    <name>Unit2</name>
+    <name>TForm2</name>
     <message>
         <source>サイズ設定</source>
         <translation>Map size</translation>
     </message>
 </context>
 <context>
-    <name>Unit3</name>
+    <name>TForm3</name>
     <message>
         <source>パネル設定</source>
         <translation>Panel settings</translation>
     </message>
-    <message>
-        <source>初期値 0</source>
-        <translation>Start 0</translation>
-    </message>
-    <message>
-        <source>増加値 0</source>
-        <translation>Step 0</translation>
-    </message>
-    <message>
-        <source>初期値 %1</source>
-        <translation>Start %1</translation>
-    </message>
-    <message>
-        <source>増加値 %1</source>
-        <translation>Step %1</translation>
-    </message>
-    <message>
-        <source>コード </source>
-        <translation>Code </translation>
-    </message>
-    <message>
-        <source>最大値 %1</source>
-        <translation>Max %1</translation>
-    </message>
-    <message>
-        <source>タイル画像</source>
-        <translation>Tile picture</translation>
-    </message>
-    <message>
-        <source>ビットマップ (*.bmp)</source>
-        <translation>Bitmap (*.bmp)</translation>
-    </message>
-    <message>
-        <source>画像のファイル名</source>
-        <translation>The picture&apos;s file name</translation>
-    </message>
-    <message>
-        <source>%1 を %2 にコピーできません。「%3」の画像は元のままです。</source>
-        <translation>Cannot copy %1 to %2. The picture of &quot;%3&quot; stays as it was.</translation>
-    </message>
-</context>
-<context>
-    <name>Unit3Layout</name>
     <message>
         <source>パネル名</source>
         <translation>Panel name</translation>
@@ -953,6 +877,10 @@ Panels that share a code become one kind through Set of the map code.</translati
         <translation>Tile picture</translation>
     </message>
     <message>
+        <source>画像</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
         <source>初期値 0</source>
         <translation>Start 0</translation>
     </message>
@@ -968,13 +896,9 @@ Panels that share a code become one kind through Set of the map code.</translati
         <source>コード a</source>
         <translation>Code a</translation>
     </message>
-    <message>
-        <source>画像</source>
-        <translation>Picture</translation>
-    </message>
 </context>
 <context>
-    <name>Unit4</name>
+    <name>TForm4</name>
     <message>
         <source>System設定</source>
         <translation>System settings</translation>
@@ -1000,10 +924,6 @@ Panels that share a code become one kind through Set of the map code.</translati
         <translation>Browse</translation>
     </message>
     <message>
-        <source>ファイル名</source>
-        <translation>File name</translation>
-    </message>
-    <message>
         <source>情報設定</source>
         <translation>Rates</translation>
     </message>
@@ -1024,36 +944,16 @@ Panels that share a code become one kind through Set of the map code.</translati
         <translation>Editing</translation>
     </message>
     <message>
-        <source>操作単位で元に戻す</source>
-        <translation>Undo by operation</translation>
-    </message>
-    <message>
         <source>クリックで置いた範囲マスクを1回の「戻る」で取り消します</source>
         <translation>One Undo takes back a whole area mask placed by a click</translation>
     </message>
     <message>
-        <source>食料消費 %1%</source>
-        <translation>Food use %1%</translation>
-    </message>
-    <message>
-        <source>食料生産 %1%</source>
-        <translation>Food output %1%</translation>
-    </message>
-    <message>
-        <source>資金生産 %1%</source>
-        <translation>Funds output %1%</translation>
-    </message>
-    <message>
-        <source>Tidemark擬似Map 読み込み指定</source>
-        <translation>Tidemark map to open automatically</translation>
-    </message>
-    <message>
-        <source>Tidemark擬似Map (*.kpl)</source>
-        <translation>Tidemark map (*.kpl)</translation>
+        <source>操作単位で元に戻す</source>
+        <translation>Undo by operation</translation>
     </message>
 </context>
 <context>
-    <name>Unit5</name>
+    <name>TForm5</name>
     <message>
         <source>個別情報</source>
         <translation>Breakdown</translation>
@@ -1080,7 +980,7 @@ Panels that share a code become one kind through Set of the map code.</translati
     </message>
 </context>
 <context>
-    <name>Unit6</name>
+    <name>TForm6</name>
     <message>
         <source>擬似ＭＡＰ</source>
         <translation>Map code</translation>
@@ -1096,6 +996,109 @@ Panels that share a code become one kind through Set of the map code.</translati
     <message>
         <source>コピー</source>
         <translation>Copy</translation>
+    </message>
+</context>
+<context>
+    <name>Unit1</name>
+    <message>
+        <source> (他で変更)</source>
+        <translation> (changed elsewhere)</translation>
+    </message>
+</context>
+<context>
+    <name>Unit1Files</name>
+    <message>
+        <source>%1 に書き込めません: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>スタンプのパネル %1 はカタログにありません (その他を置きます)</source>
+        <translation>The catalogue has no panel %1 of the stamp (the rest is placed)</translation>
+    </message>
+    <message>
+        <source>保存する範囲を範囲選択 (S) で選んでください</source>
+        <translation>Choose the cells to save with the select tool (S)</translation>
+    </message>
+</context>
+<context>
+    <name>Unit1Map</name>
+    <message>
+        <source>戻る</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Unit3</name>
+    <message>
+        <source>初期値 0</source>
+        <translation>Start 0</translation>
+    </message>
+    <message>
+        <source>増加値 0</source>
+        <translation>Step 0</translation>
+    </message>
+    <message>
+        <source>初期値 %1</source>
+        <translation>Start %1</translation>
+    </message>
+    <message>
+        <source>増加値 %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>コード </source>
+        <translation>Code </translation>
+    </message>
+    <message>
+        <source>最大値 %1</source>
+        <translation>Max %1</translation>
+    </message>
+    <message>
+        <source>タイル画像</source>
+        <translation>Tile picture</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>画像のファイル名</source>
+        <translation>The picture&apos;s file name</translation>
+    </message>
+    <message>
+        <source>%1 を %2 にコピーできません。「%3」の画像は元のままです。</source>
+        <translation>Cannot copy %1 to %2. The picture of &quot;%3&quot; stays as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>Unit4</name>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>食料消費 %1%</source>
+        <translation>Food use %1%</translation>
+    </message>
+    <message>
+        <source>食料生産 %1%</source>
+        <translation>Food output %1%</translation>
+    </message>
+    <message>
+        <source>資金生産 %1%</source>
+        <translation>Funds output %1%</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map 読み込み指定</source>
+        <translation>Tidemark map to open automatically</translation>
+    </message>
+    <message>
+        <source>Tidemark擬似Map (*.kpl)</source>
+        <translation>Tidemark map (*.kpl)</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ bool WithConverter(TestApp& app, const std::function<void(TForm6&)>& use)
         }
         seen = true;
         use(*form);
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(*form, "Button1"), Qt::LeftButton);
     };
     QTimer::singleShot(0, answer);
     QTest::mouseClick(app.Form1().SpeedButton_d, Qt::LeftButton);
@@ -73,17 +73,15 @@ TEST(MapCodeDialog, LaidOutAsAFixedSmallDialogWithItsTraceOutOfSight)
         EXPECT_EQ(f.windowTitle(), "擬似ＭＡＰ");
         EXPECT_EQ(f.size(), QSize(254, 151));
         EXPECT_EQ(f.minimumSize(), f.maximumSize());
-        EXPECT_EQ(f.Label1->text(), "擬似ＭＡＰコード コンバーター");
-        EXPECT_EQ(f.Label2->text(), "暫定バージョン");
-        EXPECT_EQ(f.Label2->font().pixelSize(), 19);
-        EXPECT_EQ(f.SpeedButton1->text(), "Get");
-        EXPECT_EQ(f.SpeedButton2->text(), "Set");
-        EXPECT_EQ(f.Button1->text(), "OK");
-        EXPECT_EQ(f.SpeedButton1->geometry(), QRect(168, 0, 41, 22));
-        EXPECT_EQ(f.SpeedButton2->geometry(), QRect(212, 0, 41, 22));
-        EXPECT_EQ(f.Memo1->geometry(), QRect(0, 22, 254, 99));
-        EXPECT_EQ(f.Button1->geometry(), QRect(178, 124, 75, 25));
-        EXPECT_GE(f.Memo2->geometry().top(), f.height());
+        for (const auto& [name, text] : {std::pair{"Label1", "擬似ＭＡＰコード コンバーター"}, {"Label2", "暫定バージョン"},
+                                         {"SpeedButton1", "Get"}, {"SpeedButton2", "Set"}, {"Button1", "OK"}})
+            EXPECT_EQ(Control<QWidget>(f, name)->property("text").toString(), text) << name;
+        EXPECT_EQ(Control<QLabel>(f, "Label2")->font().pixelSize(), 19);
+        for (const auto& [name, place] : {std::pair{"SpeedButton1", QRect(168, 0, 41, 22)},
+                                          {"SpeedButton2", QRect(212, 0, 41, 22)}, {"Memo1", QRect(0, 22, 254, 99)},
+                                          {"Button1", QRect(178, 124, 75, 25)}})
+            EXPECT_EQ(Control<QWidget>(f, name)->geometry(), place) << name;
+        EXPECT_GE(Control<QPlainTextEdit>(f, "Memo2")->geometry().top(), f.height());
     });
     EXPECT_TRUE(shown);
     EXPECT_EQ(app.Form1().Dialogs.Form6->result(), QDialog::Accepted);
@@ -96,15 +94,15 @@ TEST(MapCodeDialog, OpeningEmptiesTheCodeAndGetWritesTheMap)
     doc.SetCell(0, 0, MapCell{1, 4, 2});
     doc.SetCell(1, 0, MapCell{1, 0, 0});
     doc.SetCell(15, 15, MapCell{3, 0, 0});
-    app.Form1().Dialogs.Form6->Memo1->setPlainText("left from last time");
+    Control<QPlainTextEdit>(*app.Form1().Dialogs.Form6, "Memo1")->setPlainText("left from last time");
 
     QString code;
     WithConverter(app, [&](TForm6& f) {
-        EXPECT_EQ(f.Memo1->toPlainText(), "");
-        f.Memo2->setPlainText("old trace");
-        QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
-        code = f.Memo1->toPlainText();
-        EXPECT_EQ(f.Memo2->toPlainText(), "");
+        EXPECT_EQ(Control<QPlainTextEdit>(f, "Memo1")->toPlainText(), "");
+        Control<QPlainTextEdit>(f, "Memo2")->setPlainText("old trace");
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton1"), Qt::LeftButton);
+        code = Control<QPlainTextEdit>(f, "Memo1")->toPlainText();
+        EXPECT_EQ(Control<QPlainTextEdit>(f, "Memo2")->toPlainText(), "");
     });
     EXPECT_EQ(code, "b0a251d@16x16");  // 2 b, 253 a, then d on the last cell; the size
     EXPECT_EQ(doc.GetCell(0, 0), (MapCell{1, 4, 2}));  // Get changes nothing
@@ -124,10 +122,10 @@ TEST(MapCodeDialog, SetRebuildsTheMapEmptiesTheHistoryAndRedraws)
 
     QStringList trace;
     WithConverter(app, [&](TForm6& f) {
-        f.Memo1->setPlainText("c1\n4");  // a count broken over two lines
-        f.Memo1->appendPlainText("@");
-        QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
-        trace = Lines(f.Memo2);
+        Control<QPlainTextEdit>(f, "Memo1")->setPlainText("c1\n4");  // a count broken over two lines
+        Control<QPlainTextEdit>(f, "Memo1")->appendPlainText("@");
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton2"), Qt::LeftButton);
+        trace = Lines(Control<QPlainTextEdit>(f, "Memo2"));
     });
 
     for (int x = 0; x < 16; ++x)
@@ -162,8 +160,8 @@ TEST(MapCodeDialog, GetThenSetKeepsThePanelsAndDropsCountersAndMasks)
     doc.RedrawMap();
 
     WithConverter(app, [](TForm6& f) {
-        QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
-        QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton2"), Qt::LeftButton);
     });
     for (int x = 0; x < 16; ++x)
         for (int y = 0; y < 16; ++y) {
@@ -177,13 +175,13 @@ TEST(MapCodeDialog, CodeCanBePastedAndReplacedWithTheKeyboard)
     TestApp app;
     QApplication::clipboard()->setText("0b@");
     WithConverter(app, [](TForm6& f) {
-        f.Memo1->setFocus();
-        QTest::keyClick(f.Memo1, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(f.Memo1->toPlainText(), "0b@");
-        QTest::keyClick(f.Memo1, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(f.Memo1, "1d@");
-        EXPECT_EQ(f.Memo1->toPlainText(), "1d@");
-        QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
+        Control<QPlainTextEdit>(f, "Memo1")->setFocus();
+        QTest::keyClick(Control<QPlainTextEdit>(f, "Memo1"), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Control<QPlainTextEdit>(f, "Memo1")->toPlainText(), "0b@");
+        QTest::keyClick(Control<QPlainTextEdit>(f, "Memo1"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Control<QPlainTextEdit>(f, "Memo1"), "1d@");
+        EXPECT_EQ(Control<QPlainTextEdit>(f, "Memo1")->toPlainText(), "1d@");
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton2"), Qt::LeftButton);
     });
     EXPECT_EQ(app.Doc().GetCell(1, 0).Panel, 0);
     EXPECT_EQ(app.Doc().GetCell(2, 0).Panel, 3);
@@ -192,8 +190,8 @@ TEST(MapCodeDialog, CodeCanBePastedAndReplacedWithTheKeyboard)
     QApplication::clipboard()->clear();
     QString shown;
     WithConverter(app, [&](TForm6& f) {
-        QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
-        shown = f.Memo1->toPlainText();
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton3"), Qt::LeftButton);
+        shown = Control<QPlainTextEdit>(f, "Memo1")->toPlainText();
     });
     EXPECT_EQ(shown, QString::fromStdString(app.Doc().EncodeMapCodeWithSize()));
     EXPECT_EQ(QApplication::clipboard()->text(), shown);

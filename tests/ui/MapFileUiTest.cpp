@@ -100,10 +100,10 @@ void ChooseSize(int rows, int columns, bool ok)
     AnswerModal([=](QWidget* modal) {
         auto* dialog = qobject_cast<TForm2*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->ScrollBar1->setValue(rows);
-        dialog->ScrollBar2->setValue(columns);
+        Control<QScrollBar>(*dialog, "ScrollBar1")->setValue(rows);
+        Control<QScrollBar>(*dialog, "ScrollBar2")->setValue(columns);
         if (ok)
-            dialog->Button1->click();
+            Control<QPushButton>(*dialog, "Button1")->click();
         else
             dialog->close();
     });
@@ -470,7 +470,7 @@ TEST_F(MapFileUi, EscapeInTheStartUpSizeDialogDoesNothing)
     AnswerModal([](QWidget* modal) {
         QTest::keyClick(modal, Qt::Key_Escape);
         if (auto* dialog = qobject_cast<TForm2*>(modal); dialog && dialog->isVisible())
-            dialog->Button1->click();
+            Control<QPushButton>(*dialog, "Button1")->click();
     });
     TestApp app(TestCatalogue(3).Keys("MapSize=0").Ini());
     EXPECT_FALSE(app.Form1().StartupClosed());
@@ -505,11 +505,11 @@ TEST_F(MapFileUi, SizeDialogLayoutAndLabels)
     TForm2& dialog = *app.Form1().Dialogs.Form2;
     EXPECT_EQ(dialog.windowTitle(), "サイズ設定");
     EXPECT_EQ(dialog.size(), QSize(167, 65));
-    EXPECT_EQ(dialog.Label2->text(), "Y = 12");
-    EXPECT_EQ(dialog.Label3->text(), "X = 12");
-    EXPECT_EQ(dialog.Label2->font().pixelSize(), 16);
-    EXPECT_EQ(dialog.Button1->text(), "OK");
-    for (QScrollBar* bar : {dialog.ScrollBar1, dialog.ScrollBar2}) {
+    EXPECT_EQ(Control<QLabel>(dialog, "Label2")->text(), "Y = 12");
+    EXPECT_EQ(Control<QLabel>(dialog, "Label3")->text(), "X = 12");
+    EXPECT_EQ(Control<QLabel>(dialog, "Label2")->font().pixelSize(), 16);
+    EXPECT_EQ(Control<QPushButton>(dialog, "Button1")->text(), "OK");
+    for (QScrollBar* bar : {Control<QScrollBar>(dialog, "ScrollBar1"), Control<QScrollBar>(dialog, "ScrollBar2")}) {
         EXPECT_EQ(bar->orientation(), Qt::Horizontal);
         EXPECT_EQ(bar->minimum(), 12);
         EXPECT_EQ(bar->maximum(), 30);
@@ -517,8 +517,8 @@ TEST_F(MapFileUi, SizeDialogLayoutAndLabels)
         bar->setValue(40);
         EXPECT_EQ(bar->value(), 30);
     }
-    EXPECT_EQ(dialog.Label2->text(), "Y = 30");
-    EXPECT_EQ(dialog.Label3->text(), "X = 30");
+    EXPECT_EQ(Control<QLabel>(dialog, "Label2")->text(), "Y = 30");
+    EXPECT_EQ(Control<QLabel>(dialog, "Label3")->text(), "X = 30");
 }
 
 TEST_F(MapFileUi, SizeButtonResizesWithoutTouchingCells)
@@ -551,10 +551,10 @@ TEST_F(MapFileUi, SizeDialogCancelKeepsTheMapButRemembersTheBars)
     QString label;
     AnswerModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<TForm2*>(modal);
-        rows = dialog->ScrollBar1->value();
-        columns = dialog->ScrollBar2->value();
-        label = dialog->Label2->text();
-        dialog->Button1->click();
+        rows = Control<QScrollBar>(*dialog, "ScrollBar1")->value();
+        columns = Control<QScrollBar>(*dialog, "ScrollBar2")->value();
+        label = Control<QLabel>(*dialog, "Label2")->text();
+        Control<QPushButton>(*dialog, "Button1")->click();
     });
     app.Form1().SpeedButton_b->click();
     EXPECT_EQ(rows, 25);
@@ -744,8 +744,8 @@ TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
         {"Set", [](TestApp& a) {
              AnswerModal([](QWidget* modal) {
                  auto* form = qobject_cast<TForm6*>(modal);
-                 form->Memo1->setPlainText("b");
-                 form->SpeedButton2->click();
+                 Control<QPlainTextEdit>(*form, "Memo1")->setPlainText("b");
+                 Control<QToolButton>(*form, "SpeedButton2")->click();
                  form->accept();
              });
              a.Form1().SpeedButton_d->click();
@@ -754,7 +754,7 @@ TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
         {"マスククリア", [](TestApp& a) { a.Form1().SpeedButton5->click(); }},
         {"ALLクリア", [](TestApp& a) { a.Form1().SpeedButton6->click(); }},
         {"新規", [](TestApp& a) {
-             AnswerModal([](QWidget* modal) { qobject_cast<TForm2*>(modal)->Button1->click(); });
+             AnswerModal([](QWidget* modal) { Control<QPushButton>(*modal, "Button1")->click(); });
              a.Form1().SpeedButton_New->click();
          }},
     };
@@ -824,9 +824,9 @@ TEST_F(MapFileUi, NewGivesAnEmptyMapOfTheAskedSizeWithNoFile)
     EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00 - mine.kpl") << "a cancelled size abandons New";
     AnswerModal([](QWidget* modal) {
         auto* size = qobject_cast<TForm2*>(modal);
-        size->ScrollBar1->setValue(14);
-        size->ScrollBar2->setValue(15);
-        size->Button1->click();
+        Control<QScrollBar>(*size, "ScrollBar1")->setValue(14);
+        Control<QScrollBar>(*size, "ScrollBar2")->setValue(15);
+        Control<QPushButton>(*size, "Button1")->click();
     });
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));

@@ -33,9 +33,9 @@ namespace {
 std::string Buttons(const TForm3& d)
 {
     std::string s;
-    for (QToolButton* b : {d.SpeedButton1, d.SpeedButton2, d.SpeedButton3, d.SpeedButton4, d.SpeedButton5,
-                           d.SpeedButton6})
-        s += b->isEnabled() ? '1' : '0';
+    for (const char* name :
+         {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton6"})
+        s += Control<QWidget>(d, name)->isEnabled() ? '1' : '0';
     return s;
 }
 
@@ -43,27 +43,29 @@ std::string Buttons(const TForm3& d)
 std::string Fields(const TForm3& d)
 {
     std::string s;
-    for (QWidget* w : std::initializer_list<QWidget*>{d.ScrollBar01, d.Edit01, d.ComboBox01, d.Edit02, d.CheckBox01,
-                                                     d.ScrollBar02, d.ScrollBar03, d.ScrollBar04, d.ScrollBar05})
-        s += w->isEnabled() ? '1' : '0';
+    for (const char* name : {"ScrollBar01", "Edit01", "ComboBox01", "Edit02", "CheckBox01", "ScrollBar02", "ScrollBar03",
+                             "ScrollBar04", "ScrollBar05"})
+        s += Control<QWidget>(d, name)->isEnabled() ? '1' : '0';
     return s;
 }
+
+QTreeWidget* List(const TForm3& d) { return Control<QTreeWidget>(d, "ListView1"); }
 
 QStringList RowTexts(const TForm3& d, int row)
 {
     QStringList texts;
-    QTreeWidgetItem* item = d.ListView1->topLevelItem(row);
-    for (int c = 0; item && c < d.ListView1->columnCount(); ++c)
+    QTreeWidgetItem* item = List(d)->topLevelItem(row);
+    for (int c = 0; item && c < List(d)->columnCount(); ++c)
         texts << item->text(c);
     return texts;
 }
 
 void ClickRow(TForm3& d, int row)
 {
-    QTreeWidgetItem* item = d.ListView1->topLevelItem(row);
+    QTreeWidgetItem* item = List(d)->topLevelItem(row);
     ASSERT_NE(item, nullptr);
-    d.ListView1->scrollToItem(item);
-    QTest::mouseClick(d.ListView1->viewport(), Qt::LeftButton, {}, d.ListView1->visualItemRect(item).center());
+    List(d)->scrollToItem(item);
+    QTest::mouseClick(List(d)->viewport(), Qt::LeftButton, {}, List(d)->visualItemRect(item).center());
 }
 
 // Types text as key presses, one character each (also outside ASCII).
@@ -158,7 +160,7 @@ void RunModal(QToolButton* opener, const std::function<void(Dialog&)>& script,
 void RunEditor(TestApp& app, const std::function<void(TForm3&)>& script, bool ok)
 {
     RunModal<TForm3>(app.Form1().SpeedButton_a, script,
-                     [ok](TForm3& d) -> QAbstractButton* { return ok ? d.Button2 : d.Button1; });
+                     [ok](TForm3& d) { return Control<QPushButton>(d, ok ? "Button2" : "Button1"); });
 }
 
 // The editor shown without a modal loop, for step-by-step checks.
@@ -198,21 +200,21 @@ TEST(CatalogueEditorUi, OpensFilledWithEveryEntryAndNothingChosen)
     TestApp app;
     TForm3& d = ShowEditor(app);
     EXPECT_EQ(d.windowTitle(), "パネル設定");
-    ASSERT_EQ(d.ListView1->topLevelItemCount(), 24);
-    ASSERT_EQ(d.ListView1->columnCount(), 8);
+    ASSERT_EQ(List(d)->topLevelItemCount(), 24);
+    ASSERT_EQ(List(d)->columnCount(), 8);
     EXPECT_EQ(RowTexts(d, 0), QStringList({"海", "0", "地形", "0", "0", "0", "", "×"}));
     EXPECT_EQ(RowTexts(d, 19), QStringList({"養殖場", "19", "農業", "10000", "10000", "30000", "人規模", "×"}));
     EXPECT_EQ(RowTexts(d, 23), QStringList({"大都市", "23", "人口", "20000", "10000", "120000", "人", "○"}));
-    EXPECT_EQ(d.ListView1->topLevelItem(4)->data(0, Qt::UserRole).toString(), app.Path("Image/forest.bmp"));
-    EXPECT_EQ(CentreOf(d.ListView1->topLevelItem(4)->icon(0).pixmap(32, 32).toImage()),
+    EXPECT_EQ(List(d)->topLevelItem(4)->data(0, Qt::UserRole).toString(), app.Path("Image/forest.bmp"));
+    EXPECT_EQ(CentreOf(List(d)->topLevelItem(4)->icon(0).pixmap(32, 32).toImage()),
               CentreOf(QImage(app.Path("Image/forest.bmp"))));
     EXPECT_EQ(Buttons(d), "000001");
     EXPECT_EQ(Fields(d), "000000001");
     EXPECT_EQ(d.PictureFolder(), app.Path("Image/"));
     // Nothing chosen: the code bar and the picture cannot enable "変更".
-    d.ScrollBar05->setValue(110);
+    Control<QScrollBar>(d, "ScrollBar05")->setValue(110);
     auto seen = AnswerFileDialog(app.Path("Image/forest.bmp"));
-    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_FALSE(seen->shown);
     EXPECT_EQ(Buttons(d), "000001");
@@ -241,18 +243,15 @@ TEST(CatalogueEditorUi, ChoosingARowLoadsItAndSetsTheButtons)
         EXPECT_EQ(Fields(d), c.fields) << c.row;
     }
     ClickRow(d, 21);  // 遊園地: 10 + 5 x 10
-    EXPECT_EQ(d.Label01->text(), "No 21");
-    EXPECT_EQ(d.Edit01->text(), "遊園地");
-    EXPECT_EQ(d.ComboBox01->currentText(), "資金");
-    EXPECT_EQ(d.Edit02->text(), "億円");
-    EXPECT_TRUE(d.CheckBox01->isChecked());
-    EXPECT_EQ(d.Label05->text(), "初期値 10");
-    EXPECT_EQ(d.Label06->text(), "増加値 5");
-    EXPECT_EQ(d.Label07->text(), "最大値 60");
-    EXPECT_EQ(d.Label08->text(), "コード v");
-    EXPECT_EQ(CentreOf(d.Image01), CentreOf(QImage(app.Path("Image/amusement.bmp"))));
+    for (const auto& [name, text] : {std::pair{"Label01", "No 21"}, {"Edit01", "遊園地"}, {"Edit02", "億円"},
+                                     {"Label05", "初期値 10"}, {"Label06", "増加値 5"}, {"Label07", "最大値 60"},
+                                     {"Label08", "コード v"}})
+        EXPECT_EQ(Control<QWidget>(d, name)->property("text").toString(), text) << name;
+    EXPECT_EQ(Control<QComboBox>(d, "ComboBox01")->currentText(), "資金");
+    EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox01")->isChecked());
+    EXPECT_EQ(CentreOf(Control<QLabel>(d, "Image01")), CentreOf(QImage(app.Path("Image/amusement.bmp"))));
     ClickRow(d, 0);  // every label follows the entry, also the largest value
-    EXPECT_EQ(d.Label07->text(), "最大値 0");
+    EXPECT_EQ(Control<QLabel>(d, "Label07")->text(), "最大値 0");
     d.hide();
 }
 
@@ -261,22 +260,22 @@ TEST(CatalogueEditorUi, EveryFieldEditEnablesChangeOnlyForAChosenRow)
     TestApp app;
     TForm3& d = ShowEditor(app);
     const std::vector<std::pair<const char*, std::function<void()>>> edits = {
-        {"No", [&] { d.ScrollBar01->setValue(d.ScrollBar01->value() + 1); }},
-        {"name", [&] { Type(d.Edit01, "x"); }},
-        {"type", [&] { d.ComboBox01->setCurrentIndex(3); }},
-        {"unit", [&] { Type(d.Edit02, "x"); }},
-        {"land", [&] { Click(d.CheckBox01); }},
-        {"初期値", [&] { d.ScrollBar02->setValue(7); }},
-        {"増加値", [&] { d.ScrollBar03->setValue(7); }},
-        {"最大値", [&] { d.ScrollBar04->setValue(7); }},
-        {"code", [&] { d.ScrollBar05->setValue(100); }},
+        {"No", [&] { auto* bar = Control<QScrollBar>(d, "ScrollBar01"); bar->setValue(bar->value() + 1); }},
+        {"name", [&] { Type(Control<QLineEdit>(d, "Edit01"), "x"); }},
+        {"type", [&] { Control<QComboBox>(d, "ComboBox01")->setCurrentIndex(3); }},
+        {"unit", [&] { Type(Control<QLineEdit>(d, "Edit02"), "x"); }},
+        {"land", [&] { Click(Control<QCheckBox>(d, "CheckBox01")); }},
+        {"初期値", [&] { Control<QScrollBar>(d, "ScrollBar02")->setValue(7); }},
+        {"増加値", [&] { Control<QScrollBar>(d, "ScrollBar03")->setValue(7); }},
+        {"最大値", [&] { Control<QScrollBar>(d, "ScrollBar04")->setValue(7); }},
+        {"code", [&] { Control<QScrollBar>(d, "ScrollBar05")->setValue(100); }},
     };
     for (const auto& [what, edit] : edits) {
         ClickRow(d, 21);
         ClickRow(d, 22);
-        ASSERT_FALSE(d.SpeedButton5->isEnabled());
+        ASSERT_FALSE(Control<QToolButton>(d, "SpeedButton5")->isEnabled());
         edit();
-        EXPECT_TRUE(d.SpeedButton5->isEnabled()) << what;
+        EXPECT_TRUE(Control<QToolButton>(d, "SpeedButton5")->isEnabled()) << what;
     }
     d.hide();
 }
@@ -286,17 +285,17 @@ TEST(CatalogueEditorUi, ChangeWritesTheFieldsIntoTheirOwnRow)
     TestApp app;
     TForm3& d = ShowEditor(app);
     ClickRow(d, 18);
-    d.Edit01->selectAll();
-    Type(d.Edit01, "石碑");
-    d.ScrollBar02->setValue(100);
-    d.ScrollBar03->setValue(50);
-    d.ScrollBar04->setValue(10);
-    EXPECT_EQ(d.Label07->text(), "最大値 600");
-    d.ScrollBar05->setValue(122);
-    EXPECT_EQ(d.Label08->text(), "コード z");
-    d.ComboBox01->setCurrentIndex(1);
-    Click(d.SpeedButton5);
-    EXPECT_FALSE(d.SpeedButton5->isEnabled());
+    Control<QLineEdit>(d, "Edit01")->selectAll();
+    Type(Control<QLineEdit>(d, "Edit01"), "石碑");
+    Control<QScrollBar>(d, "ScrollBar02")->setValue(100);
+    Control<QScrollBar>(d, "ScrollBar03")->setValue(50);
+    Control<QScrollBar>(d, "ScrollBar04")->setValue(10);
+    EXPECT_EQ(Control<QLabel>(d, "Label07")->text(), "最大値 600");
+    Control<QScrollBar>(d, "ScrollBar05")->setValue(122);
+    EXPECT_EQ(Control<QLabel>(d, "Label08")->text(), "コード z");
+    Control<QComboBox>(d, "ComboBox01")->setCurrentIndex(1);
+    Click(Control<QToolButton>(d, "SpeedButton5"));
+    EXPECT_FALSE(Control<QToolButton>(d, "SpeedButton5")->isEnabled());
     EXPECT_EQ(RowTexts(d, 18), QStringList({"石碑", "18", "人口", "100", "50", "600", "", "○"}));
     const TTileList& e = d.Editor().WorkTile[18];
     EXPECT_EQ(e.Name, "石碑");
@@ -306,10 +305,10 @@ TEST(CatalogueEditorUi, ChangeWritesTheFieldsIntoTheirOwnRow)
     EXPECT_EQ(RowTexts(d, 19)[0], "養殖場");
 
     // 初期値 back to 0 locks 増加値 and 最大値 but keeps and stores their positions.
-    d.ScrollBar02->setValue(0);
-    EXPECT_FALSE(d.ScrollBar03->isEnabled());
-    EXPECT_FALSE(d.ScrollBar04->isEnabled());
-    Click(d.SpeedButton5);
+    Control<QScrollBar>(d, "ScrollBar02")->setValue(0);
+    EXPECT_FALSE(Control<QScrollBar>(d, "ScrollBar03")->isEnabled());
+    EXPECT_FALSE(Control<QScrollBar>(d, "ScrollBar04")->isEnabled());
+    Click(Control<QToolButton>(d, "SpeedButton5"));
     EXPECT_EQ(d.Editor().WorkTile[18].Count, 50);
     EXPECT_EQ(d.Editor().WorkTile[18].Max, 10);
     d.hide();
@@ -329,18 +328,18 @@ TEST(CatalogueEditorUi, StoredNumbersTypesAndCodesSurviveAChange)
     for (int row = 1; row <= 3; ++row) {
         const TTileList before = d.Editor().WorkTile[row];
         ClickRow(d, row);
-        EXPECT_EQ(d.Label01->text(), QStringLiteral("No %1").arg(before.No));
-        Click(d.CheckBox01);
-        Click(d.SpeedButton5);
+        EXPECT_EQ(Control<QLabel>(d, "Label01")->text(), QStringLiteral("No %1").arg(before.No));
+        Click(Control<QCheckBox>(d, "CheckBox01"));
+        Click(Control<QToolButton>(d, "SpeedButton5"));
         TTileList expected = before;
         expected.Land = !before.Land;
         EXPECT_EQ(d.Editor().WorkTile[row], expected) << row;
     }
     // A type chosen by the user replaces the stored one.
     ClickRow(d, 2);
-    EXPECT_EQ(d.ComboBox01->currentIndex(), -1);
-    d.ComboBox01->setCurrentIndex(5);
-    Click(d.SpeedButton5);
+    EXPECT_EQ(Control<QComboBox>(d, "ComboBox01")->currentIndex(), -1);
+    Control<QComboBox>(d, "ComboBox01")->setCurrentIndex(5);
+    Click(Control<QToolButton>(d, "SpeedButton5"));
     EXPECT_EQ(d.Editor().WorkTile[2].Type, 5);
     EXPECT_EQ(RowTexts(d, 2)[2], "軍事");
     d.hide();
@@ -351,20 +350,20 @@ TEST(CatalogueEditorUi, MovesKeepTheFieldsWithTheirEntry)
     TestApp app;
     TForm3& d = ShowEditor(app);
     ClickRow(d, 20);
-    d.ScrollBar05->setValue(110);  // an edit not yet written
-    Click(d.SpeedButton1);
+    Control<QScrollBar>(d, "ScrollBar05")->setValue(110);  // an edit not yet written
+    Click(Control<QToolButton>(d, "SpeedButton1"));
     EXPECT_EQ(d.SelIndex, 19);
-    EXPECT_EQ(d.ListView1->currentItem(), d.ListView1->topLevelItem(19));
+    EXPECT_EQ(List(d)->currentItem(), List(d)->topLevelItem(19));
     EXPECT_EQ(RowTexts(d, 19)[0], "発電所");
     EXPECT_EQ(RowTexts(d, 20)[0], "養殖場");
     EXPECT_EQ(Buttons(d), "110111");
-    Click(d.SpeedButton5);  // lands on the moved entry, not on its neighbour
+    Click(Control<QToolButton>(d, "SpeedButton5"));  // lands on the moved entry, not on its neighbour
     EXPECT_EQ(d.Editor().WorkTile[19].Name, "発電所");
     EXPECT_EQ(d.Editor().WorkTile[19].Code, 110);
     EXPECT_EQ(d.Editor().WorkTile[20].Code, 't');
 
     ClickRow(d, 22);
-    Click(d.SpeedButton2);
+    Click(Control<QToolButton>(d, "SpeedButton2"));
     EXPECT_EQ(d.SelIndex, 23);
     EXPECT_EQ(Buttons(d), "100101");
     EXPECT_EQ(RowTexts(d, 23)[0], "海底基地");
@@ -374,7 +373,7 @@ TEST(CatalogueEditorUi, MovesKeepTheFieldsWithTheirEntry)
     TForm3& s = ShowEditor(small);
     ClickRow(s, 1);
     EXPECT_EQ(Buttons(s), "100101");
-    Click(s.SpeedButton1);
+    Click(Control<QToolButton>(s, "SpeedButton1"));
     EXPECT_EQ(Buttons(s), "010001");
     s.hide();
     d.hide();
@@ -385,16 +384,16 @@ TEST(CatalogueEditorUi, DeleteRemovesTheRowAndClearsTheFields)
     TestApp app;
     TForm3& d = ShowEditor(app);
     ClickRow(d, 20);
-    Click(d.SpeedButton4);
-    EXPECT_EQ(d.ListView1->topLevelItemCount(), 23);
+    Click(Control<QToolButton>(d, "SpeedButton4"));
+    EXPECT_EQ(List(d)->topLevelItemCount(), 23);
     EXPECT_EQ(d.Editor().WorkCount, 23);
     EXPECT_EQ(RowTexts(d, 20)[0], "遊園地");
-    EXPECT_EQ(CentreOf(d.ListView1->topLevelItem(20)->icon(0).pixmap(32, 32).toImage()),
+    EXPECT_EQ(CentreOf(List(d)->topLevelItem(20)->icon(0).pixmap(32, 32).toImage()),
               CentreOf(QImage(app.Path("Image/amusement.bmp"))));
     EXPECT_EQ(d.SelIndex, TForm3::NoEntry);
     EXPECT_EQ(Buttons(d), "000001");
     EXPECT_EQ(Fields(d), "000000001");
-    EXPECT_TRUE(d.Edit01->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>(d, "Edit01")->text().isEmpty());
     d.hide();
 }
 
@@ -405,39 +404,39 @@ TEST(CatalogueEditorUi, NewEntryWithAPictureIsAddedAndBecomesCurrent)
     ASSERT_TRUE(Solid(0xFF0000).save(red, "BMP"));
     TForm3& d = ShowEditor(app);
     ClickRow(d, 5);
-    Click(d.SpeedButton6);
+    Click(Control<QToolButton>(d, "SpeedButton6"));
     EXPECT_EQ(d.SelIndex, TForm3::NewEntry);
-    EXPECT_EQ(d.Label01->text(), "No 21");
-    EXPECT_EQ(d.ScrollBar05->value(), 'v');  // the first letter the 21 kinds leave free
-    EXPECT_TRUE(d.CheckBox01->isChecked());
+    EXPECT_EQ(Control<QLabel>(d, "Label01")->text(), "No 21");
+    EXPECT_EQ(Control<QScrollBar>(d, "ScrollBar05")->value(), 'v');  // the first letter the 21 kinds leave free
+    EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox01")->isChecked());
     EXPECT_EQ(Buttons(d), "000001");
     EXPECT_EQ(Fields(d), "111111001");
-    EXPECT_TRUE(d.ListView1->selectedItems().isEmpty());
+    EXPECT_TRUE(List(d)->selectedItems().isEmpty());
 
-    Type(d.Edit01, "新港");
-    d.ComboBox01->setCurrentIndex(2);
-    Type(d.Edit02, "人");
-    d.ScrollBar02->setValue(30);
+    Type(Control<QLineEdit>(d, "Edit01"), "新港");
+    Control<QComboBox>(d, "ComboBox01")->setCurrentIndex(2);
+    Type(Control<QLineEdit>(d, "Edit02"), "人");
+    Control<QScrollBar>(d, "ScrollBar02")->setValue(30);
 
     // Cancelling the picture dialog enables nothing.
     auto cancelled = AnswerFileDialog(QString());
-    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
     EXPECT_TRUE(cancelled->shown);
     EXPECT_EQ(Buttons(d), "000001");
 
     auto seen = AnswerFileDialog(red);
-    QTest::mouseClick(d.Image01, Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
     EXPECT_TRUE(seen->shown);
     EXPECT_EQ(seen->title, "タイル画像");
     EXPECT_EQ(seen->folder, QDir(app.Path("Image")).absolutePath());
     EXPECT_EQ(seen->filters, QStringList({"ビットマップ (*.bmp)"}));
-    EXPECT_EQ(CentreOf(d.Image01), 0xFF0000u);
+    EXPECT_EQ(CentreOf(Control<QLabel>(d, "Image01")), 0xFF0000u);
     EXPECT_EQ(Buttons(d), "001001");
 
-    Click(d.SpeedButton3);
-    ASSERT_EQ(d.ListView1->topLevelItemCount(), 22);
+    Click(Control<QToolButton>(d, "SpeedButton3"));
+    ASSERT_EQ(List(d)->topLevelItemCount(), 22);
     EXPECT_EQ(RowTexts(d, 21), QStringList({"新港", "21", "農業", "30", "0", "30", "人", "○"}));
-    EXPECT_EQ(CentreOf(d.ListView1->topLevelItem(21)->icon(0).pixmap(32, 32).toImage()), 0xFF0000u);
+    EXPECT_EQ(CentreOf(List(d)->topLevelItem(21)->icon(0).pixmap(32, 32).toImage()), 0xFF0000u);
     EXPECT_EQ(d.Editor().WorkTile[21].Bmp, red.toStdString());
     EXPECT_EQ(d.SelIndex, 21);
     EXPECT_EQ(Buttons(d), "100101");
@@ -448,7 +447,7 @@ TEST(CatalogueEditorUi, ThePanelListStopsAt256Entries)
 {
     TestApp full(TestCatalogue(256).Ini());
     TForm3& f = ShowEditor(full);
-    EXPECT_EQ(f.ListView1->topLevelItemCount(), 256);
+    EXPECT_EQ(List(f)->topLevelItemCount(), 256);
     EXPECT_EQ(RowTexts(f, 255)[1], "255");
     EXPECT_EQ(Buttons(f), "000000");
     f.hide();
@@ -456,16 +455,16 @@ TEST(CatalogueEditorUi, ThePanelListStopsAt256Entries)
     TestApp app(TestCatalogue(255).Ini());
     TForm3& d = ShowEditor(app);
     EXPECT_EQ(Buttons(d), "000001");
-    Click(d.SpeedButton6);
-    EXPECT_EQ(d.Label01->text(), "No 255");
+    Click(Control<QToolButton>(d, "SpeedButton6"));
+    EXPECT_EQ(Control<QLabel>(d, "Label01")->text(), "No 255");
     AnswerFileDialog(app.Path("Image/sea.bmp"));
-    QTest::mouseClick(d.Image01, Qt::LeftButton);
-    Click(d.SpeedButton3);
-    EXPECT_EQ(d.ListView1->topLevelItemCount(), 256);
-    EXPECT_FALSE(d.SpeedButton6->isEnabled());
+    QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
+    Click(Control<QToolButton>(d, "SpeedButton3"));
+    EXPECT_EQ(List(d)->topLevelItemCount(), 256);
+    EXPECT_FALSE(Control<QToolButton>(d, "SpeedButton6")->isEnabled());
     ClickRow(d, 255);
-    Click(d.SpeedButton4);
-    EXPECT_TRUE(d.SpeedButton6->isEnabled());
+    Click(Control<QToolButton>(d, "SpeedButton4"));
+    EXPECT_TRUE(Control<QToolButton>(d, "SpeedButton6")->isEnabled());
     d.hide();
 }
 
@@ -474,16 +473,16 @@ TEST(CatalogueEditorUi, TextShiftJisCannotHoldIsRefusedAsItIsTyped)
     TestApp app;
     TForm3& d = ShowEditor(app);
     ClickRow(d, 22);
-    Type(d.Edit01, "漢");  // held by Shift-JIS
-    EXPECT_EQ(d.Edit01->text(), "海底基地漢");
+    Type(Control<QLineEdit>(d, "Edit01"), "漢");  // held by Shift-JIS
+    EXPECT_EQ(Control<QLineEdit>(d, "Edit01")->text(), "海底基地漢");
     EXPECT_TRUE(app.messages.isEmpty());
-    Type(d.Edit01, "한");
-    EXPECT_EQ(d.Edit01->text(), "海底基地漢");
-    Type(d.Edit02, "ä");
-    EXPECT_EQ(d.Edit02->text(), "基");
+    Type(Control<QLineEdit>(d, "Edit01"), "한");
+    EXPECT_EQ(Control<QLineEdit>(d, "Edit01")->text(), "海底基地漢");
+    Type(Control<QLineEdit>(d, "Edit02"), "ä");
+    EXPECT_EQ(Control<QLineEdit>(d, "Edit02")->text(), "基");
     EXPECT_EQ(app.messages, QStringList({"パネル名にShift-JISで表せない文字は使えません。",
                                           "単位にShift-JISで表せない文字は使えません。"}));
-    Click(d.SpeedButton5);
+    Click(Control<QToolButton>(d, "SpeedButton5"));
     EXPECT_EQ(d.Editor().WorkTile[22].Name, "海底基地漢");
     d.hide();
 }
@@ -497,15 +496,15 @@ TEST(CatalogueEditorUi, CancelAndTheCloseBoxChangeNothing)
     const QImage image5 = app.Form1().Palettes->TileImage(5);
     const auto edit = [](TForm3& d) {
         ClickRow(d, 20);
-        Click(d.SpeedButton4);
+        Click(Control<QToolButton>(d, "SpeedButton4"));
         ClickRow(d, 19);
-        Click(d.SpeedButton1);
-        d.ScrollBar05->setValue(99);
-        Click(d.SpeedButton5);
+        Click(Control<QToolButton>(d, "SpeedButton1"));
+        Control<QScrollBar>(d, "ScrollBar05")->setValue(99);
+        Click(Control<QToolButton>(d, "SpeedButton5"));
         ClickRow(d, 5);
         AnswerFileDialog(d.PictureFolder() + "sea.bmp");
-        QTest::mouseClick(d.Image01, Qt::LeftButton);
-        Click(d.SpeedButton5);
+        QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
+        Click(Control<QToolButton>(d, "SpeedButton5"));
     };
     RunEditor(app, edit, false);
     EXPECT_EQ(TestCatalogue::Of(doc), before);
@@ -514,7 +513,7 @@ TEST(CatalogueEditorUi, CancelAndTheCloseBoxChangeNothing)
     EXPECT_EQ(app.Form1().Palettes->TileImage(5), image5);
     EXPECT_EQ(doc.Map[2][3], (MapCell{19, 4, 1}));
     // The next opening starts again from the catalogue.
-    RunEditor(app, [](TForm3& d) { EXPECT_EQ(d.ListView1->topLevelItemCount(), 24); }, false);
+    RunEditor(app, [](TForm3& d) { EXPECT_EQ(List(d)->topLevelItemCount(), 24); }, false);
 }
 
 TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
@@ -531,19 +530,19 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
     RunEditor(app, [&](TForm3& d) {
         for (int row : {23, 22, 18}) {  // three deletions
             ClickRow(d, row);
-            Click(d.SpeedButton4);
+            Click(Control<QToolButton>(d, "SpeedButton4"));
         }
         ClickRow(d, 20);  // 遊園地 moves up
-        Click(d.SpeedButton1);
+        Click(Control<QToolButton>(d, "SpeedButton1"));
         ClickRow(d, 3);  // 平地 gets the red picture
         AnswerFileDialog(red);
-        QTest::mouseClick(d.Image01, Qt::LeftButton);
-        Click(d.SpeedButton5);
-        Click(d.SpeedButton6);
-        Type(d.Edit01, "新");
+        QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
+        Click(Control<QToolButton>(d, "SpeedButton5"));
+        Click(Control<QToolButton>(d, "SpeedButton6"));
+        Type(Control<QLineEdit>(d, "Edit01"), "新");
         AnswerFileDialog(red);
-        QTest::mouseClick(d.Image01, Qt::LeftButton);
-        Click(d.SpeedButton3);
+        QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
+        Click(Control<QToolButton>(d, "SpeedButton3"));
     }, true);
 
     ASSERT_EQ(doc.TileCount, 22);
@@ -564,9 +563,9 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
     // Down to 20 entries the page buttons go.
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 21);
-        Click(d.SpeedButton4);
+        Click(Control<QToolButton>(d, "SpeedButton4"));
         ClickRow(d, 20);
-        Click(d.SpeedButton4);
+        Click(Control<QToolButton>(d, "SpeedButton4"));
     }, true);
     EXPECT_EQ(doc.TileCount, 20);
     EXPECT_FALSE(app.Form1().SpeedButton_1->isVisible());
@@ -584,7 +583,7 @@ TEST(CatalogueEditorUi, ADeletedPanelLeavesNoGhostAnywhere)
     doc.SetCell(2, 2, {23, 0, 0});
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 23);
-        Click(d.SpeedButton4);
+        Click(Control<QToolButton>(d, "SpeedButton4"));
     }, true);
     EXPECT_EQ(doc.IndexOfNo(23), 0);
     EXPECT_EQ(doc.NoOfCode('x'), -1);
@@ -606,9 +605,9 @@ TEST(CatalogueEditorUi, TheActivePanelFollowsItsEntryAfterOk)
     f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(20));  // 発電所, No 20
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 20);
-        Click(d.SpeedButton1);
+        Click(Control<QToolButton>(d, "SpeedButton1"));
         ClickRow(d, 18);
-        Click(d.SpeedButton4);
+        Click(Control<QToolButton>(d, "SpeedButton4"));
     }, true);
     EXPECT_EQ(f.Image01->toolTip(), "発電所");
     EXPECT_EQ(f.Image01->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), f.Palettes->TileImage(18));
@@ -624,8 +623,9 @@ TEST(CatalogueEditorUi, TheLargestValueShowsInFull)
         app.Doc().ReplaceTile(23, TTileList{23, "", "x", 1, min, count, max});
         TForm3& d = ShowEditor(app);
         ClickRow(d, 23);
-        EXPECT_EQ(d.Label07->text(), QStringLiteral("最大値 %1").arg(CatalogueEditor::LargestValue(min, count, max)));
-        for (QLabel* label : {d.Label05, d.Label07})
+        EXPECT_EQ(Control<QLabel>(d, "Label07")->text(),
+                  QStringLiteral("最大値 %1").arg(CatalogueEditor::LargestValue(min, count, max)));
+        for (QLabel* label : {Control<QLabel>(d, "Label05"), Control<QLabel>(d, "Label07")})
             EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
                 << min;
     }
@@ -637,13 +637,13 @@ TEST(CatalogueEditorUi, TheCodeBarOffersLettersOnlyAndKeepsAStoredOther)
     app.Doc().ReplaceTile(1, TTileList{18, "", "十八", 0, 0, 0, 0, "", true, '@'});
     TForm3& d = ShowEditor(app);
     ClickRow(d, 1);
-    EXPECT_EQ(d.ScrollBar05->minimum(), 'a');
-    EXPECT_EQ(d.Label08->text(), "コード @");
-    Type(d.Edit01, "x");
-    Click(d.SpeedButton5);
+    EXPECT_EQ(Control<QScrollBar>(d, "ScrollBar05")->minimum(), 'a');
+    EXPECT_EQ(Control<QLabel>(d, "Label08")->text(), "コード @");
+    Type(Control<QLineEdit>(d, "Edit01"), "x");
+    Click(Control<QToolButton>(d, "SpeedButton5"));
     EXPECT_EQ(d.Editor().WorkTile[1].Code, '@');
-    d.ScrollBar05->triggerAction(QAbstractSlider::SliderSingleStepSub);  // against the end: 'a' is taken
-    Click(d.SpeedButton5);
+    Control<QScrollBar>(d, "ScrollBar05")->triggerAction(QScrollBar::SliderSingleStepSub);  // against the end: 'a' is taken
+    Click(Control<QToolButton>(d, "SpeedButton5"));
     EXPECT_EQ(d.Editor().WorkTile[1].Code, 'a');
 }
 
@@ -659,8 +659,8 @@ TEST(CatalogueEditorUi, OkCopiesAPictureFromElsewhereIntoImage)
         for (const auto& [row, path] : {std::pair{3, red}, {4, gone}}) {
             ClickRow(d, row);
             AnswerFileDialog(path);
-            QTest::mouseClick(d.Image01, Qt::LeftButton);
-            Click(d.SpeedButton5);
+            QTest::mouseClick(Control<QLabel>(d, "Image01"), Qt::LeftButton);
+            Click(Control<QToolButton>(d, "SpeedButton5"));
         }
         QFile::remove(gone);  // its copy fails
     }, true);
@@ -676,8 +676,8 @@ TEST(CatalogueEditorUi, OkKeepsEveryEntryOfAFullCatalogue)
     TestApp app(TestCatalogue(256).Ini());
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 200);
-        d.ScrollBar05->setValue(122);
-        Click(d.SpeedButton5);
+        Control<QScrollBar>(d, "ScrollBar05")->setValue(122);
+        Click(Control<QToolButton>(d, "SpeedButton5"));
     }, true);
     ASSERT_EQ(app.Doc().TileCount, 256);
     EXPECT_EQ(app.Doc().Tile[200].Code, 'z');
@@ -692,7 +692,7 @@ namespace {
 void RunSettings(TestApp& app, const std::function<void(TForm4&)>& script, bool ok)
 {
     RunModal<TForm4>(app.Form1().SpeedButton_c, script,
-                     [ok](TForm4& d) -> QAbstractButton* { return ok ? d.Button1 : d.Button2; });
+                     [ok](TForm4& d) { return Control<QPushButton>(d, ok ? "Button1" : "Button2"); });
 }
 
 const QByteArray OddSystem = "MapY=5\nMapX=40\nLoad=0\nLoadFile=/maps/島.kpl\nFood1=333\nFood2=15\nGold=0";
@@ -704,27 +704,27 @@ TEST(SystemSettingsUi, OpensFilledFromTheDocumentOnTheFirstTab)
     TestApp app(TestCatalogue().Add(0, "海").Keys(OddSystem).Ini());
     RunSettings(app, [](TForm4& d) {
         EXPECT_EQ(d.windowTitle(), "System設定");
-        EXPECT_EQ(d.PageControl1->currentIndex(), 0);
-        EXPECT_EQ(d.PageControl1->tabText(0), "設定");
-        EXPECT_EQ(d.PageControl1->tabText(1), "情報設定");
-        EXPECT_TRUE(d.CheckBox1_1->isChecked());
-        EXPECT_EQ(d.ScrollBar1_1->value(), 12);  // 5 shows at the nearest end
-        EXPECT_EQ(d.Label1_1->text(), "Y = 12");
-        EXPECT_EQ(d.ScrollBar1_2->value(), 30);
-        EXPECT_EQ(d.Label1_2->text(), "X = 30");
-        EXPECT_FALSE(d.CheckBox1_2->isChecked());
-        EXPECT_FALSE(d.CheckBox1_3->isChecked());
-        EXPECT_EQ(d.Edit1_1->text(), "/maps/島.kpl");
-        EXPECT_EQ(d.Label2_1->text(), "食料消費 33.3%");
-        EXPECT_EQ(d.Label2_2->text(), "食料生産 1.5%");
-        EXPECT_EQ(d.Label2_3->text(), "資金生産 0.1%");
-        d.PageControl1->setCurrentIndex(1);
+        EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentIndex(), 0);
+        EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->tabText(0), "設定");
+        EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->tabText(1), "情報設定");
+        EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox1_1")->isChecked());
+        EXPECT_EQ(Control<QScrollBar>(d, "ScrollBar1_1")->value(), 12);  // 5 shows at the nearest end
+        EXPECT_EQ(Control<QLabel>(d, "Label1_1")->text(), "Y = 12");
+        EXPECT_EQ(Control<QScrollBar>(d, "ScrollBar1_2")->value(), 30);
+        EXPECT_EQ(Control<QLabel>(d, "Label1_2")->text(), "X = 30");
+        EXPECT_FALSE(Control<QCheckBox>(d, "CheckBox1_2")->isChecked());
+        EXPECT_FALSE(Control<QCheckBox>(d, "CheckBox1_3")->isChecked());
+        EXPECT_EQ(Control<QLineEdit>(d, "Edit1_1")->text(), "/maps/島.kpl");
+        EXPECT_EQ(Control<QLabel>(d, "Label2_1")->text(), "食料消費 33.3%");
+        EXPECT_EQ(Control<QLabel>(d, "Label2_2")->text(), "食料生産 1.5%");
+        EXPECT_EQ(Control<QLabel>(d, "Label2_3")->text(), "資金生産 0.1%");
+        Control<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
     }, true);
     // Confirming stores what was shown.
     EXPECT_EQ(app.Doc().Sys.MapY, 12);
     EXPECT_EQ(app.Doc().Sys.MapX, 30);
     EXPECT_EQ(app.Doc().Gold, 1);
-    RunSettings(app, [](TForm4& d) { EXPECT_EQ(d.PageControl1->currentIndex(), 0); }, false);
+    RunSettings(app, [](TForm4& d) { EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentIndex(), 0); }, false);
 }
 
 TEST(SystemSettingsUi, RatesShowAsPercentages)
@@ -735,18 +735,18 @@ TEST(SystemSettingsUi, RatesShowAsPercentages)
     };
     RunSettings(app, [&](TForm4& d) {
         for (const auto& [tenths, text] : cases) {
-            d.ScrollBar2_1->setValue(tenths == 1 ? 2 : 1);  // always a real change
-            d.ScrollBar2_1->setValue(tenths);
-            d.ScrollBar2_2->setValue(tenths == 1 ? 2 : 1);
-            d.ScrollBar2_2->setValue(tenths);
-            d.ScrollBar2_3->setValue(tenths == 1 ? 2 : 1);
-            d.ScrollBar2_3->setValue(tenths);
-            EXPECT_EQ(d.Label2_1->text(), QStringLiteral("食料消費 %1%").arg(text));
-            EXPECT_EQ(d.Label2_2->text(), QStringLiteral("食料生産 %1%").arg(text));
-            EXPECT_EQ(d.Label2_3->text(), QStringLiteral("資金生産 %1%").arg(text));
+            Control<QScrollBar>(d, "ScrollBar2_1")->setValue(tenths == 1 ? 2 : 1);  // always a real change
+            Control<QScrollBar>(d, "ScrollBar2_1")->setValue(tenths);
+            Control<QScrollBar>(d, "ScrollBar2_2")->setValue(tenths == 1 ? 2 : 1);
+            Control<QScrollBar>(d, "ScrollBar2_2")->setValue(tenths);
+            Control<QScrollBar>(d, "ScrollBar2_3")->setValue(tenths == 1 ? 2 : 1);
+            Control<QScrollBar>(d, "ScrollBar2_3")->setValue(tenths);
+            EXPECT_EQ(Control<QLabel>(d, "Label2_1")->text(), QStringLiteral("食料消費 %1%").arg(text));
+            EXPECT_EQ(Control<QLabel>(d, "Label2_2")->text(), QStringLiteral("食料生産 %1%").arg(text));
+            EXPECT_EQ(Control<QLabel>(d, "Label2_3")->text(), QStringLiteral("資金生産 %1%").arg(text));
         }
-        d.ScrollBar1_1->setValue(20);
-        EXPECT_EQ(d.Label1_1->text(), "Y = 20");
+        Control<QScrollBar>(d, "ScrollBar1_1")->setValue(20);
+        EXPECT_EQ(Control<QLabel>(d, "Label1_1")->text(), "Y = 20");
     }, false);
 }
 
@@ -759,16 +759,16 @@ TEST(SystemSettingsUi, BrowseFillsTheFileBox)
     file.close();
     RunSettings(app, [&](TForm4& d) {
         auto cancelled = AnswerFileDialog(QString());
-        Click(d.SpeedButton1);
+        Click(Control<QToolButton>(d, "SpeedButton1"));
         EXPECT_TRUE(cancelled->shown);
-        EXPECT_TRUE(d.Edit1_1->text().isEmpty());
+        EXPECT_TRUE(Control<QLineEdit>(d, "Edit1_1")->text().isEmpty());
         auto seen = AnswerFileDialog(map);
-        Click(d.SpeedButton1);
+        Click(Control<QToolButton>(d, "SpeedButton1"));
         EXPECT_EQ(seen->title, "Tidemark擬似Map 読み込み指定");
         EXPECT_EQ(seen->filters, QStringList({"Tidemark擬似Map (*.kpl)", "ALL (*.*)"}));
-        EXPECT_EQ(d.Edit1_1->text(), map);
-        Type(d.Edit1_1, "한");
-        EXPECT_EQ(d.Edit1_1->text(), map);
+        EXPECT_EQ(Control<QLineEdit>(d, "Edit1_1")->text(), map);
+        Type(Control<QLineEdit>(d, "Edit1_1"), "한");
+        EXPECT_EQ(Control<QLineEdit>(d, "Edit1_1")->text(), map);
     }, true);
     EXPECT_EQ(app.Doc().Sys.LoadFile, map.toStdString());
     EXPECT_EQ(app.messages, QStringList({"ファイル名にShift-JISで表せない文字は使えません。"}));
@@ -781,15 +781,15 @@ TEST(SystemSettingsUi, CancelAndTheCloseBoxKeepEverySetting)
     const TSysList sys = doc.Sys;
     const int food1 = doc.Food1, food2 = doc.Food2, gold = doc.Gold;
     const auto changeAll = [](TForm4& d) {
-        Click(d.CheckBox1_1);
-        d.ScrollBar1_1->setValue(25);
-        d.ScrollBar1_2->setValue(27);
-        Click(d.CheckBox1_2);
-        Click(d.CheckBox1_3);
-        Type(d.Edit1_1, "x.kpl");
-        d.ScrollBar2_1->setValue(5);
-        d.ScrollBar2_2->setValue(6);
-        d.ScrollBar2_3->setValue(7);
+        Click(Control<QCheckBox>(d, "CheckBox1_1"));
+        Control<QScrollBar>(d, "ScrollBar1_1")->setValue(25);
+        Control<QScrollBar>(d, "ScrollBar1_2")->setValue(27);
+        Click(Control<QCheckBox>(d, "CheckBox1_2"));
+        Click(Control<QCheckBox>(d, "CheckBox1_3"));
+        Type(Control<QLineEdit>(d, "Edit1_1"), "x.kpl");
+        Control<QScrollBar>(d, "ScrollBar2_1")->setValue(5);
+        Control<QScrollBar>(d, "ScrollBar2_2")->setValue(6);
+        Control<QScrollBar>(d, "ScrollBar2_3")->setValue(7);
     };
     RunSettings(app, changeAll, false);
     RunModal<TForm4>(app.Form1().SpeedButton_c, changeAll, [](TForm4&) -> QAbstractButton* { return nullptr; });
@@ -799,9 +799,9 @@ TEST(SystemSettingsUi, CancelAndTheCloseBoxKeepEverySetting)
     EXPECT_EQ(doc.Gold, gold);
     // The next opening shows the document again, not the cancelled edits.
     RunSettings(app, [](TForm4& d) {
-        EXPECT_EQ(d.ScrollBar1_1->value(), 16);
-        EXPECT_TRUE(d.Edit1_1->text().isEmpty());
-        EXPECT_EQ(d.Label2_3->text(), "資金生産 0.1%");
+        EXPECT_EQ(Control<QScrollBar>(d, "ScrollBar1_1")->value(), 16);
+        EXPECT_TRUE(Control<QLineEdit>(d, "Edit1_1")->text().isEmpty());
+        EXPECT_EQ(Control<QLabel>(d, "Label2_3")->text(), "資金生産 0.1%");
     }, false);
 }
 
@@ -809,14 +809,14 @@ TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
 {
     TestApp app;
     RunSettings(app, [](TForm4& d) {
-        Click(d.CheckBox1_1);  // off: the next start would ask for the size
-        d.ScrollBar1_1->setValue(25);
-        d.ScrollBar1_2->setValue(13);
-        Click(d.CheckBox1_2);
-        Type(d.Edit1_1, "/home/u/島.kpl");
-        d.ScrollBar2_1->setValue(333);
-        d.ScrollBar2_2->setValue(15);
-        d.ScrollBar2_3->setValue(1000);
+        Click(Control<QCheckBox>(d, "CheckBox1_1"));  // off: the next start would ask for the size
+        Control<QScrollBar>(d, "ScrollBar1_1")->setValue(25);
+        Control<QScrollBar>(d, "ScrollBar1_2")->setValue(13);
+        Click(Control<QCheckBox>(d, "CheckBox1_2"));
+        Type(Control<QLineEdit>(d, "Edit1_1"), "/home/u/島.kpl");
+        Control<QScrollBar>(d, "ScrollBar2_1")->setValue(333);
+        Control<QScrollBar>(d, "ScrollBar2_2")->setValue(15);
+        Control<QScrollBar>(d, "ScrollBar2_3")->setValue(1000);
     }, true);
     TTileData& doc = app.Doc();
     EXPECT_EQ(doc.Sys.MapY, 25);
@@ -857,12 +857,12 @@ TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
             return;
         }
         checked = true;
-        EXPECT_EQ(d->Label1_1->text(), "Y = 25");
-        EXPECT_EQ(d->Label1_2->text(), "X = 13");
-        EXPECT_EQ(d->Edit1_1->text(), "/home/u/島.kpl");
-        EXPECT_EQ(d->Label2_1->text(), "食料消費 33.3%");
-        EXPECT_EQ(d->Label2_2->text(), "食料生産 1.5%");
-        EXPECT_EQ(d->Label2_3->text(), "資金生産 100%");
+        EXPECT_EQ(Control<QLabel>(*d, "Label1_1")->text(), "Y = 25");
+        EXPECT_EQ(Control<QLabel>(*d, "Label1_2")->text(), "X = 13");
+        EXPECT_EQ(Control<QLineEdit>(*d, "Edit1_1")->text(), "/home/u/島.kpl");
+        EXPECT_EQ(Control<QLabel>(*d, "Label2_1")->text(), "食料消費 33.3%");
+        EXPECT_EQ(Control<QLabel>(*d, "Label2_2")->text(), "食料生産 1.5%");
+        EXPECT_EQ(Control<QLabel>(*d, "Label2_3")->text(), "資金生産 100%");
         d->reject();
     });
     next.Form1->SpeedButton_c->click();

@@ -150,7 +150,7 @@ TEST(Shutdown, AnUnreadableSettingsFileIsReportedOnceAndLeftUntouched)
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [] {
             if (auto* dialog = qobject_cast<TForm2*>(QApplication::activeModalWidget()))
-                dialog->Button1->click();
+                Control<QPushButton>(*dialog, "Button1")->click();
         });
         answer.start(5);
         app.Show();

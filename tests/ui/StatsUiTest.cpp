@@ -50,15 +50,15 @@ BreakdownView OpenBreakdown(TestApp& app)
             return;
         seen.wasModal = form->isModal() && form->isVisible();
         seen.dialog = form->windowTitle();
-        for (int i = 0; i < form->ListView1->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* item = form->ListView1->topLevelItem(i);
+        for (int i = 0; i < Control<QTreeWidget>(*form, "ListView1")->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = Control<QTreeWidget>(*form, "ListView1")->topLevelItem(i);
             QStringList cells;
-            for (int c = 0; c < form->ListView1->columnCount(); ++c)
+            for (int c = 0; c < Control<QTreeWidget>(*form, "ListView1")->columnCount(); ++c)
                 cells << item->text(c);
             seen.rows << cells.join('|');
             seen.images << form->ImageList1.value(item->data(0, TForm5::ImageIndexRole).toInt());
         }
-        QTest::mouseClick(form->Button2, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(*form, "Button2"), Qt::LeftButton);
     });
     QTest::mouseClick(app.Form1().SpeedButton_In2, Qt::LeftButton);
     return seen;
