@@ -2,11 +2,11 @@
 // and the island figures.
 #include "app/Unit1.h"
 
+#include "app/PalettePanel.h"
 #include "app/StampTab.h"
 
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTreeWidget>
 #include <algorithm>
 
 #include "app/FigureBoxes.h"
@@ -17,6 +17,7 @@
 #include "session/MapSession.h"
 #include "stats/LiveFigures.h"
 #include "stats/Unit5.h"
+#include "ui_Unit1.h"
 
 void TForm1::SpeedButton_aClick()
 {
@@ -29,17 +30,14 @@ void TForm1::SpeedButton_aClick()
     // The palette rebuild notifies item changes; they must not move the selection.
     ListsReady = false;
     editor->Editor().WriteBack(*TileData);
-    UpdatePageButtons();
+    Lists->UpdatePageButtons();
     ListsReady = true;
     // The active panel stays the same kind wherever it moved; a deleted one
     // gives way to the first. Preview and palette show what a click places.
-    if (TileData->Selected < MaxTiles) {
-        const int index = std::max(0, editor->Editor().IndexOfOrigin(TileData->Selected));
-        ButtonView->setCurrentItem(ButtonView->topLevelItem(index));
-        ButtonViewChange(index);
-    }
+    if (TileData->Selected < MaxTiles)
+        Lists->SelectPanel(std::max(0, editor->Editor().IndexOfOrigin(TileData->Selected)));
     Figures->Live->Changed();  // only while the figures follow
-    StampPage->CatalogueChanged();
+    ui->StampPage->CatalogueChanged();
 }
 
 void TForm1::SpeedButton_cClick()
@@ -76,7 +74,7 @@ void TForm1::ApplyCode(const QString& text)
     UpdateHistoryButtons();
     Dialogs.Form6->ShowTrace(outcome.Trace);
     if (outcome.LeftOver > 0)
-        StatusBar1->showMessage(LeftOverCodeText(outcome.LeftOver));
+        ui->StatusBar1->showMessage(LeftOverCodeText(outcome.LeftOver));
 }
 
 void TForm1::SpeedButton_InClick()

@@ -5,7 +5,7 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FigureBoxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainStatus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapFileDialogs.cpp
@@ -19,8 +19,11 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StampTab.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PalettePanel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StampCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolbarIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1.ui
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Map.cpp

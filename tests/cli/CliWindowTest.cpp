@@ -70,9 +70,9 @@ TEST(CliWindow, RenderEqualsTheWindowsPictureInEveryDisplayMode)
     for (const Mode& mode : modes) {
         // Switched as a user does, with the window's own controls.
         if (app.Doc().LineMode != mode.Lines)
-            window.SpeedButton4->click();
-        if (window.CheckBox1->isChecked() != mode.Masks)
-            window.CheckBox1->click();
+            Control<QToolButton>(window, "SpeedButton4")->click();
+        if (Control<QCheckBox>(window, "CheckBox1")->isChecked() != mode.Masks)
+            Control<QCheckBox>(window, "CheckBox1")->click();
         ASSERT_EQ(app.Doc().LineMode, mode.Lines);
         ASSERT_EQ(app.Doc().MaskShow, mode.Masks);
         for (const QString& map : maps) {
@@ -135,7 +135,7 @@ TEST(ReadOnlyTargets, StayAsTheyWereAndTheWriteIsReported)
                         auto* box = qobject_cast<QMessageBox*>(w);
                         return box && (box->button(QMessageBox::Yes)->click(), true);
                     });
-                    app.Form1().SpeedButton_Png->click();
+                    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
                 }
                 ASSERT_EQ(app.messages.size(), 1) << row;
                 EXPECT_TRUE(app.messages[0].startsWith(path + " に書き込めません: ")) << row;  // and the reason

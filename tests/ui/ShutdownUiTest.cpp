@@ -242,7 +242,7 @@ TEST(Shutdown, TheRecoveryCopyOutlivesAnOutsideCloseAndIsRestoredAtTheNextStart)
     app.Form1().SetRecoveryDelay(30);
     app.Doc().Selected = 1;
     const CellRectangle r = TTileData::CellRect(2, 2);
-    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(app.Form1(), "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
     EXPECT_FALSE(QFile::exists(copy));
     for (int i = 0; i < 200 && !QFile::exists(copy); ++i)
         QTest::qWait(10);
@@ -304,7 +304,7 @@ TEST(Shutdown, ACloseFromOutsideWhileTheCloseBoxAsksStillEndsAndKeepsTheWork)
     TestApp app(TestCatalogue(3).Ini());
     app.Doc().Selected = 1;
     const CellRectangle r = TTileData::CellRect(2, 2);
-    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(app.Form1(), "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
     QTimer::singleShot(50, [&] { app.Form1().CloseFromOutside(); });
     app.Form1().close();  // the question comes up and is never answered
     EXPECT_FALSE(app.Form1().isVisible());
