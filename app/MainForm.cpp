@@ -35,6 +35,9 @@ StatusPanels AddStatusPanels(QStatusBar* bar)
     panels.Figures = new QLabel;
     panels.Figures->setObjectName(QStringLiteral("StatusFigures"));
     bar->addWidget(panels.Figures, 1);
+    // A small map's window may be narrower than the panels: they are cut at
+    // the right instead of holding the window wide.
+    bar->setSizePolicy(QSizePolicy::Ignored, bar->sizePolicy().verticalPolicy());
     return panels;
 }
 

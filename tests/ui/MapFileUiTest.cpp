@@ -641,7 +641,7 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     next.Form1->show();
     TForm1& f = *next.Form1;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(f.TabSheet2);
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet2"));
     EXPECT_EQ(names(f), QStringList({"a.kpl", "b.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
     auto doubleClick = [&](int row) {
         QListWidget* list = Control<RecentMapsList>(f, "RecentList");

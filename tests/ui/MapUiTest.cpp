@@ -412,12 +412,12 @@ TEST(MapView, MiddleButtonPansWithoutEditing)
 TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
 {
     struct Case {
-        QToolButton* TForm1::*button;
+        const char* button;
         MapCell after;
     } cases[] = {
-        {&TForm1::SpeedButton3, {0, 0, 2}},
-        {&TForm1::SpeedButton5, {1, 3, 0}},
-        {&TForm1::SpeedButton6, {0, 0, 0}},
+        {"SpeedButton3", {0, 0, 2}},
+        {"SpeedButton5", {1, 3, 0}},
+        {"SpeedButton6", {0, 0, 0}},
     };
     for (const Case& c : cases) {
         TestApp app(TestCatalogue(3).Ini());
@@ -425,7 +425,7 @@ TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
         app.Doc().Selected = 1;
         Press(app, Centre(1, 1));
         app.Doc().SetCell(1, 1, {1, 3, 2});
-        QTest::mouseClick(app.Form1().*c.button, Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(app.Form1(), c.button), Qt::LeftButton);
         EXPECT_EQ(app.Doc().GetCell(1, 1), c.after);
         EXPECT_FALSE(Control<QToolButton>(app.Form1(), "SpeedButton1")->isEnabled());
         EXPECT_EQ(Control<QToolButton>(app.Form1(), "SpeedButton1")->toolTip(), "");
@@ -652,11 +652,11 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
         EXPECT_EQ(panels(panel), after);
     };
 
-    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(f.TabSheet3);
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet3"));
     Control<QLineEdit>(f, "Edit1")->setFocus();  // a text box keeps its keys
     QTest::keyClick(Control<QLineEdit>(f, "Edit1"), Qt::Key_B);
     EXPECT_EQ(f.Tools->Tool(), PaintTool::Click);
-    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(f.TabSheet1);
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet1"));
 
     // A brush stroke: a fast move that skips a cell still paints it.
     QTest::keyClick(&f, Qt::Key_B);

@@ -24,6 +24,7 @@
 #include "app/MapPicture.h"
 #include "settings/IniFile.h"
 #include "app/Palette.h"
+#include "app/PalettePanel.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
 
@@ -526,7 +527,7 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
     doc.Map[2][3] = MapCell{21, 4, 1};
     doc.Selected = 7;
     const int history = doc.BufList ? doc.BufList->GetCount() : 0;
-    app.Form1().SpeedButton_2Click();  // show the mask page
+    app.Form1().Lists->SpeedButton_2Click();  // show the mask page
 
     RunEditor(app, [&](TForm3& d) {
         for (int row : {23, 22, 18}) {  // three deletions
@@ -865,7 +866,7 @@ TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
         EXPECT_EQ(d->Label2_3->text(), "資金生産 100%");
         d->reject();
     });
-    next.Form1->SpeedButton_c->click();
+    Control<QToolButton>(*next.Form1, "SpeedButton_c")->click();
     EXPECT_TRUE(checked);
 }
 
