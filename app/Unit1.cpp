@@ -15,6 +15,7 @@
 #include "app/MainForm.h"
 #include "app/MainMenu.h"
 #include "app/MainStatus.h"
+#include "app/MapCommands.h"
 #include "app/MapFileDialogs.h"
 #include "app/MapKeyCursor.h"
 #include "app/MapPan.h"
@@ -63,19 +64,20 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Stamps = new StampCommands(*Session, *Tools, *Files, *ui->StampPage, ui->PageControl1, Actions.SaveStamp,
                                ui->StatusBar1, QFileInfo(IniPath()).absolutePath() + QStringLiteral("/Stamps"));
     connect(Stamps, &StampCommands::mapSizeChanged, this, &TForm1::FollowMapSize);
-    ConnectActions();
-    ConnectMap();
-    ConnectSession();
-    Figures = new FigureBoxes({ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8,
-                               ui->Edit9, ui->Edit10},
-                              ui->CheckBox_Live, *Session);
-    Status = new MainStatus(ui->StatusBar1, panels.Panel[0], panels.Panel[1], panels.Figures, *Session, *Figures->Live);
-
     Palettes = std::make_unique<Palette>(ui->ButtonView, ui->MaskView);
     Lists = new PalettePanel({ui->ButtonView, ui->MaskView, ui->Notebook1, ui->SpeedButton_1, ui->SpeedButton_2,
                               ui->Label_1, ui->Image01, ui->Label1_1},
                              *Palettes, *TileData, ListsReady, this);
     connect(Lists, &PalettePanel::activePanelChanged, Tools, &MapTools::ActivePanelChanged);
+    Figures = new FigureBoxes({ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8,
+                               ui->Edit9, ui->Edit10},
+                              ui->CheckBox_Live, *Session);
+    Commands = new MapCommands(
+        {*Session, *Files, *Lists, ListsReady, *Figures, *ui->StampPage, ui->StatusBar1, Dialogs}, this);
+    ConnectActions();
+    ConnectMap();
+    ConnectSession();
+    Status = new MainStatus(ui->StatusBar1, panels.Panel[0], panels.Panel[1], panels.Figures, *Session, *Figures->Live);
     TileData->Palette = Palettes.get();
     TileData->View = Renderer.get();
 }
@@ -117,17 +119,23 @@ void TForm1::ConnectMap()
 void TForm1::ConnectActions()
 {
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
-        {Actions.Undo, &TForm1::SpeedButton1Click},           {Actions.Redo, &TForm1::SpeedButton2Click},
-        {Actions.ClearPanels, &TForm1::SpeedButton3Click},    {Actions.ClearMasks, &TForm1::SpeedButton5Click},
-        {Actions.ClearAll, &TForm1::SpeedButton6Click},       {Actions.CopyPicture, &TForm1::CopyPicture},
-        {Actions.New, &TForm1::NewMap},                       {Actions.SavePicture, &TForm1::SpeedButton_PngClick},
-        {Actions.CatalogueEditor, &TForm1::SpeedButton_aClick}, {Actions.MapSize, &TForm1::SpeedButton_bClick},
-        {Actions.SystemSettings, &TForm1::SpeedButton_cClick}, {Actions.MapCode, &TForm1::SpeedButton_dClick},
-        {Actions.Lines, &TForm1::SpeedButton4Click},          {Actions.Figures, &TForm1::SpeedButton_InClick},
-        {Actions.Breakdown, &TForm1::SpeedButton_In2Click},
+        {Actions.Undo, &TForm1::SpeedButton1Click},        {Actions.Redo, &TForm1::SpeedButton2Click},
+        {Actions.ClearPanels, &TForm1::SpeedButton3Click}, {Actions.ClearMasks, &TForm1::SpeedButton5Click},
+        {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.CopyPicture, &TForm1::CopyPicture},
+        {Actions.Lines, &TForm1::SpeedButton4Click},       {Actions.SavePicture, &TForm1::SpeedButton_PngClick},
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
+    const std::pair<QAction*, void (MapCommands::*)()> dialogs[] = {
+        {Actions.New, &MapCommands::NewMap},
+        {Actions.CatalogueEditor, &MapCommands::SpeedButton_aClick}, {Actions.MapSize, &MapCommands::SpeedButton_bClick},
+        {Actions.SystemSettings, &MapCommands::SpeedButton_cClick}, {Actions.MapCode, &MapCommands::SpeedButton_dClick},
+        {Actions.Figures, &MapCommands::SpeedButton_InClick},      {Actions.Breakdown, &MapCommands::SpeedButton_In2Click},
+    };
+    for (const auto& [action, handler] : dialogs)
+        connect(action, &QAction::triggered, Commands, handler);
+    connect(Commands, &MapCommands::mapSizeChanged, this, &TForm1::FollowMapSize);
+    connect(Commands, &MapCommands::historyChanged, this, &TForm1::UpdateHistoryButtons);
     connect(Actions.Save, &QAction::triggered, Files, &MapFileDialogs::Save);
     connect(Actions.SaveAs, &QAction::triggered, Files, &MapFileDialogs::SaveAs);
     connect(Actions.Open, &QAction::triggered, Files, &MapFileDialogs::OpenFromDialog);

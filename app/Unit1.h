@@ -10,6 +10,7 @@
 
 class FigureBoxes;
 class MainMenu;
+class MapCommands;
 class MainStatus;
 class MapFileDialogs;
 class MapKeyCursor;
@@ -56,6 +57,7 @@ public:
     MainMenu* Menu = nullptr;        // every command, from "≡" and the menu bar
     MapKeyCursor* KeyCursor = nullptr;  // the map by keyboard
     std::unique_ptr<MapPan> Pan;     // the middle button's drag
+    MapCommands* Commands = nullptr;  // the dialogs' commands on the whole map
     MainActions Actions;             // every command with a key or a button
     DialogSet Dialogs;
 
@@ -97,10 +99,6 @@ public:
     void CopyPicture();
     void DropDst1FileDrop(const QStringList& files, QPoint point);
     void FileOpenAtStart();
-    void SpeedButton_bClick();
-    // "新規" (Ctrl+N): after the unsaved question, an empty map of the size
-    // the size dialog gives, with no file and no history.
-    void NewMap();
     // Opens a map file in place of the map as "Load" does after its dialog,
     // after asking when the map has unsaved changes. False when nothing was
     // loaded (a file that is no map file is told).
@@ -111,13 +109,6 @@ public:
     QString RecoveryPath() const;
     // How long after the latest change the recovery copy is written.
     void SetRecoveryDelay(int milliseconds);
-
-    // Figures, dialogs and the code converter (Unit1Dialogs.cpp).
-    void SpeedButton_InClick();
-    void SpeedButton_In2Click();
-    void SpeedButton_aClick();
-    void SpeedButton_cClick();
-    void SpeedButton_dClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -132,7 +123,6 @@ private:
     void ConnectSession();
     // The three clear buttons: ask, clear, refresh the history buttons.
     void ClearMap(void (MapSession::*clear)());
-    void ApplyCode(const QString& text);
     bool StartupInterrupted();
     // When the settings ask for it, the window takes the map's size.
     void FollowMapSize();

@@ -8,7 +8,6 @@
 #include "app/StartupMap.h"
 #include "app/Unit1.h"
 #include "dialogs/Messages.h"
-#include "dialogs/Unit2.h"
 #include "view/MapRenderer.h"
 #include "view/PicturePng.h"
 
@@ -43,25 +42,6 @@ void TForm1::FileOpenAtStart()
         startupClosed = true;
         break;
     }
-}
-
-void TForm1::NewMap()
-{
-    // A blank map tied to no file: Ctrl+S can never write it over one.
-    int lastRow = 0, lastColumn = 0;
-    if (!Files->ConfirmDiscard() || !Dialogs.Form2 || !Dialogs.Form2->AskSize(lastRow, lastColumn))
-        return;
-    Session->NewMap(lastRow, lastColumn);
-    FollowMapSize();
-}
-
-void TForm1::SpeedButton_bClick()
-{
-    int lastRow = 0, lastColumn = 0;
-    if (!Dialogs.Form2 || !Dialogs.Form2->AskSize(lastRow, lastColumn))
-        return;
-    Session->SetSize(lastRow, lastColumn);
-    FollowMapSize();
 }
 
 void TForm1::SpeedButton_PngClick()

@@ -18,6 +18,7 @@
 #include "TestApp.h"
 #include "settings/Config.h"
 #include "app/GuardedApplication.h"
+#include "app/MapCommands.h"
 #include "settings/IniFile.h"
 #include "dialogs/Unit2.h"
 #include "app/MapPicture.h"
@@ -64,7 +65,7 @@ TEST(Shutdown, ACloseFromOutsideCancelsAnOpenDialog)
     app.Doc().Gold = 77;
     // As a signal would: close the main window while "System設定" is open.
     QTimer::singleShot(50, [&] { app.Form1().close(); });
-    app.Form1().SpeedButton_cClick();  // returns only once the dialog is gone
+    app.Form1().Commands->SpeedButton_cClick();  // returns only once the dialog is gone
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(app.Form1().isVisible());
     IniFile ini;
