@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "BuildInfo.h"
+#include "app/ChangeViews.h"
 #include "app/FigureBoxes.h"
 #include "app/MainActions.h"
 #include "app/MainLayout.h"
@@ -69,16 +70,13 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Status = new MainStatus(StatusBar1, StatusPanel[0], StatusPanel[1], StatusFigures, *Session, *Figures->Live);
 
     Palettes = std::make_unique<Palette>(ButtonView, MaskView);
-    TileData->Palette = Palettes.get();
-    TileData->View = Renderer.get();
+    ConnectViews(*Session, *Renderer, *Palettes);
 }
 
 TForm1::~TForm1()
 {
     // FormDestroy
     ListsReady = false;
-    TileData->View = nullptr;
-    TileData->Palette = nullptr;
 }
 
 void TForm1::ConnectMap()
@@ -190,7 +188,7 @@ void TForm1::FormShow()
     if (!settings.ReadFile(ini) && StartupInterrupted())
         return;
     WindowPrefs prefs;
-    settings.Apply(ini, doc, Session->Recent(), prefs);
+    Session->ChangeSettings([&](TTileData& read) { settings.Apply(ini, read, Session->Recent(), prefs); });
     Zoom->SetAround(prefs.Zoom, QPointF(0, 0));  // the view starts at the top left
     CheckBox_Live->setChecked(prefs.LiveFigures);
     Tools->SetShowValues(prefs.ShowValues);
@@ -210,7 +208,6 @@ void TForm1::FormShow()
         // Ctrl+S asks before writing over a file that may have changed since.
         Files->SetRestoredOverFile(!OpenFile().isEmpty());
         FollowMapSize();
-        doc.RedrawMap();
     } else {
         FileOpenAtStart();
     }

@@ -28,7 +28,7 @@ void TForm1::SpeedButton_aClick()
         return;
     // The palette rebuild notifies item changes; they must not move the selection.
     ListsReady = false;
-    editor->Editor().WriteBack(*TileData);
+    Session->ChangeSettings([editor](TTileData& doc) { editor->Editor().WriteBack(doc); });
     UpdatePageButtons();
     ListsReady = true;
     // The active panel stays the same kind wherever it moved; a deleted one
@@ -38,7 +38,6 @@ void TForm1::SpeedButton_aClick()
         ButtonView->setCurrentItem(ButtonView->topLevelItem(index));
         ButtonViewChange(index);
     }
-    Figures->Live->Changed();  // only while the figures follow
     StampPage->CatalogueChanged();
 }
 
@@ -50,8 +49,7 @@ void TForm1::SpeedButton_cClick()
     settings->Fill(*TileData);
     if (settings->exec() != QDialog::Accepted)
         return;
-    settings->CopyBack(*TileData);
-    Figures->Live->Changed();
+    Session->ChangeSettings([settings](TTileData& doc) { settings->CopyBack(doc); });
 }
 
 void TForm1::SpeedButton_dClick()

@@ -129,12 +129,10 @@ void TForm1::SpeedButton6Click()
 
 void TForm1::SpeedButton4Click()
 {
-    TileData->LineMode = !TileData->LineMode;
-    TileData->RedrawMap();
+    Session->ChangeSettings([](TTileData& doc) { doc.LineMode = !doc.LineMode; });
 }
 
 void TForm1::CheckBox1Click()
 {
-    TileData->MaskShow = CheckBox1->isChecked();
-    TileData->DrawShownCells();
+    Session->ChangeSettings([this](TTileData& doc) { doc.MaskShow = CheckBox1->isChecked(); });
 }
