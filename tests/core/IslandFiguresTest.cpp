@@ -285,14 +285,13 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
     const QCoreApplication app(argc, argv);  // an operation ends when the event loop runs
     MapSession session;
     TTileData& doc = session.Doc();
-    session.ChangeSettings([](TTileData& d) {
-        d.SetLastX(11);
-        d.SetLastY(11);
-        d.Food1 = 200, d.Food2 = 1000, d.Gold = 1;
-        d.AddTile({});
-        d.AddTile({.No = 1, .Type = TypePopulation, .Min = 1000, .Count = 200, .Max = 9, .Land = true});
-        d.Selected = 1;
-    });
+    doc.SetLastX(11);
+    doc.SetLastY(11);
+    doc.Food1 = 200, doc.Food2 = 1000, doc.Gold = 1;
+    doc.AddTile({});
+    doc.AddTile({.No = 1, .Type = TypePopulation, .Min = 1000, .Count = 200, .Max = 9, .Land = true});
+    doc.Selected = 1;
+    (void)doc.TakeChange();
     LiveFigures live(session);
     QString said = "none";
     QObject::connect(&live, &LiveFigures::operationChanged, [&](const QString& text) { said = text; });
@@ -322,7 +321,7 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
          },
          "人口 +2,000  失業者 +2,000  食料増加量 −200  面積 +2"},
         {"a catalogue change",
-         [&] { session.ChangeSettings([](TTileData& d) { d.ReplaceTile(1, {.No = 1, .Type = TypePopulation, .Min = 500, .Count = 200, .Max = 9, .Land = true}); }); },
+         [&] { session.ChangeSettings([](TTileData& d) { d.Tile[1].Min = 500, d.ReplaceTile(1, d.Tile[1]); }); },
          "人口 −2,000  失業者 −2,000  食料増加量 +200"},
         {"a map replaced, figures follow untold", [&] { session.SetSize(1, 1); }, ""},
         {"nothing changed", [&] { session.ChangeSettings([](TTileData&) {}); }, ""},

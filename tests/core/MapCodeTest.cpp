@@ -225,8 +225,7 @@ TEST(MapCode, SetRedrawsTheWholeMap)
         doc->Map[1][1] = MapCell{2, 0, 1};
         doc->ApplyMapCode("b0@");
         const MapChange set = doc->TakeChange();
-        EXPECT_TRUE(set.WholeMap) << codes;
-        EXPECT_FALSE(set.Size) << codes;
+        EXPECT_TRUE(set.WholeMap && !set.Size) << codes;
         EXPECT_EQ(doc->Map[1][1], (MapCell{}));
     }
 }

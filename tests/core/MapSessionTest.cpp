@@ -19,17 +19,17 @@ struct Step {
     bool modified;
     const char* file;  // the open file's name afterwards
     const char* history = nullptr;  // "u" undo, "r" redo available; null: not checked
-    const char* told = nullptr;     // the change notices, "; " between; null: not checked
+    // The change notices, one word each: the cells' count, then m(ap), s(ize),
+    // k (catalogue), r(ates), d(isplay); null: not checked.
+    const char* told = nullptr;
 };
 
-// "3 cells", "map size", "catalogue"…: what one notice says.
 std::string Told(const MapChange& c)
 {
-    std::string s = c.Cells.empty() ? "" : std::to_string(c.Cells.size()) + (c.Cells.size() == 1 ? " cell" : " cells");
-    for (const auto& [on, word] : {std::pair{c.WholeMap, "map"}, {c.Size, "size"}, {c.Catalogue, "catalogue"},
-                                   {c.Rates, "rates"}, {c.Display, "display"}})
-        if (on)
-            s += (s.empty() ? "" : " ") + std::string(word);
+    std::string s = c.Cells.empty() ? "" : std::to_string(c.Cells.size());
+    for (const auto& [on, flag] :
+         {std::pair{c.WholeMap, 'm'}, {c.Size, 's'}, {c.Catalogue, 'k'}, {c.Rates, 'r'}, {c.Display, 'd'}})
+        s += on ? std::string(1, flag) : "";
     return s;
 }
 
@@ -60,27 +60,25 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         s.ApplyEdits({{5, 3, {1, 0, 0}}}, true);
     };
     const std::vector<std::vector<Step>> cases = {
-        {{"edit", paint(3), true, "", nullptr, "1 cell"}, {"undo to the start", undo, false, "", nullptr, "1 cell"},
-         {"redo", redo, true, "", nullptr, "1 cell"},
+        {{"edit", paint(3), true, "", nullptr, "1"}, {"undo to the start", undo, false, "", nullptr, "1"},
+         {"redo", redo, true, "", nullptr, "1"},
          {"a fill of the whole map",
           [](MapSession& s, const QString&) {
-              s.SetSize(30, 30);
               std::vector<CellEdit> all;
-              for (int x = 0; x < GridSize; ++x)
-                  for (int y = 0; y < GridSize; ++y)
-                      all.push_back({x, y, {1, 1, 0}});
-              s.ApplyEdits(all);
+              for (int i = 0; i < GridSize * GridSize; ++i)
+                  all.push_back({i / GridSize, i % GridSize, {1, 1, 0}});
+              s.SetSize(30, 30), s.ApplyEdits(all);
           },
-          true, "", "u", "size; 961 cells"},
-         {"its undo is one notice", undo, true, "", "ur", "961 cells"},
-         {"the catalogue, the rates, a display switch",
+          true, "", "u", "s 961"},
+         {"its undo is one notice", undo, true, "", "ur", "961"},
+         {"the catalogue, a rate, a display switch, nothing",
           [](MapSession& s, const QString&) {
               s.ChangeSettings([](TTileData& d) { d.ReplaceTile(1, d.GetTile(1)); });
               s.ChangeSettings([](TTileData& d) { d.Gold += 1; });
               s.ChangeSettings([](TTileData& d) { d.LineMode = true; });
               s.ChangeSettings([](TTileData&) {});
           },
-          true, "", "ur", "catalogue; rates; display"}},
+          true, "", "ur", "k r d"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
          {"undo to the saved point", undo, false, "a.kpl"}, {"undo past it", undo, true, "a.kpl"},
          {"redo to it", redo, false, "a.kpl"},
@@ -107,14 +105,14 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"},
          {"another edit drops the saved point", paint(5), true, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl", "u", ""},
-         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl", "", "map"},
-         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl", "", "map"},
+         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl", "", "m"},
+         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl", "", "m"},
          {"set a code that carries its size",
           [](MapSession& s, const QString&) {
               EXPECT_EQ(s.ApplyMapCode("b@31x31").LeftOver, 0);
               EXPECT_EQ(std::make_pair(s.Doc().LastX, s.Doc().LastY), std::make_pair(30, 30));
           },
-          true, "a.kpl", "", "map size"},
+          true, "a.kpl", "", "ms"},
          {"set a code too long for the map",
           [](MapSession& s, const QString&) {
               const MapCodeOutcome set = s.ApplyMapCode("b99999@");
@@ -122,8 +120,7 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           },
           true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
-         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl", "",
-          "map size"},
+         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl", "", "ms"},
          {"edit", paint(4), true, "a.kpl", "u"},
          {"load junk",
           [](MapSession& s, const QString& d) {
@@ -131,7 +128,7 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
               EXPECT_EQ(loaded.Reason, "not a regular file");
           },
           true, "a.kpl", "u", ""},
-         {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", "", "map size"}},
+         {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", "", "ms"}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
         {{"a stroke's first cell",
@@ -148,10 +145,9 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           },
           true, "", "u"},
          {"one undo takes only them", undo, false, "", "r"}},
-        {{"a tool's stroke", stroke, true, "", nullptr, "2 cells; 1 cell"},
-         {"one undo takes all of it", undo, false, "", nullptr, "3 cells"},
+        {{"a tool's stroke", stroke, true, "", nullptr, "2 1"}, {"one undo takes all of it", undo, false, "", nullptr, "3"},
          {"redo", redo, true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
-        {{"the same size", size(11), false, "", nullptr, "size"}, {"another size", size(14), true, "", nullptr, "size"},
+        {{"the same size", size(11), false, "", nullptr, "s"}, {"another size", size(14), true, "", nullptr, "s"},
          {"save", save("b.kpl"), false, "b.kpl"}},
         {{"edit", paint(3), true, ""}, {"undo", undo, false, "", "r"},
          {"another size keeps the history", size(14), true, "", "r"}, {"redo", redo, true, "", "u"},
@@ -174,7 +170,7 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         QObject::connect(&session, &MapSession::modifiedChanged, [&](bool m) { signalled = m; });
         std::string told;
         QObject::connect(&session, &MapSession::changed,
-                         [&](const MapChange& c) { told += (told.empty() ? "" : "; ") + Told(c); });
+                         [&](const MapChange& c) { told += (told.empty() ? "" : " ") + Told(c); });
         for (const Step& step : steps) {
             SCOPED_TRACE(step.what);
             told.clear();
