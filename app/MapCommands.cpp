@@ -30,14 +30,13 @@ void MapCommands::SpeedButton_aClick()
         return;
     // The palette rebuild notifies item changes; they must not move the selection.
     p_.ListsReady = false;
-    editor->Editor().WriteBack(p_.Session.Doc());
+    p_.Session.ChangeSettings([editor](TTileData& doc) { editor->Editor().WriteBack(doc); });
     p_.Lists.UpdatePageButtons();
     p_.ListsReady = true;
     // The active panel stays the same kind wherever it moved; a deleted one
     // gives way to the first. Preview and palette show what a click places.
     if (p_.Session.Doc().Selected < MaxTiles)
         p_.Lists.SelectPanel(std::max(0, editor->Editor().IndexOfOrigin(p_.Session.Doc().Selected)));
-    p_.Figures.Live->Changed();  // only while the figures follow
     p_.Stamps.CatalogueChanged();
 }
 
@@ -49,8 +48,7 @@ void MapCommands::SpeedButton_cClick()
     settings->Fill(p_.Session.Doc());
     if (settings->exec() != QDialog::Accepted)
         return;
-    settings->CopyBack(p_.Session.Doc());
-    p_.Figures.Live->Changed();
+    p_.Session.ChangeSettings([settings](TTileData& doc) { settings->CopyBack(doc); });
 }
 
 void MapCommands::SpeedButton_dClick()

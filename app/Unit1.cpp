@@ -11,6 +11,7 @@
 
 #include "BuildInfo.h"
 #include "app/DropDst.h"
+#include "app/ChangeViews.h"
 #include "app/FigureBoxes.h"
 #include "app/MainForm.h"
 #include "app/MainMenu.h"
@@ -78,16 +79,13 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     ConnectMap();
     ConnectSession();
     Status = new MainStatus(ui->StatusBar1, panels.Panel[0], panels.Panel[1], panels.Figures, *Session, *Figures->Live);
-    TileData->Palette = Palettes.get();
-    TileData->View = Renderer.get();
+    ConnectViews(*Session, *Renderer, *Palettes);
 }
 
 TForm1::~TForm1()
 {
     // FormDestroy
     ListsReady = false;
-    TileData->View = nullptr;
-    TileData->Palette = nullptr;
 }
 
 void TForm1::ConnectMap()
@@ -208,7 +206,7 @@ void TForm1::FormShow()
     if (!settings.ReadFile(ini) && StartupInterrupted())
         return;
     WindowPrefs prefs;
-    settings.Apply(ini, doc, Session->Recent(), prefs);
+    Session->ChangeSettings([&](TTileData& read) { settings.Apply(ini, read, Session->Recent(), prefs); });
     Zoom->SetAround(prefs.Zoom, QPointF(0, 0));  // the view starts at the top left
     ui->CheckBox_Live->setChecked(prefs.LiveFigures);
     Tools->SetShowValues(prefs.ShowValues);
@@ -227,7 +225,6 @@ void TForm1::FormShow()
         // Ctrl+S asks before writing over a file that may have changed since.
         Files->SetRestoredOverFile(!OpenFile().isEmpty());
         FollowMapSize();
-        doc.RedrawMap();
     } else {
         FileOpenAtStart();
     }

@@ -28,10 +28,9 @@ void TForm1::DropDst1FileDrop(const QStringList& files, QPoint)
 
 void TForm1::FileOpenAtStart()
 {
-    switch (OpenStartupMap(args, *TileData, *Files, Dialogs.Form2, closed)) {
+    switch (OpenStartupMap(args, *Session, *Files, Dialogs.Form2, closed)) {
     case StartupMapResult::Ready:
         FollowMapSize();
-        TileData->RedrawMap();
         break;
     case StartupMapResult::SizeCancelled:
         // Cancelling the size ends the program.

@@ -130,12 +130,10 @@ void TForm1::SpeedButton6Click()
 
 void TForm1::SpeedButton4Click()
 {
-    TileData->LineMode = !TileData->LineMode;
-    TileData->RedrawMap();
+    Session->ChangeSettings([](TTileData& doc) { doc.LineMode = !doc.LineMode; });
 }
 
 void TForm1::CheckBox1Click()
 {
-    TileData->MaskShow = ui->CheckBox1->isChecked();
-    TileData->DrawShownCells();
+    Session->ChangeSettings([this](TTileData& doc) { doc.MaskShow = ui->CheckBox1->isChecked(); });
 }

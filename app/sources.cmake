@@ -1,5 +1,6 @@
 list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChangeViews.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FigureBoxes.cpp

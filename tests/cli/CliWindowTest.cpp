@@ -76,7 +76,7 @@ TEST(CliWindow, RenderEqualsTheWindowsPictureInEveryDisplayMode)
         ASSERT_EQ(app.Doc().LineMode, mode.Lines);
         ASSERT_EQ(app.Doc().MaskShow, mode.Masks);
         for (const QString& map : maps) {
-            ASSERT_TRUE(app.Doc().LoadMapFile(map.toStdString()));
+            ASSERT_TRUE(window.Session->Load(map));
             const QImage shown = window.Renderer->Picture().convertToFormat(QImage::Format_RGB32);
             const QImage drawn = CliPicture(app, map, mode.Flags);
             ASSERT_EQ(drawn.size(), shown.size()) << mode.Name;

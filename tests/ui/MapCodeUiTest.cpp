@@ -159,7 +159,7 @@ TEST(MapCodeDialog, GetThenSetKeepsThePanelsAndDropsCountersAndMasks)
     for (int x = 0; x < 16; ++x)
         for (int y = 0; y < 16; ++y)
             before[x][y] = doc.GetCell(x, y);
-    doc.RedrawMap();
+    app.Form1().Renderer->RedrawMap();
 
     WithConverter(app, [](TForm6& f) {
         QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);

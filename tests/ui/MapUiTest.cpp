@@ -132,9 +132,7 @@ TEST(MapView, HistoryOfACellBeyondTheShownSizeDrawsNothing)
     TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
     app.Doc().ChangeCell(12, 1, 1, 1);
     app.Doc().ChangeCell(12, 1, 1, 2);
-    app.Doc().SetLastX(11);
-    app.Doc().SetLastY(11);
-    app.Doc().RedrawMap();
+    app.Form1().Session->ChangeSettings([](TTileData& d) { d.SetLastX(11), d.SetLastY(11); });
     app.Form1().UpdateHistoryButtons();
     const QImage shown = Picture(app);
     for (QToolButton* undoThenRedo : {Control<QToolButton>(app.Form1(), "SpeedButton1"), Control<QToolButton>(app.Form1(), "SpeedButton2")}) {
@@ -321,7 +319,7 @@ TEST(MapView, MissingTilesShowAPlaceholderAndForeignMasksDrawNothing)
     app.Doc().SetCell(2, 2, {0, 0, 31});
     app.Doc().SetCell(3, 3, {0, 0, 200});
     app.Doc().SetCell(4, 4, {0, 0, 4});  // entry not loaded (three masks)
-    app.Doc().RedrawMap();
+    app.Form1().Renderer->RedrawMap();
     for (int c : {2, 3, 4})
         EXPECT_EQ(CellPixels(app, c, c), Bitmap(app, "sea.bmp")) << c;
 }
@@ -370,10 +368,10 @@ TEST(MapView, AChangedTileFileShowsAtTheNextDraw)
     red.fill(qRgb(220, 0, 0));
     QFile::remove(app.Path("Image/sea.bmp"));
     ASSERT_TRUE(red.save(app.Path("Image/sea.bmp"), "BMP"));
-    app.Doc().RedrawMap();
+    app.Form1().Renderer->RedrawMap();
     EXPECT_EQ(CellPixels(app, 2, 2), red);
     QFile::remove(app.Path("Image/sea.bmp"));
-    app.Doc().DrawCell(2, 2);
+    app.Form1().Renderer->DrawCell(2, 2);
     EXPECT_EQ(CellPixels(app, 2, 2), artwork::PlaceholderTile());
 }
 
@@ -653,6 +651,7 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
     };
 
     Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet3"));
+    QTest::mouseClick(Control<QToolButton>(f, "SpeedButton_In"), Qt::LeftButton);  // fresh figures: their boxes take the focus
     Control<QLineEdit>(f, "Edit1")->setFocus();  // a text box keeps its keys
     QTest::keyClick(Control<QLineEdit>(f, "Edit1"), Qt::Key_B);
     EXPECT_EQ(f.Tools->Tool(), PaintTool::Click);

@@ -100,15 +100,15 @@ TEST(Palette, MissingBitmapsGetAPlaceholderSoImagesStayPaired)
     // Replace and delete keep item i with image i.
     TTileList town = app.Doc().GetTile(2);
     town.Bmp = app.Path("Image/town.bmp").toStdString();
-    app.Doc().ReplaceTile(2, town);
+    f.Session->ChangeSettings([&](TTileData& doc) { doc.ReplaceTile(2, town); });
     EXPECT_EQ(f.Palettes->TileImage(2), Palette::PrepareImage(town.Bmp));
     // Replacing with an entry whose bitmap is missing never keeps another
     // entry's picture.
     TTileList lost = app.Doc().GetTile(1);
     lost.Bmp = app.Path("Image/nothing.bmp").toStdString();
-    app.Doc().ReplaceTile(1, lost);
+    f.Session->ChangeSettings([&](TTileData& doc) { doc.ReplaceTile(1, lost); });
     EXPECT_EQ(f.Palettes->TileImage(1), placeholder);
-    app.Doc().DeleteTile(1);
+    f.Session->ChangeSettings([](TTileData& doc) { doc.DeleteTile(1); });
     EXPECT_EQ(app.Doc().TileCount, 5);
     EXPECT_EQ(Control<QTreeWidget>(f, "ButtonView")->topLevelItemCount(), 5);
     EXPECT_EQ(f.Palettes->TileImage(1), Palette::PrepareImage(town.Bmp));

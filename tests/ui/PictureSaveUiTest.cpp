@@ -71,7 +71,7 @@ TEST_F(PictureSave, WritesExactlyThePictureShown)
     // Outlines on and a panel changed, so "as shown" differs from a fresh draw.
     Control<QToolButton>(app.Form1(), "SpeedButton4")->click();
     app.Doc().SetCell(2, 3, MapCell{7, 2, 1});
-    app.Doc().DrawCell(2, 3);
+    app.Form1().Renderer->DrawCell(2, 3);
 
     DialogSeen seen;
     ChoosePicture(app.Path("island"), &seen);

@@ -95,8 +95,7 @@ TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
                     .Add({.No = 5, .Bmp = "bank.bmp", .Name = "銀行", .Type = 4, .Min = 999, .Land = true})
                     .Ini());
     TTileData& doc = app.Doc();
-    doc.SetLastX(11);
-    doc.SetLastY(11);
+    app.Form1().Session->ChangeSettings([](TTileData& d) { d.SetLastX(11), d.SetLastY(11); });
     Put(doc, 0, 0, 1, 10);   // 1000 inhabitants
     Put(doc, 1, 0, 3, 10);   // 1000 industry places
     Put(doc, 2, 0, 4, 7);    // 7 missiles
