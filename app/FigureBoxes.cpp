@@ -17,12 +17,10 @@ FigureBoxes::FigureBoxes(const std::array<QLineEdit*, 10>& boxes, QCheckBox* fol
     for (size_t i = 0; i < boxes.size(); ++i)
         fonts[i] = boxes[i]->font();
     // While on, the figures follow the session by themselves.
-    const auto changed = [this] {
-        if (!Live->Enabled())
+    connect(&session, &MapSession::changed, this, [this](const MapChange& change) {
+        if (change.Island() && !Live->Enabled())
             SetStale(true);
-    };
-    connect(&session, &MapSession::cellsChanged, this, changed);
-    connect(&session, &MapSession::mapReplaced, this, changed);
+    });
     Live = new LiveFigures(session, this);
     connect(Live, &LiveFigures::figuresChanged, this, [this] {
         Show();

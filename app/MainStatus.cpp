@@ -31,9 +31,7 @@ MainStatus::MainStatus(QStatusBar* bar, QLabel* cellPlace, QLabel* cellPanel, QL
             this->bar->clearMessage();
     });
     // The cell under the pointer may have changed under it (an edit, undo, redo).
-    const auto cellAgain = [this, &session] { ShowCursor(session.Doc()); };
-    connect(&session, &MapSession::cellsChanged, this, cellAgain);
-    connect(&session, &MapSession::mapReplaced, this, cellAgain);
+    connect(&session, &MapSession::changed, this, [this, &session] { ShowCursor(session.Doc()); });
     // Until the next load or save.
     connect(&session, &MapSession::markedChangedOnDiskChanged, this, [this, &session](bool marked) {
         const QString text = QCoreApplication::translate("MainStatus", "%1 は他で変更されています")

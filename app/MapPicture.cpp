@@ -7,16 +7,26 @@
 #include "view/MapRenderer.h"
 #include "view/ViewZoom.h"
 
-MapPicture::MapPicture(MapRenderer& renderer, QWidget* parent) : QWidget(parent), renderer_(renderer)
+MapPicture::MapPicture(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+MapPicture::MapPicture(MapRenderer& renderer, QWidget* parent) : MapPicture(parent)
+{
+    SetRenderer(renderer);
+}
+
+void MapPicture::SetRenderer(MapRenderer& renderer)
+{
+    renderer_ = &renderer;
     FitToPicture();
 }
 
 void MapPicture::FitToPicture()
 {
-    const QSize picture = renderer_.Picture().size();
+    const QSize picture = renderer_ ? renderer_->Picture().size() : QSize();
     setFixedSize(picture.isEmpty() ? picture : view_zoom::ToView(QRect(QPoint(0, 0), picture), zoom_).size());
 }
 
@@ -57,7 +67,7 @@ QPoint MapPicture::ToPicture(QPointF viewPosition) const
 void MapPicture::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    view_zoom::Paint(p, renderer_.Picture(), event->rect(), zoom_, devicePixelRatioF());
+    view_zoom::Paint(p, renderer_ ? renderer_->Picture() : QImage(), event->rect(), zoom_, devicePixelRatioF());
     if (overlay_)
         overlay_->PaintOverlay(p, event->rect(), zoom_);
     if (!keyCursor_.isNull() && hasFocus()) {

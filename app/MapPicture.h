@@ -17,7 +17,9 @@ public:
 class MapPicture : public QWidget {
     Q_OBJECT
 public:
+    explicit MapPicture(QWidget* parent = nullptr);
     MapPicture(MapRenderer& renderer, QWidget* parent = nullptr);
+    void SetRenderer(MapRenderer& renderer);
     void FitToPicture();
 
     int Zoom() const { return zoom_; }
@@ -47,7 +49,7 @@ protected:
 private:
     QPointF PointerPosition(const QMouseEvent* event) const;
 
-    MapRenderer& renderer_;
+    MapRenderer* renderer_ = nullptr;
     int zoom_ = 100;
     MapOverlay* overlay_ = nullptr;
     QRect keyCursor_;

@@ -1,9 +1,10 @@
 #include "app/Palette.h"
 
-#include <QFileInfo>
 #include <QIcon>
 #include <QTreeWidget>
+#include <algorithm>
 
+#include "document/File1.h"
 
 namespace {
 constexpr int NameRole = Qt::UserRole;
@@ -14,52 +15,42 @@ Palette::Palette(QTreeWidget* buttonView, QTreeWidget* maskView)
 {
 }
 
-int Palette::Append(QTreeWidget* view, QList<QImage>& images, const std::string& name,
-                    const std::string& bmp)
+void Palette::Show(const TTileData& doc)
 {
-    images.append(PrepareImage(bmp));
-    auto* item = new QTreeWidgetItem(view);
+    const int tiles = std::clamp(doc.TileCount, 0, MaxTiles);
+    const int masks = std::clamp(doc.MaskCount, 0, MaxMasks);
+    for (int i = 0; i < tiles; ++i)
+        ShowItem(ButtonView, ButtonList, i, doc.Tile[i].Name, doc.Tile[i].Bmp);
+    Truncate(ButtonView, ButtonList, tiles);
+    for (int i = 0; i < masks; ++i)
+        ShowItem(MaskView, MaskList, i, doc.Mask[i].Name, doc.Mask[i].Bmp);
+    Truncate(MaskView, MaskList, masks);
+}
+
+void Palette::ShowItem(QTreeWidget* view, QList<QImage>& images, int index, const std::string& name,
+                       const std::string& bmp)
+{
+    QTreeWidgetItem* item = view->topLevelItem(index);
+    // A missing bitmap gets the placeholder rather than keeping the old
+    // picture, which after a reorder would belong to another entry.
+    if (item) {
+        images[index] = PrepareImage(bmp);
+    } else {
+        item = new QTreeWidgetItem(view);
+        images.append(PrepareImage(bmp));
+    }
     const QString text = QString::fromStdString(name);
     item->setData(0, NameRole, text);
     item->setToolTip(0, text);
     item->setData(0, Qt::AccessibleTextRole, text);
-    item->setIcon(0, QIcon(QPixmap::fromImage(images.last())));
-    return view->topLevelItemCount();
+    item->setIcon(0, QIcon(QPixmap::fromImage(images[index])));
 }
 
-int Palette::AppendTileItem(const TTileList& entry)
+void Palette::Truncate(QTreeWidget* view, QList<QImage>& images, int count)
 {
-    return Append(ButtonView, ButtonList, entry.Name, entry.Bmp);
-}
-
-int Palette::AppendMaskItem(const TMaskTileList& entry)
-{
-    return Append(MaskView, MaskList, entry.Name, entry.Bmp);
-}
-
-void Palette::ReplaceTileItem(int index, const TTileList& entry)
-{
-    QTreeWidgetItem* item = ButtonView->topLevelItem(index);
-    if (!item)
-        return;
-    const QString text = QString::fromStdString(entry.Name);
-    item->setData(0, NameRole, text);
-    item->setToolTip(0, text);
-    item->setData(0, Qt::AccessibleTextRole, text);
-    // A missing bitmap gets the placeholder rather than keeping the old
-    // picture, which after a reorder would belong to another entry.
-    ButtonList[index] = PrepareImage(entry.Bmp);
-    item->setIcon(0, QIcon(QPixmap::fromImage(ButtonList[index])));
-}
-
-int Palette::DeleteTileItem(int index)
-{
-    if (index >= 0 && index < ButtonView->topLevelItemCount()) {
-        delete ButtonView->takeTopLevelItem(index);
-        if (index < ButtonList.size())
-            ButtonList.removeAt(index);
-    }
-    return ButtonView->topLevelItemCount();
+    while (view->topLevelItemCount() > count)
+        delete view->takeTopLevelItem(view->topLevelItemCount() - 1);
+    images.resize(std::min<qsizetype>(images.size(), count));
 }
 
 QImage Palette::TileImage(int index) const

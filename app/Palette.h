@@ -1,23 +1,23 @@
 #pragma once
 #include <QImage>
 #include <QList>
+#include <QObject>
 
-#include "document/PaletteSink.h"
 #include "view/PaletteImage.h"
 
 class QTreeWidget;
+class TTileData;
 
 // The panel and mask palettes: two image lists and their list views, kept in
 // step with the catalogues. Every item gets an image (a placeholder when the
 // bitmap is missing), so items and images always stay paired.
-class Palette : public PaletteSink {
+class Palette : public QObject {
 public:
     Palette(QTreeWidget* buttonView, QTreeWidget* maskView);
 
-    int AppendTileItem(const TTileList& entry) override;
-    void ReplaceTileItem(int index, const TTileList& entry) override;
-    int DeleteTileItem(int index) override;
-    int AppendMaskItem(const TMaskTileList& entry) override;
+    // The lists take the document's catalogues: every entry shown afresh,
+    // items beyond them gone.
+    void Show(const TTileData& doc);
 
     // The image of palette item i (a null image when out of range).
     QImage TileImage(int index) const;
@@ -29,8 +29,10 @@ public:
     static QImage PrepareImage(const std::string& path) { return PaletteTileImage(path); }
 
 private:
-    static int Append(QTreeWidget* view, QList<QImage>& images, const std::string& name,
-                      const std::string& bmp);
+    // Item `index` of `view` shows the entry, made when the list is shorter.
+    static void ShowItem(QTreeWidget* view, QList<QImage>& images, int index, const std::string& name,
+                         const std::string& bmp);
+    static void Truncate(QTreeWidget* view, QList<QImage>& images, int count);
 
     QTreeWidget* ButtonView;
     QTreeWidget* MaskView;

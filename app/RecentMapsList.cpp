@@ -14,7 +14,7 @@ namespace {
 constexpr int FolderWidth = 240;
 }  // namespace
 
-RecentMapsList::RecentMapsList(QWidget* tab, int top) : QListWidget(tab), top(top), menu(new QMenu(this))
+RecentMapsList::RecentMapsList(QWidget* tab) : QListWidget(tab), menu(new QMenu(this))
 {
     setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -29,7 +29,7 @@ bool RecentMapsList::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == parent()) {
         const QSize tab = parentWidget()->size();
-        setGeometry(2, top, tab.width() - 4, std::max(0, tab.height() - top - 2));
+        setGeometry(2, y(), tab.width() - 4, std::max(0, tab.height() - y() - 2));
     }
     return QListWidget::eventFilter(watched, event);
 }

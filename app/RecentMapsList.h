@@ -11,9 +11,9 @@ class RecentFiles;
 class RecentMapsList : public QListWidget {
     Q_OBJECT
 public:
-    // Fills `tab` below `top`, without a layout: a small map's window may
-    // be lower than the buttons and the list together.
-    RecentMapsList(QWidget* tab, int top);
+    // Fills its tab from where it is placed down, without a layout: a small
+    // map's window may be lower than the buttons and the list together.
+    explicit RecentMapsList(QWidget* tab);
     void Show(const RecentFiles& files);
     QString PathAt(int row) const;
     QMenu* Menu() const { return menu; }
@@ -25,6 +25,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int top;
     QMenu* menu;
 };

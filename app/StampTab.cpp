@@ -35,8 +35,18 @@ QString FileNameFor(const QString& name)
 
 }  // namespace
 
-StampTab::StampTab(const TTileData& catalogue, QWidget* parent)
-    : QWidget(parent), catalogue_(catalogue), groups_(new QComboBox), list_(new QListWidget)
+StampTab::StampTab(const TTileData& catalogue, QWidget* parent) : StampTab(parent)
+{
+    SetCatalogue(catalogue);
+}
+
+void StampTab::SetCatalogue(const TTileData& catalogue)
+{
+    catalogue_ = &catalogue;
+    CatalogueChanged();
+}
+
+StampTab::StampTab(QWidget* parent) : QWidget(parent), groups_(new QComboBox), list_(new QListWidget)
 {
     // The side panel is narrow: the buttons take two rows, the pictures one
     // column with their names under them.
@@ -109,16 +119,16 @@ QPixmap StampTab::PictureOf(const StampEntry& entry)
     if (picture.size == info.size() && picture.time == time)
         return picture.pixmap;
     const StampRead read = ReadStampFile(entry.Path);
-    if (!read.Status)
+    if (!read.Status || !catalogue_)
         return {};
     if (!scratch_) {
         // The window's catalogue, on a map of its own.
         scratch_ = std::make_unique<TTileData>();
-        scratch_->ExePath = catalogue_.ExePath;
-        for (int i = 0; i < catalogue_.TileCount; ++i)
-            scratch_->AddTile(catalogue_.GetTile(i));
-        for (int i = 0; i < catalogue_.MaskCount; ++i)
-            scratch_->AddMaskTile(catalogue_.GetMaskTile(i));
+        scratch_->ExePath = catalogue_->ExePath;
+        for (int i = 0; i < catalogue_->TileCount; ++i)
+            scratch_->AddTile(catalogue_->GetTile(i));
+        for (int i = 0; i < catalogue_->MaskCount; ++i)
+            scratch_->AddMaskTile(catalogue_->GetMaskTile(i));
         renderer_ = std::make_unique<MapRenderer>(*scratch_);
     }
     const QImage drawn = StampPicture(*scratch_, *renderer_, WithoutPanels(read.Stamp.Cells, MissingPanels(read.Stamp.Cells, *scratch_)));

@@ -24,7 +24,10 @@ class TTileData;
 class StampTab : public QWidget {
     Q_OBJECT
 public:
+    explicit StampTab(QWidget* parent = nullptr);
     StampTab(const TTileData& catalogue, QWidget* parent = nullptr);
+    // The catalogue whose pictures the stamps are drawn with.
+    void SetCatalogue(const TTileData& catalogue);
     ~StampTab() override;
 
     void SetFolder(const QString& folder);
@@ -60,7 +63,7 @@ private:
     void Remove();
     QString ChosenPath() const;
 
-    const TTileData& catalogue_;
+    const TTileData* catalogue_ = nullptr;
     std::unique_ptr<TTileData> scratch_;
     std::unique_ptr<MapRenderer> renderer_;
     QString folder_;

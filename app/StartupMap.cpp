@@ -7,11 +7,13 @@
 #include "document/File1.h"
 #include "files/MapFile.h"
 #include "files/NativePath.h"
+#include "session/MapSession.h"
 #include "settings/Config.h"
 
-StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFileDialogs& files, TForm2* sizeDialog,
+StartupMapResult OpenStartupMap(const QStringList& args, MapSession& session, MapFileDialogs& files, TForm2* sizeDialog,
                                 const bool& closed)
 {
+    const TTileData& doc = session.Doc();
     QString candidate;
     bool named = false;
     if (!args.isEmpty() && MapFilePresent(NativePath(args.constFirst()))) {
@@ -32,10 +34,12 @@ StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFile
     int lastRow = 0, lastColumn = 0;
     if (loaded || doc.Sys.MapSize || !sizeDialog) {
         if (!loaded)
-            ApplyStoredMapSize(doc);
+            session.ChangeSettings(ApplyStoredMapSize);
     } else if (sizeDialog->AskSize(lastRow, lastColumn)) {
-        doc.SetLastY(lastRow);
-        doc.SetLastX(lastColumn);
+        session.ChangeSettings([=](TTileData& shown) {
+            shown.SetLastY(lastRow);
+            shown.SetLastX(lastColumn);
+        });
     } else {
         return closed ? StartupMapResult::Closed : StartupMapResult::SizeCancelled;
     }

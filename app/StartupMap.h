@@ -2,8 +2,8 @@
 #include <QStringList>
 
 class MapFileDialogs;
+class MapSession;
 class TForm2;
-class TTileData;
 
 enum class StartupMapResult { Ready, SizeCancelled, Closed };
 
@@ -12,5 +12,5 @@ enum class StartupMapResult { Ready, SizeCancelled, Closed };
 // the stored size or of the size `sizeDialog` gives. `closed` turns true
 // when the window is closed from outside while a message or dialog is up:
 // start-up then goes no further.
-StartupMapResult OpenStartupMap(const QStringList& args, TTileData& doc, MapFileDialogs& files, TForm2* sizeDialog,
+StartupMapResult OpenStartupMap(const QStringList& args, MapSession& session, MapFileDialogs& files, TForm2* sizeDialog,
                                 const bool& closed);

@@ -6,37 +6,34 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLayout>
-#include <QStackedWidget>
-#include <QToolButton>
-#include <QTreeWidget>
-#include <algorithm>
 #include <cstdio>
 
 #include "BuildInfo.h"
+#include "app/DropDst.h"
+#include "app/ChangeViews.h"
 #include "app/FigureBoxes.h"
-#include "app/MainActions.h"
-#include "app/MainLayout.h"
+#include "app/MainForm.h"
 #include "app/MainMenu.h"
-#include "app/StampTab.h"
-#include "app/MapKeyCursor.h"
 #include "app/MainStatus.h"
+#include "app/MapCommands.h"
 #include "app/MapFileDialogs.h"
+#include "app/MapKeyCursor.h"
 #include "app/MapPan.h"
-#include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/MapZoom.h"
 #include "app/Palette.h"
-#include "app/RecentMapsList.h"
-#include "app/RecoveryOffer.h"
+#include "app/PalettePanel.h"
 #include "app/ProgramInfo.h"
+#include "app/RecoveryOffer.h"
+#include "app/StampCommands.h"
 #include "app/WindowFit.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
 #include "files/NativePath.h"
 #include "session/RecoveryCopy.h"
 #include "settings/IniFile.h"
+#include "ui_Unit1.h"
 #include "view/MapRenderer.h"
 
 TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
@@ -48,54 +45,73 @@ TForm1::TForm1(const QString& exeDir, const QStringList& args, QWidget* parent)
     Session->Recovery().SetFolder(QFileInfo(IniPath()).absolutePath());
     Renderer = std::make_unique<MapRenderer>(*TileData);
 
-    setWindowTitle(QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION));
     Actions = CreateMainActions(this);
-    resize(640, 480);
-
-    BuildMainLayout(*this);
-    Tools = new MapTools(*TileData, *Renderer, Image1, Panel1, CheckBox1->geometry().right() + 3, StatusBar1, Actions);
-    Tools->AttachLevelBox(LevelBox);
+    ui = std::make_unique<Ui::TForm1>();
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("ISPLN  Ver " ISPLN_CAPTION_VERSION));
+    ui->Image1->SetRenderer(*Renderer);
+    ui->StampPage->SetCatalogue(*TileData);
+    const StatusPanels panels = DecorateMainForm(*ui, Actions);
+    panHint = panels.Panel[2];
+    Tools = new MapTools(*TileData, *Renderer, ui->Image1, ui->Panel1, ui->CheckBox1->geometry().right() + 3,
+                         ui->StatusBar1, Actions);
+    Tools->AttachLevelBox(ui->LevelBox);
     Menu = new MainMenu(this, Actions, Tools->Bar);
-    KeyCursor = new MapKeyCursor(*TileData, Image1, ScrollBox1, *Tools);
-    Zoom = new MapZoom(ScrollBox1, Image1, StatusBar1, this);
-    Fit = new WindowFit(this, ScrollBox1);
-    Pan = std::make_unique<MapPan>(ScrollBox1, Image1);
+    KeyCursor = new MapKeyCursor(*TileData, ui->Image1, ui->ScrollBox1, *Tools);
+    Zoom = new MapZoom(ui->ScrollBox1, ui->Image1, ui->StatusBar1, this);
+    Fit = new WindowFit(this, ui->ScrollBox1);
+    Pan = std::make_unique<MapPan>(ui->ScrollBox1, ui->Image1);
     Files = new MapFileDialogs(*Session, this);
+    Stamps = new StampCommands(*Session, *Tools, *Files, *ui->StampPage, ui->PageControl1, Actions.SaveStamp,
+                               ui->StatusBar1, QFileInfo(IniPath()).absolutePath() + QStringLiteral("/Stamps"));
+    connect(Stamps, &StampCommands::mapSizeChanged, this, &TForm1::FollowMapSize);
+    Palettes = std::make_unique<Palette>(ui->ButtonView, ui->MaskView);
+    Lists = new PalettePanel({ui->ButtonView, ui->MaskView, ui->Notebook1, ui->SpeedButton_1, ui->SpeedButton_2,
+                              ui->Label_1, ui->Image01, ui->Label1_1},
+                             *Palettes, *TileData, ListsReady, this);
+    connect(Lists, &PalettePanel::activePanelChanged, Tools, &MapTools::ActivePanelChanged);
+    Figures = new FigureBoxes({ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8,
+                               ui->Edit9, ui->Edit10},
+                              ui->CheckBox_Live, *Session);
+    Commands = new MapCommands(
+        {*Session, *Files, *Lists, ListsReady, *Figures, *ui->StampPage, ui->StatusBar1, Dialogs}, this);
     ConnectActions();
     ConnectMap();
     ConnectSession();
-    Figures = new FigureBoxes({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10}, CheckBox_Live,
-                              *Session);
-    Status = new MainStatus(StatusBar1, StatusPanel[0], StatusPanel[1], StatusFigures, *Session, *Figures->Live);
-
-    Palettes = std::make_unique<Palette>(ButtonView, MaskView);
-    TileData->Palette = Palettes.get();
-    TileData->View = Renderer.get();
+    Status = new MainStatus(ui->StatusBar1, panels.Panel[0], panels.Panel[1], panels.Figures, *Session, *Figures->Live);
+    ConnectViews(*Session, *Renderer, *Palettes);
 }
 
 TForm1::~TForm1()
 {
     // FormDestroy
     ListsReady = false;
-    TileData->View = nullptr;
-    TileData->Palette = nullptr;
 }
 
 void TForm1::ConnectMap()
 {
-    connect(Renderer.get(), &MapRenderer::changed, Image1, &MapPicture::UpdatePicture);
-    connect(Renderer.get(), &MapRenderer::resized, Image1, &MapPicture::FitToPicture);
-    // A click becomes an edit: MapPicture -> Image1MouseDown -> MapSession::EditAt.
-    connect(Image1, &MapPicture::mouseDown, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
-    connect(Image1, &MapPicture::mouseMoved, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
-    connect(Image1, &MapPicture::mouseUp, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
-    // The keyboard's cursor takes the mouse's path.
-    connect(KeyCursor, &MapKeyCursor::press, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
-    connect(KeyCursor, &MapKeyCursor::pointAt, this, [this](QPoint p) { Image1MouseMove(p.x(), p.y()); });
-    connect(KeyCursor, &MapKeyCursor::release, this, [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); });
+    connect(Renderer.get(), &MapRenderer::changed, ui->Image1, &MapPicture::UpdatePicture);
+    connect(Renderer.get(), &MapRenderer::resized, ui->Image1, &MapPicture::FitToPicture);
+    // A click becomes an edit: MapPicture -> Image1MouseDown -> MapSession::EditAt;
+    // the keyboard's cursor takes the mouse's path.
+    const auto down = [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); };
+    const auto move = [this](QPoint p) { Image1MouseMove(p.x(), p.y()); };
+    const auto up = [this](Qt::MouseButton b, QPoint p) { Image1MouseUp(b, p.x(), p.y()); };
+    connect(ui->Image1, &MapPicture::mouseDown, this, down);
+    connect(ui->Image1, &MapPicture::mouseMoved, this, move);
+    connect(ui->Image1, &MapPicture::mouseUp, this, up);
+    connect(KeyCursor, &MapKeyCursor::press, this, down);
+    connect(KeyCursor, &MapKeyCursor::pointAt, this, move);
+    connect(KeyCursor, &MapKeyCursor::release, this, up);
     connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
     connect(Session, &MapSession::operationEnded, Tools, &MapTools::EndDrag);
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
+    // Users expect the map itself to take a dropped file too.
+    auto* drops = new TDropDst(this);
+    for (QWidget* target : {static_cast<QWidget*>(ui->DragDropPanel), ui->ScrollBox1->viewport(),
+                            static_cast<QWidget*>(ui->Image1)})
+        drops->Attach(target);
+    connect(drops, &TDropDst::fileDropped, this, &TForm1::DropDst1FileDrop);
 }
 
 void TForm1::ConnectActions()
@@ -103,17 +119,25 @@ void TForm1::ConnectActions()
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {Actions.Undo, &TForm1::SpeedButton1Click},        {Actions.Redo, &TForm1::SpeedButton2Click},
         {Actions.ClearPanels, &TForm1::SpeedButton3Click}, {Actions.ClearMasks, &TForm1::SpeedButton5Click},
-        {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.SaveAs, &TForm1::SpeedButton_SaveClick},
-        {Actions.Open, &TForm1::SpeedButton_LoadClick},    {Actions.CopyPicture, &TForm1::CopyPicture},
-        {Actions.New, &TForm1::NewMap},
-        {Actions.SavePicture, &TForm1::SpeedButton_PngClick}, {Actions.CatalogueEditor, &TForm1::SpeedButton_aClick},
-        {Actions.MapSize, &TForm1::SpeedButton_bClick},       {Actions.SystemSettings, &TForm1::SpeedButton_cClick},
-        {Actions.MapCode, &TForm1::SpeedButton_dClick},       {Actions.Lines, &TForm1::SpeedButton4Click},
-        {Actions.Figures, &TForm1::SpeedButton_InClick},      {Actions.Breakdown, &TForm1::SpeedButton_In2Click},
+        {Actions.ClearAll, &TForm1::SpeedButton6Click},    {Actions.CopyPicture, &TForm1::CopyPicture},
+        {Actions.Lines, &TForm1::SpeedButton4Click},       {Actions.SavePicture, &TForm1::SpeedButton_PngClick},
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
+    const std::pair<QAction*, void (MapCommands::*)()> dialogs[] = {
+        {Actions.New, &MapCommands::NewMap},
+        {Actions.CatalogueEditor, &MapCommands::SpeedButton_aClick}, {Actions.MapSize, &MapCommands::SpeedButton_bClick},
+        {Actions.SystemSettings, &MapCommands::SpeedButton_cClick}, {Actions.MapCode, &MapCommands::SpeedButton_dClick},
+        {Actions.Figures, &MapCommands::SpeedButton_InClick},      {Actions.Breakdown, &MapCommands::SpeedButton_In2Click},
+    };
+    for (const auto& [action, handler] : dialogs)
+        connect(action, &QAction::triggered, Commands, handler);
+    connect(Commands, &MapCommands::mapSizeChanged, this, &TForm1::FollowMapSize);
+    connect(Commands, &MapCommands::historyChanged, this, &TForm1::UpdateHistoryButtons);
     connect(Actions.Save, &QAction::triggered, Files, &MapFileDialogs::Save);
+    connect(Actions.SaveAs, &QAction::triggered, Files, &MapFileDialogs::SaveAs);
+    connect(Actions.Open, &QAction::triggered, Files, &MapFileDialogs::OpenFromDialog);
+    connect(ui->RecentList, &RecentMapsList::openRequested, Files, &MapFileDialogs::OpenRecent);
     connect(Actions.ZoomIn, &QAction::triggered, Zoom, &MapZoom::ZoomIn);
     connect(Actions.ZoomOut, &QAction::triggered, Zoom, &MapZoom::ZoomOut);
     connect(Actions.ZoomReset, &QAction::triggered, Zoom, &MapZoom::ZoomReset);
@@ -121,15 +145,7 @@ void TForm1::ConnectActions()
     connect(Actions.CloseWindow, &QAction::triggered, this, &QWidget::close);
     connect(Actions.Quit, &QAction::triggered, this, &QWidget::close);
     connect(Actions.About, &QAction::triggered, this, [this] { ShowAboutBox(this); });
-    connect(Actions.SaveStamp, &QAction::triggered, this, &TForm1::SaveSelectionAsStamp);
-    connect(StampPage, &StampTab::saveRequested, this, &TForm1::SaveSelectionAsStamp);
-    connect(StampPage, &StampTab::stampChosen, this, &TForm1::PlaceStamp);
-    connect(StampPage, &StampTab::islandChosen, this, &TForm1::OpenStampAsMap);
-    // The stamps are listed when their tab is first shown.
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
-        if (PageControl1->currentWidget() == StampPage && StampPage->Folder().isEmpty())
-            StampPage->SetFolder(StampFolder());
-    });
+    connect(ui->CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
     // The menu bar is chrome the fit counts: the map keeps its whole size.
     connect(Menu, &MainMenu::menuBarShownChanged, this, [this] {
         if (layout())
@@ -144,7 +160,7 @@ void TForm1::ConnectSession()
     connect(Session, &MapSession::fileChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::markedChangedOnDiskChanged, this, &TForm1::UpdateCaption);
     connect(Session, &MapSession::historyChanged, this, &TForm1::UpdateHistoryEnabled);
-    connect(Session, &MapSession::recentChanged, this, [this] { RecentList->Show(Session->Recent()); });
+    connect(Session, &MapSession::recentChanged, this, [this] { ui->RecentList->Show(Session->Recent()); });
     // Whatever the result, the history hints and the window follow the map.
     connect(Files, &MapFileDialogs::openTried, this, [this](bool fitWindow) {
         UpdateHistoryButtons();
@@ -190,17 +206,16 @@ void TForm1::FormShow()
     if (!settings.ReadFile(ini) && StartupInterrupted())
         return;
     WindowPrefs prefs;
-    settings.Apply(ini, doc, Session->Recent(), prefs);
+    Session->ChangeSettings([&](TTileData& read) { settings.Apply(ini, read, Session->Recent(), prefs); });
     Zoom->SetAround(prefs.Zoom, QPointF(0, 0));  // the view starts at the top left
-    CheckBox_Live->setChecked(prefs.LiveFigures);
+    ui->CheckBox_Live->setChecked(prefs.LiveFigures);
     Tools->SetShowValues(prefs.ShowValues);
     Menu->ShowMenuBar(prefs.MenuBar);
-    RecentList->Show(Session->Recent());
+    ui->RecentList->Show(Session->Recent());
 
     // The first panel is active.
-    doc.Selected = 0;
-    ShowPreview(Palettes->TileImage(0), QString::fromStdString(doc.Tile[0].Name));
-    UpdatePageButtons();
+    Lists->ShowFirstPanel();
+    Lists->UpdatePageButtons();
 
     doc.Stats = IslandStats{};
     Figures->Show();
@@ -210,7 +225,6 @@ void TForm1::FormShow()
         // Ctrl+S asks before writing over a file that may have changed since.
         Files->SetRestoredOverFile(!OpenFile().isEmpty());
         FollowMapSize();
-        doc.RedrawMap();
     } else {
         FileOpenAtStart();
     }
@@ -285,7 +299,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 bool TForm1::FormClose()
 {
     return !SettingsProblem.isEmpty() ||
-           settings.Write(*TileData, Session->Recent(), {Zoom->Percent(), CheckBox_Live->isChecked(), Tools->ShowValues(), Menu->MenuBarShown()});
+           settings.Write(*TileData, Session->Recent(),
+                          {Zoom->Percent(), ui->CheckBox_Live->isChecked(), Tools->ShowValues(), Menu->MenuBarShown()});
 }
 
 void TForm1::FitWindowToMap(int lastRow, int lastColumn)
@@ -319,57 +334,4 @@ void TForm1::SetRecoveryDelay(int milliseconds)
 QString TForm1::RecoveryPath() const
 {
     return Session->Recovery().Path();
-}
-
-void TForm1::ShowPreview(const QImage& image, const QString& name)
-{
-    Image01->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-    Image01->setToolTip(name);
-    Image01->setAccessibleName(name);
-    Label1_1->setText(name);
-}
-
-void TForm1::ButtonViewChange(int index)
-{
-    if (index < 0 || index >= ButtonView->topLevelItemCount() || !ListsReady)
-        return;
-    TileData->Selected = index;
-    ShowPreview(Palettes->TileImage(index), Palette::ItemName(ButtonView, index));
-    Tools->ActivePanelChanged();
-}
-
-void TForm1::MaskViewChange(int index)
-{
-    if (index < 0 || index >= MaskView->topLevelItemCount() || !ListsReady)
-        return;
-    TileData->Selected = index + MaxTiles;
-    ShowPreview(Palettes->MaskImage(index), Palette::ItemName(MaskView, index));
-    Tools->ActivePanelChanged();
-}
-
-void TForm1::SpeedButton_1Click()
-{
-    ShowPalettePage(Notebook1->currentIndex() - 1);
-}
-
-void TForm1::SpeedButton_2Click()
-{
-    ShowPalettePage(Notebook1->currentIndex() + 1);
-}
-
-void TForm1::ShowPalettePage(int page)
-{
-    page = std::clamp(page, 0, 1);
-    SpeedButton_1->setEnabled(page > 0);
-    SpeedButton_2->setEnabled(page < 1);
-    Notebook1->setCurrentIndex(page);
-    Label_1->setText(QString::number(page + 1));
-}
-
-void TForm1::UpdatePageButtons()
-{
-    const bool visible = TileData->TileCount > 20;
-    SpeedButton_1->setVisible(visible);
-    SpeedButton_2->setVisible(visible);
-    Notebook1->setCurrentIndex(0);
 }

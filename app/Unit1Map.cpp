@@ -10,6 +10,7 @@
 #include "app/MapPicture.h"
 #include "app/MapTools.h"
 #include "app/Unit1.h"
+#include "ui_Unit1.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
     Status->ShowCursor(*TileData);
     if (button == Qt::MiddleButton) {
         Pan->Start(px, py);
-        StatusPanel[2]->clear();
+        panHint->clear();
     }
 }
 
@@ -72,7 +73,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int px, int py)
     if (button != Qt::MiddleButton)
         return;
     Pan->Stop();
-    StatusPanel[2]->clear();
+    panHint->clear();
 }
 
 void TForm1::UpdateHistoryEnabled()
@@ -84,8 +85,8 @@ void TForm1::UpdateHistoryEnabled()
 void TForm1::UpdateHistoryButtons()
 {
     UpdateHistoryEnabled();
-    SpeedButton1->setToolTip(TileData->CanUndo() ? QCoreApplication::translate("Unit1Map", "戻る") : QString());
-    SpeedButton2->setToolTip(TileData->CanRedo() ? QCoreApplication::translate("Unit1Map", "進む") : QString());
+    ui->SpeedButton1->setToolTip(TileData->CanUndo() ? QCoreApplication::translate("Unit1Map", "戻る") : QString());
+    ui->SpeedButton2->setToolTip(TileData->CanRedo() ? QCoreApplication::translate("Unit1Map", "進む") : QString());
 }
 
 void TForm1::SpeedButton1Click()
@@ -129,12 +130,10 @@ void TForm1::SpeedButton6Click()
 
 void TForm1::SpeedButton4Click()
 {
-    TileData->LineMode = !TileData->LineMode;
-    TileData->RedrawMap();
+    Session->ChangeSettings([](TTileData& doc) { doc.LineMode = !doc.LineMode; });
 }
 
 void TForm1::CheckBox1Click()
 {
-    TileData->MaskShow = CheckBox1->isChecked();
-    TileData->DrawShownCells();
+    Session->ChangeSettings([this](TTileData& doc) { doc.MaskShow = ui->CheckBox1->isChecked(); });
 }

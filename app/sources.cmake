@@ -1,13 +1,15 @@
 list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChangeViews.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDst.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FigureBoxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GuardedApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainStatus.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MapCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapFileDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapKeyCursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapPan.cpp
@@ -19,9 +21,11 @@ list(APPEND ISPLN_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StampTab.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupMap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PalettePanel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StampCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolbarIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Unit1Dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1.ui
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Unit1Map.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowFit.cpp

@@ -20,22 +20,32 @@ struct PaintFixture {
     MapRenderer renderer{doc};
     PaintTools tools{doc};
     QRect changed;  // what the picture reported since the last look
+    bool draw = true;  // the change drawn into the picture, as the window's renderer does
 
     PaintFixture()
     {
         LoadShippedCatalogue(doc);
-        doc.View = &renderer;
         doc.SetLastX(30);
         doc.SetLastY(30);
         doc.MaskShow = true;
         for (int x = 0; x < GridSize; ++x)
             for (int y = 0; y < GridSize; ++y)
                 doc.SetCell(x, y, {static_cast<uint8_t>(doc.Tile[0].No), 0, static_cast<uint8_t>(1 + (x + y) % 3)});
-        doc.RedrawMap();  // warm the cache
+        renderer.Show(doc.TakeChange());  // warm the cache
         QObject::connect(&renderer, &MapRenderer::changed, [this](const QRect& r) { changed |= r; });
     }
 
-    void Apply(const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); }
+    void Apply(const PaintTools::Action& a)
+    {
+        doc.ApplyEdits(a.edits, a.continues);
+        Show();
+    }
+    void Show()
+    {
+        const MapChange change = doc.TakeChange();
+        if (draw)
+            renderer.Show(change);
+    }
 };
 
 // draw:0 measures the change and its history alone, draw:1 adds drawing
@@ -43,8 +53,7 @@ struct PaintFixture {
 void BM_FillWholeMap(benchmark::State& state)
 {
     PaintFixture f;
-    if (state.range(0) == 0)
-        f.doc.View = nullptr;
+    f.draw = state.range(0) != 0;
     f.tools.SetTool(PaintTool::Fill);
     int i = 0;
     for (auto _ : state) {
@@ -58,15 +67,16 @@ BENCHMARK(BM_FillWholeMap)->Arg(0)->Arg(1)->ArgName("draw")->Unit(benchmark::kMi
 void BM_UndoWholeMapFill(benchmark::State& state)
 {
     PaintFixture f;
-    if (state.range(0) == 0)
-        f.doc.View = nullptr;
+    f.draw = state.range(0) != 0;
     f.tools.SetTool(PaintTool::Fill);
     f.doc.Selected = 1;
     f.Apply(f.tools.Press({15, 15}, true, MouseButton::Left));
     for (auto _ : state) {
         f.doc.Undo();
+        f.Show();
         state.PauseTiming();
         f.doc.Redo();
+        f.Show();
         state.ResumeTiming();
     }
 }
@@ -117,6 +127,7 @@ void BM_WholeMapCountersUp(benchmark::State& state)
     for (auto _ : state) {
         const auto edits = f.tools.ChangeCounters(up ? PaintTools::CounterChange::ToMax : PaintTools::CounterChange::ToZero);
         f.doc.ApplyEdits(edits, false);
+        f.Show();
         up = !up;
     }
 }

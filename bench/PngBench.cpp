@@ -17,15 +17,13 @@ QImage MapPicture()
     TTileData doc;
     MapRenderer renderer(doc);
     LoadShippedCatalogue(doc);
-    doc.View = &renderer;
     doc.SetLastX(30);
     doc.SetLastY(30);
     for (int x = 0; x < GridSize; ++x)
         for (int y = 0; y < GridSize; ++y)
             doc.SetCell(x, y, {static_cast<uint8_t>((x * 31 + y) % doc.TileCount), static_cast<uint8_t>(x % 7),
                                static_cast<uint8_t>((x + y) % 3 ? 0 : 1 + (x * y) % doc.MaskCount)});
-    doc.RedrawMap();
-    doc.View = nullptr;
+    renderer.Show(doc.TakeChange());
     return renderer.Picture();
 }
 

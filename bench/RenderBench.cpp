@@ -21,7 +21,6 @@ struct Fixture {
     explicit Fixture(bool masks)
     {
         LoadShippedCatalogue(doc);
-        doc.View = &renderer;
         doc.SetLastX(30);
         doc.SetLastY(30);
         doc.LineMode = true;
@@ -30,7 +29,7 @@ struct Fixture {
             for (int y = 0; y < GridSize; ++y)
                 doc.SetCell(x, y, {static_cast<uint8_t>((x + y) % doc.TileCount), 0,
                                    static_cast<uint8_t>(1 + (x * y) % doc.MaskCount)});
-        doc.RedrawMap();  // warm the cache
+        renderer.Show(doc.TakeChange());  // warm the cache
     }
 };
 
@@ -80,7 +79,7 @@ void BM_RedrawMap(benchmark::State& state)
 {
     Fixture f(state.range(0) != 0);
     for (auto _ : state)
-        f.doc.RedrawMap();
+        f.renderer.RedrawMap();
 }
 BENCHMARK(BM_RedrawMap)->Arg(1)->Arg(0)->ArgName("masks")->Unit(benchmark::kMillisecond);
 
@@ -119,7 +118,7 @@ void BM_RedrawOverFloor(benchmark::State& state)
     Clock::duration full{}, bare{};
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        f.doc.RedrawMap();
+        f.renderer.RedrawMap();
         const auto t1 = Clock::now();
         floor.Compose(f.doc, masks);
         bare += Clock::now() - t1;
@@ -137,9 +136,9 @@ void BM_DrawCellShareOfRedraw(benchmark::State& state)
     Clock::duration cell{}, map{};
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        f.doc.DrawCell(15, 15);
+        f.renderer.DrawCell(15, 15);
         const auto t1 = Clock::now();
-        f.doc.RedrawMap();
+        f.renderer.RedrawMap();
         map += Clock::now() - t1;
         cell += t1 - t0;
     }
@@ -152,7 +151,7 @@ void BM_RedrawMapUncached(benchmark::State& state)
     Fixture f(true);
     f.renderer.Cache().bypass = true;
     for (auto _ : state)
-        f.doc.RedrawMap();
+        f.renderer.RedrawMap();
 }
 BENCHMARK(BM_RedrawMapUncached)->Unit(benchmark::kMillisecond);
 
@@ -160,7 +159,7 @@ void BM_DrawCell(benchmark::State& state)
 {
     Fixture f(true);
     for (auto _ : state)
-        f.doc.DrawCell(15, 15);
+        f.renderer.DrawCell(15, 15);
 }
 BENCHMARK(BM_DrawCell)->Unit(benchmark::kMicrosecond);
 
@@ -172,6 +171,7 @@ void BM_MouseEdit(benchmark::State& state)
     for (auto _ : state) {
         f.doc.Selected = 1 + (i++ % 2);  // alternate panels so every press changes the cell
         f.doc.EditAt(r.Left + 10, r.Top + 10, MouseButton::Left);
+        f.renderer.Show(f.doc.TakeChange());
     }
     state.counters["history"] = f.doc.BufList->GetCount();
 }

@@ -11,22 +11,20 @@
 #include "settings/Config.h"
 #include "settings/IniFile.h"
 #include "document/File1.h"
-#include "document/PaletteSink.h"
 #include "view/PaletteImage.h"
 
 namespace {
 
-// The palettes' pictures without their list widgets.
-struct PalettePictures : PaletteSink {
+// The palettes' pictures without their list widgets, as the window's
+// palette makes them when the catalogue arrives.
+struct PalettePictures {
     QList<QImage> tiles, masks;
-    int AppendTileItem(const TTileList& e) override { return Append(tiles, e.Bmp); }
-    void ReplaceTileItem(int i, const TTileList& e) override { tiles[i] = PaletteTileImage(e.Bmp); }
-    int DeleteTileItem(int i) override { tiles.removeAt(i); return static_cast<int>(tiles.size()); }
-    int AppendMaskItem(const TMaskTileList& e) override { return Append(masks, e.Bmp); }
-    static int Append(QList<QImage>& list, const std::string& bmp)
+    void Show(const TTileData& doc)
     {
-        list.append(PaletteTileImage(bmp));
-        return static_cast<int>(list.size());
+        for (int i = 0; i < doc.TileCount; ++i)
+            tiles.append(PaletteTileImage(doc.Tile[i].Bmp));
+        for (int i = 0; i < doc.MaskCount; ++i)
+            masks.append(PaletteTileImage(doc.Mask[i].Bmp));
     }
 };
 
@@ -57,7 +55,6 @@ void BM_ReadConfigAndFillPalettes(benchmark::State& state)
     for (auto _ : state) {
         PalettePictures palette;
         TTileData doc;
-        doc.Palette = &palette;
         IniFile ini;
         ini.LoadFromBytes(bytes);
         const ConfigData config = ReadConfig(ini, ISPLN_DATA_DIR "/");
@@ -65,6 +62,8 @@ void BM_ReadConfigAndFillPalettes(benchmark::State& state)
             doc.AddTile(t);
         for (const TMaskTileList& m : config.Masks)
             doc.AddMaskTile(m);
+        if (doc.TakeChange().Catalogue)
+            palette.Show(doc);
         benchmark::DoNotOptimize(doc.TileCount);
     }
 }

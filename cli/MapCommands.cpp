@@ -90,14 +90,13 @@ int RunRender(const Invocation& args, TTileData& doc)
     MapRenderer renderer(doc);
     doc.MaskShow = !args.Has("--no-masks");
     doc.LineMode = args.Has("--lines");
-    doc.View = &renderer;
     // As at the window's start-up, before the file is opened.
     doc.SetLastX(0);
     doc.SetLastY(0);
     const MapRead input = ReadMapInput(doc, path);
-    doc.View = nullptr;
     if (!input.Status)
         return Fail(path + ": " + input.Status.Reason, ExitFailed);
+    renderer.Show(doc.TakeChange());
 
     QImage picture = renderer.Picture();
     if (args.Has("--values")) {

@@ -1,9 +1,7 @@
 #include "document/File1.h"
 
 #include <algorithm>
-
-#include "document/MapView.h"
-#include "document/PaletteSink.h"
+#include <utility>
 
 namespace {
 
@@ -157,8 +155,8 @@ void TTileData::SetLastY(int32_t n)
 
 void TTileData::ResizePicture()
 {
-    if (View)
-        View->ResizePicture(LastX, LastY);
+    change_.Size = true;
+    change_.Cells.clear();  // the whole picture is drawn again
 }
 
 void TTileData::Undo()
@@ -168,13 +166,11 @@ void TTileData::Undo()
     // A tool operation is one step: all its entries go, newest first.
     const int32_t last = BufList->GetIndex();
     const int32_t first = BufList->OperationFirst(last);
-    BeginCellBatch(last - first + 1);
     for (int32_t p = last; p >= first; --p) {
         const HistoryEntry& e = BufList->GetItem(p);
         SetCell(e.X, e.Y, MapCell{e.OldPanel, e.OldCounter, e.OldMask});
         DrawCell(e.X, e.Y);
     }
-    EndCellBatch(last - first + 1);
     BufList->SetIndex(first - 1);
 }
 
@@ -184,28 +180,12 @@ void TTileData::Redo()
         return;
     const int32_t first = BufList->GetIndex() + 1;
     const int32_t last = BufList->OperationLast(first);
-    BeginCellBatch(last - first + 1);
     for (int32_t p = first; p <= last; ++p) {
         const HistoryEntry& e = BufList->GetItem(p);
         SetCell(e.X, e.Y, MapCell{e.NewPanel, e.NewCounter, e.NewMask});
         DrawCell(e.X, e.Y);
     }
-    EndCellBatch(last - first + 1);
     BufList->SetIndex(last);
-}
-
-// Many cells at once are drawn as one batch: each bitmap file is checked
-// once, and the picture is told about the changes at the end.
-void TTileData::BeginCellBatch(int32_t cells)
-{
-    if (View && cells > 1)
-        View->BeginRedraw();
-}
-
-void TTileData::EndCellBatch(int32_t cells)
-{
-    if (View && cells > 1)
-        View->EndRedraw();
 }
 
 bool TTileData::CanUndo() const
@@ -222,8 +202,8 @@ void TTileData::AddTile(const TTileList& entry)
 {
     if (TileCount < 0 || TileCount >= MaxTiles)
         return;
-    Tile[TileCount] = entry;
-    TileCount = Palette ? Palette->AppendTileItem(entry) : TileCount + 1;
+    Tile[TileCount++] = entry;
+    change_.Catalogue = true;
 }
 
 void TTileData::ReplaceTile(int32_t index, const TTileList& entry)
@@ -231,8 +211,7 @@ void TTileData::ReplaceTile(int32_t index, const TTileList& entry)
     if (index < 0 || index >= TileCount)
         return;
     Tile[index] = entry;
-    if (Palette)
-        Palette->ReplaceTileItem(index, entry);
+    change_.Catalogue = true;
 }
 
 void TTileData::DeleteTile(int32_t index)
@@ -241,7 +220,8 @@ void TTileData::DeleteTile(int32_t index)
         return;
     for (int32_t i = index; i < TileCount - 1; ++i)
         Tile[i] = Tile[i + 1];
-    TileCount = Palette ? Palette->DeleteTileItem(index) : TileCount - 1;
+    --TileCount;
+    change_.Catalogue = true;
     // The freed slot becomes a blank record: the lookups scan every slot, and
     // a deleted kind's number or code left behind would still be found.
     Tile[std::clamp(TileCount, 0, MaxTiles - 1)] = TTileList{};
@@ -251,37 +231,41 @@ void TTileData::AddMaskTile(const TMaskTileList& entry)
 {
     if (MaskCount < 0 || MaskCount >= MaxMasks)
         return;
-    Mask[MaskCount] = entry;
-    MaskCount = Palette ? Palette->AppendMaskItem(entry) : MaskCount + 1;
+    Mask[MaskCount++] = entry;
+    change_.Catalogue = true;
 }
 
 void TTileData::DrawCell(int32_t x, int32_t y)
 {
     // A cell beyond the shown size has no place on the picture; drawing it
     // would cover the ruler or the background.
-    if (View && x >= 0 && x <= LastX && y >= 0 && y <= LastY)
-        View->DrawCell(x, y);
+    if (x < 0 || x > LastX || y < 0 || y > LastY || x >= GridSize || y >= GridSize)
+        return;
+    if (change_.WholeMap || change_.Size || marked_[static_cast<size_t>(x * GridSize + y)])
+        return;
+    marked_.set(static_cast<size_t>(x * GridSize + y));
+    change_.Cells.push_back({x, y});
 }
 
 void TTileData::DrawRuler()
 {
-    if (View)
-        View->DrawRuler();
-}
-
-void TTileData::DrawShownCells()
-{
-    if (!View)
-        return;
-    View->BeginRedraw();
-    for (int32_t x = 0; x <= LastX; ++x)
-        for (int32_t y = 0; y <= LastY; ++y)
-            View->DrawCell(x, y);
-    View->EndRedraw();
+    change_.Display = true;
 }
 
 void TTileData::RedrawMap()
 {
-    DrawShownCells();
-    DrawRuler();
+    change_.WholeMap = true;
+    change_.Cells.clear();
+}
+
+MapChange TTileData::TakeChange()
+{
+    const Taken now = Current();
+    if (now.Food1 != taken_.Food1 || now.Food2 != taken_.Food2 || now.Gold != taken_.Gold)
+        change_.Rates = true;
+    if (now.LineMode != taken_.LineMode || now.MaskShow != taken_.MaskShow)
+        change_.Display = true;
+    taken_ = now;
+    marked_.reset();
+    return std::exchange(change_, MapChange{});
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -9,12 +10,11 @@
 #include "document/BufList.h"
 #include "document/IslandStats.h"
 #include "document/MapCell.h"
+#include "document/MapChange.h"
 #include "document/Result.h"
 #include "document/TileList.h"
 
 struct MapFileInfo;
-class MapView;
-class PaletteSink;
 
 constexpr int GridSize = 31;          // the grid is always 31 x 31
 constexpr int MaxTiles = 256;
@@ -70,9 +70,10 @@ public:
     // A click's area mask is one undo step instead of one per cell.
     bool UndoByOperation = false;
 
-    // Screen links, borrowed from the main window (may stay null).
-    MapView* View = nullptr;
-    PaletteSink* Palette = nullptr;
+    // What changed since the last call: cells, size, catalogue, rates and
+    // display switches (the last two found by comparing with the values
+    // then). The session hands it on; without one nothing needs it.
+    MapChange TakeChange();
 
     // Cells and catalogue lookups.
     MapCell GetCell(int32_t x, int32_t y) const;
@@ -100,19 +101,19 @@ public:
     bool CanUndo() const;
     bool CanRedo() const;
 
-    // Catalogue changes kept in step with the palettes.
+    // Catalogue changes, told to the palettes by the change.
     void AddTile(const TTileList& entry);
     void ReplaceTile(int32_t index, const TTileList& entry);
     void DeleteTile(int32_t index);
     void AddMaskTile(const TMaskTileList& entry);
 
-    // Geometry and drawing (view/).
+    // Geometry (view/), and what is to be drawn again: recorded in the
+    // change, drawn by whoever takes it.
     static CellRectangle CellRect(int32_t x, int32_t y);
     void PixelToCell(int32_t px, int32_t py);
-    void DrawCell(int32_t x, int32_t y);
+    void DrawCell(int32_t x, int32_t y);  // a cell beyond the shown size is not drawn
     void DrawRuler();
     void RedrawMap();
-    void DrawShownCells();  // every shown cell, without the ruler
 
     // The editing tool (view/).
     void EditAt(int32_t px, int32_t py, MouseButton button);
@@ -151,6 +152,13 @@ public:
 
 private:
     void ResizePicture();
-    void BeginCellBatch(int32_t cells);
-    void EndCellBatch(int32_t cells);
+
+    MapChange change_;
+    std::bitset<GridSize * GridSize> marked_;  // the cells in change_.Cells
+    // The values the last change was taken with.
+    struct Taken {
+        int32_t Food1 = 0, Food2 = 0, Gold = 0;
+        bool LineMode = false, MaskShow = true;
+    } taken_;
+    Taken Current() const { return {Food1, Food2, Gold, LineMode, MaskShow}; }
 };

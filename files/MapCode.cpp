@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "document/File1.h"
-#include "document/MapView.h"
 
 namespace {
 
@@ -55,13 +54,6 @@ public:
             Advance();
         }
         return cells - i;
-    }
-
-    // Draws the remaining cells as they are, so the picture shows the grid.
-    void DrawRest()
-    {
-        for (; !Full(); Advance())
-            doc_.DrawCell(x_, y_);
     }
 
 private:
@@ -280,6 +272,7 @@ int64_t TTileData::ApplyMapCode(const std::string& text, std::vector<std::string
     ClearPanels();
     ClearMasks();
     BufList->Clear();
+    RedrawMap();  // every cell, the ones the code leaves cleared too
 
     // Lines are joined without separators, so numbers broken across lines
     // (pasted or wrapped) read whole.
@@ -288,17 +281,11 @@ int64_t TTileData::ApplyMapCode(const std::string& text, std::vector<std::string
     std::copy_if(text.begin(), text.end(), std::back_inserter(joined),
                  [](char c) { return c != '\n' && c != '\r'; });
 
-    if (View)
-        View->BeginRedraw();
     CodeReader reader(*this, trace);
     const auto [x, y] = reader.Decode(joined);
     CellWriter rest(*this, x, y);
     const int32_t filler = NoOfCode(static_cast<uint8_t>(Filler));
     if (filler >= 0)
         rest.Write(filler, std::numeric_limits<int64_t>::max());
-    else
-        rest.DrawRest();  // cleared cells must not keep their old picture
-    if (View)
-        View->EndRedraw();
     return reader.LeftOver();
 }

@@ -283,9 +283,7 @@ QImage StampPicture(TTileData& scratch, MapRenderer& renderer, const map_shapes:
         map.Cells[e.X][e.Y] = e.Cell;
     scratch.MaskShow = true;
     scratch.LineMode = lines;
-    MapView* const before = scratch.View;
-    scratch.View = &renderer;
     scratch.TakeMap(map);
-    scratch.View = before;
+    renderer.Show(scratch.TakeChange());
     return renderer.Picture();
 }

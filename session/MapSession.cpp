@@ -86,12 +86,19 @@ void MapSession::Changed()
     Announce();
 }
 
+void MapSession::Notify()
+{
+    MapChange change = doc->TakeChange();
+    if (!change.Empty())
+        emit changed(change);
+}
+
 void MapSession::ReplacedWithoutHistory()
 {
     // No history position leads back to the saved map any more.
     doc->BufList->Clear();
     doc->RedrawMap();
-    emit mapReplaced();
+    Notify();
     Changed();
 }
 
@@ -101,7 +108,7 @@ void MapSession::EditAt(int px, int py, MouseButton button)
     doc->EditAt(px, py, button);
     if (doc->BufList->GetIndex() == before)
         return;
-    EmitCells(before + 1, doc->BufList->GetIndex());
+    Notify();
     Changed();
 }
 
@@ -126,21 +133,12 @@ void MapSession::ApplyEdits(const std::vector<CellEdit>& edits, bool continues)
     if (!continues)
         joinBlocked = false;
     continues = continues && !joinBlocked;
-    const int32_t before = doc->BufList->GetIndex();
     if (doc->ApplyEdits(edits, continues) == 0)
         return;
     continuing = continues;
-    EmitCells(before + 1, doc->BufList->GetIndex());
+    Notify();
     continuing = false;
     Changed();
-}
-
-void MapSession::EmitCells(int32_t first, int32_t last)
-{
-    QList<QPoint> cells;
-    for (int32_t i = first; i <= last; ++i)
-        cells << QPoint(doc->BufList->GetItem(i).X, doc->BufList->GetItem(i).Y);
-    emit cellsChanged(cells);
 }
 
 // Undo and redo move a whole operation of the tools at once.
@@ -149,10 +147,8 @@ void MapSession::Undo()
     EndOperation();
     if (!CanUndo())
         return;
-    const int32_t last = doc->BufList->GetIndex();
-    const int32_t first = doc->BufList->OperationFirst(last);
     doc->Undo();
-    EmitCells(first, last);
+    Notify();
     Changed();
 }
 
@@ -162,8 +158,7 @@ void MapSession::Redo()
     if (!CanRedo())
         return;
     doc->Redo();
-    const int32_t last = doc->BufList->GetIndex();
-    EmitCells(doc->BufList->OperationFirst(last), last);
+    Notify();
     Changed();
 }
 
@@ -203,11 +198,11 @@ MapCodeOutcome MapSession::ApplyMapCode(const std::string& text)
         doc->SetLastY(size->Rows - 1);
         doc->SetLastX(size->Columns - 1);
     }
-    // Draws and empties the history itself.
+    // Redraws and empties the history itself.
     outcome.LeftOver = doc->ApplyMapCode(text, &outcome.Trace);
     if (outcome.LeftOver > 0)
         outcome.Trace.push_back(LeftOverCodeText(outcome.LeftOver).toStdString());
-    emit mapReplaced();
+    Notify();
     Changed();
     return outcome;
 }
@@ -218,8 +213,7 @@ void MapSession::SetSize(int lastRow, int lastColumn)
     const int32_t rows = doc->LastY, columns = doc->LastX;
     doc->SetLastY(lastRow);
     doc->SetLastX(lastColumn);
-    doc->RedrawMap();
-    emit mapReplaced();
+    Notify();
     // The history does not record sizes: another size cannot be undone to
     // the saved map.
     if (doc->LastY != rows || doc->LastX != columns) {
@@ -236,7 +230,7 @@ Result MapSession::Load(const QString& path)
         return read.Status;
     doc->TakeMap(read.Map);
     doc->BufList->SetClean();
-    emit mapReplaced();
+    Notify();
     SetFilePath(path);
     NoteDiskState();
     NoteRecent(path);
@@ -263,7 +257,7 @@ void MapSession::Restore(const MapFileInfo& map, const QString& file)
     EndOperation();
     doc->TakeMap(map);
     doc->BufList->ResetClean();
-    emit mapReplaced();
+    Notify();
     SetFilePath(file);
     NoteDiskState();
     Announce();
@@ -278,7 +272,7 @@ void MapSession::NewMap(int lastRow, int lastColumn)
     doc->TakeMap(empty);
     doc->BufList->SetClean();
     recovery->Remove();
-    emit mapReplaced();
+    Notify();
     SetFilePath(QString());
     NoteDiskState();
     Announce();

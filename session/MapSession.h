@@ -5,9 +5,7 @@
 // Every change a save would write goes through here, so the modified
 // state (the history's clean position) can never be forgotten.
 #include <QFileSystemWatcher>
-#include <QList>
 #include <QObject>
-#include <QPoint>
 #include <QString>
 #include <memory>
 #include <string>
@@ -75,6 +73,15 @@ public:
     void Restore(const MapFileInfo& map, const QString& file = QString()) override;
     // An empty map of the given size with no file and no history.
     void NewMap(int lastRow, int lastColumn);
+    // A change outside the history: the catalogue editor's, the system
+    // settings', the display switches', the settings read at start.
+    // `change(doc)` edits the document; what it changed is told once.
+    template <typename Change>
+    void ChangeSettings(Change&& change)
+    {
+        change(*doc);
+        Notify();
+    }
 
     const RecentFiles& Recent() const { return recent; }
     RecentFiles& Recent() { return recent; }
@@ -91,13 +98,14 @@ public:
     bool MarkedChangedOnDisk() const { return markedChanged; }
     void MarkChangedOnDisk();
 
-    // While cellsChanged is announced: the cells continue the operation of
+    // While a change of cells is told: the cells continue the operation of
     // the change before (a brush stroke reaching another cell).
     bool ChangeContinues() const { return continuing; }
 
 signals:
-    void cellsChanged(const QList<QPoint>& cells);
-    void mapReplaced();  // every cell, or the size
+    // One notice after each change of the document, however many cells,
+    // flags or steps it took.
+    void changed(const MapChange& change);
     void modifiedChanged(bool modified);
     void fileChanged(const QString& path);
     void historyChanged(bool canUndo, bool canRedo);
@@ -116,8 +124,8 @@ private:
     bool joinBlocked = false;
     // After any change a save would write.
     void Changed();
-    // The cells of history entries first..last changed.
-    void EmitCells(int32_t first, int32_t last);
+    // Tells what the document changed, if anything.
+    void Notify();
     void ReplacedWithoutHistory();
     void SetFilePath(const QString& path);
     void Announce();

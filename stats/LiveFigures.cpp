@@ -7,8 +7,15 @@
 LiveFigures::LiveFigures(MapSession& session, QObject* parent)
     : QObject(parent), session(session), doc(session.Doc())
 {
-    connect(&session, &MapSession::cellsChanged, this, &LiveFigures::Changed);
-    connect(&session, &MapSession::mapReplaced, this, &LiveFigures::Replaced);
+    connect(&session, &MapSession::changed, this, &LiveFigures::Follow);
+}
+
+void LiveFigures::Follow(const MapChange& change)
+{
+    if (change.WholeMap || change.Size)
+        Replaced();
+    else if (change.Island())
+        Changed();
 }
 
 void LiveFigures::SetEnabled(bool on)

@@ -9,6 +9,7 @@
 
 class MapSession;
 class TTileData;
+struct MapChange;
 
 class LiveFigures : public QObject {
     Q_OBJECT
@@ -21,14 +22,10 @@ public:
     void SetEnabled(bool on);
 
 public slots:
-    // The map, the catalogue or a rate changed (the session's changes are
-    // followed already). What is announced before the
-    // event loop runs again is one operation: one user action may change
-    // the map in several steps.
-    void Changed();
-    // A map replaced whole (opened, restored, rebuilt from code, cleared,
-    // resized): the figures follow, but there is no operation to tell.
-    void Replaced();
+    // The session's notice: a map replaced whole (opened, restored, rebuilt
+    // from code, cleared, resized) is followed with no operation to tell;
+    // cells, the catalogue or a rate are an operation.
+    void Follow(const MapChange& change);
     // Ends the current operation; the next change starts another.
     void Settle();
 
@@ -38,6 +35,11 @@ signals:
     void operationChanged(const QString& text);
 
 private:
+    // What is told before the event loop runs again is one operation: one
+    // user action may change the map in several steps.
+    void Changed();
+    void Replaced();
+
     const MapSession& session;
     TTileData& doc;
     bool enabled = false;

@@ -298,153 +298,6 @@ Qt %1 (built with Qt %2)</translation>
     </message>
 </context>
 <context>
-    <name>MainLayout</name>
-    <message>
-        <source>戻る</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>進む</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>パネルクリア</source>
-        <translation>Clear panels</translation>
-    </message>
-    <message>
-        <source>マスククリア</source>
-        <translation>Clear masks</translation>
-    </message>
-    <message>
-        <source>ALLクリア</source>
-        <translation>Clear all</translation>
-    </message>
-    <message>
-        <source>ライン</source>
-        <translation>Lines</translation>
-    </message>
-    <message>
-        <source>パネル設定</source>
-        <translation>Panels...</translation>
-    </message>
-    <message>
-        <source>サイズ変更</source>
-        <translation>Map size</translation>
-    </message>
-    <message>
-        <source>System設定</source>
-        <translation>System...</translation>
-    </message>
-    <message>
-        <source>擬似ＭＡＰ</source>
-        <translation>Map code</translation>
-    </message>
-    <message>
-        <source>マスク表示</source>
-        <translation>Show masks</translation>
-    </message>
-    <message>
-        <source>パネル</source>
-        <translation>Panels</translation>
-    </message>
-    <message>
-        <source>マスク</source>
-        <translation>Masks</translation>
-    </message>
-    <message>
-        <source>海</source>
-        <translation>Sea</translation>
-    </message>
-    <message>
-        <source>段階</source>
-        <translation>Lvl</translation>
-    </message>
-    <message>
-        <source>ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])</source>
-        <translation>Level of brush, line, rectangle and fill ([ and ])</translation>
-    </message>
-    <message>
-        <source>ファイル</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>画像保存</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>新規</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>ISPLN について</source>
-        <translation>About ISPLN</translation>
-    </message>
-    <message>
-        <source>最近のファイル</source>
-        <translation>Recent files</translation>
-    </message>
-    <message>
-        <source>情報</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>自動入力</source>
-        <translation>Figures</translation>
-    </message>
-    <message>
-        <source>人口</source>
-        <translation>Population</translation>
-    </message>
-    <message>
-        <source>面積</source>
-        <translation>Area</translation>
-    </message>
-    <message>
-        <source>資金増加量</source>
-        <translation>Funds gain</translation>
-    </message>
-    <message>
-        <source>食料増加量</source>
-        <translation>Food gain</translation>
-    </message>
-    <message>
-        <source>農業</source>
-        <translation>Farming</translation>
-    </message>
-    <message>
-        <source>工業</source>
-        <translation>Industry</translation>
-    </message>
-    <message>
-        <source>採掘場</source>
-        <translation>Mines</translation>
-    </message>
-    <message>
-        <source>労働者</source>
-        <translation>Workers</translation>
-    </message>
-    <message>
-        <source>失業者</source>
-        <translation>Jobless</translation>
-    </message>
-    <message>
-        <source>ミサイル数</source>
-        <translation>Missiles</translation>
-    </message>
-    <message>
-        <source>個別情報</source>
-        <translation>Breakdown</translation>
-    </message>
-    <message>
-        <source>自動更新</source>
-        <translation>Live</translation>
-    </message>
-    <message>
-        <source>スタンプ</source>
-        <translation>Stamps</translation>
-    </message>
-</context>
-<context>
     <name>MainMenu</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -813,6 +666,153 @@ Panels that share a code become one kind through Set of the map code.</translati
     <message>
         <source>%1 を削除できません: %2</source>
         <translation>Cannot delete %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>戻る</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>パネルクリア</source>
+        <translation>Clear panels</translation>
+    </message>
+    <message>
+        <source>マスククリア</source>
+        <translation>Clear masks</translation>
+    </message>
+    <message>
+        <source>ALLクリア</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>ライン</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>パネル設定</source>
+        <translation>Panels...</translation>
+    </message>
+    <message>
+        <source>サイズ変更</source>
+        <translation>Map size</translation>
+    </message>
+    <message>
+        <source>System設定</source>
+        <translation>System...</translation>
+    </message>
+    <message>
+        <source>擬似ＭＡＰ</source>
+        <translation>Map code</translation>
+    </message>
+    <message>
+        <source>マスク表示</source>
+        <translation>Show masks</translation>
+    </message>
+    <message>
+        <source>パネル</source>
+        <translation>Panels</translation>
+    </message>
+    <message>
+        <source>マスク</source>
+        <translation>Masks</translation>
+    </message>
+    <message>
+        <source>海</source>
+        <translation>Sea</translation>
+    </message>
+    <message>
+        <source>段階</source>
+        <translation>Lvl</translation>
+    </message>
+    <message>
+        <source>ブラシ・直線・矩形・塗りつぶしの段階 ([ と ])</source>
+        <translation>Level of brush, line, rectangle and fill ([ and ])</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>画像保存</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>新規</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>ISPLN について</source>
+        <translation>About ISPLN</translation>
+    </message>
+    <message>
+        <source>最近のファイル</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>自動入力</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>人口</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>面積</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>資金増加量</source>
+        <translation>Funds gain</translation>
+    </message>
+    <message>
+        <source>食料増加量</source>
+        <translation>Food gain</translation>
+    </message>
+    <message>
+        <source>農業</source>
+        <translation>Farming</translation>
+    </message>
+    <message>
+        <source>工業</source>
+        <translation>Industry</translation>
+    </message>
+    <message>
+        <source>採掘場</source>
+        <translation>Mines</translation>
+    </message>
+    <message>
+        <source>労働者</source>
+        <translation>Workers</translation>
+    </message>
+    <message>
+        <source>失業者</source>
+        <translation>Jobless</translation>
+    </message>
+    <message>
+        <source>ミサイル数</source>
+        <translation>Missiles</translation>
+    </message>
+    <message>
+        <source>個別情報</source>
+        <translation>Breakdown</translation>
+    </message>
+    <message>
+        <source>自動更新</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>スタンプ</source>
+        <translation>Stamps</translation>
     </message>
 </context>
 <context>

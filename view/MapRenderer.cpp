@@ -21,6 +21,36 @@ MapRenderer::MapRenderer(const TTileData& doc)
     picture_.fill(Qt::white);
 }
 
+void MapRenderer::Show(const MapChange& change)
+{
+    if (change.Size)
+        ResizePicture(doc_.LastX, doc_.LastY);
+    if (change.WholePicture()) {
+        RedrawMap();
+        return;
+    }
+    if (change.Cells.size() == 1) {
+        DrawCell(change.Cells[0].X, change.Cells[0].Y);
+        return;
+    }
+    if (change.Cells.empty())
+        return;
+    BeginRedraw();
+    for (const CellPlace& c : change.Cells)
+        DrawCell(c.X, c.Y);
+    EndRedraw();
+}
+
+void MapRenderer::RedrawMap()
+{
+    BeginRedraw();
+    for (int x = 0; x <= doc_.LastX && x < GridSize; ++x)
+        for (int y = 0; y <= doc_.LastY && y < GridSize; ++y)
+            DrawCell(x, y);
+    EndRedraw();
+    DrawRuler();
+}
+
 void MapRenderer::ResizePicture(int lastX, int lastY)
 {
     // Existing pixels stay in place; new area starts white.

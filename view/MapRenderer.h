@@ -7,22 +7,23 @@
 #include <vector>
 
 #include "document/MapCell.h"
-#include "document/MapView.h"
+#include "document/MapChange.h"
 #include "view/BitmapCache.h"
 
 class TTileData;
 
 // Draws the document's map into one off-screen picture.
-class MapRenderer : public QObject, public MapView {
+class MapRenderer : public QObject {
     Q_OBJECT
 public:
     explicit MapRenderer(const TTileData& doc);
 
-    void ResizePicture(int lastX, int lastY) override;
-    void DrawCell(int x, int y) override;
-    void DrawRuler() override;
-    void BeginRedraw() override;
-    void EndRedraw() override;
+    // Draws what the document changed: its cells in one batch, or, after a
+    // new size, map, catalogue or display switch, the whole picture.
+    void Show(const MapChange& change);
+    // Every shown cell and the ruler.
+    void RedrawMap();
+    void DrawCell(int x, int y);
 
     const QImage& Picture() const { return picture_; }
     // One cell as the map would show it holding `cell` (for previews).
@@ -35,6 +36,13 @@ signals:
     void resized();
 
 private:
+    void ResizePicture(int lastX, int lastY);
+    void DrawRuler();
+    // Many cells at once: each bitmap file is checked once, and the picture
+    // is told about the changes at the end.
+    void BeginRedraw();
+    void EndRedraw();
+
     struct MaskFrames {
         QImage silhouette;  // frame 2: white where the marker is
         QImage marker;      // frame 1: the marker on white

@@ -70,13 +70,13 @@ TEST(CliWindow, RenderEqualsTheWindowsPictureInEveryDisplayMode)
     for (const Mode& mode : modes) {
         // Switched as a user does, with the window's own controls.
         if (app.Doc().LineMode != mode.Lines)
-            window.SpeedButton4->click();
-        if (window.CheckBox1->isChecked() != mode.Masks)
-            window.CheckBox1->click();
+            Control<QToolButton>(window, "SpeedButton4")->click();
+        if (Control<QCheckBox>(window, "CheckBox1")->isChecked() != mode.Masks)
+            Control<QCheckBox>(window, "CheckBox1")->click();
         ASSERT_EQ(app.Doc().LineMode, mode.Lines);
         ASSERT_EQ(app.Doc().MaskShow, mode.Masks);
         for (const QString& map : maps) {
-            ASSERT_TRUE(app.Doc().LoadMapFile(map.toStdString()));
+            ASSERT_TRUE(window.Session->Load(map));
             const QImage shown = window.Renderer->Picture().convertToFormat(QImage::Format_RGB32);
             const QImage drawn = CliPicture(app, map, mode.Flags);
             ASSERT_EQ(drawn.size(), shown.size()) << mode.Name;
@@ -135,7 +135,7 @@ TEST(ReadOnlyTargets, StayAsTheyWereAndTheWriteIsReported)
                         auto* box = qobject_cast<QMessageBox*>(w);
                         return box && (box->button(QMessageBox::Yes)->click(), true);
                     });
-                    app.Form1().SpeedButton_Png->click();
+                    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
                 }
                 ASSERT_EQ(app.messages.size(), 1) << row;
                 EXPECT_TRUE(app.messages[0].startsWith(path + " に書き込めません: ")) << row;  // and the reason

@@ -291,6 +291,7 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
     doc.AddTile({});
     doc.AddTile({.No = 1, .Type = TypePopulation, .Min = 1000, .Count = 200, .Max = 9, .Land = true});
     doc.Selected = 1;
+    (void)doc.TakeChange();
     LiveFigures live(session);
     QString said = "none";
     QObject::connect(&live, &LiveFigures::operationChanged, [&](const QString& text) { said = text; });
@@ -308,7 +309,9 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
         {"a town", [&] { paint(3); }, "人口 +1,000  失業者 +1,000  食料増加量 −200  面積 +1"},
         {"counted up", [&] { paint(3); }, "人口 +200  失業者 +200  食料増加量 −40"},
         {"undo", [&] { session.Undo(); }, "人口 −200  失業者 −200  食料増加量 +40"},
-        {"a rate", [&] { doc.Food1 = 100, live.Changed(); }, "食料増加量 +100"},
+        {"a rate", [&] { session.ChangeSettings([](TTileData& d) { d.Food1 = 100; }); }, "食料増加量 +100"},
+        {"a display switch is no operation",
+         [&] { session.ChangeSettings([](TTileData& d) { d.LineMode = true; }); }, "食料増加量 +100"},
         {"two steps of one action", [&] { paint(4), paint(4); }, "人口 +1,200  失業者 +1,200  食料増加量 −120  面積 +1"},
         {"a stroke over two events",
          [&] {
@@ -317,9 +320,11 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
              session.ApplyEdits({{6, 2, {1, 0, 0}}}, true);
          },
          "人口 +2,000  失業者 +2,000  食料増加量 −200  面積 +2"},
-        {"a catalogue change", [&] { doc.Tile[1].Min = 500, live.Changed(); }, "人口 −2,000  失業者 −2,000  食料増加量 +200"},
+        {"a catalogue change",
+         [&] { session.ChangeSettings([](TTileData& d) { d.Tile[1].Min = 500, d.ReplaceTile(1, d.Tile[1]); }); },
+         "人口 −2,000  失業者 −2,000  食料増加量 +200"},
         {"a map replaced, figures follow untold", [&] { session.SetSize(1, 1); }, ""},
-        {"nothing", [&] { live.Changed(); }, ""},
+        {"nothing changed", [&] { session.ChangeSettings([](TTileData&) {}); }, ""},
     };
     for (const auto& step : steps) {
         step.Act();

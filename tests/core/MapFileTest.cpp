@@ -17,21 +17,10 @@
 
 #include "filesystem/CheckedFile.h"
 #include "document/File1.h"
-#include "document/MapView.h"
 #include "files/MapFile.h"
 #include "files/StampFile.h"
 
 namespace {
-
-// Records what the document asks of the screen.
-class RecordingView : public MapView {
-public:
-    void ResizePicture(int lastX, int lastY) override { calls.push_back("resize " + Pair(lastX, lastY)); }
-    void DrawCell(int x, int y) override { calls.push_back("cell " + Pair(x, y)); }
-    void DrawRuler() override { calls.push_back("ruler"); }
-    static std::string Pair(int a, int b) { return std::to_string(a) + "," + std::to_string(b); }
-    std::vector<std::string> calls;
-};
 
 // A cell whose three bytes tell where it lies.
 MapCell Marked(int x, int y)
@@ -198,7 +187,9 @@ TEST_F(MapFileTest, HeaderBytesAboveThirtyKeepThatDirection)
         TTileData doc;
         doc.SetLastY(7);
         doc.SetLastX(8);
+        (void)doc.TakeChange();
         ASSERT_TRUE(doc.LoadMapFile(StdPath("h.kpl")));
+        EXPECT_TRUE(doc.TakeChange().Size) << "the picture is sized again, even when both are ignored";
         EXPECT_EQ(doc.LastY, c.wantY) << int(c.y) << "," << int(c.x);
         EXPECT_EQ(doc.LastX, c.wantX) << int(c.y) << "," << int(c.x);
         EXPECT_EQ(doc.GetCell(30, 30), Marked(30, 30)) << "cells are still taken over";
@@ -252,15 +243,14 @@ TEST_F(MapFileTest, RefusedFilesLeaveTheDocumentAsItWas)
         GiveHistory(*doc);
         auto before = MarkedDocument(20, 21);
         GiveHistory(*before);
-        RecordingView view;
-        doc->View = &view;
+        (void)doc->TakeChange();
         EXPECT_FALSE(doc->LoadMapFile(*f.name ? StdPath(f.name) : std::string())) << f.what;
         EXPECT_EQ(doc->LastX, 20) << f.what;
         EXPECT_EQ(doc->LastY, 21) << f.what;
         EXPECT_TRUE(doc->CanUndo()) << f.what;
         EXPECT_TRUE(doc->CanRedo()) << f.what;
         EXPECT_TRUE(SameGrid(*doc, *before)) << f.what;
-        EXPECT_TRUE(view.calls.empty()) << f.what;
+        EXPECT_TRUE(doc->TakeChange().Empty()) << f.what;
     }
     EXPECT_FALSE(MapFilePresent(StdPath("folder.kpl")));
 }
@@ -270,28 +260,17 @@ TEST_F(MapFileTest, LoadEmptiesTheHistoryAndRedrawsEverythingOnce)
     WriteAll(Path("m.kpl"), CurrentFile(2, 1));
     auto doc = MarkedDocument(20, 20);
     GiveHistory(*doc);
-    RecordingView view;
-    doc->View = &view;
+    (void)doc->TakeChange();
     ASSERT_TRUE(doc->LoadMapFile(StdPath("m.kpl")));
     EXPECT_FALSE(doc->CanUndo());
     EXPECT_FALSE(doc->CanRedo());
     EXPECT_EQ(doc->BufList->GetCount(), 0);
-    const std::vector<std::string> want = {
-        "resize 20,2", "resize 1,2", "resize 1,2",  // rows, columns, then once more
-        "cell 0,0", "cell 0,1", "cell 0,2", "cell 1,0", "cell 1,1", "cell 1,2", "ruler",
-    };
-    EXPECT_EQ(view.calls, want);
-}
-
-TEST_F(MapFileTest, PictureIsResizedEvenWhenBothHeaderBytesAreIgnored)
-{
-    WriteAll(Path("m.kpl"), CurrentFile(200, 31));
-    auto doc = MarkedDocument(0, 0);
-    RecordingView view;
-    doc->View = &view;
-    ASSERT_TRUE(doc->LoadMapFile(StdPath("m.kpl")));
-    const std::vector<std::string> want = {"resize 0,0", "cell 0,0", "ruler"};
-    EXPECT_EQ(view.calls, want);
+    const MapChange loaded = doc->TakeChange();
+    EXPECT_TRUE(loaded.Size && loaded.WholeMap && loaded.Cells.empty());  // each cell drawn once, by the whole redraw
+    // The old size's cells have no place on the new picture; a cell is drawn once.
+    for (const auto& [x, y] : {std::pair{2, 2}, {1, 3}, {20, 20}, {1, 2}, {1, 2}})
+        doc->DrawCell(x, y);
+    EXPECT_EQ(doc->TakeChange().Cells, (std::vector<CellPlace>{{1, 2}}));
 }
 
 TEST_F(MapFileTest, ReaderNamesTheFaultAndConvertsOlderFiles)

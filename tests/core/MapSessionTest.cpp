@@ -19,7 +19,19 @@ struct Step {
     bool modified;
     const char* file;  // the open file's name afterwards
     const char* history = nullptr;  // "u" undo, "r" redo available; null: not checked
+    // The change notices, one word each: the cells' count, then m(ap), s(ize),
+    // k (catalogue), r(ates), d(isplay); null: not checked.
+    const char* told = nullptr;
 };
+
+std::string Told(const MapChange& c)
+{
+    std::string s = c.Cells.empty() ? "" : std::to_string(c.Cells.size());
+    for (const auto& [on, flag] :
+         {std::pair{c.WholeMap, 'm'}, {c.Size, 's'}, {c.Catalogue, 'k'}, {c.Rates, 'r'}, {c.Display, 'd'}})
+        s += on ? std::string(1, flag) : "";
+    return s;
+}
 
 void Paint(MapSession& s, int x)
 {
@@ -48,7 +60,25 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         s.ApplyEdits({{5, 3, {1, 0, 0}}}, true);
     };
     const std::vector<std::vector<Step>> cases = {
-        {{"edit", paint(3), true, ""}, {"undo to the start", undo, false, ""}, {"redo", redo, true, ""}},
+        {{"edit", paint(3), true, "", nullptr, "1"}, {"undo to the start", undo, false, "", nullptr, "1"},
+         {"redo", redo, true, "", nullptr, "1"},
+         {"a fill of the whole map",
+          [](MapSession& s, const QString&) {
+              std::vector<CellEdit> all;
+              for (int i = 0; i < GridSize * GridSize; ++i)
+                  all.push_back({i / GridSize, i % GridSize, {1, 1, 0}});
+              s.SetSize(30, 30), s.ApplyEdits(all);
+          },
+          true, "", "u", "s 961"},
+         {"its undo is one notice", undo, true, "", "ur", "961"},
+         {"the catalogue, a rate, a display switch, nothing",
+          [](MapSession& s, const QString&) {
+              s.ChangeSettings([](TTileData& d) { d.ReplaceTile(1, d.GetTile(1)); });
+              s.ChangeSettings([](TTileData& d) { d.Gold += 1; });
+              s.ChangeSettings([](TTileData& d) { d.LineMode = true; });
+              s.ChangeSettings([](TTileData&) {});
+          },
+          true, "", "ur", "k r d"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
          {"undo to the saved point", undo, false, "a.kpl"}, {"undo past it", undo, true, "a.kpl"},
          {"redo to it", redo, false, "a.kpl"},
@@ -74,15 +104,15 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
          {"saving again is this window's choice", save("a.kpl"), false, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"},
          {"another edit drops the saved point", paint(5), true, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
-        {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl", "u"},
-         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl", ""},
-         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl"},
+        {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl", "u", ""},
+         {"clear after save", [](MapSession& s, const QString&) { s.ClearPanels(); }, true, "a.kpl", "", "m"},
+         {"set code", [](MapSession& s, const QString&) { (void)s.ApplyMapCode("b@"); }, true, "a.kpl", "", "m"},
          {"set a code that carries its size",
           [](MapSession& s, const QString&) {
               EXPECT_EQ(s.ApplyMapCode("b@31x31").LeftOver, 0);
               EXPECT_EQ(std::make_pair(s.Doc().LastX, s.Doc().LastY), std::make_pair(30, 30));
           },
-          true, "a.kpl"},
+          true, "a.kpl", "", "ms"},
          {"set a code too long for the map",
           [](MapSession& s, const QString&) {
               const MapCodeOutcome set = s.ApplyMapCode("b99999@");
@@ -90,15 +120,15 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           },
           true, "a.kpl"}},
         {{"edit", paint(3), true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"edit", paint(4), true, "a.kpl"},
-         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl", ""},
+         {"load", [](MapSession& s, const QString& d) { EXPECT_TRUE(s.Load(d + "/a.kpl")); }, false, "a.kpl", "", "ms"},
          {"edit", paint(4), true, "a.kpl", "u"},
          {"load junk",
           [](MapSession& s, const QString& d) {
               const Result loaded = s.Load(d + "/dir");
               EXPECT_EQ(loaded.Reason, "not a regular file");
           },
-          true, "a.kpl", "u"},
-         {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", ""}},
+          true, "a.kpl", "u", ""},
+         {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", "", "ms"}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
         {{"a stroke's first cell",
@@ -115,9 +145,9 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           },
           true, "", "u"},
          {"one undo takes only them", undo, false, "", "r"}},
-        {{"a tool's stroke", stroke, true, ""}, {"one undo takes all of it", undo, false, ""},
+        {{"a tool's stroke", stroke, true, "", nullptr, "2 1"}, {"one undo takes all of it", undo, false, "", nullptr, "3"},
          {"redo", redo, true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
-        {{"the same size", size(11), false, ""}, {"another size", size(14), true, ""},
+        {{"the same size", size(11), false, "", nullptr, "s"}, {"another size", size(14), true, "", nullptr, "s"},
          {"save", save("b.kpl"), false, "b.kpl"}},
         {{"edit", paint(3), true, ""}, {"undo", undo, false, "", "r"},
          {"another size keeps the history", size(14), true, "", "r"}, {"redo", redo, true, "", "u"},
@@ -135,11 +165,18 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         session.Doc().SetLastY(11);
         TestCatalogue(2).AddTo(session.Doc());
         session.Doc().Selected = 1;
+        (void)session.Doc().TakeChange();
         bool signalled = false;
         QObject::connect(&session, &MapSession::modifiedChanged, [&](bool m) { signalled = m; });
+        std::string told;
+        QObject::connect(&session, &MapSession::changed,
+                         [&](const MapChange& c) { told += (told.empty() ? "" : " ") + Told(c); });
         for (const Step& step : steps) {
             SCOPED_TRACE(step.what);
+            told.clear();
             step.act(session, dir.path());
+            if (step.told)
+                EXPECT_EQ(told, step.told);
             EXPECT_EQ(session.Modified(), step.modified);
             EXPECT_EQ(signalled, step.modified);
             EXPECT_EQ(QFileInfo(session.FilePath()).fileName(), step.file);

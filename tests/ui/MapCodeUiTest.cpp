@@ -41,7 +41,7 @@ bool WithConverter(TestApp& app, const std::function<void(TForm6&)>& use)
         QTest::mouseClick(Control<QPushButton>(*form, "Button1"), Qt::LeftButton);
     };
     QTimer::singleShot(0, answer);
-    QTest::mouseClick(app.Form1().SpeedButton_d, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(app.Form1(), "SpeedButton_d"), Qt::LeftButton);
     return seen;
 }
 
@@ -116,9 +116,9 @@ TEST(MapCodeDialog, SetRebuildsTheMapEmptiesTheHistoryAndRedraws)
     TTileData& doc = app.Doc();
     doc.Selected = 5;
     const CellRectangle r = TTileData::CellRect(4, 4);
-    QTest::mouseClick(f1.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(f1, "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
     ASSERT_EQ(doc.GetCell(4, 4).Panel, 5);
-    ASSERT_TRUE(f1.SpeedButton1->isEnabled());
+    ASSERT_TRUE(Control<QToolButton>(f1, "SpeedButton1")->isEnabled());
 
     QStringList trace;
     WithConverter(app, [&](TForm6& f) {
@@ -132,9 +132,9 @@ TEST(MapCodeDialog, SetRebuildsTheMapEmptiesTheHistoryAndRedraws)
         EXPECT_EQ(doc.GetCell(x, 0).Panel, 2) << x;
     EXPECT_EQ(doc.GetCell(0, 1).Panel, 0);
     EXPECT_EQ(doc.GetCell(4, 4), (MapCell{}));
-    EXPECT_FALSE(f1.SpeedButton1->isEnabled());
-    EXPECT_FALSE(f1.SpeedButton2->isEnabled());
-    EXPECT_EQ(f1.SpeedButton1->toolTip(), "");
+    EXPECT_FALSE(Control<QToolButton>(f1, "SpeedButton1")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(f1, "SpeedButton2")->isEnabled());
+    EXPECT_EQ(Control<QToolButton>(f1, "SpeedButton1")->toolTip(), "");
     EXPECT_EQ(trace, QStringList({"No1=2 c", "Count=14"}));
 
     const QImage c = TileOf(app, 2);
@@ -157,7 +157,7 @@ TEST(MapCodeDialog, GetThenSetKeepsThePanelsAndDropsCountersAndMasks)
     for (int x = 0; x < 16; ++x)
         for (int y = 0; y < 16; ++y)
             before[x][y] = doc.GetCell(x, y);
-    doc.RedrawMap();
+    app.Form1().Renderer->RedrawMap();
 
     WithConverter(app, [](TForm6& f) {
         QTest::mouseClick(Control<QToolButton>(f, "SpeedButton1"), Qt::LeftButton);

@@ -143,8 +143,8 @@ void GiveHistory(TestApp& app)
     app.Doc().ChangeCell(2, 2, 1, 2);
     app.Doc().Undo();
     app.Form1().UpdateHistoryButtons();
-    ASSERT_TRUE(app.Form1().SpeedButton1->isEnabled());
-    ASSERT_TRUE(app.Form1().SpeedButton2->isEnabled());
+    ASSERT_TRUE(Control<QToolButton>(app.Form1(), "SpeedButton1")->isEnabled());
+    ASSERT_TRUE(Control<QToolButton>(app.Form1(), "SpeedButton2")->isEnabled());
 }
 
 // The map picture is wholly visible, with no scroll bar.
@@ -152,10 +152,10 @@ void ExpectPictureFits(TForm1& f)
 {
     QApplication::processEvents();
     const QSize picture = f.Renderer->Picture().size();
-    EXPECT_FALSE(f.ScrollBox1->horizontalScrollBar()->isVisible());
-    EXPECT_FALSE(f.ScrollBox1->verticalScrollBar()->isVisible());
-    EXPECT_GE(f.ScrollBox1->viewport()->width(), picture.width());
-    EXPECT_GE(f.ScrollBox1->viewport()->height(), picture.height());
+    EXPECT_FALSE(Control<QScrollArea>(f, "ScrollBox1")->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(Control<QScrollArea>(f, "ScrollBox1")->verticalScrollBar()->isVisible());
+    EXPECT_GE(Control<QScrollArea>(f, "ScrollBox1")->viewport()->width(), picture.width());
+    EXPECT_GE(Control<QScrollArea>(f, "ScrollBox1")->viewport()->height(), picture.height());
 }
 
 void Drop(QWidget* target, const QStringList& paths)
@@ -181,7 +181,7 @@ TEST_F(MapFileUi, SaveDialogWritesTheMapWithItsSuffix)
     QString title, suffix, typed;
     QStringList filters;
     ChooseFile(app.Path("plan"), &title, &filters, &suffix, &typed);
-    app.Form1().SpeedButton_Save->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Save")->click();
     EXPECT_EQ(title, "Tidemark擬似Map 保存");
     EXPECT_EQ(filters, QStringList({"Tidemark擬似Map (*.kpl)", "ALL (*.*)"}));
     EXPECT_EQ(suffix, "kpl");
@@ -202,14 +202,14 @@ TEST_F(MapFileUi, SaveAsksBeforeReplacingAndCancelWritesNothing)
     for (const char* answer : {"No", "Yes"}) {
         AnswerBoxes replace(answer);
         ChooseFile(app.Path("old.kpl"));
-        app.Form1().SpeedButton_Save->click();
+        Control<QToolButton>(app.Form1(), "SpeedButton_Save")->click();
         EXPECT_EQ(replace.asked.size(), 1);
     }
     QFile saved(app.Path("old.kpl"));
     EXPECT_EQ(saved.size(), 2891);
 
     ChooseFile(QString());
-    app.Form1().SpeedButton_Save->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Save")->click();
     EXPECT_FALSE(QFile::exists(app.Path("*.kpl")));
     EXPECT_TRUE(app.messages.isEmpty());
 }
@@ -219,7 +219,7 @@ TEST_F(MapFileUi, FailedSaveIsReportedAndTheOldFileStays)
     TestApp app(TestCatalogue(3).Ini());
     WriteText(app.Path("plain"), "not a folder");
     ChooseFile(app.Path("plain/plan.kpl"));
-    app.Form1().SpeedButton_Save->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Save")->click();
     ASSERT_EQ(app.messages.size(), 1);  // with the system's reason
     EXPECT_TRUE(app.messages[0].startsWith(app.Path("plain/plan.kpl") + " に書き込めません: ")) << app.messages[0].toStdString();
     EXPECT_TRUE(app.messages[0].endsWith(QString::fromLocal8Bit(std::strerror(ENOTDIR)))) << app.messages[0].toStdString();
@@ -236,15 +236,15 @@ TEST_F(MapFileUi, LoadTakesTheFileEmptiesTheHistoryAndFitsTheWindow)
     GiveHistory(app);
     QString title;
     ChooseFile(app.Path("big.kpl"), &title);
-    app.Form1().SpeedButton_Load->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Load")->click();
     EXPECT_EQ(title, "Tidemark擬似Map 読み込み");
     EXPECT_EQ(app.Doc().LastY, 14);
     EXPECT_EQ(app.Doc().LastX, 18);
     EXPECT_EQ(app.Doc().GetCell(2, 0), (MapCell{2, 1, 0}));
     EXPECT_EQ(app.Form1().Renderer->Picture().size(), QSize(32 * 18 + 48, 32 * 14 + 48));
-    EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
-    EXPECT_FALSE(app.Form1().SpeedButton2->isEnabled());
-    EXPECT_TRUE(app.Form1().SpeedButton1->toolTip().isEmpty());
+    EXPECT_FALSE(Control<QToolButton>(app.Form1(), "SpeedButton1")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(app.Form1(), "SpeedButton2")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(app.Form1(), "SpeedButton1")->toolTip().isEmpty());
     ExpectPictureFits(app.Form1());
     EXPECT_TRUE(app.messages.isEmpty());
 }
@@ -257,14 +257,14 @@ TEST_F(MapFileUi, LoadOfMissingOrRefusedFiles)
     GiveHistory(app);
 
     ChooseFile(app.Path("none.kpl"));
-    app.Form1().SpeedButton_Load->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Load")->click();
     EXPECT_TRUE(app.messages.isEmpty());
 
     ChooseFile(app.Path("short.kpl"));
-    app.Form1().SpeedButton_Load->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Load")->click();
     EXPECT_EQ(app.messages, QStringList{NotMapFile});
-    EXPECT_TRUE(app.Form1().SpeedButton1->isEnabled());
-    EXPECT_TRUE(app.Form1().SpeedButton2->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(app.Form1(), "SpeedButton1")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(app.Form1(), "SpeedButton2")->isEnabled());
 }
 
 TEST_F(MapFileUi, EveryLoadRefreshesTheHistoryHintsAndFitsTheWindow)
@@ -274,11 +274,11 @@ TEST_F(MapFileUi, EveryLoadRefreshesTheHistoryHintsAndFitsTheWindow)
     app.Doc().ChangeCell(1, 1, 1, 2);
     AnswerBoxes answer("保存しない");
     for (const char* name : {"none.kpl", "refused.kpl"}) {
-        app.Form1().SpeedButton1->setToolTip({});  // as after a mouse edit
+        Control<QToolButton>(app.Form1(), "SpeedButton1")->setToolTip({});  // as after a mouse edit
         app.Form1().resize(200, 150);
         ChooseFile(app.Path(name));
-        app.Form1().SpeedButton_Load->click();
-        EXPECT_EQ(app.Form1().SpeedButton1->toolTip(), "戻る") << name;
+        Control<QToolButton>(app.Form1(), "SpeedButton_Load")->click();
+        EXPECT_EQ(Control<QToolButton>(app.Form1(), "SpeedButton1")->toolTip(), "戻る") << name;
         ExpectPictureFits(app.Form1());
     }
 }
@@ -308,16 +308,16 @@ TEST_F(MapFileUi, DropTakesOnlyTheFirstPathAndNeverFits)
     AnswerBoxes answer("保存しない");
     GiveHistory(app);
     const QSize windowBefore = app.Form1().size();
-    Drop(app.Form1().DragDropPanel, {spaced, app.Path("second.kpl"), app.Path("third.kpl")});
+    Drop(Control<QLabel>(app.Form1(), "DragDropPanel"), {spaced, app.Path("second.kpl"), app.Path("third.kpl")});
     EXPECT_EQ(app.Doc().LastY, 13);
     EXPECT_EQ(app.Doc().LastX, 15);
     EXPECT_EQ(app.Doc().GetCell(0, 0).Counter, 4);
-    EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(app.Form1(), "SpeedButton1")->isEnabled());
     EXPECT_EQ(app.Form1().size(), windowBefore);
     EXPECT_TRUE(app.messages.isEmpty());
 
     // The map area takes drops as well.
-    Drop(app.Form1().ScrollBox1->viewport(), {app.Path("second.kpl")});
+    Drop(Control<QScrollArea>(app.Form1(), "ScrollBox1")->viewport(), {app.Path("second.kpl")});
     EXPECT_EQ(app.Doc().LastY, 20);
 }
 
@@ -331,12 +331,12 @@ TEST_F(MapFileUi, DroppedFoldersMissingAndRefusedFiles)
     GiveHistory(app);
 
     // Only the first path counts, even when a good file follows.
-    Drop(app.Form1().DragDropPanel, {app.Path("folder.kpl"), app.Path("good.kpl")});
-    Drop(app.Form1().DragDropPanel, {app.Path("none.kpl"), app.Path("good.kpl")});
+    Drop(Control<QLabel>(app.Form1(), "DragDropPanel"), {app.Path("folder.kpl"), app.Path("good.kpl")});
+    Drop(Control<QLabel>(app.Form1(), "DragDropPanel"), {app.Path("none.kpl"), app.Path("good.kpl")});
     EXPECT_TRUE(app.messages.isEmpty());
     EXPECT_EQ(app.Doc().LastY, 11);
 
-    Drop(app.Form1().DragDropPanel, {app.Path("text.kpl")});
+    Drop(Control<QLabel>(app.Form1(), "DragDropPanel"), {app.Path("text.kpl")});
     EXPECT_EQ(app.messages, QStringList{NotMapFile});
     EXPECT_EQ(app.Doc().LastY, 11);
 }
@@ -426,14 +426,14 @@ TEST_F(MapFileUi, UnderEnglishCaptionsHintsAndMessagesAreEnglish)
     {
         TestApp app(TestCatalogue(3).Keys(missing).Ini());
         TForm1& f = app.Form1();
-        EXPECT_EQ(f.PageControl1->tabText(0), "Panels");
+        EXPECT_EQ(Control<QTabWidget>(f, "PageControl1")->tabText(0), "Panels");
         EXPECT_EQ(f.Menu->Button()->menu()->actions().value(0)->text(), "&File");
         EXPECT_EQ(f.Tools->Buttons[1]->toolTip(), "Brush (B)");
         EXPECT_EQ(app.messages, QStringList{"The file does not exist."});
     }
     InstallInterfaceLanguage(InterfaceLanguage::Japanese);
     TestApp app(TestCatalogue(3).Keys(missing + "Language=en\n").Ini());
-    EXPECT_EQ(app.Form1().PageControl1->tabText(0), "パネル");
+    EXPECT_EQ(Control<QTabWidget>(app.Form1(), "PageControl1")->tabText(0), "パネル");
     EXPECT_EQ(app.messages, QStringList{NoSuchFile});
     // The window never changes the choice it was started with.
     app.Form1().close();
@@ -528,10 +528,10 @@ TEST_F(MapFileUi, SizeButtonResizesWithoutTouchingCells)
     const QSize windowBefore = app.Form1().size();
 
     ChooseSize(12, 12, true);
-    app.Form1().SpeedButton_b->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_b")->click();
     EXPECT_EQ(app.Doc().LastY, 11);
     ChooseSize(20, 15, true);
-    app.Form1().SpeedButton_b->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_b")->click();
     EXPECT_EQ(app.Doc().LastY, 19);
     EXPECT_EQ(app.Doc().LastX, 14);
     EXPECT_EQ(app.Form1().Renderer->Picture().size(), QSize(496, 656));
@@ -543,7 +543,7 @@ TEST_F(MapFileUi, SizeDialogCancelKeepsTheMapButRemembersTheBars)
 {
     TestApp app(TestCatalogue(3).Ini());
     ChooseSize(25, 18, false);
-    app.Form1().SpeedButton_b->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_b")->click();
     EXPECT_EQ(app.Doc().LastY, 11);
     EXPECT_EQ(app.Doc().LastX, 11);
 
@@ -556,7 +556,7 @@ TEST_F(MapFileUi, SizeDialogCancelKeepsTheMapButRemembersTheBars)
         label = Control<QLabel>(*dialog, "Label2")->text();
         Control<QPushButton>(*dialog, "Button1")->click();
     });
-    app.Form1().SpeedButton_b->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_b")->click();
     EXPECT_EQ(rows, 25);
     EXPECT_EQ(columns, 18);
     EXPECT_EQ(label, "Y = 25");
@@ -570,11 +570,11 @@ TEST_F(MapFileUi, SizeButtonFitsTheWindowWhenAsked)
     ExpectPictureFits(app.Form1());
     for (auto [rows, columns] : {std::pair{15, 20}, std::pair{12, 12}, std::pair{14, 13}}) {
         ChooseSize(rows, columns, true);
-        app.Form1().SpeedButton_b->click();
+        Control<QToolButton>(app.Form1(), "SpeedButton_b")->click();
         SCOPED_TRACE(rows);
         ExpectPictureFits(app.Form1());
         // Just fits: no spare room beyond what the window's least size needs.
-        const QSize spare = app.Form1().ScrollBox1->viewport()->size() - app.Form1().Renderer->Picture().size();
+        const QSize spare = Control<QScrollArea>(app.Form1(), "ScrollBox1")->viewport()->size() - app.Form1().Renderer->Picture().size();
         if (app.Form1().size().width() > app.Form1().minimumSizeHint().width())
             EXPECT_EQ(spare.width(), 0);
         if (app.Form1().size().height() > app.Form1().minimumSizeHint().height())
@@ -605,10 +605,10 @@ TEST_F(MapFileUi, FitFromAWindowShowingScrollBars)
     TForm1& f = app.Form1();
     f.resize(300, 300);
     QApplication::processEvents();
-    ASSERT_TRUE(f.ScrollBox1->horizontalScrollBar()->isVisible());
+    ASSERT_TRUE(Control<QScrollArea>(f, "ScrollBox1")->horizontalScrollBar()->isVisible());
     f.FitWindowToMap(11, 11);
     ExpectPictureFits(f);
-    EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(400, 400)) << "no room left over";
+    EXPECT_EQ(Control<QScrollArea>(f, "ScrollBox1")->viewport()->size(), QSize(400, 400)) << "no room left over";
 }
 
 TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
@@ -621,18 +621,18 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
                                 {"load", "b.kpl"},            {"load", "a.kpl"}};
     for (const auto& [how, name] : steps) {
         ChooseFile(app.Path(name));
-        (how == "save" ? app.Form1().SpeedButton_Save : app.Form1().SpeedButton_Load)->click();
+        (how == "save" ? Control<QToolButton>(app.Form1(), "SpeedButton_Save") : Control<QToolButton>(app.Form1(), "SpeedButton_Load"))->click();
     }
     auto names = [](TForm1& f) {
         QStringList shown;
-        for (int i = 0; i < f.RecentList->count(); ++i)
-            shown << f.RecentList->item(i)->text();
+        for (int i = 0; i < Control<RecentMapsList>(f, "RecentList")->count(); ++i)
+            shown << Control<RecentMapsList>(f, "RecentList")->item(i)->text();
         return shown;
     };
     EXPECT_EQ(names(app.Form1()), QStringList({"a.kpl", "b.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
-    EXPECT_EQ(app.Form1().RecentList->item(1)->toolTip(), QDir::toNativeSeparators(app.Path("b.kpl")));
+    EXPECT_EQ(Control<RecentMapsList>(app.Form1(), "RecentList")->item(1)->toolTip(), QDir::toNativeSeparators(app.Path("b.kpl")));
     // Load's drop-down: the whole name first, whatever the folder's length.
-    const QList<QAction*> dropDown = app.Form1().SpeedButton_Load->menu()->actions();
+    const QList<QAction*> dropDown = Control<QToolButton>(app.Form1(), "SpeedButton_Load")->menu()->actions();
     ASSERT_EQ(dropDown.size(), 4);
     EXPECT_TRUE(dropDown[1]->text().startsWith("b.kpl ")) << dropDown[1]->text().toStdString();
     app.Form1().close();
@@ -641,10 +641,10 @@ TEST_F(MapFileUi, RecentMapsThroughSaveLoadRestartAndAMissingFile)
     next.Form1->show();
     TForm1& f = *next.Form1;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    f.PageControl1->setCurrentWidget(f.TabSheet2);
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet2"));
     EXPECT_EQ(names(f), QStringList({"a.kpl", "b.kpl", "saved.kpl", "島\U0001F3DD.kpl"}));
     auto doubleClick = [&](int row) {
-        QListWidget* list = f.RecentList;
+        QListWidget* list = Control<RecentMapsList>(f, "RecentList");
         const QPoint at = list->visualItemRect(list->item(row)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);  // a double-click's first press
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -674,7 +674,7 @@ TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
     const QString base = "ISPLN  Ver 1.00";
     const auto paint = [&](int x) {
         const CellRectangle r = TTileData::CellRect(x, 2);
-        QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+        QTest::mouseClick(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
     };
     const auto ctrlS = [&] {
         f.activateWindow();
@@ -685,7 +685,7 @@ TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
     app.Doc().Selected = 2;
     paint(3);
     EXPECT_EQ(f.windowTitle(), base + " *");
-    EXPECT_FALSE(f.Edit1->isEnabled()) << "figures are stale";
+    EXPECT_FALSE(Control<QLineEdit>(f, "Edit1")->isEnabled()) << "figures are stale";
     ChooseFile(app.Path("isle"));
     ctrlS();
     EXPECT_EQ(f.windowTitle(), base + " - isle.kpl");
@@ -704,10 +704,10 @@ TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
     EXPECT_EQ(info.Cells[4][2].Panel, 2);
     QString typed;
     ChooseFile(QString(), nullptr, nullptr, nullptr, &typed);
-    f.SpeedButton_Save->click();
+    Control<QToolButton>(f, "SpeedButton_Save")->click();
     EXPECT_EQ(typed, "isle.kpl") << "Save always asks, starting at the open file";
-    f.SpeedButton_In->click();
-    EXPECT_TRUE(f.Edit1->isEnabled());
+    Control<QToolButton>(f, "SpeedButton_In")->click();
+    EXPECT_TRUE(Control<QLineEdit>(f, "Edit1")->isEnabled());
     WriteMap(app.Path("other.kpl"), 13, 13);
     f.OpenMapFile(app.Path("other.kpl"));
     EXPECT_EQ(f.windowTitle(), base + " - other.kpl");
@@ -719,7 +719,7 @@ TEST_F(MapFileUi, CaptionThroughASessionAndCtrlSSavesWithoutADialog)
     WriteMap(app.Path("other.kpl"), 14, 14);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.windowTitle().endsWith(" (他で変更)"); }, 3000));
     EXPECT_EQ(app.messages.last(), other + " は他で変更されました。読み込み直しますか？ (読み込み直しません)");
-    EXPECT_EQ(f.StatusBar1->currentMessage(), other + " は他で変更されています");
+    EXPECT_EQ(Control<QStatusBar>(f, "StatusBar1")->currentMessage(), other + " は他で変更されています");
     const QByteArray theirs = ReadAll(app.Path("other.kpl"));
     paint(3);
     ctrlS();
@@ -732,15 +732,15 @@ TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
 {
     const std::pair<const char*, std::function<void(TestApp&)>> actions[] = {
         {"close box", [](TestApp& a) { a.Form1().close(); }},
-        {"Load", [](TestApp& a) { ChooseFile(a.Path("other.kpl")); a.Form1().SpeedButton_Load->click(); }},
+        {"Load", [](TestApp& a) { ChooseFile(a.Path("other.kpl")); Control<QToolButton>(a.Form1(), "SpeedButton_Load")->click(); }},
         {"Ctrl+O", [](TestApp& a) {
              a.Form1().activateWindow();
              ASSERT_TRUE(QTest::qWaitForWindowActive(&a.Form1()));
              ChooseFile(a.Path("other.kpl"));
              QTest::keyClick(&a.Form1(), Qt::Key_O, Qt::ControlModifier);
          }},
-        {"drop on Drop", [](TestApp& a) { Drop(a.Form1().DragDropPanel, {a.Path("other.kpl")}); }},
-        {"drop on map", [](TestApp& a) { Drop(a.Form1().ScrollBox1->viewport(), {a.Path("other.kpl")}); }},
+        {"drop on Drop", [](TestApp& a) { Drop(Control<QLabel>(a.Form1(), "DragDropPanel"), {a.Path("other.kpl")}); }},
+        {"drop on map", [](TestApp& a) { Drop(Control<QScrollArea>(a.Form1(), "ScrollBox1")->viewport(), {a.Path("other.kpl")}); }},
         {"Set", [](TestApp& a) {
              AnswerModal([](QWidget* modal) {
                  auto* form = qobject_cast<TForm6*>(modal);
@@ -748,14 +748,14 @@ TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
                  Control<QToolButton>(*form, "SpeedButton2")->click();
                  form->accept();
              });
-             a.Form1().SpeedButton_d->click();
+             Control<QToolButton>(a.Form1(), "SpeedButton_d")->click();
          }},
-        {"パネルクリア", [](TestApp& a) { a.Form1().SpeedButton3->click(); }},
-        {"マスククリア", [](TestApp& a) { a.Form1().SpeedButton5->click(); }},
-        {"ALLクリア", [](TestApp& a) { a.Form1().SpeedButton6->click(); }},
+        {"パネルクリア", [](TestApp& a) { Control<QToolButton>(a.Form1(), "SpeedButton3")->click(); }},
+        {"マスククリア", [](TestApp& a) { Control<QToolButton>(a.Form1(), "SpeedButton5")->click(); }},
+        {"ALLクリア", [](TestApp& a) { Control<QToolButton>(a.Form1(), "SpeedButton6")->click(); }},
         {"新規", [](TestApp& a) {
              AnswerModal([](QWidget* modal) { Control<QPushButton>(*modal, "Button1")->click(); });
-             a.Form1().SpeedButton_New->click();
+             Control<QToolButton>(a.Form1(), "SpeedButton_New")->click();
          }},
     };
     const MapCell painted{1, 0, 1};
@@ -769,7 +769,7 @@ TEST_F(MapFileUi, UnsavedChangesAreAskedAboutBeforeEachActionThatDropsThem)
             ASSERT_TRUE(f.OpenMapFile(app.Path("mine.kpl")));
             app.Doc().Selected = 1;
             const CellRectangle r = TTileData::CellRect(2, 2);
-            QTest::mouseClick(f.Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+            QTest::mouseClick(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
             app.Doc().SetCell(2, 2, painted);
             AnswerBoxes answers(answer);
             act(app);
@@ -795,19 +795,19 @@ TEST_F(MapFileUi, TheWindowStaysOnTheScreenAndKeepsItsToolbar)
     ASSERT_EQ(area.size(), QSize(800, 600));
     WriteMap(app.Path("big.kpl"), 29, 29);
     ChooseFile(app.Path("big.kpl"));
-    f.SpeedButton_Load->click();
+    Control<QToolButton>(f, "SpeedButton_Load")->click();
     QApplication::processEvents();
     EXPECT_TRUE(area.contains(f.frameGeometry()));
-    QScrollBar* rows = f.ScrollBox1->verticalScrollBar();
+    QScrollBar* rows = Control<QScrollArea>(f, "ScrollBox1")->verticalScrollBar();
     EXPECT_TRUE(rows->isVisible());
-    EXPECT_EQ(rows->maximum() + f.ScrollBox1->viewport()->height(), f.Renderer->Picture().height());
-    EXPECT_TRUE(f.rect().contains(f.StatusBar1->geometry()));
+    EXPECT_EQ(rows->maximum() + Control<QScrollArea>(f, "ScrollBox1")->viewport()->height(), f.Renderer->Picture().height());
+    EXPECT_TRUE(f.rect().contains(Control<QStatusBar>(f, "StatusBar1")->geometry()));
 
     // A 4 x 1 map: no grey space beside the picture, a window hardly
     // higher than the side panel needs.
     f.FitWindowToMap(0, 3);
     QApplication::processEvents();
-    EXPECT_EQ(f.ScrollBox1->width(), 32 * 3 + 48);
+    EXPECT_EQ(Control<QScrollArea>(f, "ScrollBox1")->width(), 32 * 3 + 48);
     EXPECT_LE(f.height(), 210);
 }
 
@@ -835,5 +835,5 @@ TEST_F(MapFileUi, NewGivesAnEmptyMapOfTheAskedSizeWithNoFile)
     EXPECT_EQ(f.windowTitle(), "ISPLN  Ver 1.00");
     EXPECT_EQ(std::pair(app.Doc().LastY, app.Doc().LastX), std::pair(13, 14));
     EXPECT_EQ(app.Doc().GetCell(2, 2), MapCell{});
-    EXPECT_FALSE(f.SpeedButton1->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(f, "SpeedButton1")->isEnabled());
 }

@@ -68,12 +68,12 @@ QPoint Centre(int x, int y)
 
 void Press(TestApp& app, QPoint p, Qt::MouseButton b = Qt::LeftButton)
 {
-    QTest::mouseClick(app.Form1().Image1, b, {}, p);
+    QTest::mouseClick(Control<MapPicture>(app.Form1(), "Image1"), b, {}, p);
 }
 
 QString Status(TestApp& app, int i)
 {
-    return app.Form1().StatusPanel[i]->text();
+    return Control<QLabel>(app.Form1(), qPrintable(QStringLiteral("StatusPanel%1").arg(i)))->text();
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ TEST(MapView, PictureSizeHeaderAndRulers)
 {
     TestApp app(TestCatalogue(3).Ini());
     EXPECT_EQ(Picture(app).size(), QSize(400, 400));
-    EXPECT_EQ(app.Form1().Image1->size(), QSize(400, 400));
+    EXPECT_EQ(Control<MapPicture>(app.Form1(), "Image1")->size(), QSize(400, 400));
     const QImage header = artwork::HeaderStrip();
     EXPECT_EQ(Picture(app).copy(0, 0, 400, 16), header.copy(0, 0, 400, 16));
     EXPECT_EQ(Picture(app).copy(0, 16, 16, 32), artwork::RulerImage(0));        // even row: left
@@ -95,14 +95,14 @@ TEST(MapView, PlacingCountingAndTheHistoryButtons)
 {
     TestApp app(TestCatalogue(3).Ini());
     TForm1& f = app.Form1();
-    EXPECT_FALSE(f.SpeedButton1->isEnabled());
-    EXPECT_FALSE(f.SpeedButton2->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(f, "SpeedButton1")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(f, "SpeedButton2")->isEnabled());
     app.Doc().Selected = 2;  // town.bmp, Max 3
     Press(app, Centre(3, 7));
     EXPECT_EQ(app.Doc().GetCell(3, 7), (MapCell{2, 0, 0}));
     EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "town.bmp"));
-    EXPECT_TRUE(f.SpeedButton1->isEnabled());
-    EXPECT_EQ(f.SpeedButton1->toolTip(), "");  // a mouse edit refreshes only the enabled state
+    EXPECT_TRUE(Control<QToolButton>(f, "SpeedButton1")->isEnabled());
+    EXPECT_EQ(Control<QToolButton>(f, "SpeedButton1")->toolTip(), "");  // a mouse edit refreshes only the enabled state
     EXPECT_EQ(Status(app, 0), "(3,7)");
     EXPECT_EQ(Status(app, 1), "パネル2 10人");
     Press(app, Centre(3, 7));
@@ -111,18 +111,18 @@ TEST(MapView, PlacingCountingAndTheHistoryButtons)
     Press(app, Centre(3, 7), Qt::RightButton);
     EXPECT_EQ(app.Doc().GetCell(3, 7).Counter, 1);
 
-    QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(f, "SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(app.Doc().GetCell(3, 7).Counter, 2);
-    EXPECT_TRUE(f.SpeedButton2->isEnabled());
-    EXPECT_EQ(f.SpeedButton1->toolTip(), "戻る");
-    EXPECT_EQ(f.SpeedButton2->toolTip(), "進む");
+    EXPECT_TRUE(Control<QToolButton>(f, "SpeedButton2")->isEnabled());
+    EXPECT_EQ(Control<QToolButton>(f, "SpeedButton1")->toolTip(), "戻る");
+    EXPECT_EQ(Control<QToolButton>(f, "SpeedButton2")->toolTip(), "進む");
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(f, "SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(app.Doc().GetCell(3, 7), MapCell{});
-    EXPECT_FALSE(f.SpeedButton1->isEnabled());
-    EXPECT_EQ(f.SpeedButton1->toolTip(), "");
+    EXPECT_FALSE(Control<QToolButton>(f, "SpeedButton1")->isEnabled());
+    EXPECT_EQ(Control<QToolButton>(f, "SpeedButton1")->toolTip(), "");
     EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "sea.bmp"));
-    QTest::mouseClick(f.SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(f, "SpeedButton2"), Qt::LeftButton);
     EXPECT_EQ(app.Doc().GetCell(3, 7), (MapCell{2, 0, 0}));
     EXPECT_EQ(CellPixels(app, 3, 7), Bitmap(app, "town.bmp"));
 }
@@ -132,12 +132,10 @@ TEST(MapView, HistoryOfACellBeyondTheShownSizeDrawsNothing)
     TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
     app.Doc().ChangeCell(12, 1, 1, 1);
     app.Doc().ChangeCell(12, 1, 1, 2);
-    app.Doc().SetLastX(11);
-    app.Doc().SetLastY(11);
-    app.Doc().RedrawMap();
+    app.Form1().Session->ChangeSettings([](TTileData& d) { d.SetLastX(11), d.SetLastY(11); });
     app.Form1().UpdateHistoryButtons();
     const QImage shown = Picture(app);
-    for (QToolButton* undoThenRedo : {app.Form1().SpeedButton1, app.Form1().SpeedButton2}) {
+    for (QToolButton* undoThenRedo : {Control<QToolButton>(app.Form1(), "SpeedButton1"), Control<QToolButton>(app.Form1(), "SpeedButton2")}) {
         QTest::mouseClick(undoThenRedo, Qt::LeftButton);
         EXPECT_EQ(Picture(app), shown);  // the row ruler stays
     }
@@ -159,7 +157,7 @@ TEST(MapView, KeyboardUndoAndRedoFollowTheButtons)
     QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(app.Doc().GetCell(2, 2).Panel, 1);
-    EXPECT_FALSE(f.SpeedButton2->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(f, "SpeedButton2")->isEnabled());
 }
 
 TEST(MapView, TheMenuHoldsEveryCommandWithItsKeyAndCtrlMShowsItAsABar)
@@ -181,11 +179,11 @@ TEST(MapView, TheMenuHoldsEveryCommandWithItsKeyAndCtrlMShowsItAsABar)
 
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    const QSize map = f.ScrollBox1->viewport()->size();
+    const QSize map = Control<QScrollArea>(f, "ScrollBox1")->viewport()->size();
     QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_TRUE(f.menuBar()->isVisible());
-    EXPECT_EQ(f.ScrollBox1->viewport()->size(), map);  // the window grew by the bar
+    EXPECT_EQ(Control<QScrollArea>(f, "ScrollBox1")->viewport()->size(), map);  // the window grew by the bar
     QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
     EXPECT_FALSE(f.menuBar()->isVisible());
 
@@ -217,10 +215,10 @@ TEST(MapView, TheKeyboardCursorMovesOnTheGridAndAppliesEachTool)
 
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.Image1->setFocus();
+    Control<MapPicture>(f, "Image1")->setFocus();
     const auto keys = [&](std::initializer_list<Qt::Key> list, Qt::KeyboardModifiers mods = {}) {
         for (Qt::Key k : list)
-            QTest::keyClick(f.Image1, k, mods);
+            QTest::keyClick(Control<MapPicture>(f, "Image1"), k, mods);
     };
     app.Doc().Selected = 1;
     keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});  // the click tool at (2,1)
@@ -236,7 +234,7 @@ TEST(MapView, TheKeyboardCursorMovesOnTheGridAndAppliesEachTool)
     QTest::keyClick(&f, Qt::Key_S);
     keys({Qt::Key_Home, Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});
     EXPECT_EQ(f.Tools->StatusTool->text(), "範囲選択  2 × 2");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Image1)->text(QAccessible::Value), f.KeyCursor->Describe());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Control<MapPicture>(f, "Image1"))->text(QAccessible::Value), f.KeyCursor->Describe());
 }
 
 TEST(MapView, StampsFloatTurnAndOpenAsAMap)
@@ -249,15 +247,15 @@ TEST(MapView, StampsFloatTurnAndOpenAsAMap)
     map_shapes::Block island{12, 12, false, std::vector<MapCell>(144, MapCell{1, 0, 0})};
     island.Cells[0].Panel = 99;  // a panel the catalogue lacks: told, the rest placed
     ASSERT_TRUE(WriteStampFile(app.Path("Stamps/island.stamp").toStdString(), {"island", "", island}));
-    f.PageControl1->setCurrentWidget(f.StampPage);
-    ASSERT_EQ(f.StampPage->Count(), 2);
-    QListWidget* list = f.StampPage->findChild<QListWidget*>();
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<StampTab>(f, "StampPage"));
+    ASSERT_EQ(Control<StampTab>(f, "StampPage")->Count(), 2);
+    QListWidget* list = Control<StampTab>(f, "StampPage")->findChild<QListWidget*>();
     QListWidgetItem* pair = list->findItems("pair", Qt::MatchExactly).value(0);
     ASSERT_TRUE(pair);
     EXPECT_FALSE(pair->icon().isNull());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(pair).center());
     EXPECT_TRUE(f.Tools->Floating());
-    QTest::mouseMove(f.Image1, Centre(4, 4));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(4, 4));
     QTest::keyClick(&f, Qt::Key_X);  // mirrored left-right before it lands
     Press(app, Centre(4, 4));
     EXPECT_EQ(app.Doc().GetCell(4, 4).Panel, 2);
@@ -272,7 +270,7 @@ TEST(MapView, StampsFloatTurnAndOpenAsAMap)
     EXPECT_EQ(app.Doc().LastX, 11);
     EXPECT_EQ(app.Doc().GetCell(11, 11).Panel, 1);
     EXPECT_TRUE(f.OpenFile().isEmpty());
-    EXPECT_TRUE(f.StatusBar1->currentMessage().contains("99")) << f.StatusBar1->currentMessage().toStdString();
+    EXPECT_TRUE(Control<QStatusBar>(f, "StatusBar1")->currentMessage().contains("99")) << Control<QStatusBar>(f, "StatusBar1")->currentMessage().toStdString();
 }
 
 TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
@@ -291,14 +289,14 @@ TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
             expected.setPixel(x, y, ((tile.pixel(x, y) | silhouette.pixel(x, y)) & marker.pixel(x, y)) | 0xFF000000);
     EXPECT_EQ(CellPixels(app, 4, 4), expected);
 
-    QTest::mouseClick(f.CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(Control<QCheckBox>(f, "CheckBox1"), Qt::LeftButton);
     EXPECT_FALSE(app.Doc().MaskShow);
     EXPECT_EQ(CellPixels(app, 4, 4), tile);
     EXPECT_EQ(app.Doc().GetCell(4, 4).Mask, 1);
-    QTest::mouseClick(f.CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(Control<QCheckBox>(f, "CheckBox1"), Qt::LeftButton);
     EXPECT_EQ(CellPixels(app, 4, 4), expected);
 
-    QTest::mouseClick(f.SpeedButton4, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(f, "SpeedButton4"), Qt::LeftButton);
     EXPECT_TRUE(app.Doc().LineMode);
     const QImage framed = CellPixels(app, 5, 5);
     for (int i = 0; i < 32; ++i) {
@@ -308,7 +306,7 @@ TEST(MapView, MaskOverlayLinesAndTheMaskSwitch)
         EXPECT_EQ(framed.pixel(i, 31), 0xFFFFFFFFu);
     }
     EXPECT_EQ(framed.copy(1, 1, 30, 30), tile.copy(1, 1, 30, 30));
-    QTest::mouseClick(f.SpeedButton4, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(f, "SpeedButton4"), Qt::LeftButton);
     EXPECT_EQ(CellPixels(app, 5, 5), tile);
 }
 
@@ -321,7 +319,7 @@ TEST(MapView, MissingTilesShowAPlaceholderAndForeignMasksDrawNothing)
     app.Doc().SetCell(2, 2, {0, 0, 31});
     app.Doc().SetCell(3, 3, {0, 0, 200});
     app.Doc().SetCell(4, 4, {0, 0, 4});  // entry not loaded (three masks)
-    app.Doc().RedrawMap();
+    app.Form1().Renderer->RedrawMap();
     for (int c : {2, 3, 4})
         EXPECT_EQ(CellPixels(app, c, c), Bitmap(app, "sea.bmp")) << c;
 }
@@ -329,10 +327,10 @@ TEST(MapView, MissingTilesShowAPlaceholderAndForeignMasksDrawNothing)
 TEST(MapView, StatusBarFollowsThePointer)
 {
     TestApp app(TestCatalogue(3).Ini());
-    QTest::mouseMove(app.Form1().Image1, Centre(3, 7));
+    QTest::mouseMove(Control<MapPicture>(app.Form1(), "Image1"), Centre(3, 7));
     EXPECT_EQ(Status(app, 0), "(3,7)");
     EXPECT_EQ(Status(app, 1), "パネル0 ");  // entry 0 has no value text
-    QTest::mouseMove(app.Form1().Image1, QPoint(100, 5));  // header band
+    QTest::mouseMove(Control<MapPicture>(app.Form1(), "Image1"), QPoint(100, 5));  // header band
     EXPECT_EQ(Status(app, 0), "");
     EXPECT_EQ(Status(app, 1), "");
     // Presses outside the map change nothing and empty the panels.
@@ -351,7 +349,7 @@ TEST(MapView, PressesOffTheCellsChangeNothing)
         {390, 50},  // ruler of an odd row, beyond the last column
     };
     for (QPoint p : offCells) {
-        QTest::mouseMove(app.Form1().Image1, Centre(3, 3));
+        QTest::mouseMove(Control<MapPicture>(app.Form1(), "Image1"), Centre(3, 3));
         Press(app, p);
         EXPECT_EQ(app.Doc().BufList->GetCount(), 0) << p.x() << "," << p.y();
         EXPECT_EQ(Status(app, 0), "") << p.x() << "," << p.y();
@@ -370,10 +368,10 @@ TEST(MapView, AChangedTileFileShowsAtTheNextDraw)
     red.fill(qRgb(220, 0, 0));
     QFile::remove(app.Path("Image/sea.bmp"));
     ASSERT_TRUE(red.save(app.Path("Image/sea.bmp"), "BMP"));
-    app.Doc().RedrawMap();
+    app.Form1().Renderer->RedrawMap();
     EXPECT_EQ(CellPixels(app, 2, 2), red);
     QFile::remove(app.Path("Image/sea.bmp"));
-    app.Doc().DrawCell(2, 2);
+    app.Form1().Renderer->DrawCell(2, 2);
     EXPECT_EQ(CellPixels(app, 2, 2), artwork::PlaceholderTile());
 }
 
@@ -383,14 +381,14 @@ TEST(MapView, MiddleButtonPansWithoutEditing)
     TForm1& f = app.Form1();
     f.resize(400, 300);
     QTest::qWait(10);
-    QScrollBar* h = f.ScrollBox1->horizontalScrollBar();
-    QScrollBar* v = f.ScrollBox1->verticalScrollBar();
+    QScrollBar* h = Control<QScrollArea>(f, "ScrollBox1")->horizontalScrollBar();
+    QScrollBar* v = Control<QScrollArea>(f, "ScrollBox1")->verticalScrollBar();
     ASSERT_GT(h->maximum(), 100);
-    f.StatusPanel[2]->setText("x");
+    Control<QLabel>(f, qPrintable(QStringLiteral("StatusPanel%1").arg(2)))->setText("x");
     f.Image1MouseDown(Qt::MiddleButton, 100, 100);
     EXPECT_TRUE(f.Pan->Active());
-    EXPECT_EQ(f.Image1->cursor().shape(), Qt::SizeAllCursor);
-    EXPECT_EQ(f.StatusPanel[2]->text(), "");
+    EXPECT_EQ(Control<MapPicture>(f, "Image1")->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_EQ(Control<QLabel>(f, qPrintable(QStringLiteral("StatusPanel%1").arg(2)))->text(), "");
     f.Image1MouseMove(140, 130);
     EXPECT_EQ(h->value(), 40);
     EXPECT_EQ(v->value(), 30);
@@ -398,13 +396,13 @@ TEST(MapView, MiddleButtonPansWithoutEditing)
     EXPECT_FALSE(f.Pan->Active());
     f.Image1MouseMove(200, 200);  // released: the view stays
     EXPECT_EQ(h->value(), 40);
-    EXPECT_EQ(f.Image1->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Control<MapPicture>(f, "Image1")->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(app.Doc().BufList->GetCount(), 0);
     // Holding a button while moving paints nothing.
     app.Doc().Selected = 1;
-    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(2, 2));
-    QTest::mouseMove(f.Image1, Centre(3, 2));
-    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(3, 2));
+    QTest::mousePress(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(2, 2));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(3, 2));
+    QTest::mouseRelease(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(3, 2));
     EXPECT_EQ(app.Doc().BufList->GetCount(), 1);
     EXPECT_EQ(app.Doc().GetCell(3, 2).Panel, 0);
 }
@@ -412,12 +410,12 @@ TEST(MapView, MiddleButtonPansWithoutEditing)
 TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
 {
     struct Case {
-        QToolButton* TForm1::*button;
+        const char* button;
         MapCell after;
     } cases[] = {
-        {&TForm1::SpeedButton3, {0, 0, 2}},
-        {&TForm1::SpeedButton5, {1, 3, 0}},
-        {&TForm1::SpeedButton6, {0, 0, 0}},
+        {"SpeedButton3", {0, 0, 2}},
+        {"SpeedButton5", {1, 3, 0}},
+        {"SpeedButton6", {0, 0, 0}},
     };
     for (const Case& c : cases) {
         TestApp app(TestCatalogue(3).Ini());
@@ -425,10 +423,10 @@ TEST(MapView, ClearButtonsEmptyTheWholeGridAndTheHistory)
         app.Doc().Selected = 1;
         Press(app, Centre(1, 1));
         app.Doc().SetCell(1, 1, {1, 3, 2});
-        QTest::mouseClick(app.Form1().*c.button, Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(app.Form1(), c.button), Qt::LeftButton);
         EXPECT_EQ(app.Doc().GetCell(1, 1), c.after);
-        EXPECT_FALSE(app.Form1().SpeedButton1->isEnabled());
-        EXPECT_EQ(app.Form1().SpeedButton1->toolTip(), "");
+        EXPECT_FALSE(Control<QToolButton>(app.Form1(), "SpeedButton1")->isEnabled());
+        EXPECT_EQ(Control<QToolButton>(app.Form1(), "SpeedButton1")->toolTip(), "");
     }
 }
 
@@ -461,8 +459,8 @@ TEST(MapZoom, PressesMapToTheSameCellsAtEveryZoom)
             const auto [left, right] = range(e.picture.x());
             const auto [top, bottom] = range(e.picture.y());
             for (QPoint v : {QPoint(left, top), QPoint(right, bottom)}) {
-                f.ScrollBox1->ensureVisible(v.x(), v.y(), 1, 1);  // a plain move goes where the pointer is
-                QTest::mouseMove(f.Image1, v);
+                Control<QScrollArea>(f, "ScrollBox1")->ensureVisible(v.x(), v.y(), 1, 1);  // a plain move goes where the pointer is
+                QTest::mouseMove(Control<MapPicture>(f, "Image1"), v);
                 EXPECT_EQ(Status(app, 0), e.cell) << zoom << "% move " << v.x() << "," << v.y();
                 Press(app, v);
                 EXPECT_EQ(Status(app, 0), e.cell) << zoom << "% press " << v.x() << "," << v.y();
@@ -482,7 +480,7 @@ TEST(MapZoom, WheelKeysAndBoxAgreeAndThePictureStaysOneToOne)
     auto zoomIs = [&](int percent) {
         EXPECT_EQ(f.Zoom->Percent(), percent);
         EXPECT_EQ(f.Zoom->Box->currentText(), QString("%1%").arg(percent));
-        EXPECT_EQ(f.Image1->size(), picture.size() * percent / 100);
+        EXPECT_EQ(Control<MapPicture>(f, "Image1")->size(), picture.size() * percent / 100);
     };
     const struct {
         Qt::Key key;
@@ -499,24 +497,24 @@ TEST(MapZoom, WheelKeysAndBoxAgreeAndThePictureStaysOneToOne)
     EXPECT_EQ(Picture(app), picture);
     // Nearest neighbour at 200 %: each picture pixel is a 2 x 2 block.
     const QRect cell(32 * 4, 32 * 4, 64, 64);
-    EXPECT_EQ(f.Image1->grab(QRect(cell.topLeft() * 2, cell.size() * 2)).toImage().convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(Control<MapPicture>(f, "Image1")->grab(QRect(cell.topLeft() * 2, cell.size() * 2)).toImage().convertToFormat(QImage::Format_RGB32),
               picture.copy(cell).scaled(cell.size() * 2));
 
     // Ctrl+wheel keeps the picture point under the pointer in place.
-    QScrollBar* h = f.ScrollBox1->horizontalScrollBar();
-    QScrollBar* v = f.ScrollBox1->verticalScrollBar();
+    QScrollBar* h = Control<QScrollArea>(f, "ScrollBox1")->horizontalScrollBar();
+    QScrollBar* v = Control<QScrollArea>(f, "ScrollBox1")->verticalScrollBar();
     h->setValue(300);
     v->setValue(200);
     const QPoint pointer(120, 90);  // in the viewport
-    const QPoint underPointer = f.Image1->ToPicture(f.Image1->mapFrom(f.ScrollBox1->viewport(), pointer));
+    const QPoint underPointer = Control<MapPicture>(f, "Image1")->ToPicture(Control<MapPicture>(f, "Image1")->mapFrom(Control<QScrollArea>(f, "ScrollBox1")->viewport(), pointer));
     for (int delta : {-120, -120, 60, 60}) {  // two notches, then one in two halves
-        QWheelEvent wheel(f.Image1->mapFrom(f.ScrollBox1->viewport(), pointer),
-                          f.ScrollBox1->viewport()->mapToGlobal(pointer), {}, {0, delta}, Qt::NoButton,
+        QWheelEvent wheel(Control<MapPicture>(f, "Image1")->mapFrom(Control<QScrollArea>(f, "ScrollBox1")->viewport(), pointer),
+                          Control<QScrollArea>(f, "ScrollBox1")->viewport()->mapToGlobal(pointer), {}, {0, delta}, Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(f.Image1, &wheel);
+        QApplication::sendEvent(Control<MapPicture>(f, "Image1"), &wheel);
     }
     zoomIs(150);
-    const QPoint now = f.Image1->ToPicture(f.Image1->mapFrom(f.ScrollBox1->viewport(), pointer));
+    const QPoint now = Control<MapPicture>(f, "Image1")->ToPicture(Control<MapPicture>(f, "Image1")->mapFrom(Control<QScrollArea>(f, "ScrollBox1")->viewport(), pointer));
     EXPECT_LE((now - underPointer).manhattanLength(), 2) << now.x() << "," << now.y();
 
     // The middle-button pan moves the view by the pointer's pull, in view pixels.
@@ -547,7 +545,7 @@ TEST(MapZoom, FittingTheWindowFitsTheZoomedPicture)
     f.Zoom->Set(75);
     f.FitWindowToMap(17, 17);  // wider than the toolbar needs
     QApplication::processEvents();
-    EXPECT_EQ(f.ScrollBox1->viewport()->size(), QSize(444, 444));
+    EXPECT_EQ(Control<QScrollArea>(f, "ScrollBox1")->viewport()->size(), QSize(444, 444));
 }
 
 namespace {
@@ -580,7 +578,7 @@ TEST(HighDpi, EveryDevicePixelOfACellShowsAndEditsThatCell)
 {
     TestApp app(TestCatalogue(3).Keys("MapY=16\nMapX=16").Ini());
     TForm1& f = app.Form1();
-    const double ratio = f.Image1->devicePixelRatioF();
+    const double ratio = Control<MapPicture>(f, "Image1")->devicePixelRatioF();
     EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     app.Doc().Selected = 2;
     f.resize(800, 600);
@@ -594,11 +592,11 @@ TEST(HighDpi, EveryDevicePixelOfACellShowsAndEditsThatCell)
     send(QEvent::MouseMove, QPointF(1, 1));  // the pointer enters the window first
     for (int zoom : {100, 200}) {
         f.Zoom->Set(zoom);
-        f.ScrollBox1->horizontalScrollBar()->setValue(0);
-        f.ScrollBox1->verticalScrollBar()->setValue(0);
+        Control<QScrollArea>(f, "ScrollBox1")->horizontalScrollBar()->setValue(0);
+        Control<QScrollArea>(f, "ScrollBox1")->verticalScrollBar()->setValue(0);
         QApplication::processEvents();
         const double s = ratio * zoom / 100;
-        const QPointF offset = f.Image1->mapTo(&f, QPointF(0, 0)) * ratio;
+        const QPointF offset = Control<MapPicture>(f, "Image1")->mapTo(&f, QPointF(0, 0)) * ratio;
         const QPoint origin(std::lround(offset.x()), std::lround(offset.y()));
         // Device pixel d shows picture pixel floor(d / s), never a blend.
         const QImage shown = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -629,8 +627,8 @@ TEST(HighDpi, TheStartUpFitShowsAWholeMapWithoutScrollBars)
     TForm1& f = app.Form1();
     f.FitWindowToMap(15, 15);
     QApplication::processEvents();
-    EXPECT_FALSE(f.ScrollBox1->horizontalScrollBar()->isVisible() || f.ScrollBox1->verticalScrollBar()->isVisible());
-    const QSize viewport = f.ScrollBox1->viewport()->size();
+    EXPECT_FALSE(Control<QScrollArea>(f, "ScrollBox1")->horizontalScrollBar()->isVisible() || Control<QScrollArea>(f, "ScrollBox1")->verticalScrollBar()->isVisible());
+    const QSize viewport = Control<QScrollArea>(f, "ScrollBox1")->viewport()->size();
     EXPECT_TRUE(viewport.boundedTo({529, 529}).expandedTo({528, 528}) == viewport) << viewport.width() << " x " << viewport.height();
 }
 
@@ -652,20 +650,21 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
         EXPECT_EQ(panels(panel), after);
     };
 
-    f.PageControl1->setCurrentWidget(f.TabSheet3);
-    f.Edit1->setFocus();  // a text box keeps its keys
-    QTest::keyClick(f.Edit1, Qt::Key_B);
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet3"));
+    QTest::mouseClick(Control<QToolButton>(f, "SpeedButton_In"), Qt::LeftButton);  // fresh figures: their boxes take the focus
+    Control<QLineEdit>(f, "Edit1")->setFocus();  // a text box keeps its keys
+    QTest::keyClick(Control<QLineEdit>(f, "Edit1"), Qt::Key_B);
     EXPECT_EQ(f.Tools->Tool(), PaintTool::Click);
-    f.PageControl1->setCurrentWidget(f.TabSheet1);
+    Control<QTabWidget>(f, "PageControl1")->setCurrentWidget(Control<QWidget>(f, "TabSheet1"));
 
     // A brush stroke: a fast move that skips a cell still paints it.
     QTest::keyClick(&f, Qt::Key_B);
     EXPECT_TRUE(f.Tools->Buttons[1]->isChecked());
     app.Doc().Selected = 1;
-    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(2, 2));
-    QTest::mouseMove(f.Image1, Centre(3, 2));
-    QTest::mouseMove(f.Image1, Centre(5, 2));
-    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(5, 2));
+    QTest::mousePress(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(2, 2));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(3, 2));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(5, 2));
+    QTest::mouseRelease(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(5, 2));
     EXPECT_EQ(panels(1), 4);
     EXPECT_EQ(CellPixels(app, 4, 2), Bitmap(app, "plains.bmp"));
     undoRedo(0, 4, 1);
@@ -680,13 +679,13 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
 
     // Select two by two, copy, paste at another cell, and back to clicking.
     QTest::keyClick(&f, Qt::Key_S);
-    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(4, 1));
-    QTest::mouseMove(f.Image1, Centre(5, 2));
-    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(5, 2));
+    QTest::mousePress(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(4, 1));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(5, 2));
+    QTest::mouseRelease(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(5, 2));
     EXPECT_EQ(f.Tools->StatusTool->text(), "範囲選択  2 × 2");
     QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("2x2 "));
-    QTest::mouseMove(f.Image1, Centre(8, 6));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(8, 6));
     QTest::keyClick(&f, Qt::Key_V, Qt::ControlModifier);
     Press(app, Centre(8, 6));
     // From odd row 1 to even row 6: the lower row lands half a tile right, as copied.
@@ -719,20 +718,20 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
     // Max; with a selection "-", Home and End change each counter, one undo
     // step a key; V draws them.
     app.Doc().Tile[1].Max = 5;
-    f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(1));
+    Control<QTreeWidget>(f, "ButtonView")->setCurrentItem(Control<QTreeWidget>(f, "ButtonView")->topLevelItem(1));
     QTest::keyClick(&f, Qt::Key_B);
     for (int i = 0; i < 7; ++i)
         QTest::keyClick(&f, Qt::Key_BracketRight);
     QTest::keyClick(&f, Qt::Key_BracketLeft);
-    EXPECT_EQ(f.LevelBox->value(), 4);
+    EXPECT_EQ(Control<QSpinBox>(f, "LevelBox")->value(), 4);
     EXPECT_EQ(f.Tools->StatusTool->text(), "ブラシ  段階 4");
-    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(0, 3));
-    QTest::mouseMove(f.Image1, Centre(1, 3));
-    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(1, 3));
+    QTest::mousePress(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(0, 3));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(1, 3));
+    QTest::mouseRelease(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(1, 3));
     EXPECT_EQ(app.Doc().GetCell(1, 3), (MapCell{1, 4, 0}));
     QTest::keyClick(&f, Qt::Key_S);
-    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(0, 3));
-    QTest::mouseRelease(f.Image1, Qt::LeftButton, {}, Centre(1, 3));
+    QTest::mousePress(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(0, 3));
+    QTest::mouseRelease(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(1, 3));
     for (const auto [key, counter] : {std::pair{Qt::Key_Minus, 3}, std::pair{Qt::Key_Home, 0}, std::pair{Qt::Key_End, 5}}) {
         QTest::keyClick(&f, key);
         EXPECT_EQ(app.Doc().GetCell(0, 3).Counter, counter) << key;
@@ -745,10 +744,10 @@ TEST(MapView, ToolsDriveAStrokeAFillAndACopyPaste)
     // A modal window opening during a stroke ends it: the brush no longer
     // paints without its button.
     QTest::keyClick(&f, Qt::Key_B);
-    QTest::mousePress(f.Image1, Qt::LeftButton, {}, Centre(0, 0));
+    QTest::mousePress(Control<MapPicture>(f, "Image1"), Qt::LeftButton, {}, Centre(0, 0));
     QEvent blocked(QEvent::WindowBlocked);
     QApplication::sendEvent(&f, &blocked);
-    QTest::mouseMove(f.Image1, Centre(2, 0));
+    QTest::mouseMove(Control<MapPicture>(f, "Image1"), Centre(2, 0));
     EXPECT_NE(app.Doc().GetCell(2, 0).Panel, 1);
     EXPECT_FALSE(f.Tools->Dragging());
 }

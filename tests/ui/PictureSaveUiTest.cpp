@@ -69,13 +69,13 @@ TEST_F(PictureSave, WritesExactlyThePictureShown)
 {
     TestApp app;
     // Outlines on and a panel changed, so "as shown" differs from a fresh draw.
-    app.Form1().SpeedButton4->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton4")->click();
     app.Doc().SetCell(2, 3, MapCell{7, 2, 1});
-    app.Doc().DrawCell(2, 3);
+    app.Form1().Renderer->DrawCell(2, 3);
 
     DialogSeen seen;
     ChoosePicture(app.Path("island"), &seen);
-    app.Form1().SpeedButton_Png->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
     EXPECT_EQ(seen.Title, QStringLiteral("Tidemark擬似Map 画像保存"));
     EXPECT_EQ(seen.Filters, QStringList{QStringLiteral("PNG画像 (*.png)")});
     EXPECT_EQ(seen.Suffix, QStringLiteral("png"));
@@ -100,7 +100,7 @@ TEST_F(PictureSave, CancelWritesNothing)
 {
     TestApp app;
     ChoosePicture(QString());
-    app.Form1().SpeedButton_Png->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
     EXPECT_EQ(QDir(app.folder.path()).entryList({"*.png"}, QDir::Files), QStringList());
     EXPECT_TRUE(app.messages.isEmpty());
 }
@@ -114,7 +114,7 @@ TEST_F(PictureSave, AFailedWriteIsReported)
     plain.write("not a folder");
     plain.close();
     ChoosePicture(app.Path("plain/map.png"));
-    app.Form1().SpeedButton_Png->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
     ASSERT_EQ(app.messages.size(), 1);  // with the system's reason
     EXPECT_TRUE(app.messages[0].startsWith(app.Path("plain/map.png") + " に書き込めません: ")) << app.messages[0].toStdString();
     EXPECT_EQ(plain.size(), 12);
@@ -134,12 +134,12 @@ TEST_F(PictureSave, AnExistingFileIsReplacedOnlyWhenTheUserAgrees)
         box->button(QMessageBox::No)->click();
         Answer<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     });
-    app.Form1().SpeedButton_Png->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
     EXPECT_EQ(old.size(), 3);
 
     ChoosePicture(app.Path("old.png"));
     Answer<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-    app.Form1().SpeedButton_Png->click();
+    Control<QToolButton>(app.Form1(), "SpeedButton_Png")->click();
     EXPECT_TRUE(QImage(app.Path("old.png"), "PNG").convertToFormat(QImage::Format_RGB32) == Shown(app));
 }
 

@@ -24,6 +24,7 @@
 #include "app/MapPicture.h"
 #include "settings/IniFile.h"
 #include "app/Palette.h"
+#include "app/PalettePanel.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
 
@@ -159,7 +160,7 @@ void RunModal(QToolButton* opener, const std::function<void(Dialog&)>& script,
 
 void RunEditor(TestApp& app, const std::function<void(TForm3&)>& script, bool ok)
 {
-    RunModal<TForm3>(app.Form1().SpeedButton_a, script,
+    RunModal<TForm3>(Control<QToolButton>(app.Form1(), "SpeedButton_a"), script,
                      [ok](TForm3& d) { return Control<QPushButton>(d, ok ? "Button2" : "Button1"); });
 }
 
@@ -177,9 +178,9 @@ TForm3& ShowEditor(TestApp& app)
 void ExpectPalettePaired(TestApp& app)
 {
     TTileData& doc = app.Doc();
-    ASSERT_EQ(app.Form1().ButtonView->topLevelItemCount(), doc.TileCount);
+    ASSERT_EQ(Control<QTreeWidget>(app.Form1(), "ButtonView")->topLevelItemCount(), doc.TileCount);
     for (int i = 0; i < doc.TileCount; ++i) {
-        EXPECT_EQ(Palette::ItemName(app.Form1().ButtonView, i).toStdString(), doc.Tile[i].Name) << i;
+        EXPECT_EQ(Palette::ItemName(Control<QTreeWidget>(app.Form1(), "ButtonView"), i).toStdString(), doc.Tile[i].Name) << i;
         EXPECT_EQ(app.Form1().Palettes->TileImage(i), Palette::PrepareImage(doc.Tile[i].Bmp)) << i;
     }
 }
@@ -188,7 +189,7 @@ void ExpectPalettePaired(TestApp& app)
 void ClickCell(TestApp& app, int x, int y)
 {
     const CellRectangle r = TTileData::CellRect(x, y);
-    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(app.Form1(), "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
 }
 
 }  // namespace
@@ -508,7 +509,7 @@ TEST(CatalogueEditorUi, CancelAndTheCloseBoxChangeNothing)
     };
     RunEditor(app, edit, false);
     EXPECT_EQ(TestCatalogue::Of(doc), before);
-    RunModal<TForm3>(app.Form1().SpeedButton_a, edit, [](TForm3&) -> QAbstractButton* { return nullptr; });
+    RunModal<TForm3>(Control<QToolButton>(app.Form1(), "SpeedButton_a"), edit, [](TForm3&) -> QAbstractButton* { return nullptr; });
     EXPECT_EQ(TestCatalogue::Of(doc), before);
     EXPECT_EQ(app.Form1().Palettes->TileImage(5), image5);
     EXPECT_EQ(doc.Map[2][3], (MapCell{19, 4, 1}));
@@ -525,7 +526,7 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
     doc.Map[2][3] = MapCell{21, 4, 1};
     doc.Selected = 7;
     const int history = doc.BufList ? doc.BufList->GetCount() : 0;
-    app.Form1().SpeedButton_2Click();  // show the mask page
+    app.Form1().Lists->SpeedButton_2Click();  // show the mask page
 
     RunEditor(app, [&](TForm3& d) {
         for (int row : {23, 22, 18}) {  // three deletions
@@ -555,8 +556,8 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
     EXPECT_EQ(CentreOf(app.Form1().Palettes->TileImage(3)), 0xFF0000u);
     EXPECT_TRUE(app.Form1().ListsReady);
     EXPECT_EQ(doc.Selected, 7);
-    EXPECT_EQ(app.Form1().Notebook1->currentIndex(), 0);
-    EXPECT_TRUE(app.Form1().SpeedButton_1->isVisible());
+    EXPECT_EQ(Control<QStackedWidget>(app.Form1(), "Notebook1")->currentIndex(), 0);
+    EXPECT_TRUE(Control<QToolButton>(app.Form1(), "SpeedButton_1")->isVisible());
     EXPECT_EQ(doc.Map[2][3], (MapCell{21, 4, 1}));
     EXPECT_EQ(doc.BufList ? doc.BufList->GetCount() : 0, history);
 
@@ -568,7 +569,7 @@ TEST(CatalogueEditorUi, OkRebuildsCatalogueAndPaletteInListOrder)
         Click(Control<QToolButton>(d, "SpeedButton4"));
     }, true);
     EXPECT_EQ(doc.TileCount, 20);
-    EXPECT_FALSE(app.Form1().SpeedButton_1->isVisible());
+    EXPECT_FALSE(Control<QToolButton>(app.Form1(), "SpeedButton_1")->isVisible());
     ExpectPalettePaired(app);
 }
 
@@ -579,7 +580,7 @@ TEST(CatalogueEditorUi, ADeletedPanelLeavesNoGhostAnywhere)
     TForm1& f = app.Form1();
     doc.ComputeStats();
     const IslandStats seaOnly = doc.Stats;
-    f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(23));  // 大都市, the last entry
+    Control<QTreeWidget>(f, "ButtonView")->setCurrentItem(Control<QTreeWidget>(f, "ButtonView")->topLevelItem(23));  // 大都市, the last entry
     doc.SetCell(2, 2, {23, 0, 0});
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 23);
@@ -593,7 +594,7 @@ TEST(CatalogueEditorUi, ADeletedPanelLeavesNoGhostAnywhere)
     EXPECT_EQ(doc.EncodeMapCode().find('x'), std::string::npos);
     doc.ApplyMapCode("x0b@");  // an unknown letter paints nothing
     EXPECT_EQ(doc.GetCell(0, 0).Panel, doc.NoOfCode('b'));
-    EXPECT_EQ(f.Label1_1->text(), "海");
+    EXPECT_EQ(Control<QLabel>(f, "Label1_1")->text(), "海");
     ClickCell(app, 5, 5);
     EXPECT_EQ(doc.GetCell(5, 5).Panel, doc.Tile[0].No);
 }
@@ -602,16 +603,16 @@ TEST(CatalogueEditorUi, TheActivePanelFollowsItsEntryAfterOk)
 {
     TestApp app;
     TForm1& f = app.Form1();
-    f.ButtonView->setCurrentItem(f.ButtonView->topLevelItem(20));  // 発電所, No 20
+    Control<QTreeWidget>(f, "ButtonView")->setCurrentItem(Control<QTreeWidget>(f, "ButtonView")->topLevelItem(20));  // 発電所, No 20
     RunEditor(app, [](TForm3& d) {
         ClickRow(d, 20);
         Click(Control<QToolButton>(d, "SpeedButton1"));
         ClickRow(d, 18);
         Click(Control<QToolButton>(d, "SpeedButton4"));
     }, true);
-    EXPECT_EQ(f.Image01->toolTip(), "発電所");
-    EXPECT_EQ(f.Image01->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), f.Palettes->TileImage(18));
-    EXPECT_EQ(f.ButtonView->currentItem(), f.ButtonView->topLevelItem(18));
+    EXPECT_EQ(Control<QLabel>(f, "Image01")->toolTip(), "発電所");
+    EXPECT_EQ(Control<QLabel>(f, "Image01")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), f.Palettes->TileImage(18));
+    EXPECT_EQ(Control<QTreeWidget>(f, "ButtonView")->currentItem(), Control<QTreeWidget>(f, "ButtonView")->topLevelItem(18));
     ClickCell(app, 1, 1);
     EXPECT_EQ(app.Doc().GetCell(1, 1).Panel, 20);
 }
@@ -682,7 +683,7 @@ TEST(CatalogueEditorUi, OkKeepsEveryEntryOfAFullCatalogue)
     ASSERT_EQ(app.Doc().TileCount, 256);
     EXPECT_EQ(app.Doc().Tile[200].Code, 'z');
     EXPECT_EQ(app.Doc().Tile[255].No, 255);
-    EXPECT_EQ(app.Form1().ButtonView->topLevelItemCount(), 256);
+    EXPECT_EQ(Control<QTreeWidget>(app.Form1(), "ButtonView")->topLevelItemCount(), 256);
 }
 
 // ---------------------------------------------------------------- System設定
@@ -691,7 +692,7 @@ namespace {
 
 void RunSettings(TestApp& app, const std::function<void(TForm4&)>& script, bool ok)
 {
-    RunModal<TForm4>(app.Form1().SpeedButton_c, script,
+    RunModal<TForm4>(Control<QToolButton>(app.Form1(), "SpeedButton_c"), script,
                      [ok](TForm4& d) { return Control<QPushButton>(d, ok ? "Button1" : "Button2"); });
 }
 
@@ -792,7 +793,7 @@ TEST(SystemSettingsUi, CancelAndTheCloseBoxKeepEverySetting)
         Control<QScrollBar>(d, "ScrollBar2_3")->setValue(7);
     };
     RunSettings(app, changeAll, false);
-    RunModal<TForm4>(app.Form1().SpeedButton_c, changeAll, [](TForm4&) -> QAbstractButton* { return nullptr; });
+    RunModal<TForm4>(Control<QToolButton>(app.Form1(), "SpeedButton_c"), changeAll, [](TForm4&) -> QAbstractButton* { return nullptr; });
     EXPECT_EQ(doc.Sys, sys);
     EXPECT_EQ(doc.Food1, food1);
     EXPECT_EQ(doc.Food2, food2);
@@ -865,7 +866,7 @@ TEST(SystemSettingsUi, ConfirmedSettingsReachTheFileAndTheNextStart)
         EXPECT_EQ(Control<QLabel>(*d, "Label2_3")->text(), "資金生産 100%");
         d->reject();
     });
-    next.Form1->SpeedButton_c->click();
+    Control<QToolButton>(*next.Form1, "SpeedButton_c")->click();
     EXPECT_TRUE(checked);
 }
 
@@ -878,7 +879,7 @@ TEST(Accessibility, EveryControlOfEveryWindowHasAName)
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const bool named = qobject_cast<QAbstractButton*>(control) || qobject_cast<QAbstractSlider*>(control) ||
                                qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
-                               qobject_cast<QAbstractItemView*>(control) || control == app.Form1().Image1;
+                               qobject_cast<QAbstractItemView*>(control) || control == Control<MapPicture>(app.Form1(), "Image1");
             // Qt's own parts (a scroll area's bars, a tab bar's arrows) are not ours to name.
             if (!named || control->objectName().startsWith("qt_") || control->focusPolicy() == Qt::NoFocus)
                 continue;
@@ -889,6 +890,6 @@ TEST(Accessibility, EveryControlOfEveryWindowHasAName)
                 << control->objectName().toStdString() << " " << control->accessibleName().toStdString() << "/" << accessible->object()->metaObject()->className();
         }
     // A palette entry is named by its panel.
-    EXPECT_EQ(app.Form1().ButtonView->topLevelItem(1)->data(0, Qt::AccessibleTextRole).toString(),
+    EXPECT_EQ(Control<QTreeWidget>(app.Form1(), "ButtonView")->topLevelItem(1)->data(0, Qt::AccessibleTextRole).toString(),
               QString::fromStdString(app.Doc().Tile[1].Name));
 }

@@ -18,6 +18,7 @@
 #include "TestApp.h"
 #include "settings/Config.h"
 #include "app/GuardedApplication.h"
+#include "app/MapCommands.h"
 #include "settings/IniFile.h"
 #include "dialogs/Unit2.h"
 #include "app/MapPicture.h"
@@ -64,7 +65,7 @@ TEST(Shutdown, ACloseFromOutsideCancelsAnOpenDialog)
     app.Doc().Gold = 77;
     // As a signal would: close the main window while "System設定" is open.
     QTimer::singleShot(50, [&] { app.Form1().close(); });
-    app.Form1().SpeedButton_cClick();  // returns only once the dialog is gone
+    app.Form1().Commands->SpeedButton_cClick();  // returns only once the dialog is gone
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(app.Form1().isVisible());
     IniFile ini;
@@ -242,7 +243,7 @@ TEST(Shutdown, TheRecoveryCopyOutlivesAnOutsideCloseAndIsRestoredAtTheNextStart)
     app.Form1().SetRecoveryDelay(30);
     app.Doc().Selected = 1;
     const CellRectangle r = TTileData::CellRect(2, 2);
-    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(app.Form1(), "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
     EXPECT_FALSE(QFile::exists(copy));
     for (int i = 0; i < 200 && !QFile::exists(copy); ++i)
         QTest::qWait(10);
@@ -304,7 +305,7 @@ TEST(Shutdown, ACloseFromOutsideWhileTheCloseBoxAsksStillEndsAndKeepsTheWork)
     TestApp app(TestCatalogue(3).Ini());
     app.Doc().Selected = 1;
     const CellRectangle r = TTileData::CellRect(2, 2);
-    QTest::mouseClick(app.Form1().Image1, Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(app.Form1(), "Image1"), Qt::LeftButton, {}, QPoint(r.Left + 16, r.Top + 16));
     QTimer::singleShot(50, [&] { app.Form1().CloseFromOutside(); });
     app.Form1().close();  // the question comes up and is never answered
     EXPECT_FALSE(app.Form1().isVisible());

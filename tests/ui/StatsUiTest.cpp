@@ -22,8 +22,8 @@ namespace {
 QStringList BoxTexts(TForm1& w)
 {
     QStringList texts;
-    for (QLineEdit* e : {w.Edit1, w.Edit2, w.Edit3, w.Edit4, w.Edit5, w.Edit6, w.Edit7, w.Edit8,
-                         w.Edit9, w.Edit10})
+    for (QLineEdit* e : {Control<QLineEdit>(w, "Edit1"), Control<QLineEdit>(w, "Edit2"), Control<QLineEdit>(w, "Edit3"), Control<QLineEdit>(w, "Edit4"), Control<QLineEdit>(w, "Edit5"), Control<QLineEdit>(w, "Edit6"), Control<QLineEdit>(w, "Edit7"), Control<QLineEdit>(w, "Edit8"),
+                         Control<QLineEdit>(w, "Edit9"), Control<QLineEdit>(w, "Edit10")})
         texts << e->text();
     return texts;
 }
@@ -60,7 +60,7 @@ BreakdownView OpenBreakdown(TestApp& app)
         }
         QTest::mouseClick(Control<QPushButton>(*form, "Button2"), Qt::LeftButton);
     });
-    QTest::mouseClick(app.Form1().SpeedButton_In2, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(app.Form1(), "SpeedButton_In2"), Qt::LeftButton);
     return seen;
 }
 
@@ -95,15 +95,14 @@ TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
                     .Add({.No = 5, .Bmp = "bank.bmp", .Name = "銀行", .Type = 4, .Min = 999, .Land = true})
                     .Ini());
     TTileData& doc = app.Doc();
-    doc.SetLastX(11);
-    doc.SetLastY(11);
+    app.Form1().Session->ChangeSettings([](TTileData& d) { d.SetLastX(11), d.SetLastY(11); });
     Put(doc, 0, 0, 1, 10);   // 1000 inhabitants
     Put(doc, 1, 0, 3, 10);   // 1000 industry places
     Put(doc, 2, 0, 4, 7);    // 7 missiles
     Put(doc, 3, 0, 5, 0);    // funds panel: land only
     Put(doc, 12, 0, 1, 10);  // outside the shown map
 
-    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(app.Form1(), "SpeedButton_In"), Qt::LeftButton);
     const QStringList gold15 = {"1000", "3", "15", "-200", "0", "1000", "0", "1000", "0", "7"};
     EXPECT_EQ(BoxTexts(app.Form1()), gold15);
 
@@ -112,7 +111,7 @@ TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
     doc.Food1 = 5;
     doc.Food2 = 3;
     EXPECT_EQ(BoxTexts(app.Form1()), gold15);
-    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(app.Form1(), "SpeedButton_In"), Qt::LeftButton);
     EXPECT_EQ(BoxTexts(app.Form1()),
               QStringList({"1000", "3", "0", "-3", "500", "0", "0", "500", "500", "7"}));
     EXPECT_TRUE(app.messages.isEmpty());
@@ -120,13 +119,13 @@ TEST(InfoTab, AutoFillShowsTheFiguresAndNothingRecomputesByItself)
     // "自動更新": a click on the farm counts it up, and the boxes and the
     // status bar follow at once.
     TForm1& w = app.Form1();
-    w.CheckBox_Live->click();
+    Control<QCheckBox>(w, "CheckBox_Live")->click();
     doc.Selected = 2;
     const CellRectangle farm = TTileData::CellRect(1, 0);
-    QTest::mouseClick(w.Image1, Qt::LeftButton, {}, QPoint(farm.Left + 16, farm.Top + 16));
+    QTest::mouseClick(Control<MapPicture>(w, "Image1"), Qt::LeftButton, {}, QPoint(farm.Left + 16, farm.Top + 16));
     EXPECT_EQ(BoxTexts(w), QStringList({"1000", "3", "0", "-3", "600", "0", "0", "600", "400", "7"}));
-    EXPECT_TRUE(w.Edit5->isEnabled());
-    EXPECT_EQ(w.StatusFigures->text(), QStringLiteral("農業 +100  労働者 +100  失業者 −100"));
+    EXPECT_TRUE(Control<QLineEdit>(w, "Edit5")->isEnabled());
+    EXPECT_EQ(Control<QLabel>(w, "StatusFigures")->text(), QStringLiteral("農業 +100  労働者 +100  失業者 −100"));
 }
 
 TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
@@ -141,7 +140,7 @@ TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
     app.Doc().SetLastY(11);
     Put(app.Doc(), 0, 0, 1, 0);
     Put(app.Doc(), 0, 1, 2, 0);
-    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(app.Form1(), "SpeedButton_In"), Qt::LeftButton);
     EXPECT_EQ(BoxTexts(app.Form1()),
               QStringList({"1000", "2", "0", "0", "0", "400", "0", "400", "600", "0"}));
 
@@ -152,11 +151,11 @@ TEST(InfoTab, RateZeroInTheFileNeverBreaksTheFigures)
     for (int x = 0; x < 12; ++x)
         for (int y = 0; y < 12; ++y)
             Put(doc, x, y, 1, 0);
-    QTest::mouseClick(app.Form1().SpeedButton_In, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(app.Form1(), "SpeedButton_In"), Qt::LeftButton);
     const QStringList texts = BoxTexts(app.Form1());
     EXPECT_EQ(texts[0], "309237645168");
     EXPECT_TRUE(texts[3].startsWith("-")) << texts[3].toStdString();
-    for (QLineEdit* e : {app.Form1().Edit1, app.Form1().Edit4}) {
+    for (QLineEdit* e : {Control<QLineEdit>(app.Form1(), "Edit1"), Control<QLineEdit>(app.Form1(), "Edit4")}) {
         EXPECT_LE(QFontMetrics(e->font()).horizontalAdvance(e->text()), e->width() - 6) << e->text().toStdString();
         EXPECT_EQ(e->toolTip(), e->text());
         EXPECT_EQ(e->size(), QSize(67, 20));
