@@ -7,6 +7,7 @@ int32_t TTileData::ApplyEdits(const std::vector<CellEdit>& edits, bool continues
     // changes start a step of their own.
     bool joins = continues && BufList->GetIndex() >= 0 && BufList->GetIndex() == BufList->GetCount() - 1;
     int32_t recorded = 0;
+    ExpectCells(edits.size());
     for (const CellEdit& edit : edits) {
         if (edit.X < 0 || edit.X > LastX || edit.Y < 0 || edit.Y > LastY || edit.X >= GridSize ||
             edit.Y >= GridSize)

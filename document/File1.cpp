@@ -166,6 +166,7 @@ void TTileData::Undo()
     // A tool operation is one step: all its entries go, newest first.
     const int32_t last = BufList->GetIndex();
     const int32_t first = BufList->OperationFirst(last);
+    ExpectCells(static_cast<size_t>(last - first + 1));
     for (int32_t p = last; p >= first; --p) {
         const HistoryEntry& e = BufList->GetItem(p);
         SetCell(e.X, e.Y, MapCell{e.OldPanel, e.OldCounter, e.OldMask});
@@ -180,6 +181,7 @@ void TTileData::Redo()
         return;
     const int32_t first = BufList->GetIndex() + 1;
     const int32_t last = BufList->OperationLast(first);
+    ExpectCells(static_cast<size_t>(last - first + 1));
     for (int32_t p = first; p <= last; ++p) {
         const HistoryEntry& e = BufList->GetItem(p);
         SetCell(e.X, e.Y, MapCell{e.NewPanel, e.NewCounter, e.NewMask});
@@ -245,6 +247,12 @@ void TTileData::DrawCell(int32_t x, int32_t y)
         return;
     marked_.set(static_cast<size_t>(x * GridSize + y));
     change_.Cells.push_back({x, y});
+}
+
+void TTileData::ExpectCells(size_t cells)
+{
+    if (!change_.WholeMap && !change_.Size)
+        change_.Cells.reserve(std::min<size_t>(change_.Cells.size() + cells, GridSize * GridSize));
 }
 
 void TTileData::DrawRuler()

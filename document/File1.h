@@ -152,6 +152,8 @@ public:
 
 private:
     void ResizePicture();
+    // Room for `cells` more drawn cells, so a whole-map step grows the list once.
+    void ExpectCells(size_t cells);
 
     MapChange change_;
     std::bitset<GridSize * GridSize> marked_;  // the cells in change_.Cells
