@@ -34,7 +34,8 @@ int Run(const ParseResult& parsed)
 // needs no display.
 std::unique_ptr<QCoreApplication> MakeApplication(const ParseResult& parsed, int& argc, char* argv[])
 {
-    if (parsed.Help.empty() && parsed.Error.empty() && parsed.Args.Has("--figures")) {
+    const Invocation& args = parsed.Args;
+    if (parsed.Help.empty() && parsed.Error.empty() && (args.Has("--figures") || args.Has("--values"))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Its start-up notes (a runtime folder it picked) are no news to a script.
         const QtMessageHandler previous = qInstallMessageHandler(

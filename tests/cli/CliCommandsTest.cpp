@@ -381,6 +381,16 @@ TEST_F(CliCommands, RenderSwitchesMatchMapsWithoutMasksAndOutlines)
         EXPECT_EQ(lined.pixel(x, r.Bottom - 1), qRgb(255, 255, 255));
     EXPECT_EQ(lined.pixel(r.Left + 5, r.Top + 5), plainPicture.pixel(r.Left + 5, r.Top + 5));
     EXPECT_NE(lined, plainPicture);
+
+    // Counters are text: drawn in the cell that has one, nowhere else.
+    const QString counted = folder.WriteMap("counted.kpl", MapOf(4, 3, {{1, 1, {1, 7, 0}}}));
+    const auto cell = [](const QImage& picture, int x, int y) {
+        const CellRectangle c = TTileData::CellRect(x, y);
+        return picture.copy(c.Left, c.Top, c.Right - c.Left, c.Bottom - c.Top);
+    };
+    const QImage values = render(counted, {"--values"});
+    EXPECT_NE(cell(values, 1, 1), cell(render(counted, {}), 1, 1));
+    EXPECT_EQ(cell(values, 3, 2), cell(plainPicture, 3, 2));
 }
 
 }  // namespace
