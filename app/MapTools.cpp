@@ -226,7 +226,7 @@ void MapTools::Act(const PaintTools::Action& action, Qt::MouseButton button, int
     if (action.click)
         emit clickRequested(button, px, py);
     else if (!action.edits.empty())
-        emit editsReady(action.edits, action.continues);
+        emit editsReady(action.edits);
 }
 
 void MapTools::EndDrag()
@@ -265,7 +265,7 @@ void MapTools::DeleteSelection()
 {
     const std::vector<CellEdit> cleared = tools_.ClearSelection();
     if (!cleared.empty())
-        emit editsReady(cleared, false);
+        emit stepReady(cleared);
     Refresh();
 }
 
@@ -298,7 +298,7 @@ void MapTools::Reshape(map_shapes::Reshape how)
         const std::vector<CellEdit> edits =
             turn ? tools_.TurnSelection(how == R::TurnClockwise) : tools_.MirrorSelection(axis);
         if (!edits.empty())
-            emit editsReady(edits, false);
+            emit stepReady(edits);
     }
     Refresh();
 }
@@ -346,7 +346,7 @@ void MapTools::ChangeCounters(PaintTools::CounterChange change)
 {
     const std::vector<CellEdit> edits = tools_.ChangeCounters(change);
     if (!edits.empty())
-        emit editsReady(edits, false);
+        emit stepReady(edits);
     Refresh();
 }
 

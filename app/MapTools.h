@@ -81,9 +81,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    // One operation's changes, to be recorded as one undo step; `continues`
-    // joins them to the step the running stroke began.
-    void editsReady(const std::vector<CellEdit>& edits, bool continues);
+    // Changes of the mouse's operation (the press's), one undo step with
+    // the rest of it.
+    void editsReady(const std::vector<CellEdit>& edits);
+    // A key's change: a step of its own, whatever the mouse is doing.
+    void stepReady(const std::vector<CellEdit>& edits);
     // A brush press and release on one cell: the click tool's edit there.
     void clickRequested(Qt::MouseButton button, int px, int py);
 

@@ -103,7 +103,8 @@ void TForm1::ConnectMap()
     connect(KeyCursor, &MapKeyCursor::press, this, down);
     connect(KeyCursor, &MapKeyCursor::pointAt, this, move);
     connect(KeyCursor, &MapKeyCursor::release, this, up);
-    connect(Tools, &MapTools::editsReady, this, &TForm1::ApplyToolEdits);
+    connect(Tools, &MapTools::editsReady, this, [this](const auto& edits) { ApplyToolEdits(edits, false); });
+    connect(Tools, &MapTools::stepReady, this, [this](const auto& edits) { ApplyToolEdits(edits, true); });
     connect(Session, &MapSession::operationEnded, Tools, &MapTools::EndDrag);
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
     // Users expect the map itself to take a dropped file too.

@@ -49,9 +49,9 @@ void TForm1::ClickAt(Qt::MouseButton button, int px, int py)
     UpdateHistoryEnabled();
 }
 
-void TForm1::ApplyToolEdits(const std::vector<CellEdit>& edits, bool continues)
+void TForm1::ApplyToolEdits(const std::vector<CellEdit>& edits, bool ownStep)
 {
-    Session->ApplyEdits(edits, continues);
+    ownStep ? Session->ApplyStep(edits) : Session->ApplyEdits(edits);
     UpdateHistoryButtons();
 }
 

@@ -37,7 +37,7 @@ struct PaintFixture {
 
     void Apply(const PaintTools::Action& a)
     {
-        doc.ApplyEdits(a.edits, a.continues);
+        doc.ApplyEdits(a.edits);
         Show();
     }
     void Show()
@@ -126,7 +126,7 @@ void BM_WholeMapCountersUp(benchmark::State& state)
     bool up = true;
     for (auto _ : state) {
         const auto edits = f.tools.ChangeCounters(up ? PaintTools::CounterChange::ToMax : PaintTools::CounterChange::ToZero);
-        f.doc.ApplyEdits(edits, false);
+        f.doc.ApplyEdits(edits);
         f.Show();
         up = !up;
     }

@@ -1,11 +1,11 @@
 // Tool operations: many cell changes recorded as one undo step.
 #include "document/File1.h"
 
-int32_t TTileData::ApplyEdits(const std::vector<CellEdit>& edits, bool continues)
+int32_t TTileData::ApplyEdits(const std::vector<CellEdit>& edits, bool joinNewest)
 {
     // Joining is only possible onto the newest entry; after an undo the
     // changes start a step of their own.
-    bool joins = continues && BufList->GetIndex() >= 0 && BufList->GetIndex() == BufList->GetCount() - 1;
+    bool joins = joinNewest && BufList->GetIndex() >= 0 && BufList->GetIndex() == BufList->GetCount() - 1;
     int32_t recorded = 0;
     ExpectCells(edits.size());
     for (const CellEdit& edit : edits) {

@@ -121,9 +121,9 @@ public:
     void ChangeMask(int32_t x, int32_t y, int32_t m);
     // Records and applies a tool's cell changes as one undo step, one entry
     // per cell that changes (cells outside the shown map are skipped);
-    // `continues` joins them to the operation of the newest entry (a brush
-    // stroke arrives cell by cell). Returns the number of entries recorded.
-    int32_t ApplyEdits(const std::vector<CellEdit>& edits, bool continues = false);
+    // `joinNewest` adds them to the step of the newest entry (the session's
+    // open operation). Returns the number of entries recorded.
+    int32_t ApplyEdits(const std::vector<CellEdit>& edits, bool joinNewest = false);
 
     // Map files (files/), through WriteFileChecked and ReadMapFile.
     Result SaveMapFile(const std::string& fileName) const;

@@ -22,6 +22,9 @@ struct MapChange {
     // How cells are drawn (lines, masks shown, the ruler): the whole
     // picture again, the island itself the same.
     bool Display = false;
+    // The cells join the undo step the change before began (a stroke
+    // reaching further cells): one operation still.
+    bool Continues = false;
 
     bool Empty() const { return Cells.empty() && !WholeMap && !Size && !Catalogue && !Rates && !Display; }
     // Whether the island's figures may differ.

@@ -86,9 +86,10 @@ void MapSession::Changed()
     Announce();
 }
 
-void MapSession::Notify()
+void MapSession::Notify(bool continues)
 {
     MapChange change = doc->TakeChange();
+    change.Continues = continues;
     if (!change.Empty())
         emit changed(change);
 }
@@ -114,31 +115,34 @@ void MapSession::EditAt(int px, int py, MouseButton button)
 
 void MapSession::BeginOperation()
 {
+    if (operationOpen)
+        return;
     operationOpen = true;
-    joinBlocked = false;
+    operationRecorded = false;
 }
 
 void MapSession::EndOperation()
 {
-    // What follows an undo, a load or a dialog never joins the step before it.
-    joinBlocked = true;
     if (!operationOpen)
         return;
     operationOpen = false;
     emit operationEnded();
 }
 
-void MapSession::ApplyEdits(const std::vector<CellEdit>& edits, bool continues)
+void MapSession::ApplyEdits(const std::vector<CellEdit>& edits)
 {
-    if (!continues)
-        joinBlocked = false;
-    continues = continues && !joinBlocked;
-    if (doc->ApplyEdits(edits, continues) == 0)
+    const bool joins = operationOpen && operationRecorded;
+    if (doc->ApplyEdits(edits, joins) == 0)
         return;
-    continuing = continues;
-    Notify();
-    continuing = false;
+    operationRecorded = operationOpen;
+    Notify(joins);
     Changed();
+}
+
+void MapSession::ApplyStep(const std::vector<CellEdit>& edits)
+{
+    EndOperation();
+    ApplyEdits(edits);
 }
 
 // Undo and redo move a whole operation of the tools at once.

@@ -41,17 +41,21 @@ public:
 
     // A click becomes an edit: one press at picture pixel (px, py).
     void EditAt(int px, int py, MouseButton button);
-    // A tool's press opens an operation and its release closes it. Undo,
-    // redo, a clear, Set, a size change, Load, New and a dialog that opens
-    // close it first (operationEnded tells the tools), so no stroke goes on
-    // past them.
+    // A tool's press opens an operation and its release closes it; a
+    // second button pressed meanwhile stays inside it. Undo, redo, a clear,
+    // Set, a size change, Load, New, a change of its own and a dialog that
+    // opens close it first (operationEnded tells the tools), so no stroke
+    // goes on past them.
     void BeginOperation();
     void EndOperation();
     bool InOperation() const { return operationOpen; }
-    // A painting tool's edits: one undo step however many cells change;
-    // `continues` joins a stroke's later cells to the step it began, unless
-    // the operation was ended in between.
-    void ApplyEdits(const std::vector<CellEdit>& edits, bool continues = false);
+    // A tool's edits. All the edits of one operation are one undo step,
+    // whatever their cells and however many events bring them; outside an
+    // operation they are a step of their own.
+    void ApplyEdits(const std::vector<CellEdit>& edits);
+    // Edits that are a step of their own whatever is open (a key's during
+    // a drag): the open operation ends first.
+    void ApplyStep(const std::vector<CellEdit>& edits);
     void Undo();
     void Redo();
     void ClearPanels();
@@ -98,10 +102,6 @@ public:
     bool MarkedChangedOnDisk() const { return markedChanged; }
     void MarkChangedOnDisk();
 
-    // While a change of cells is told: the cells continue the operation of
-    // the change before (a brush stroke reaching another cell).
-    bool ChangeContinues() const { return continuing; }
-
 signals:
     // One notice after each change of the document, however many cells,
     // flags or steps it took.
@@ -119,13 +119,13 @@ signals:
     void markedChangedOnDiskChanged(bool marked);
 
 private:
-    bool continuing = false;
     bool operationOpen = false;
-    bool joinBlocked = false;
+    bool operationRecorded = false;  // the open operation has its undo step
     // After any change a save would write.
     void Changed();
-    // Tells what the document changed, if anything.
-    void Notify();
+    // Tells what the document changed, if anything; `continues`: its cells
+    // join the step the change before began.
+    void Notify(bool continues = false);
     void ReplacedWithoutHistory();
     void SetFilePath(const QString& path);
     void Announce();

@@ -15,7 +15,7 @@ void LiveFigures::Follow(const MapChange& change)
     if (change.WholeMap || change.Size)
         Replaced();
     else if (change.Island())
-        Changed();
+        Changed(change.Continues);
 }
 
 void LiveFigures::SetEnabled(bool on)
@@ -30,14 +30,14 @@ void LiveFigures::SetEnabled(bool on)
     emit figuresChanged();
 }
 
-void LiveFigures::Changed()
+void LiveFigures::Changed(bool continues)
 {
     if (!enabled)
         return;
     if (!inOperation) {
         // A stroke reaches its cells over many events: its change counts
         // from where the stroke began.
-        if (!session.ChangeContinues())
+        if (!continues)
             before = doc.Stats;
         inOperation = true;
         QMetaObject::invokeMethod(this, &LiveFigures::Settle, Qt::QueuedConnection);

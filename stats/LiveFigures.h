@@ -37,7 +37,7 @@ signals:
 private:
     // What is told before the event loop runs again is one operation: one
     // user action may change the map in several steps.
-    void Changed();
+    void Changed(bool continues);
     void Replaced();
 
     const MapSession& session;

@@ -54,8 +54,7 @@ void PaintTools::SetTool(PaintTool tool)
 
 void PaintTools::EndDrag()
 {
-    drag_ = Drag::None;
-    moving_.reset();
+    drag_.reset();
 }
 
 PaintTools::Action PaintTools::Press(Cell cell, bool valid, MouseButton button)
@@ -78,15 +77,8 @@ PaintTools::Action PaintTools::Press(Cell cell, bool valid, MouseButton button)
     const bool erase = button == MouseButton::Right;
     if (tool_ == PaintTool::Fill)
         return Action::Edits(PaintCells(FillRegion(doc_, cell), erase));
-    button_ = button;
-    start_ = current_ = cell;
-    if (tool_ == PaintTool::Brush) {
-        drag_ = Drag::Stroke;
-        last_ = cell;
-        moved_ = recorded_ = false;
-    } else {
-        drag_ = Drag::Shape;
-    }
+    const auto kind = tool_ == PaintTool::Brush ? Drag::Kind::Stroke : Drag::Kind::Shape;
+    drag_ = Drag{.kind = kind, .button = button, .start = cell, .current = cell, .last = cell};
     return {};
 }
 
@@ -104,15 +96,12 @@ PaintTools::Action PaintTools::PressSelect(Cell cell, bool valid)
         selection_ = Footprint::Of(*floating_, cell);
         return placed;
     }
-    button_ = MouseButton::Left;
-    start_ = current_ = cell;
     const std::vector<Cell> selected = SelectionCells();
-    if (std::find(selected.begin(), selected.end(), cell) != selected.end()) {
-        drag_ = Drag::Move;
-    } else {
-        drag_ = Drag::Select;
+    const bool inside = std::find(selected.begin(), selected.end(), cell) != selected.end();
+    drag_ = Drag{.kind = inside ? Drag::Kind::Move : Drag::Kind::Select,
+                 .button = MouseButton::Left, .start = cell, .current = cell};
+    if (!inside)
         selection_ = Footprint::Spanning(cell, cell);
-    }
     return {};
 }
 
@@ -120,77 +109,67 @@ PaintTools::Action PaintTools::Move(Cell cell, bool valid)
 {
     if (valid)
         pointer_ = cell;
-    switch (drag_) {
-    case Drag::Stroke:
-        return StrokeTo(cell, valid);
-    case Drag::Select:
-        current_ = ClampToShown(doc_, cell);
-        selection_ = Footprint::Spanning(start_, current_);
+    if (!drag_)
         return {};
-    case Drag::Shape:
-    case Drag::Move:
-        current_ = ClampToShown(doc_, cell);
-        return {};
-    case Drag::None:
-        return {};
-    }
+    if (drag_->kind == Drag::Kind::Stroke)
+        return StrokeTo(*drag_, cell, valid);
+    drag_->current = ClampToShown(doc_, cell);
+    if (drag_->kind == Drag::Kind::Select)
+        selection_ = Footprint::Spanning(drag_->start, drag_->current);
     return {};
 }
 
-PaintTools::Action PaintTools::StrokeTo(Cell cell, bool valid)
+PaintTools::Action PaintTools::StrokeTo(Drag& d, Cell cell, bool valid)
 {
-    if (valid && last_ && cell == *last_)
+    if (valid && d.last && cell == *d.last)
         return {};
     // Every cell the pointer enters, also those a fast move skipped over.
     std::vector<Cell> cells;
-    if (!moved_) {
-        moved_ = true;
-        cells.push_back(start_);
+    if (!d.moved) {
+        d.moved = true;
+        cells.push_back(d.start);
     }
     if (valid) {
-        if (last_) {
-            const std::vector<Cell> path = HexLine(*last_, cell);
+        if (d.last) {
+            const std::vector<Cell> path = HexLine(*d.last, cell);
             cells.insert(cells.end(), path.begin() + 1, path.end());
         } else {
             cells.push_back(cell);
         }
-        last_ = cell;
+        d.last = cell;
     } else {
-        last_.reset();  // off the map: coming back starts where it enters
+        d.last.reset();  // off the map: coming back starts where it enters
     }
-    Action a = Action::Edits(PaintCells(cells, button_ == MouseButton::Right), recorded_);
-    recorded_ = recorded_ || !a.edits.empty();
-    return a;
+    return Action::Edits(PaintCells(cells, d.button == MouseButton::Right));
 }
 
 PaintTools::Action PaintTools::Release(Cell cell, MouseButton button)
 {
-    if (!Dragging() || button != button_)
+    if (!drag_ || button != drag_->button)
         return {};
-    const Drag drag = drag_;
-    drag_ = Drag::None;
-    if (drag == Drag::Stroke) {
-        if (moved_)
+    Drag d = std::move(*drag_);
+    drag_.reset();
+    if (d.kind == Drag::Kind::Stroke) {
+        if (d.moved)
             return {};
         // A click without a stroke: the left button counts as the click
         // tool does, the right one erases as its strokes do.
-        return button_ == MouseButton::Right ? Action::Edits(PaintCells({start_}, true)) : Action::Click();
+        return d.button == MouseButton::Right ? Action::Edits(PaintCells({d.start}, true)) : Action::Click();
     }
-    current_ = ClampToShown(doc_, cell);
-    switch (drag) {
-    case Drag::Shape:
-        return Action::Edits(PaintCells(ShapeCells(), button == MouseButton::Right));
-    case Drag::Select:
-        selection_ = Footprint::Spanning(start_, current_);
+    d.current = ClampToShown(doc_, cell);
+    switch (d.kind) {
+    case Drag::Kind::Shape:
+        return Action::Edits(PaintCells(ShapeCells(d), button == MouseButton::Right));
+    case Drag::Kind::Select:
+        selection_ = Footprint::Spanning(d.start, d.current);
         return {};
-    case Drag::Move: {
-        Action moved = Action::Edits(MoveEdits());
-        const Cell to = MovedAnchor();
-        if (moving_)
-            selection_ = Footprint::Of(moving_->Cells, to);
+    case Drag::Kind::Move: {
+        Action moved = Action::Edits(MoveEdits(d));
+        const Cell to = MovedAnchor(d);
+        if (d.turned)
+            selection_ = Footprint::Of(d.turned->Cells, to);
         else
             selection_->Anchor = to;
-        moving_.reset();
         return moved;
     }
     default:
@@ -227,9 +206,9 @@ std::vector<CellEdit> PaintTools::PaintCells(const std::vector<Cell>& cells, boo
     return edits;
 }
 
-std::vector<PaintTools::Cell> PaintTools::ShapeCells() const
+std::vector<PaintTools::Cell> PaintTools::ShapeCells(const Drag& d) const
 {
-    return tool_ == PaintTool::Line ? HexLine(start_, current_) : RectCells(start_, current_);
+    return tool_ == PaintTool::Line ? HexLine(d.start, d.current) : RectCells(d.start, d.current);
 }
 
 MapCell PaintTools::Cleared() const
@@ -237,11 +216,11 @@ MapCell PaintTools::Cleared() const
     return MapCell{static_cast<uint8_t>(doc_.GetTile(0).No & 0xFF), 0, 0};
 }
 
-std::vector<CellEdit> PaintTools::MoveEdits() const
+std::vector<CellEdit> PaintTools::MoveEdits(const Drag& d) const
 {
-    if (!selection_ || (current_ == start_ && !moving_))
+    if (!selection_ || (d.current == d.start && !d.turned))
         return {};
-    return ClearedUnder(PlaceBlock(doc_, moving_ ? moving_->Cells : Copy(), MovedAnchor()));
+    return ClearedUnder(PlaceBlock(doc_, MovedBlock(d), MovedAnchor(d)));
 }
 
 std::vector<CellEdit> PaintTools::ClearedUnder(const std::vector<CellEdit>& placed) const
@@ -258,9 +237,14 @@ std::vector<CellEdit> PaintTools::ClearedUnder(const std::vector<CellEdit>& plac
     return edits;
 }
 
-PaintTools::Cell PaintTools::MovedAnchor() const
+PaintTools::Block PaintTools::MovedBlock(const Drag& d) const
 {
-    return Translate(moving_ ? moving_->Anchor : selection_->Anchor, start_, current_);
+    return d.turned ? d.turned->Cells : Copy();
+}
+
+PaintTools::Cell PaintTools::MovedAnchor(const Drag& d) const
+{
+    return Translate(d.turned ? d.turned->Anchor : selection_->Anchor, d.start, d.current);
 }
 
 namespace {
@@ -303,13 +287,14 @@ void PaintTools::ReshapeFloating(Reshape how)
         floating_ = Reshaped(*floating_, how, floatingPivot_);
         return;
     }
-    if (drag_ != Drag::Move || !selection_)
+    if (!drag_ || drag_->kind != Drag::Kind::Move || !selection_)
         return;
-    if (!moving_)
-        moving_ = Moving{Copy(), selection_->Anchor, MiddleOf(*selection_)};
-    auto [turned, where] = Reshaped(moving_->Cells, moving_->Anchor, moving_->Pivot, how);
-    moving_->Cells = std::move(turned);
-    moving_->Anchor = where.Anchor;
+    std::optional<TurnedBlock>& moving = drag_->turned;
+    if (!moving)
+        moving = TurnedBlock{Copy(), selection_->Anchor, MiddleOf(*selection_)};
+    auto [turned, where] = Reshaped(moving->Cells, moving->Anchor, moving->Pivot, how);
+    moving->Cells = std::move(turned);
+    moving->Anchor = where.Anchor;
 }
 
 std::vector<CellEdit> PaintTools::ReshapeSelection(Reshape how)
@@ -378,14 +363,14 @@ std::vector<CellEdit> PaintTools::Preview() const
 {
     if (floating_)
         return PlaceBlock(doc_, *floating_, pointer_);
-    if (drag_ == Drag::Move)
-        return PlaceBlock(doc_, moving_ ? moving_->Cells : Copy(), MovedAnchor());
-    if (drag_ != Drag::Shape)
+    if (drag_ && drag_->kind == Drag::Kind::Move)
+        return PlaceBlock(doc_, MovedBlock(*drag_), MovedAnchor(*drag_));
+    if (!drag_ || drag_->kind != Drag::Kind::Shape)
         return {};
     std::vector<CellEdit> cells;
-    for (const Cell& c : ShapeCells())
+    for (const Cell& c : ShapeCells(*drag_))
         if (Shown(doc_, c))
-            cells.push_back({c.X, c.Y, Painted(c, button_ == MouseButton::Right).value_or(doc_.Map[c.X][c.Y])});
+            cells.push_back({c.X, c.Y, Painted(c, drag_->button == MouseButton::Right).value_or(doc_.Map[c.X][c.Y])});
     return cells;
 }
 

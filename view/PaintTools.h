@@ -17,17 +17,14 @@ public:
     using Block = map_shapes::Block;
     using Footprint = map_shapes::Footprint;
 
-    // What a mouse event asks of the map.
+    // What a mouse event asks of the map: cell changes, which join the
+    // operation the press opened, or the click tool's edit at its pixel.
     struct Action {
         bool click = false;  // run the click tool at this event's pixel instead
         std::vector<CellEdit> edits;
-        bool continues = false;  // the edits join the operation the stroke began
 
-        static Action Click() { return {true, {}, false}; }
-        static Action Edits(std::vector<CellEdit> edits, bool continues = false)
-        {
-            return {false, std::move(edits), continues};
-        }
+        static Action Click() { return {true, {}}; }
+        static Action Edits(std::vector<CellEdit> edits) { return {false, std::move(edits)}; }
     };
 
     explicit PaintTools(const TTileData& doc) : doc_(doc) {}
@@ -43,7 +40,7 @@ public:
     Action Release(Cell cell, MouseButton button);
     // A drag ends where it is (an undo during a stroke ends the stroke).
     void EndDrag();
-    bool Dragging() const { return drag_ != Drag::None; }
+    bool Dragging() const { return drag_.has_value(); }
 
     // The counter brush, line, rectangle and fill give the active panel
     // (clamped to each panel's Max); at 0 they leave a cell of the panel as
@@ -92,45 +89,50 @@ public:
     std::vector<Cell> SelectionCells() const;
 
 private:
-    enum class Drag { None, Stroke, Shape, Select, Move };
+    // The selection being dragged, once turned: the block, where it lay at
+    // the press, and the cell it turns about there.
+    struct TurnedBlock {
+        Block Cells;
+        Cell Anchor;
+        Cell Pivot;
+    };
+    // One press until its release. It goes as a whole when the drag ends,
+    // so nothing of one drag outlives it into the next.
+    struct Drag {
+        enum class Kind { Stroke, Shape, Select, Move } kind;
+        MouseButton button;
+        Cell start;               // the press
+        Cell current;             // where the drag is now
+        std::optional<Cell> last = std::nullopt;  // the stroke's last cell on the map
+        bool moved = false;       // the stroke left its first cell
+        std::optional<TurnedBlock> turned = std::nullopt;
+    };
 
     // What one cell holds after the tool paints it (or erases it); nothing
     // when it holds that already.
     std::optional<MapCell> Painted(Cell c, bool erase) const;
     std::vector<CellEdit> PaintCells(const std::vector<Cell>& cells, bool erase) const;
-    std::vector<Cell> ShapeCells() const;
-    std::vector<CellEdit> MoveEdits() const;
+    std::vector<Cell> ShapeCells(const Drag& d) const;
+    std::vector<CellEdit> MoveEdits(const Drag& d) const;
     // The selection's cells cleared, except where `placed` lands.
     std::vector<CellEdit> ClearedUnder(const std::vector<CellEdit>& placed) const;
     void ReshapeFloating(map_shapes::Reshape how);
     std::vector<CellEdit> ReshapeSelection(map_shapes::Reshape how);
-    Action StrokeTo(Cell cell, bool valid);
+    Action StrokeTo(Drag& d, Cell cell, bool valid);
     Action PressSelect(Cell cell, bool valid);
     MapCell Cleared() const;
-    Cell MovedAnchor() const;  // of the selection being dragged
+    // The selection being dragged, and where it would land now.
+    Block MovedBlock(const Drag& d) const;
+    Cell MovedAnchor(const Drag& d) const;
 
     const TTileData& doc_;
     PaintTool tool_ = PaintTool::Click;
-    Drag drag_ = Drag::None;
-    MouseButton button_ = MouseButton::Left;
-    Cell start_;              // the press
-    Cell current_;            // where the drag is now
-    std::optional<Cell> last_;  // the stroke's last cell on the map
-    bool moved_ = false;      // the stroke left its first cell
-    bool recorded_ = false;   // the stroke has changed a cell
+    std::optional<Drag> drag_;
     Cell pointer_;            // last cell under the pointer
     std::optional<map_shapes::Footprint> selection_;
     std::optional<Block> floating_;
     Cell floatingPivot_;  // in the floating block's own frame
     // The cell a turned selection turns about, while it is that selection.
     std::optional<std::pair<Footprint, Cell>> selectionPivot_;
-    // The selection being dragged, once turned: the block, where it lay at
-    // the press, and the cell it turns about there.
-    struct Moving {
-        Block Cells;
-        Cell Anchor;
-        Cell Pivot;
-    };
-    std::optional<Moving> moving_;
     int level_ = 0;
 };

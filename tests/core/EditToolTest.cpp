@@ -248,7 +248,7 @@ std::map<std::pair<int, int>, MapCell> Perform(const Gesture& g)
     PaintTools tools(doc);
     tools.SetTool(g.tool);
     tools.SetLevel(g.level);
-    const auto apply = [&](const PaintTools::Action& a) { doc.ApplyEdits(a.edits, a.continues); };
+    const auto apply = [&](const PaintTools::Action& a) { doc.ApplyEdits(a.edits); };
     apply(tools.Press(g.from, true, g.button));
     apply(tools.Move(g.to, true));
     apply(tools.Release(g.to, g.button));
@@ -344,7 +344,7 @@ TEST(PaintTools, ShapesOnTheStaggeredGrid)
         tools.Release({2, 2}, MouseButton::Left);
         tools.Paste(tools.Copy());
         for (const Cell at : {Cell{5, 5}, Cell{7, 5}})
-            doc.ApplyEdits(tools.Press(at, true, MouseButton::Left).edits, false);
+            doc.ApplyEdits(tools.Press(at, true, MouseButton::Left).edits);
         EXPECT_EQ(doc.Map[5][5], (MapCell{10, 1, 0}));
         EXPECT_EQ(doc.Map[7][5], (MapCell{10, 1, 0}));
         EXPECT_EQ(doc.BufList->GetCount(), 2);

@@ -315,9 +315,11 @@ TEST(IslandFigures, LiveFiguresTellWhatEachOperationOfTheSessionChanged)
         {"two steps of one action", [&] { paint(4), paint(4); }, "人口 +1,200  失業者 +1,200  食料増加量 −120  面積 +1"},
         {"a stroke over two events",
          [&] {
-             session.ApplyEdits({{5, 2, {1, 0, 0}}}, false);
+             session.BeginOperation();
+             session.ApplyEdits({{5, 2, {1, 0, 0}}});
              QCoreApplication::processEvents();
-             session.ApplyEdits({{6, 2, {1, 0, 0}}}, true);
+             session.ApplyEdits({{6, 2, {1, 0, 0}}});
+             session.EndOperation();
          },
          "人口 +2,000  失業者 +2,000  食料増加量 −200  面積 +2"},
         {"a catalogue change",

@@ -56,8 +56,11 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
     const auto redo = [](MapSession& s, const QString&) { s.Redo(); };
     const auto size = [](int last) { return [last](MapSession& s, const QString&) { s.SetSize(last, last); }; };
     const auto stroke = [](MapSession& s, const QString&) {
+        s.BeginOperation();
         s.ApplyEdits({{3, 2, {1, 0, 0}}, {4, 2, {1, 0, 0}}});
-        s.ApplyEdits({{5, 3, {1, 0, 0}}}, true);
+        s.BeginOperation();  // the other button, meanwhile
+        s.ApplyEdits({{5, 3, {1, 0, 0}}});
+        s.EndOperation();
     };
     const std::vector<std::vector<Step>> cases = {
         {{"edit", paint(3), true, "", nullptr, "1"}, {"undo to the start", undo, false, "", nullptr, "1"},
@@ -141,10 +144,19 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
          {"the stroke's later cells are a step of their own",
           [](MapSession& s, const QString&) {
               EXPECT_FALSE(s.InOperation());
-              s.ApplyEdits({{4, 2, {1, 0, 0}}}, true);
+              s.ApplyEdits({{4, 2, {1, 0, 0}}});
           },
           true, "", "u"},
          {"one undo takes only them", undo, false, "", "r"}},
+        {{"a drag's first cell, then a key's change",
+          [](MapSession& s, const QString&) {
+              s.BeginOperation();
+              s.ApplyEdits({{3, 2, {1, 0, 0}}});
+              s.ApplyStep({{4, 2, {1, 0, 0}}});
+              EXPECT_FALSE(s.InOperation());
+          },
+          true, "", "u", "1 1"},
+         {"the key's change is a step of its own", undo, true, "", "ur"}},
         {{"a tool's stroke", stroke, true, "", nullptr, "2 1"}, {"one undo takes all of it", undo, false, "", nullptr, "3"},
          {"redo", redo, true, ""}, {"save", save("a.kpl"), false, "a.kpl"}, {"undo", undo, true, "a.kpl"}},
         {{"the same size", size(11), false, "", nullptr, "s"}, {"another size", size(14), true, "", nullptr, "s"},
