@@ -52,7 +52,7 @@ MouseButton FromQt(Qt::MouseButton button)
 
 }  // namespace
 
-MapTools::MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
+MapTools::MapTools(const TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
                    QStatusBar* bar, const MainActions& actions)
     : QObject(toolbar), doc_(doc), toolbar_(toolbar), left_(left), picture_(picture), tools_(doc),
       preview_(renderer)
@@ -185,9 +185,9 @@ void MapTools::SetTool(PaintTool tool)
 
 PaintTools::Cell MapTools::CellAt(int px, int py, bool& valid)
 {
-    doc_.PixelToCell(px, py);
-    valid = doc_.CursorValid;
-    return {doc_.CursorX, doc_.CursorY};
+    const TTileData::CellAtPixel at = doc_.CellAt(px, py);
+    valid = at.Valid;
+    return {at.X, at.Y};
 }
 
 bool MapTools::MouseDown(Qt::MouseButton button, int px, int py)

@@ -29,7 +29,7 @@ public:
     // toolbar's width allows; the rest wait behind the extension button,
     // which a narrow window keeps at its right edge. The actions carry the
     // keys.
-    MapTools(TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
+    MapTools(const TTileData& doc, MapRenderer& renderer, MapPicture* picture, QWidget* toolbar, int left,
              QStatusBar* bar, const MainActions& actions);
 
     PaintTool Tool() const { return tools_.Tool(); }
@@ -99,7 +99,7 @@ private:
     void SetLevel(int level);
     void ChangeCounters(PaintTools::CounterChange change);
 
-    TTileData& doc_;
+    const TTileData& doc_;
     QWidget* toolbar_;
     int left_;
     MapPicture* picture_;

@@ -32,6 +32,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int px, int py)
 {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton)
         return;
+    TileData->PixelToCell(px, py);
     if (button != Qt::MiddleButton)
         Session->BeginOperation();
     if (!Tools->MouseDown(button, px, py))

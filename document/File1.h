@@ -110,6 +110,14 @@ public:
     // Geometry (view/), and what is to be drawn again: recorded in the
     // change, drawn by whoever takes it.
     static CellRectangle CellRect(int32_t x, int32_t y);
+    // The cell under picture pixel (px, py); `valid` false off the shown map.
+    struct CellAtPixel {
+        int32_t X = 0;
+        int32_t Y = 0;
+        bool Valid = false;
+    };
+    CellAtPixel CellAt(int32_t px, int32_t py) const;
+    // The cell under the pointer into CursorX, CursorY and CursorValid.
     void PixelToCell(int32_t px, int32_t py);
     void DrawCell(int32_t x, int32_t y);  // a cell beyond the shown size is not drawn
     void DrawRuler();

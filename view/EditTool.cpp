@@ -17,30 +17,38 @@ CellRectangle TTileData::CellRect(int32_t x, int32_t y)
     return r;
 }
 
-void TTileData::PixelToCell(int32_t px, int32_t py)
+TTileData::CellAtPixel TTileData::CellAt(int32_t px, int32_t py) const
 {
     // Truncating division on purpose: the ruler and the header band give
     // negative offsets that must not round down into a neighbouring cell.
-    CursorValid = true;
+    CellAtPixel at{0, 0, true};
     if (py - TopBand < 0) {
-        CursorY = -1;
-        CursorValid = false;
+        at.Y = -1;
+        at.Valid = false;
     } else {
-        CursorY = (py - TopBand) / TileSize;
+        at.Y = (py - TopBand) / TileSize;
     }
-    CursorX = 0;
-    if (CursorValid) {
-        if (CursorY % 2 != 0) {
-            CursorX = px / TileSize;
+    if (at.Valid) {
+        if (at.Y % 2 != 0) {
+            at.X = px / TileSize;
         } else if (px - RowStagger < 0) {
-            CursorX = -1;
-            CursorValid = false;
+            at.X = -1;
+            at.Valid = false;
         } else {
-            CursorX = (px - RowStagger) / TileSize;
+            at.X = (px - RowStagger) / TileSize;
         }
     }
-    if (CursorY > LastY || CursorX > LastX)
-        CursorValid = false;
+    if (at.Y > LastY || at.X > LastX)
+        at.Valid = false;
+    return at;
+}
+
+void TTileData::PixelToCell(int32_t px, int32_t py)
+{
+    const CellAtPixel at = CellAt(px, py);
+    CursorX = at.X;
+    CursorY = at.Y;
+    CursorValid = at.Valid;
 }
 
 namespace {
