@@ -59,12 +59,12 @@ void TTileData::ClearMasks()
             cell.Mask = 0;
 }
 
-TTileList TTileData::GetTile(int32_t index) const
+const TTileList& TTileData::GetTile(int32_t index) const
 {
     return (index >= 0 && index < MaxTiles) ? Tile[index] : Tile[0];
 }
 
-TMaskTileList TTileData::GetMaskTile(int32_t index) const
+const TMaskTileList& TTileData::GetMaskTile(int32_t index) const
 {
     return (index >= 0 && index < MaxMasks) ? Mask[index] : Mask[0];
 }

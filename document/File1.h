@@ -80,8 +80,8 @@ public:
     void SetCell(int32_t x, int32_t y, MapCell cell);
     void ClearPanels();
     void ClearMasks();
-    TTileList GetTile(int32_t index) const;
-    TMaskTileList GetMaskTile(int32_t index) const;
+    const TTileList& GetTile(int32_t index) const;
+    const TMaskTileList& GetMaskTile(int32_t index) const;
     int32_t IndexOfNo(int32_t no) const;
     std::string NameOfNo(int32_t no) const;
     std::string ExtOfNo(int32_t no) const;
