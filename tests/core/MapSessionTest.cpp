@@ -148,6 +148,24 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           },
           true, "", "u"},
          {"one undo takes only them", undo, false, "", "r"}},
+        {{"a drag's first cell",
+          [](MapSession& s, const QString&) {
+              s.BeginOperation();
+              s.ApplyEdits({{3, 2, {1, 0, 0}}});
+          },
+          true, ""},
+         {"a modal window during the drag ends it, once, and tells the tools",
+          [](MapSession& s, const QString&) {
+              int told = 0;
+              const auto counting = QObject::connect(&s, &MapSession::operationEnded, [&told] { ++told; });
+              s.EndOperation();  // what the window does when a modal window blocks it
+              s.EndOperation();
+              QObject::disconnect(counting);
+              EXPECT_EQ(told, 1);
+              s.ApplyEdits({{4, 2, {1, 0, 0}}});  // a late cell of the stopped drag
+          },
+          true, "", "u"},
+         {"the late cell is a step of its own", undo, true, "", "ur"}},
         {{"a drag's first cell, then a key's change",
           [](MapSession& s, const QString&) {
               s.BeginOperation();
