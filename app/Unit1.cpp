@@ -103,8 +103,11 @@ void TForm1::ConnectMap()
     connect(KeyCursor, &MapKeyCursor::press, this, down);
     connect(KeyCursor, &MapKeyCursor::pointAt, this, move);
     connect(KeyCursor, &MapKeyCursor::release, this, up);
-    connect(Tools, &MapTools::editsReady, this, [this](const auto& edits) { ApplyToolEdits(edits, false); });
-    connect(Tools, &MapTools::stepReady, this, [this](const auto& edits) { ApplyToolEdits(edits, true); });
+    // The session decides which undo step the tools' edits join.
+    connect(Tools, &MapTools::editsReady, Session, &MapSession::ApplyEdits);
+    connect(Tools, &MapTools::stepReady, Session, &MapSession::ApplyStep);
+    for (const auto ready : {&MapTools::editsReady, &MapTools::stepReady})
+        connect(Tools, ready, this, &TForm1::UpdateHistoryButtons);
     connect(Session, &MapSession::operationEnded, Tools, &MapTools::EndDrag);
     connect(Tools, &MapTools::clickRequested, this, &TForm1::ClickAt);
     // Users expect the map itself to take a dropped file too.

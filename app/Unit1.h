@@ -89,8 +89,6 @@ public:
     void CheckBox1Click();
     // The click tool's edit at a picture pixel, as a press on the map makes it.
     void ClickAt(Qt::MouseButton button, int px, int py);
-    // A painting tool's operation, recorded as one undo step.
-    void ApplyToolEdits(const std::vector<CellEdit>& edits, bool ownStep);
 
     // Map files and size (Unit1Files.cpp).
     void SpeedButton_PngClick();

@@ -50,12 +50,6 @@ void TForm1::ClickAt(Qt::MouseButton button, int px, int py)
     UpdateHistoryEnabled();
 }
 
-void TForm1::ApplyToolEdits(const std::vector<CellEdit>& edits, bool ownStep)
-{
-    ownStep ? Session->ApplyStep(edits) : Session->ApplyEdits(edits);
-    UpdateHistoryButtons();
-}
-
 void TForm1::Image1MouseMove(int px, int py)
 {
     TileData->PixelToCell(px, py);

@@ -62,6 +62,10 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
         s.ApplyEdits({{5, 3, {1, 0, 0}}});
         s.EndOperation();
     };
+    const auto dragStart = [](MapSession& s, const QString&) {
+        s.BeginOperation();
+        s.ApplyEdits({{3, 2, {1, 0, 0}}});
+    };
     const std::vector<std::vector<Step>> cases = {
         {{"edit", paint(3), true, "", nullptr, "1"}, {"undo to the start", undo, false, "", nullptr, "1"},
          {"redo", redo, true, "", nullptr, "1"},
@@ -134,12 +138,7 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
          {"new", [](MapSession& s, const QString&) { s.NewMap(13, 14); }, false, "", "", "ms"}},
         {{"edit", paint(3), true, ""},
          {"failed save", [](MapSession& s, const QString& d) { Save(s, d, "dir", false); }, true, ""}},
-        {{"a stroke's first cell",
-          [](MapSession& s, const QString&) {
-              s.BeginOperation();
-              s.ApplyEdits({{3, 2, {1, 0, 0}}});
-          },
-          true, ""},
+        {{"a stroke's first cell", dragStart, true, ""},
          {"an undo during the stroke ends it", undo, false, "", "r"},
          {"the stroke's later cells are a step of their own",
           [](MapSession& s, const QString&) {
@@ -148,12 +147,7 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           },
           true, "", "u"},
          {"one undo takes only them", undo, false, "", "r"}},
-        {{"a drag's first cell",
-          [](MapSession& s, const QString&) {
-              s.BeginOperation();
-              s.ApplyEdits({{3, 2, {1, 0, 0}}});
-          },
-          true, ""},
+        {{"a drag's first cell", dragStart, true, ""},
          {"a modal window during the drag ends it, once, and tells the tools",
           [](MapSession& s, const QString&) {
               int told = 0;
@@ -167,9 +161,8 @@ TEST(MapSession, TheModifiedStateFollowsTheHistorysCleanPosition)
           true, "", "u"},
          {"the late cell is a step of its own", undo, true, "", "ur"}},
         {{"a drag's first cell, then a key's change",
-          [](MapSession& s, const QString&) {
-              s.BeginOperation();
-              s.ApplyEdits({{3, 2, {1, 0, 0}}});
+          [&](MapSession& s, const QString& d) {
+              dragStart(s, d);
               s.ApplyStep({{4, 2, {1, 0, 0}}});
               EXPECT_FALSE(s.InOperation());
           },
